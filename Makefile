@@ -1,0 +1,45 @@
+# make run   - install what is missing, build, open the design window
+# make test  - install what is missing, build, run every test (normal and sanitizer builds)
+# make bench - build optimised and run the benchmarks
+
+JOBS ?= $(shell nproc)
+
+.PHONY: run test test-dev test-asan bench deps cli-example clean
+
+deps:
+	@scripts/install-deps
+
+build/dev/CMakeCache.txt: | deps
+	cmake --preset dev
+
+build/asan/CMakeCache.txt: | deps
+	cmake --preset asan
+
+build/release/CMakeCache.txt: | deps
+	cmake --preset release
+
+run: deps build/dev/CMakeCache.txt
+	cmake --build --preset dev -j $(JOBS)
+	@if [ -x build/dev/src/app/gelvant ]; then build/dev/src/app/gelvant; \
+	else build/dev/src/cli/gelvant-cli examples/cold-room.gelvant; fi
+
+cli-example: deps build/dev/CMakeCache.txt
+	cmake --build --preset dev -j $(JOBS) --target gelvant-cli
+	build/dev/src/cli/gelvant-cli examples/cold-room.gelvant
+
+test: test-dev test-asan
+
+test-dev: deps build/dev/CMakeCache.txt
+	cmake --build --preset dev -j $(JOBS)
+	ctest --preset dev -j $(JOBS)
+
+test-asan: deps build/asan/CMakeCache.txt
+	cmake --build --preset asan -j $(JOBS)
+	ctest --preset asan -j $(JOBS)
+
+bench: deps build/release/CMakeCache.txt
+	cmake --build --preset release -j $(JOBS) --target gelvant_bench
+	build/release/bench/gelvant_bench --benchmark_repetitions=5 --benchmark_report_aggregates_only=true
+
+clean:
+	rm -rf build

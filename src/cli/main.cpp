@@ -1,0 +1,71 @@
+// gelvant-cli: the design form without a display, driven by a script.
+
+#include "cli/script.h"
+
+#include <fstream>
+#include <iostream>
+#include <string_view>
+
+namespace {
+
+constexpr std::string_view kUsage =
+    "usage: gelvant-cli [--no-startup] [SCRIPT]\n"
+    "       gelvant-cli --help\n"
+    "       gelvant-cli --version\n"
+    "\n"
+    "Builds the design form, opens it as the desktop program does (unless\n"
+    "--no-startup), then carries out SCRIPT (standard input when absent or -),\n"
+    "one command per line:\n"
+    "  type FIELD TEXT     the user replaces FIELD's text; its rule runs\n"
+    "  set FIELD TEXT      puts TEXT into FIELD's box; no rule runs\n"
+    "  choose LIST INDEX   the user picks item INDEX (0-based) of LIST\n"
+    "  clear LIST          LIST loses its current item; nothing runs\n"
+    "  click compute|apply presses a button\n"
+    "  dump                prints the whole form as one line of JSON\n"
+    "  items LIST          prints LIST's items as one line of JSON\n"
+    "FIELD and LIST are names (storeLength, siteChoice) or control IDs.\n"
+    "Exit status: 0 done, 2 usage error.\n";
+
+int usageError(std::string_view what) {
+    std::cerr << "gelvant-cli: " << what << '\n' << "Try 'gelvant-cli --help'.\n";
+    return gelvant::kUsageError;
+}
+
+} // namespace
+
+int main(int argc, char** argv) {
+    gelvant::ScriptOptions options;
+    std::string_view scriptPath;
+    bool haveScript = false;
+    for (int i = 1; i < argc; ++i) {
+        const std::string_view arg = argv[i];
+        if (arg == "--help") {
+            std::cout << kUsage;
+            return gelvant::kScriptOk;
+        }
+        if (arg == "--version") {
+            std::cout << "gelvant-cli " << GELVANT_VERSION << '\n';
+            return gelvant::kScriptOk;
+        }
+        if (arg == "--no-startup") {
+            options.runStartup = false;
+        } else if (arg.size() > 1 && arg.front() == '-' && arg != "-") {
+            return usageError("unknown option '" + std::string(arg) + "'");
+        } else if (haveScript) {
+            return usageError("more than one script given");
+        } else {
+            scriptPath = arg;
+            haveScript = true;
+        }
+    }
+
+    std::ios::sync_with_stdio(false);
+    if (!haveScript || scriptPath == "-") {
+        return gelvant::runScript(std::cin, std::cout, std::cerr, options);
+    }
+    std::ifstream script{std::string(scriptPath), std::ios::binary};
+    if (!script) {
+        return usageError("cannot open script '" + std::string(scriptPath) + "'");
+    }
+    return gelvant::runScript(script, std::cout, std::cerr, options);
+}

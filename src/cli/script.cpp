@@ -1,0 +1,266 @@
+#include "cli/script.h"
+
+#include "cli/form_json.h"
+#include "sheet/controls.h"
+#include "sheet/design_dlg.h"
+#include "sheet/field_dictionary.h"
+#include "window/design_form.h"
+#include "window/startup.h"
+
+#include <charconv>
+#include <istream>
+#include <optional>
+#include <ostream>
+#include <string>
+#include <string_view>
+#include <variant>
+
+namespace gelvant {
+namespace {
+
+constexpr std::size_t kMaxLineBytes = 65536;
+
+// A line that cannot be carried out: its description for the error message.
+struct UsageError {
+    std::string what;
+};
+
+// Splits off the first word: the text up to the first blank, and the rest
+// after that blank (verbatim).
+std::pair<std::string_view, std::string_view> splitWord(std::string_view line) {
+    const auto blank = line.find(' ');
+    if (blank == std::string_view::npos) {
+        return {line, {}};
+    }
+    return {line.substr(0, blank), line.substr(blank + 1)};
+}
+
+bool isValidUtf8(std::string_view s) {
+    std::size_t i = 0;
+    while (i < s.size()) {
+        const auto c = static_cast<unsigned char>(s[i]);
+        std::size_t extra = 0;
+        unsigned minimum = 0;
+        unsigned codePoint = 0;
+        if (c < 0x80) {
+            ++i;
+            continue;
+        }
+        if ((c & 0xE0) == 0xC0) {
+            extra = 1, minimum = 0x80, codePoint = c & 0x1F;
+        } else if ((c & 0xF0) == 0xE0) {
+            extra = 2, minimum = 0x800, codePoint = c & 0x0F;
+        } else if ((c & 0xF8) == 0xF0) {
+            extra = 3, minimum = 0x10000, codePoint = c & 0x07;
+        } else {
+            return false;
+        }
+        if (i + extra >= s.size()) {
+            return false; // sequence cut off at the end of the line
+        }
+        for (std::size_t k = 1; k <= extra; ++k) {
+            const auto cc = static_cast<unsigned char>(s[i + k]);
+            if ((cc & 0xC0) != 0x80) {
+                return false;
+            }
+            codePoint = (codePoint << 6) | (cc & 0x3F);
+        }
+        if (codePoint < minimum || codePoint > 0x10FFFF ||
+            (codePoint >= 0xD800 && codePoint <= 0xDFFF)) {
+            return false;
+        }
+        i += extra + 1;
+    }
+    return true;
+}
+
+class Interpreter {
+public:
+    Interpreter(CDesignDlg& dlg, RecordingPresenter& presenter, std::ostream& out)
+        : dlg_(dlg), presenter_(presenter), out_(out) {}
+
+    std::optional<UsageError> execute(std::string_view line) {
+        const auto [command, rest] = splitWord(line);
+        if (command == "type" || command == "set") {
+            return editField(command == "type", rest);
+        }
+        if (command == "choose") {
+            return choose(rest);
+        }
+        if (command == "clear") {
+            return clear(rest);
+        }
+        if (command == "click") {
+            return click(rest);
+        }
+        if (command == "dump") {
+            return dump(rest);
+        }
+        if (command == "items") {
+            return items(rest);
+        }
+        return UsageError{"unknown command '" + std::string(command) + "'"};
+    }
+
+private:
+    std::optional<UsageError> editField(bool raiseEvent, std::string_view args) {
+        const auto [name, text] = splitWord(args);
+        const auto field = findField(name);
+        if (!field) {
+            return UsageError{"unknown field '" + std::string(name) + "'"};
+        }
+        if (raiseEvent) {
+            dlg_.userEdits(*field, std::string(text));
+        } else {
+            dlg_.setEditText(*field, std::string(text));
+        }
+        return std::nullopt;
+    }
+
+    std::optional<UsageError> choose(std::string_view args) {
+        const auto [name, indexText] = splitWord(args);
+        const ListDef* list = findList(name);
+        if (list == nullptr) {
+            return UsageError{"unknown list '" + std::string(name) + "'"};
+        }
+        int index = -1;
+        const char* end = indexText.data() + indexText.size();
+        const auto parsed = std::from_chars(indexText.data(), end, index);
+        if (indexText.empty() || parsed.ec != std::errc{} || parsed.ptr != end) {
+            return UsageError{"index '" + std::string(indexText) + "' is not a whole number"};
+        }
+        if (index < 0 || static_cast<std::size_t>(index) >= dlg_.itemCount(list->controlId)) {
+            return UsageError{"index " + std::to_string(index) + " is outside list '" +
+                              std::string(list->name) + "' (" +
+                              std::to_string(dlg_.itemCount(list->controlId)) + " items)"};
+        }
+        dlg_.userChooses(list->controlId, index);
+        return std::nullopt;
+    }
+
+    std::optional<UsageError> clear(std::string_view args) {
+        const ListDef* list = findList(args);
+        if (list == nullptr) {
+            return UsageError{"unknown list '" + std::string(args) + "'"};
+        }
+        dlg_.userClearsList(list->controlId);
+        return std::nullopt;
+    }
+
+    std::optional<UsageError> click(std::string_view button) {
+        if (button == "compute" || button == "1060") {
+            dlg_.userClicks(ctl::computeButton);
+        } else if (button == "apply" || button == "1132") {
+            dlg_.userClicks(ctl::applyReferenceButton);
+        } else {
+            return UsageError{"unknown button '" + std::string(button) + "'"};
+        }
+        return std::nullopt;
+    }
+
+    std::optional<UsageError> dump(std::string_view args) {
+        if (!args.empty()) {
+            return UsageError{"dump takes no arguments"};
+        }
+        out_ << dumpFormJson(dlg_, presenter_.messages) << '\n';
+        presenter_.messages.clear();
+        return std::nullopt;
+    }
+
+    std::optional<UsageError> items(std::string_view args) {
+        const ListDef* list = findList(args);
+        if (list == nullptr) {
+            return UsageError{"unknown list '" + std::string(args) + "'"};
+        }
+        out_ << listItemsJson(dlg_, list->controlId) << '\n';
+        return std::nullopt;
+    }
+
+    static std::optional<std::size_t> findField(std::string_view nameOrControlId) {
+        int controlId = 0;
+        const char* end = nameOrControlId.data() + nameOrControlId.size();
+        const auto parsed = std::from_chars(nameOrControlId.data(), end, controlId);
+        if (!nameOrControlId.empty() && parsed.ec == std::errc{} && parsed.ptr == end) {
+            return fieldIndexByControl(controlId);
+        }
+        return fieldIndexByName(nameOrControlId);
+    }
+
+    CDesignDlg& dlg_;
+    RecordingPresenter& presenter_;
+    std::ostream& out_;
+};
+
+bool isIgnored(std::string_view line) {
+    const auto first = line.find_first_not_of(" \t");
+    return first == std::string_view::npos || line[first] == '#';
+}
+
+std::optional<UsageError> checkLine(std::string_view line, bool truncated) {
+    if (truncated) {
+        return UsageError{"line longer than " + std::to_string(kMaxLineBytes) + " bytes"};
+    }
+    if (line.find('\0') != std::string_view::npos) {
+        return UsageError{"line holds a NUL byte"};
+    }
+    if (!isValidUtf8(line)) {
+        return UsageError{"line is not valid UTF-8"};
+    }
+    return std::nullopt;
+}
+
+// Reads one line of at most kMaxLineBytes; the rest of a longer line is
+// skipped and reported.
+bool readLine(std::istream& in, std::string& line, bool& truncated) {
+    line.clear();
+    truncated = false;
+    char c = 0;
+    bool any = false;
+    while (in.get(c)) {
+        any = true;
+        if (c == '\n') {
+            break;
+        }
+        if (line.size() < kMaxLineBytes) {
+            line.push_back(c);
+        } else {
+            truncated = true;
+        }
+    }
+    if (!line.empty() && line.back() == '\r') {
+        line.pop_back(); // scripts written on other systems
+    }
+    return any;
+}
+
+} // namespace
+
+int runScript(std::istream& script, std::ostream& out, std::ostream& err, ScriptOptions options) {
+    RecordingPresenter presenter;
+    CDesignDlg dlg(designFormLayout(), presenter);
+    if (options.runStartup) {
+        OnInitDialog(dlg);
+    }
+    Interpreter interpreter(dlg, presenter, out);
+
+    std::string line;
+    bool truncated = false;
+    for (std::size_t lineNumber = 1; readLine(script, line, truncated); ++lineNumber) {
+        auto problem = checkLine(line, truncated);
+        if (!problem && isIgnored(line)) {
+            continue;
+        }
+        if (!problem) {
+            problem = interpreter.execute(line);
+        }
+        if (problem) {
+            out.flush();
+            err << "gelvant-cli: line " << lineNumber << ": " << problem->what << '\n';
+            return kUsageError;
+        }
+    }
+    out.flush();
+    return kScriptOk;
+}
+
+} // namespace gelvant

@@ -1,0 +1,236 @@
+#include "sheet/design_dlg.h"
+
+#include "sheet/controls.h"
+#include "sheet/text_exchange.h"
+
+#include <algorithm>
+#include <stdexcept>
+
+namespace gelvant {
+namespace {
+
+constexpr std::string_view kFloatPrompt = "请输入一个数字。";
+constexpr std::string_view kIntPrompt = "请输入一个整数。";
+constexpr unsigned kAboutCommand = 16;
+
+} // namespace
+
+CDesignDlg::CDesignDlg(FormLayout layout, MessagePresenter& presenter)
+    : layout_(layout), presenter_(presenter) {
+    lists_.reserve(layout_.lists.size());
+    for (const ListDef& def : layout_.lists) {
+        ListState state{&def, {}, -1, {}};
+        state.items.assign(def.items.begin(), def.items.end());
+        lists_.push_back(std::move(state));
+    }
+    for (std::size_t i = 0; i < kStaticTexts.size(); ++i) {
+        staticTexts_[i] = std::string(kStaticTexts[i].initialText);
+    }
+    writeSheet(); // the boxes show the all-zero record
+}
+
+// --- Exchange ----------------------------------------------------------------
+
+bool CDesignDlg::readField(std::size_t field) {
+    const FieldDef& def = kFields[field];
+    if (def.type == FieldType::Float) {
+        const auto value = parseFloatText(editTexts_[field]);
+        if (!value) {
+            return false;
+        }
+        sheet_.*def.floatMember = *value;
+    } else {
+        const auto value = parseIntText(editTexts_[field]);
+        if (!value) {
+            return false;
+        }
+        sheet_.*def.intMember = *value;
+    }
+    return true;
+}
+
+bool CDesignDlg::readSheet() {
+    for (std::size_t field = 0; field < kFieldCount; ++field) {
+        if (!readField(field)) {
+            const FieldDef& def = kFields[field];
+            showMessage(caption::program, def.type == FieldType::Float ? kFloatPrompt : kIntPrompt);
+            focusedControl_ = def.controlId;
+            focusTextSelected_ = true;
+            return false;
+        }
+    }
+    return true;
+}
+
+void CDesignDlg::writeField(std::size_t field) {
+    const FieldDef& def = kFields[field];
+    std::string text = def.type == FieldType::Float ? formatFloatText(sheet_.*def.floatMember)
+                                                    : formatIntText(sheet_.*def.intMember);
+    if (editTexts_[field] != text) {
+        editTexts_[field] = std::move(text);
+    }
+}
+
+void CDesignDlg::writeSheet() {
+    for (std::size_t field = 0; field < kFieldCount; ++field) {
+        writeField(field);
+    }
+}
+
+void CDesignDlg::refreshForm() {
+    writeSheet();
+    readSheet();
+}
+
+void CDesignDlg::setEditText(std::size_t field, std::string text) {
+    editTexts_.at(field) = std::move(text);
+}
+
+// --- Lists -------------------------------------------------------------------
+
+CDesignDlg::ListState& CDesignDlg::list(int listCtl) {
+    for (ListState& state : lists_) {
+        if (state.def->controlId == listCtl) {
+            return state;
+        }
+    }
+    throw std::out_of_range("no list with this control ID");
+}
+
+const CDesignDlg::ListState& CDesignDlg::list(int listCtl) const {
+    return const_cast<CDesignDlg*>(this)->list(listCtl);
+}
+
+int CDesignDlg::currentIndex(int listCtl) const { return list(listCtl).current; }
+
+std::string_view CDesignDlg::currentText(int listCtl) const {
+    const ListState& state = list(listCtl);
+    if (state.current < 0) {
+        return {};
+    }
+    return state.items[static_cast<std::size_t>(state.current)];
+}
+
+std::size_t CDesignDlg::itemCount(int listCtl) const { return list(listCtl).items.size(); }
+
+std::string_view CDesignDlg::itemText(int listCtl, std::size_t index) const {
+    return list(listCtl).items.at(index);
+}
+
+const std::vector<std::string>& CDesignDlg::items(int listCtl) const {
+    return list(listCtl).items;
+}
+
+void CDesignDlg::appendItems(int listCtl, std::span<const std::string_view> items) {
+    ListState& state = list(listCtl);
+    state.items.insert(state.items.end(), items.begin(), items.end());
+}
+
+std::string_view CDesignDlg::listEditText(int listCtl) const { return list(listCtl).editText; }
+
+void CDesignDlg::setCurrent(ListState& state, int index) {
+    if (index < 0 || static_cast<std::size_t>(index) >= state.items.size()) {
+        state.current = -1;
+        state.editText.clear();
+        return;
+    }
+    state.current = index;
+    state.editText = state.items[static_cast<std::size_t>(index)];
+}
+
+void CDesignDlg::chooseItem(int listCtl, int index) {
+    ListState& state = list(listCtl);
+    setCurrent(state, index);
+    if (state.def->style == ListStyle::Extended) {
+        raise(listCtl, EventKind::ListChange);
+    }
+}
+
+// --- Static texts, visibility, options ------------------------------------------
+
+std::size_t CDesignDlg::staticTextSlot(int textCtl) const {
+    for (std::size_t i = 0; i < kStaticTexts.size(); ++i) {
+        if (kStaticTexts[i].controlId == textCtl) {
+            return i;
+        }
+    }
+    throw std::out_of_range("no static text with this control ID");
+}
+
+std::string_view CDesignDlg::staticText(int textCtl) const {
+    return staticTexts_[staticTextSlot(textCtl)];
+}
+
+void CDesignDlg::setStaticText(int textCtl, std::string text) {
+    staticTexts_[staticTextSlot(textCtl)] = std::move(text);
+}
+
+std::size_t CDesignDlg::visibilitySlot(int ctl) const {
+    for (std::size_t i = 0; i < kToggledControls.size(); ++i) {
+        if (kToggledControls[i].controlId == ctl) {
+            return i;
+        }
+    }
+    throw std::out_of_range("visibility of this control never changes");
+}
+
+bool CDesignDlg::isVisible(int ctl) const { return visible_[visibilitySlot(ctl)]; }
+
+void CDesignDlg::setVisible(int ctl, bool visible) { visible_[visibilitySlot(ctl)] = visible; }
+
+bool CDesignDlg::isChecked(int optionCtl) const {
+    return optionCtl == ctl::enthalpyOption ? enthalpyChecked_ : specificHeatChecked_;
+}
+
+void CDesignDlg::setChecked(int optionCtl, bool checked) {
+    (optionCtl == ctl::enthalpyOption ? enthalpyChecked_ : specificHeatChecked_) = checked;
+}
+
+void CDesignDlg::showMessage(std::string_view caption, std::string_view text) {
+    presenter_.showMessage(Message{std::string(caption), std::string(text)});
+}
+
+// --- User events -------------------------------------------------------------------
+
+void CDesignDlg::raise(int controlId, EventKind event) {
+    const auto binding =
+        std::find_if(layout_.events.begin(), layout_.events.end(), [&](const EventBinding& row) {
+            return row.controlId == controlId && row.event == event;
+        });
+    if (binding != layout_.events.end() && binding->handler != nullptr) {
+        binding->handler(*this);
+    }
+}
+
+void CDesignDlg::userEdits(std::size_t field, std::string text) {
+    editTexts_.at(field) = std::move(text);
+    raise(kFields[field].controlId, EventKind::Edit);
+}
+
+void CDesignDlg::userChooses(int listCtl, int index) {
+    ListState& state = list(listCtl);
+    setCurrent(state, index);
+    raise(listCtl, state.def->style == ListStyle::Extended ? EventKind::ListChange
+                                                            : EventKind::Selection);
+}
+
+void CDesignDlg::userClearsList(int listCtl, std::string typedText) {
+    ListState& state = list(listCtl);
+    state.current = -1;
+    state.editText = std::move(typedText);
+}
+
+void CDesignDlg::userClicks(int buttonCtl) {
+    if (buttonCtl == ctl::applyReferenceButton && !isVisible(ctl::applyReferenceButton)) {
+        return;
+    }
+    raise(buttonCtl, EventKind::Click);
+}
+
+void CDesignDlg::systemCommand(unsigned commandId) {
+    if ((commandId & 0xFFF0U) == kAboutCommand) {
+        showAbout();
+    }
+}
+
+} // namespace gelvant

@@ -1,0 +1,47 @@
+#pragma once
+
+#include <cstdint>
+#include <span>
+#include <string_view>
+
+namespace gelvant {
+
+class CDesignDlg;
+
+// Extended lists run their handler whenever their current item changes, also
+// when code chooses an item (even the current one). The plain reference list
+// runs its handler only on the user's selection.
+enum class ListStyle : std::uint8_t { Extended, Plain };
+
+struct ListDef {
+    int controlId;
+    std::string_view name;
+    ListStyle style;
+    bool hidden;
+    std::span<const std::string_view> items; // filled at creation, in this order
+};
+
+enum class EventKind : std::uint8_t {
+    Edit,          // the user changed an edit box's text
+    ListChange,    // an extended list's current item changed (user or code)
+    Selection,     // the user changed the plain list's selection
+    Click,         // a button was pressed
+};
+
+using Handler = void (*)(CDesignDlg&);
+
+// One row of the form's event table: a control and an event run one handler.
+struct EventBinding {
+    int controlId;
+    EventKind event;
+    Handler handler;
+    std::string_view handlerName;
+};
+
+// What the form is made of: its lists and its event table.
+struct FormLayout {
+    std::span<const ListDef> lists;
+    std::span<const EventBinding> events;
+};
+
+} // namespace gelvant

@@ -1,0 +1,18 @@
+#pragma once
+
+#include "sheet/form_layout.h"
+
+#include <span>
+
+namespace gelvant {
+
+// The 24 lists of the design form, in the order the dump lists them.
+std::span<const ListDef> designFormLists();
+// The form's event table: which handler each control and event runs.
+std::span<const EventBinding> designFormEvents();
+FormLayout designFormLayout();
+
+// Finds a list by its name or by its control ID written in decimal.
+const ListDef* findList(std::string_view nameOrControlId);
+
+} // namespace gelvant
