@@ -1,0 +1,281 @@
+#include "calc/cooling_load.h"
+#include "sheet/controls.h"
+#include "sheet/design_dlg.h"
+#include "window/design_form.h"
+
+#include <gtest/gtest.h>
+
+#include <string>
+
+namespace gelvant {
+namespace {
+
+// The 6 × 7 × 4.2 m chilled vegetable store the calculation is checked on.
+DesignSheet referenceRoom() {
+    DesignSheet s;
+    s.storeLength = 6;
+    s.storeWidth = 7;
+    s.storeHeight = 4.2F;
+    s.insulationThicknessMm = 100;
+    s.insulationConductivity = 0.024F;
+    s.insulationDensity = 40;
+    s.insulationSpecificHeat = 1.38F;
+    s.steelSpecificHeat = 0.46F;
+    s.ambientTemp = 30;
+    s.ambientHumidity = 83;
+    s.roomTemp = 0;
+    s.roomHumidity = 90;
+    s.intakeEnthalpy = 300;
+    s.finalEnthalpy = 250;
+    s.dailyIntakeTons = 2;
+    s.storageTonnage = 20;
+    s.coolingHours = 20;
+    s.intakeRespirationHeat = 897;
+    s.finalRespirationHeat = 128;
+    s.intakeTemp = 20;
+    s.finalTemp = 2;
+    s.packagingSpecificHeat = 0.84F;
+    s.packagingRatio = 0.3F;
+    s.produceAirChangesPerDay = 2;
+    s.doorAirChangesPerDay = 4;
+    s.lightingPerArea = 5;
+    s.workerCount = 2;
+    s.freshAirPerPerson = 30;
+    s.workHoursPerDay = 3;
+    s.heatPerPerson = 280;
+    s.airCoolerPowerKw = 1.5F;
+    s.airCoolerCount = 2;
+    s.heaterPowerKw = 2;
+    s.heaterCount = 2;
+    s.defrostHours = 2;
+    s.coilHeatFlux = 57.6F;
+    s.airCoolerHeatFlux = 111.2F;
+    return s;
+}
+
+// The form's lists without any list handler, so the calculation is seen on
+// its own: the evaporator lists it moves keep whatever it chose.
+class CoolingLoadTest : public testing::Test {
+protected:
+    CoolingLoadTest() {
+        dlg.chooseItem(ctl::floorChoice, 2);
+        dlg.chooseItem(ctl::airCoolerTempDiffChoice, 1);
+        dlg.chooseItem(ctl::doorChoice, 2);
+    }
+
+    void compute(const DesignSheet& sheet) {
+        dlg.sheet() = sheet;
+        dlg.writeSheet();
+        ComputeCoolingLoad(dlg);
+    }
+
+    std::string box(std::string_view field) const {
+        return std::string(dlg.editText(*fieldIndexByName(field)));
+    }
+
+    RecordingPresenter presenter;
+    CDesignDlg dlg{FormLayout{designFormLists(), {}}, presenter};
+};
+
+TEST_F(CoolingLoadTest, ReferenceRoomGivesEveryComponentAndResult) {
+    compute(referenceRoom());
+    const std::pair<const char*, const char*> expected[] = {
+        {"innerVolume", "158"},          {"outerSurfaceArea", "193"},
+        {"resultWallHeatTransfer", "0.24"}, {"wallLeakHeatW", "1298"},
+        {"resultGoodsHeatRelease", "50"}, {"goodsHeatW", "1389"},
+        {"respirationHeatW", "3329"},    {"materialHeatW", "140"},
+        {"airChangeVolumePerDay", "316"}, {"doorHeatW", "761"},
+        {"lightingHeatW", "210"},        {"workerHeatW", "287"},
+        {"operatingHeatW", "1258"},      {"ambientMoistureGPerKg", "22.4"},
+        {"roomMoistureGPerKg", "3.39"},  {"ventilationHeatW", "380"},
+        {"airCoolerHeatW", "3400"},      {"totalCoolingLoadW", "11194"},
+        {"ambientAirDensity", "1.148"},  {"coldAirDensity", "1.288"},
+        {"loadPerTonW", "559"},          {"ambientDewPoint", "26.76"},
+        {"antiCondensationThicknessMm", "47"}, {"coilAreaM2", "135"},
+        {"airCoolerAreaM2", "101"},      {"resultMaterialMassKg", "600"},
+        {"doorArea", "0"},               {"resultInnerVolume", "158"},
+    };
+    for (const auto& [field, text] : expected) {
+        EXPECT_EQ(box(field), text) << field;
+    }
+    EXPECT_EQ(dlg.staticText(ctl::totalLoadNote), "=9641Kcal/h，=11.2KW");
+    EXPECT_EQ(dlg.staticText(ctl::tonnageNote), "吨位20.0t,日进货2.0t");
+    EXPECT_EQ(dlg.staticText(ctl::emptyStoreNote), "空库热=10258Kcal，空库降温需10258/5939=1.7小时");
+    EXPECT_EQ(dlg.currentIndex(ctl::airCoolerEvapChoice), 3);
+    EXPECT_EQ(dlg.currentIndex(ctl::coilRoomTempChoice), 0);
+    EXPECT_TRUE(presenter.messages.empty());
+}
+
+TEST_F(CoolingLoadTest, NoFloorItemCountsAsAVentilatedCrawlSpace) {
+    compute(referenceRoom());
+    const std::string withCrawlSpace = box("wallLeakHeatW");
+    dlg.userClearsList(ctl::floorChoice);
+    compute(referenceRoom());
+    EXPECT_EQ(box("wallLeakHeatW"), withCrawlSpace);
+    dlg.chooseItem(ctl::floorChoice, 0);
+    compute(referenceRoom());
+    EXPECT_NE(box("wallLeakHeatW"), withCrawlSpace);
+}
+
+TEST_F(CoolingLoadTest, GoodsHeatReleaseIsCutToWholeKilojoules) {
+    for (const auto& [intake, release] : {std::pair{349.9F, "99"}, std::pair{249.5F, "0"}}) {
+        DesignSheet s = referenceRoom();
+        s.intakeEnthalpy = intake;
+        compute(s);
+        EXPECT_EQ(box("resultGoodsHeatRelease"), release) << intake;
+    }
+}
+
+TEST_F(CoolingLoadTest, SubZeroRoomAddsTheFreezingOfCarriedMoisture) {
+    DesignSheet warm = referenceRoom();
+    compute(warm);
+    const int doorAtZero = std::stoi(box("doorHeatW"));
+    DesignSheet cold = warm;
+    cold.roomTemp = -0.5F;
+    cold.finalTemp = 0;
+    compute(cold);
+    EXPECT_GT(std::stoi(box("doorHeatW")), doorAtZero + 30);
+}
+
+TEST_F(CoolingLoadTest, SummerAirConditioningRaisesAirHeatsButNotTheEnvelope) {
+    compute(referenceRoom());
+    const std::string envelope = box("wallLeakHeatW");
+    const int door = std::stoi(box("doorHeatW"));
+    const int ventilation = std::stoi(box("ventilationHeatW"));
+    DesignSheet s = referenceRoom();
+    s.summerAirConditioningTemp = 35;
+    compute(s);
+    EXPECT_EQ(box("wallLeakHeatW"), envelope);
+    EXPECT_GT(std::stoi(box("doorHeatW")), door);
+    EXPECT_GT(std::stoi(box("ventilationHeatW")), ventilation);
+}
+
+TEST_F(CoolingLoadTest, NoProduceAirChangesStillGivesBothHumidityRatios) {
+    DesignSheet s = referenceRoom();
+    s.produceAirChangesPerDay = 0;
+    compute(s);
+    EXPECT_EQ(box("airChangeVolumePerDay"), "0");
+    EXPECT_EQ(box("ventilationHeatW"), "0");
+    EXPECT_EQ(box("ambientMoistureGPerKg"), "22.4");
+    EXPECT_EQ(box("roomMoistureGPerKg"), "3.39");
+}
+
+struct MessageCase {
+    const char* name;
+    void (*change)(DesignSheet&);
+    std::vector<Message> expected;
+};
+
+class CoolingLoadMessages : public CoolingLoadTest,
+                            public testing::WithParamInterface<MessageCase> {};
+
+TEST_P(CoolingLoadMessages, AreRaisedInOrderAndNeverStopTheCalculation) {
+    DesignSheet s = referenceRoom();
+    GetParam().change(s);
+    compute(s);
+    EXPECT_EQ(presenter.messages, GetParam().expected);
+    EXPECT_NE(box("totalCoolingLoadW"), "0");
+}
+
+const Message kFansWithoutCount{"注意", "冷风机有功率但台数为0"};
+const Message kTooThin{"结果", "库板厚度40 < 防结露厚度47 ，请重选"};
+const Message kFinalBelowRoom{"警告", "货物终了温度 低于 库内温度 ，请重选"};
+
+INSTANTIATE_TEST_SUITE_P(
+    Checks, CoolingLoadMessages,
+    testing::Values(
+        MessageCase{"FansWithoutCount", [](DesignSheet& s) { s.airCoolerCount = 0; },
+                    {kFansWithoutCount}},
+        MessageCase{"ThicknessEqualToTheLeastIsEnough",
+                    [](DesignSheet& s) { s.insulationThicknessMm = 47; }, {}},
+        MessageCase{"ThinnerThanTheLeast",
+                    [](DesignSheet& s) { s.insulationThicknessMm = 40; }, {kTooThin}},
+        MessageCase{"FinalEqualToRoomIsFine", [](DesignSheet& s) { s.finalTemp = 0; }, {}},
+        MessageCase{"FinalBelowRoom", [](DesignSheet& s) { s.finalTemp = -1; }, {kFinalBelowRoom}},
+        MessageCase{"AllInOrder",
+                    [](DesignSheet& s) {
+                        s.airCoolerCount = 0;
+                        s.finalTemp = -1;
+                        s.insulationThicknessMm = 10;
+                    },
+                    {kFansWithoutCount, Message{"结果", "库板厚度10 < 防结露厚度47 ，请重选"},
+                     kFinalBelowRoom}}),
+    [](const testing::TestParamInfo<MessageCase>& info) { return info.param.name; });
+
+TEST_F(CoolingLoadTest, LockedDoorNoticeComesLast) {
+    dlg.chooseItem(ctl::doorChoice, 3);
+    DesignSheet s = referenceRoom();
+    s.finalTemp = -1;
+    compute(s);
+    ASSERT_EQ(presenter.messages.size(), 2U);
+    EXPECT_EQ(presenter.messages[0], kFinalBelowRoom);
+    EXPECT_EQ(presenter.messages[1].caption, "注意");
+    EXPECT_EQ(presenter.messages[1].text.rfind("库门为冷却冻结间状态次数锁定0", 0), 0U);
+}
+
+struct EvaporatorCase {
+    float roomTempC;
+    int airCoolerDiffItem;
+    int evapItem;
+    int coilRoomItem;
+};
+
+class EvaporatorChoice : public CoolingLoadTest,
+                         public testing::WithParamInterface<EvaporatorCase> {};
+
+TEST_P(EvaporatorChoice, FollowsTheRoomTemperature) {
+    const EvaporatorCase& c = GetParam();
+    dlg.chooseItem(ctl::airCoolerTempDiffChoice, c.airCoolerDiffItem);
+    DesignSheet s = referenceRoom();
+    s.roomTemp = c.roomTempC;
+    s.finalTemp = c.roomTempC;
+    compute(s);
+    EXPECT_EQ(dlg.currentIndex(ctl::airCoolerEvapChoice), c.evapItem);
+    EXPECT_EQ(dlg.currentIndex(ctl::coilRoomTempChoice), c.coilRoomItem);
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    RoomTemperatures, EvaporatorChoice,
+    testing::Values(EvaporatorCase{0, 1, 3, 0}, EvaporatorCase{2.5F, 0, 3, 0},
+                    EvaporatorCase{-20, 2, 1, 6}, EvaporatorCase{-21, 2, 0, 7},
+                    EvaporatorCase{12, 0, 4, 0}, EvaporatorCase{-4, 0, 3, 1},
+                    EvaporatorCase{-4.1F, 0, 3, 2}, EvaporatorCase{-30, 4, 0, 9},
+                    EvaporatorCase{-45, 4, 0, 9}, EvaporatorCase{-7, 1, 3, 2},
+                    EvaporatorCase{-8, 1, 2, 2}));
+
+TEST_F(CoolingLoadTest, WithoutAnAirCoolerDifferenceItsEvaporatingTemperatureStays) {
+    dlg.chooseItem(ctl::airCoolerEvapChoice, 0);
+    dlg.userClearsList(ctl::airCoolerTempDiffChoice);
+    compute(referenceRoom());
+    EXPECT_EQ(dlg.currentIndex(ctl::airCoolerEvapChoice), 0);
+}
+
+TEST_F(CoolingLoadTest, ZeroDivisorsShowNonFiniteResultsWithoutPrompts) {
+    DesignSheet s = referenceRoom();
+    s.insulationThicknessMm = 0;
+    s.coolingHours = 0;
+    s.storageTonnage = 0;
+    s.coilHeatFlux = 0;
+    compute(s);
+    ComputeCoolingLoad(dlg); // the shown texts read back without a prompt
+    for (const Message& m : presenter.messages) {
+        EXPECT_NE(m.caption, "Gelvant") << m.text;
+    }
+    EXPECT_EQ(box("resultWallHeatTransfer"), "inf");
+    EXPECT_EQ(box("goodsHeatW"), "2147483647");
+    EXPECT_EQ(box("airCoolerHeatW"), "inf");
+    EXPECT_EQ(box("totalCoolingLoadW"), "inf");
+    EXPECT_EQ(box("coilAreaM2"), "0"); // inf - inf over 0: not a number
+}
+
+TEST_F(CoolingLoadTest, ZeroFluxOrTonnageSaturatesTheWholeNumberResults) {
+    DesignSheet s = referenceRoom();
+    s.storageTonnage = 0;
+    s.coilHeatFlux = 0;
+    compute(s);
+    EXPECT_EQ(box("loadPerTonW"), "2147483647");
+    EXPECT_EQ(box("coilAreaM2"), "2147483647");
+}
+
+} // namespace
+} // namespace gelvant

@@ -1,0 +1,93 @@
+#include "calc/moist_air.h"
+#include "calc/saturation_table.h"
+
+#include <gtest/gtest.h>
+
+#include <cmath>
+#include <limits>
+
+namespace gelvant {
+namespace {
+
+TEST(SaturationTable, IsStrictlyIncreasingInTemperatureAndPressure) {
+    for (std::size_t i = 1; i < kSaturationTable.size(); ++i) {
+        EXPECT_LT(kSaturationTable[i - 1].tC, kSaturationTable[i].tC) << i;
+        EXPECT_LT(kSaturationTable[i - 1].pMPa, kSaturationTable[i].pMPa) << i;
+    }
+    EXPECT_EQ(kSaturationTable.front().tC, -60.0F);
+    EXPECT_EQ(kSaturationTable.back().tC, 374.0F);
+}
+
+TEST(SaturationPressure, InterpolatesInsideTheTableAndGivesMinus99Outside) {
+    const struct {
+        float tC;
+        double pPa;
+        double tolerancePa;
+    } cases[] = {
+        {0.0F, 611.2, 1e-3},        {100.0F, 101325, 0.01},  {373.5F, 21933000, 1},
+        {-60.0F, 1.0, 1e-6},        {21.0F, 2491.45, 1e-3},  {374.0F, -99, 0},
+        {-60.5F, -99, 0},           {1000.0F, -99, 0},
+        {std::numeric_limits<float>::quiet_NaN(), -99, 0},
+    };
+    for (const auto& c : cases) {
+        EXPECT_NEAR(SaturationPressure(c.tC), c.pPa, c.tolerancePa) << "t = " << c.tC;
+    }
+}
+
+TEST(DewPoint, OfSaturatedAirIsTheAirTemperature) {
+    // At -60 °C itself the vapour pressure lands a hair under the table's
+    // first point once that is held in single precision; from just above on
+    // the dew point of saturated air is the air temperature.
+    for (double t = -59.9; t < 374; t += 0.75) {
+        EXPECT_NEAR(DewPoint(t, 100), t, 1e-3) << t;
+    }
+}
+
+TEST(DewPoint, ReferencePointsAndOutOfTableCases) {
+    EXPECT_NEAR(DewPoint(30, 83), 26.77, 0.005);
+    EXPECT_NEAR(DewPoint(0, 90), -1.24, 0.005);
+    EXPECT_EQ(DewPoint(30, 0), -99);
+    EXPECT_EQ(DewPoint(-70, 50), -99);
+    EXPECT_EQ(DewPoint(400, 50), -99);
+}
+
+double exchange(const char* selector, double tIn = 0, double tOutFloor = 0, double tOut = 30) {
+    return MoistAirExchange(tOut, 83, tIn, 90, 100, selector, tOutFloor);
+}
+
+TEST(MoistAirExchange, ReferenceRoomAndOutdoorStates) {
+    EXPECT_NEAR(exchange("r"), 2891, 0.5);
+    EXPECT_NEAR(exchange("s1"), 22.41, 0.005);
+    EXPECT_NEAR(exchange("s2"), 3.395, 0.0005);
+    EXPECT_NEAR(exchange("m1"), 1.148, 0.0005);
+    EXPECT_NEAR(exchange("m2"), 1.289, 0.0005);
+    EXPECT_NEAR(exchange("r", -18), 4378, 0.5);
+}
+
+TEST(MoistAirExchange, UnknownSelectorGivesMinusOne) {
+    for (const char* selector : {"", "R", "s", "m3", "r "}) {
+        EXPECT_EQ(exchange(selector), -1) << '"' << selector << '"';
+    }
+}
+
+TEST(MoistAirExchange, WarmerFloorTemperatureReplacesTheOutdoorTemperature) {
+    for (const char* selector : {"r", "s1", "s2", "m1", "m2"}) {
+        EXPECT_EQ(exchange(selector, 0, 35), exchange(selector, 0, 0, 35)) << selector;
+        EXPECT_EQ(exchange(selector, 0, 30), exchange(selector)) << selector;
+    }
+}
+
+TEST(MoistAirExchange, FreezingMoistureCountsOnlyBelowZero) {
+    // Without the freezing term the heat varies smoothly with the room
+    // temperature; just below 0 °C the term adds about 80 kcal/kg of the
+    // moisture difference.
+    const double atZero = exchange("r", 0);
+    const double justAbove = exchange("r", 0.001);
+    const double justBelow = exchange("r", -0.001);
+    EXPECT_NEAR(atZero, justAbove, 0.1);
+    EXPECT_GT(justBelow - atZero, 10);
+    EXPECT_GT(exchange("r", -0.5), exchange("r", 0) + 10);
+}
+
+} // namespace
+} // namespace gelvant
