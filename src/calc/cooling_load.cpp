@@ -160,10 +160,11 @@ void computeTotal(CDesignDlg& dlg) {
     s.totalCoolingLoadW = toFloat32(static_cast<double>(componentsW) + s.airCoolerHeatW);
 
     const double totalW = s.totalCoolingLoadW;
-    dlg.setStaticText(ctl::totalLoadNote, "=" + fixedText(totalW * kWToKcalPerHour, 0) + "Kcal/h，=" +
-                                              fixedText(totalW * kThousandth, 1) + "KW");
-    dlg.setStaticText(ctl::tonnageNote, "吨位" + fixedText(s.storageTonnage, 1) + "t,日进货" +
-                                            fixedText(s.dailyIntakeTons, 1) + "t");
+    dlg.setStaticText(ctl::totalLoadNote,
+                      joinText({"=", fixedText(totalW * kWToKcalPerHour, 0), "Kcal/h，=",
+                                fixedText(totalW * kThousandth, 1), "KW"}));
+    dlg.setStaticText(ctl::tonnageNote, joinText({"吨位", fixedText(s.storageTonnage, 1), "t,日进货",
+                                                  fixedText(s.dailyIntakeTons, 1), "t"}));
 }
 
 void computeAirDensities(DesignSheet& s, const AirExchange& air) {
@@ -193,10 +194,10 @@ void computePullDown(CDesignDlg& dlg, const AirExchange& air) {
                                      static_cast<double>(s.airCoolerPowerKw) * s.airCoolerCount * 1000.0) *
                                     kWToKcalPerHour;
     const double hours = heatKcal / capacityKcalPerH;
-    dlg.setStaticText(ctl::emptyStoreNote, "空库热=" + fixedText(heatKcal, 0) + "Kcal，空库降温需" +
-                                               fixedText(heatKcal, 0) + "/" +
-                                               fixedText(capacityKcalPerH, 0) + "=" +
-                                               fixedText(hours, 1) + "小时");
+    const std::string heatText = fixedText(heatKcal, 0);
+    dlg.setStaticText(ctl::emptyStoreNote,
+                      joinText({"空库热=", heatText, "Kcal，空库降温需", heatText, "/",
+                                fixedText(capacityKcalPerH, 0), "=", fixedText(hours, 1), "小时"}));
 }
 
 // Least insulation that keeps the outer surface 1.5 °C above the dew point.
@@ -219,9 +220,9 @@ void computeCondensation(DesignSheet& s) {
 
 void checkDesign(CDesignDlg& dlg) {
     const DesignSheet& s = dlg.sheet();
-    const std::string thicknessText = "库板厚度" + std::to_string(s.insulationThicknessMm) +
-                                      " < 防结露厚度" +
-                                      std::to_string(s.antiCondensationThicknessMm) + " ，请重选";
+    const std::string thicknessText =
+        joinText({"库板厚度", std::to_string(s.insulationThicknessMm), " < 防结露厚度",
+                  std::to_string(s.antiCondensationThicknessMm), " ，请重选"});
     if (s.insulationThicknessMm < s.antiCondensationThicknessMm) {
         dlg.showMessage(caption::result, thicknessText);
     }

@@ -15,4 +15,12 @@ std::string fixedText(double value, int decimals) {
     return std::string(buffer, result.ptr);
 }
 
+std::string joinText(std::initializer_list<std::string_view> pieces) {
+    std::string text;
+    for (const std::string_view piece : pieces) {
+        text.append(piece);
+    }
+    return text;
+}
+
 } // namespace gelvant

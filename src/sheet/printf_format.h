@@ -1,6 +1,8 @@
 #pragma once
 
+#include <initializer_list>
 #include <string>
+#include <string_view>
 
 namespace gelvant {
 
@@ -9,5 +11,9 @@ namespace gelvant {
 // locale: fixed notation rounded to the given decimals; "inf", "-inf" and
 // "nan" for values that are not finite.
 std::string fixedText(double value, int decimals);
+
+// Joins the pieces of a note text. (Chains of operator+ on a literal trip a
+// false -Wrestrict in GCC 12's optimised builds.)
+std::string joinText(std::initializer_list<std::string_view> pieces);
 
 } // namespace gelvant
