@@ -26,17 +26,6 @@ TEST(GoodsHeatDriver, PorkFrozenTo18BelowGivesTheFormsFigures) {
     }
 }
 
-TEST(GoodsHeatDriver, IncompleteProductShowsItsFiguresAndTheMessage) {
-    const CliRun run = runCli("choose productChoice 41\ndump\n"); // 巧克力
-    ASSERT_EQ(run.status, 0) << run.err;
-    const auto dump = run.lastDump();
-    EXPECT_EQ(dump["fields"]["freezingPoint"], "-99");
-    EXPECT_EQ(dump["fields"]["specificHeatFrozen"], "3.14");
-    ASSERT_EQ(dump["messages"].size(), 1U);
-    EXPECT_EQ(dump["messages"][0]["caption"], "结果");
-    EXPECT_EQ(dump["messages"][0]["text"], "数据不全，请重选");
-}
-
 TEST(RespirationDriver, StrongestProduceFrom30To5) {
     const CliRun run =
         runCli("set intakeTemp 30\nset finalTemp 5\nchoose respirationProduceChoice 39\ndump\n");

@@ -215,15 +215,5 @@ TEST_F(ProductRules, ZeroTemperatureInTheFractionGivesInfinitiesNotAFailure) {
     EXPECT_NEAR(s.finalEnthalpy, 1.7 * 2.26 + 18.3 * 1.34 + 0.915 * 217.36, 5e-4);
 }
 
-TEST_F(ProductRules, TemperatureEditsRederiveTheEnthalpies) {
-    setTemps(35, -18);
-    choose("猪肉");
-    edit("finalTemp", "-20");
-    EXPECT_EQ(s.finalEnthalpy, 0.0F);
-    EXPECT_FLOAT_EQ(s.frozenFractionPercent, 91.5F);
-    edit("intakeTemp", "-20");
-    EXPECT_EQ(s.intakeEnthalpy, 0.0F);
-}
-
 } // namespace
 } // namespace gelvant

@@ -111,31 +111,6 @@ TEST_F(RespirationRules, NoneClearsTheHeatsAndTheAirChanges) {
     EXPECT_EQ(s.produceAirChangesPerDay, 0.0F);
 }
 
-TEST_F(RespirationRules, ThreeAirChangesFallBackOnEveryTemperatureEdit) {
-    setTemps(15, 2);
-    choose("菠菜");
-    dlg.userChooses(ctl::produceAirChangeChoice, 2);
-    EXPECT_EQ(s.produceAirChangesPerDay, 3.0F);
-    edit("finalTemp", "5");
-    EXPECT_EQ(s.finalRespirationHeat, 199.0F);
-    EXPECT_EQ(airChangeItem(), "2");
-    EXPECT_EQ(s.produceAirChangesPerDay, 2.0F);
-
-    choose("无");
-    dlg.userChooses(ctl::produceAirChangeChoice, 2);
-    edit("intakeTemp", "20");
-    EXPECT_EQ(airChangeItem(), "0");
-    EXPECT_EQ(s.produceAirChangesPerDay, 0.0F);
-}
-
-TEST_F(RespirationRules, TemperatureEditFollowsTheChosenProduce) {
-    setTemps(15, 2);
-    choose("香蕉（青）");
-    edit("intakeTemp", "30"); // 25 °C: 2 · 155 - 131 = 179; then 179 + 24
-    EXPECT_EQ(s.intakeRespirationHeat, 203.0F);
-    EXPECT_EQ(s.finalRespirationHeat, 52.0F);
-}
-
 TEST_F(RespirationRules, EqualTemperaturesGiveAnInfiniteIntensityNotAFailure) {
     setTemps(5, 5);
     choose("菠菜");
