@@ -6,6 +6,7 @@
 namespace gelvant {
 
 class CDesignDlg;
+struct DesignSheet;
 
 // Rules that keep derived fields consistent while the designer types.
 void OnGeometryChange(CDesignDlg& dlg);
@@ -19,5 +20,10 @@ void OnRoomTempChange(CDesignDlg& dlg);
 void OnRespirationFieldEdit(CDesignDlg& dlg);
 
 std::span<const std::string_view> doorItems();
+
+// U-value of the insulation layer alone, from its conductivity and its
+// thickness in mm. A zero thickness leaves no finite value (inf, or NaN with
+// a zero conductivity), which the form shows as such.
+void updateWallHeatTransfer(DesignSheet& s);
 
 } // namespace gelvant

@@ -1,13 +1,34 @@
 #include "tables/goods_kind.h"
 
+#include "calc/dependent_rules.h"
+#include "sheet/controls.h"
 #include "sheet/design_dlg.h"
+#include "tables/goods_kind_table.h"
+#include "tables/item_rows.h"
 
-#include <array>
+#include <cstddef>
 
 namespace gelvant {
+namespace {
 
-std::span<const std::string_view> goodsKindItems() { return {}; }
+constexpr auto kItems = itemTexts(kGoodsKindTable);
 
-void OnGoodsKindChange(CDesignDlg& /*dlg*/) {}
+} // namespace
+
+std::span<const std::string_view> goodsKindItems() {
+    return kItems;
+}
+
+// Sets the stacking density of the chosen kind, then lets the geometry rule
+// bring the volume coefficient, tonnage and intake in line with it.
+void OnGoodsKindChange(CDesignDlg& dlg) {
+    dlg.readSheet();
+    const int index = dlg.currentIndex(ctl::goodsKindChoice);
+    if (index >= 0 && static_cast<std::size_t>(index) < kGoodsKindTable.size()) {
+        dlg.sheet().goodsDensity = kGoodsKindTable[static_cast<std::size_t>(index)].densityKgPerM3;
+    }
+    dlg.writeSheet();
+    OnGeometryChange(dlg);
+}
 
 } // namespace gelvant

@@ -1,16 +1,36 @@
 #include "tables/insulation.h"
 
+#include "calc/dependent_rules.h"
+#include "sheet/controls.h"
 #include "sheet/design_dlg.h"
-
-#include <array>
+#include "tables/insulation_table.h"
+#include "tables/item_rows.h"
 
 namespace gelvant {
+namespace {
+
+constexpr auto kItems = itemTexts(kInsulationTable);
+
+} // namespace
 
 std::span<const std::string_view> insulationItems() {
-    static constexpr std::array<std::string_view, 5> kItems{"聚氨酯泡沫", "聚苯乙烯泡沫", "玻璃纤维", "软木", "砖墙"};
     return kItems;
 }
 
-void OnInsulationMaterialChange(CDesignDlg& /*dlg*/) {}
+// Copies the chosen material's properties. The wall's U-value follows the
+// conductivity in the sheet whether or not the item has a row; the inner
+// volume does not change with the material, only with the thickness.
+void OnInsulationMaterialChange(CDesignDlg& dlg) {
+    dlg.readSheet();
+    DesignSheet& s = dlg.sheet();
+    if (const InsulationRow* row =
+            findRowByItem(kInsulationTable, dlg.currentText(ctl::insulationChoice))) {
+        s.insulationConductivity = row->conductivityWPerMC;
+        s.insulationDensity = row->densityKgPerM3;
+        s.insulationSpecificHeat = row->specificHeatKJPerKgC;
+    }
+    updateWallHeatTransfer(s);
+    dlg.writeSheet();
+}
 
 } // namespace gelvant

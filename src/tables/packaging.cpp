@@ -1,23 +1,45 @@
 #include "tables/packaging.h"
 
+#include "sheet/controls.h"
 #include "sheet/design_dlg.h"
-
-#include <array>
+#include "tables/item_rows.h"
+#include "tables/packaging_material_table.h"
+#include "tables/packaging_ratio_table.h"
 
 namespace gelvant {
+namespace {
+
+constexpr auto kMaterialItems = itemTexts(kPackagingMaterialTable);
+constexpr auto kRatioItems = itemTexts(kPackagingRatioTable);
+
+} // namespace
 
 std::span<const std::string_view> packagingMaterialItems() {
-    static constexpr std::array<std::string_view, 9> kItems{"木板", "黄铜", "铁皮", "铝皮", "玻璃容器", "瓦愣纸", "黄油纸", "布类", "竹器"};
-    return kItems;
+    return kMaterialItems;
 }
 
 std::span<const std::string_view> packagingRatioItems() {
-    static constexpr std::array<std::string_view, 9> kItems{"鱼肉冻蛋类冷藏", "猪单轨叉档", "猪双轨叉档", "鱼肉蛋搁架冷却冻结", "吊笼手推车冷却冻结", "鲜蛋类", "鲜水果", "鲜蔬菜", "无"};
-    return kItems;
+    return kRatioItems;
 }
 
-void OnPackagingMaterialChange(CDesignDlg& /*dlg*/) {}
+// The packaging heat itself is a result of the load calculation; choosing a
+// material only sets its specific heat.
+void OnPackagingMaterialChange(CDesignDlg& dlg) {
+    dlg.readSheet();
+    if (const PackagingMaterialRow* row =
+            findRowByItem(kPackagingMaterialTable, dlg.currentText(ctl::packagingMaterialChoice))) {
+        dlg.sheet().packagingSpecificHeat = row->specificHeatKJPerKgC;
+    }
+    dlg.writeSheet();
+}
 
-void OnPackagingRatioChange(CDesignDlg& /*dlg*/) {}
+void OnPackagingRatioChange(CDesignDlg& dlg) {
+    dlg.readSheet();
+    if (const PackagingRatioRow* row =
+            findRowByItem(kPackagingRatioTable, dlg.currentText(ctl::packagingRatioChoice))) {
+        dlg.sheet().packagingRatio = row->kgPerKgGoods;
+    }
+    dlg.writeSheet();
+}
 
 } // namespace gelvant
