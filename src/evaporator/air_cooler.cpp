@@ -1,30 +1,153 @@
 #include "evaporator/air_cooler.h"
 
+#include "calc/surface_areas.h"
+#include "evaporator/air_cooler_evap_table.h"
+#include "evaporator/air_cooler_tube_table.h"
+#include "sheet/controls.h"
 #include "sheet/design_dlg.h"
+#include "sheet/numeric.h"
+#include "sheet/printf_format.h"
 
 #include <array>
+#include <cstdint>
+#include <string>
 
 namespace gelvant {
+namespace {
+
+constexpr auto kEvapItems = [] {
+    std::array<std::string_view, kAirCoolerEvapTable.size()> items{};
+    for (std::size_t i = 0; i < items.size(); ++i) {
+        items[i] = kAirCoolerEvapTable[i].item;
+    }
+    return items;
+}();
+
+constexpr auto kTubeItems = [] {
+    std::array<std::string_view, kAirCoolerTubeTable.size()> items{};
+    for (std::size_t i = 0; i < items.size(); ++i) {
+        items[i] = kAirCoolerTubeTable[i].item;
+    }
+    return items;
+}();
+
+// Evaporating temperature below room temperature less the design difference
+// (suction line loss), and kW of refrigerating capacity per W of load.
+constexpr double kSuctionAllowanceC = 2.0;
+constexpr double kCapacityKwPerW = 0.00107;
+
+template <typename Table> const typename Table::value_type* rowAt(const Table& table, int index) {
+    if (index < 0 || static_cast<std::size_t>(index) >= table.size()) {
+        return nullptr;
+    }
+    return &table[static_cast<std::size_t>(index)];
+}
+
+// Compressor selection for the air coolers: the whole load, fans and
+// defrost heaters included, and a reminder when the fan power is missing.
+std::string airCoolerCompressorLine(const DesignSheet& s, double tempDiffC) {
+    const double evaporatingC = static_cast<double>(s.roomTemp) - tempDiffC - kSuctionAllowanceC;
+    std::string line = "压缩机选用：蒸发T=" + fixedText(evaporatingC, 0) + "℃,制冷量" +
+                       fixedText(static_cast<double>(s.totalCoolingLoadW) * kCapacityKwPerW, 1) +
+                       "KW";
+    if (s.airCoolerPowerKw != 0 && s.airCoolerCount != 0) {
+        line += "--冷风机功率已加入请核对";
+    } else {
+        line += "--输入冷风机功率后再计算一次";
+    }
+    return line;
+}
+
+// Evaporating-temperature item for d = trunc(room temperature - difference).
+int evaporationItemFor(std::int32_t d) {
+    if (d >= 0) {
+        return 4;
+    }
+    if (d >= -15) {
+        return 3;
+    }
+    if (d >= -20) {
+        return 2;
+    }
+    if (d >= -30) {
+        return 1;
+    }
+    return 0;
+}
+
+} // namespace
 
 std::span<const std::string_view> airCoolerEvapItems() {
-    static constexpr std::array<std::string_view, 5> kItems{"冷风机管内制冷剂蒸发温度-40℃，翅片管间风速4-5m/s", "冷风机管内制冷剂蒸发温度-30℃，翅片管间风速4-5m/s", "冷风机管内制冷剂蒸发温度-20℃，翅片管间风速4-5m/s", "冷风机管内制冷剂蒸发温度-15℃，翅片管间风速4-5m/s", "冷风机管内制冷剂蒸发温度 >0℃，翅片管间风速4-5m/s"};
-    return kItems;
+    return kEvapItems;
 }
 
 std::span<const std::string_view> airCoolerTempDiffItems() {
-    static constexpr std::array<std::string_view, 5> kItems{"冷风机计算温差 6℃", "冷风机计算温差 8℃", "冷风机计算温差10℃", "冷风机计算温差12℃", "冷风机计算温差15℃"};
+    static constexpr std::array<std::string_view, 5> kItems{
+        "冷风机计算温差 6℃", "冷风机计算温差 8℃", "冷风机计算温差10℃", "冷风机计算温差12℃",
+        "冷风机计算温差15℃"};
     return kItems;
 }
 
 std::span<const std::string_view> airCoolerTubeItems() {
-    static constexpr std::array<std::string_view, 3> kItems{"钢管", "铝管", "铜管"};
-    return kItems;
+    return kTubeItems;
 }
 
-void OnAirCoolerChoiceChange(CDesignDlg& /*dlg*/) {}
+// Evaporating temperature or tube material changed: coefficient and flux
+// from the table, both surfaces, and the air cooler's compressor line. A
+// list without an item leaves what depends on it as it is, so the tube
+// factor never lands twice on the same coefficient.
+void OnAirCoolerChoiceChange(CDesignDlg& dlg) {
+    dlg.readSheet();
+    DesignSheet& s = dlg.sheet();
+    const AirCoolerEvapRow* evap =
+        rowAt(kAirCoolerEvapTable, dlg.currentIndex(ctl::airCoolerEvapChoice));
+    const AirCoolerTubeRow* tube =
+        rowAt(kAirCoolerTubeTable, dlg.currentIndex(ctl::airCoolerTubeChoice));
+    const auto tempDiffC =
+        temperatureDifferenceForIndex(dlg.currentIndex(ctl::airCoolerTempDiffChoice));
 
-void OnAirCoolerTempDiffChange(CDesignDlg& /*dlg*/) {}
+    if (tube != nullptr) {
+        dlg.setStaticText(ctl::airCoolerTubeLabel, std::string(tube->label));
+    }
+    if (tube != nullptr && evap != nullptr) {
+        s.airCoolerHeatTransfer = toFloat32(tube->factor * evap->baseUWPerM2C);
+        if (tempDiffC) {
+            s.airCoolerHeatFlux = toFloat32(tube->factor * evap->baseUWPerM2C * *tempDiffC);
+        }
+    }
+    UpdateSurfaceAreas(s);
+    if (tempDiffC) {
+        dlg.setStaticText(ctl::compressorNote2, airCoolerCompressorLine(s, *tempDiffC));
+    }
+    dlg.writeSheet();
+}
 
-void OnAirCoolerHeatTransferChange(CDesignDlg& /*dlg*/) {}
+// A new design difference: the evaporating temperature follows the room
+// temperature less the difference, then the coefficient, flux, surfaces and
+// compressor line are redone.
+void OnAirCoolerTempDiffChange(CDesignDlg& dlg) {
+    dlg.readSheet();
+    const auto tempDiffC =
+        temperatureDifferenceForIndex(dlg.currentIndex(ctl::airCoolerTempDiffChoice));
+    dlg.writeSheet();
+    if (tempDiffC) {
+        const std::int32_t d = truncInt(static_cast<double>(dlg.sheet().roomTemp) - *tempDiffC);
+        dlg.chooseItem(ctl::airCoolerEvapChoice, evaporationItemFor(d));
+    }
+    OnAirCoolerChoiceChange(dlg);
+}
+
+// A coefficient typed by the designer: the flux and surfaces follow it as
+// typed, without the tube factor; the label and compressor line stay.
+void OnAirCoolerHeatTransferChange(CDesignDlg& dlg) {
+    dlg.readSheet();
+    DesignSheet& s = dlg.sheet();
+    if (const auto tempDiffC =
+            temperatureDifferenceForIndex(dlg.currentIndex(ctl::airCoolerTempDiffChoice))) {
+        s.airCoolerHeatFlux = toFloat32(static_cast<double>(s.airCoolerHeatTransfer) * *tempDiffC);
+    }
+    UpdateSurfaceAreas(s);
+    dlg.writeSheet();
+}
 
 } // namespace gelvant

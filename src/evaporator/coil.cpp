@@ -1,14 +1,148 @@
 #include "evaporator/coil.h"
 
+#include "calc/surface_areas.h"
+#include "evaporator/coil_base_table.h"
+#include "evaporator/coil_diameter_table.h"
+#include "evaporator/coil_type_table.h"
+#include "sheet/controls.h"
 #include "sheet/design_dlg.h"
+#include "sheet/numeric.h"
+#include "sheet/printf_format.h"
 
 #include <array>
+#include <optional>
+#include <string>
 
 namespace gelvant {
+namespace {
+
+constexpr auto kCoilTypeItems = [] {
+    std::array<std::string_view, kCoilTypeTable.size()> items{};
+    for (std::size_t i = 0; i < items.size(); ++i) {
+        items[i] = kCoilTypeTable[i].item;
+    }
+    return items;
+}();
+
+constexpr auto kCoilDiameterItems = [] {
+    std::array<std::string_view, kCoilDiameterTable.size()> items{};
+    for (std::size_t i = 0; i < items.size(); ++i) {
+        items[i] = kCoilDiameterTable[i].item;
+    }
+    return items;
+}();
+
+constexpr int kClosePitchIndex = 1; // "S/D=2"
+constexpr int kPumpFeedIndex = 1;   // "氨泵强制供液"
+constexpr int kCoilRowsItems = 9;   // 4 to 20 tubes in height
+
+// The evaporating temperature sits this far below the coil's design
+// difference under the room temperature (suction line loss).
+constexpr double kSuctionAllowanceC = 2.0;
+// kW of refrigerating capacity per W of load, with 7 % piping loss.
+constexpr double kCapacityKwPerW = 0.00107;
+
+// The current items of the seven coil lists (-1 where a list has none).
+struct CoilChoices {
+    int type;
+    int pitch;
+    int diameter;
+    int feed;
+    int roomTemp;
+    int tempDiff;
+    int rows;
+};
+
+CoilChoices currentCoilChoices(const CDesignDlg& dlg) {
+    return {dlg.currentIndex(ctl::coilTypeChoice),     dlg.currentIndex(ctl::coilPitchChoice),
+            dlg.currentIndex(ctl::coilDiameterChoice), dlg.currentIndex(ctl::coilFeedChoice),
+            dlg.currentIndex(ctl::coilRoomTempChoice), dlg.currentIndex(ctl::coilTempDiffChoice),
+            dlg.currentIndex(ctl::coilRowsChoice)};
+}
+
+bool inRange(int index, std::size_t count) {
+    return index >= 0 && static_cast<std::size_t>(index) < count;
+}
+
+// Base coefficient for the chosen construction and duty; none when a list it
+// depends on has no item (the type, the difference, the room temperature,
+// and for single-row coils the tubes in height).
+std::optional<float> coilBaseValue(const CoilChoices& c) {
+    if (!inRange(c.type, kCoilTypeTable.size()) || !inRange(c.tempDiff, kCoilTempDiffRows) ||
+        !inRange(c.roomTemp, kCoilRoomTempColumns)) {
+        return std::nullopt;
+    }
+    std::size_t block = 0;
+    switch (kCoilTypeTable[static_cast<std::size_t>(c.type)].block) {
+    case CoilBaseBlock::uShapedOrDoubleLayer:
+        block = 0;
+        break;
+    case CoilBaseBlock::singleLayer:
+        block = 1;
+        break;
+    case CoilBaseBlock::singleRow:
+        if (!inRange(c.rows, kCoilRowsItems)) {
+            return std::nullopt;
+        }
+        block = 2 + static_cast<std::size_t>(c.rows);
+        break;
+    }
+    const CoilBaseRow& row =
+        kCoilBaseTable[block * kCoilTempDiffRows + static_cast<std::size_t>(c.tempDiff)];
+    return row.uWPerM2CByRoomTemp[static_cast<std::size_t>(c.roomTemp)];
+}
+
+// Diameter factor D; 1 (the 38 mm reference) without a diameter.
+float diameterFactor(const CoilChoices& c) {
+    if (!inRange(c.diameter, kCoilDiameterTable.size())) {
+        return 1.0F;
+    }
+    const CoilDiameterRow& row = kCoilDiameterTable[static_cast<std::size_t>(c.diameter)];
+    return c.type == kSingleRowCoilIndex ? row.singleRowFactor : row.otherTypesFactor;
+}
+
+// Pitch factor P: only the close pitch of a known construction corrects.
+float pitchFactor(const CoilChoices& c) {
+    if (c.pitch != kClosePitchIndex || !inRange(c.type, kCoilTypeTable.size())) {
+        return 1.0F;
+    }
+    return kCoilTypeTable[static_cast<std::size_t>(c.type)].closePitchFactor;
+}
+
+// Feed factor F: pump feed raises every construction but the U-shaped coil.
+float feedFactor(const CoilChoices& c) {
+    const bool takesPump = !inRange(c.type, kCoilTypeTable.size()) ||
+                           kCoilTypeTable[static_cast<std::size_t>(c.type)].takesPumpFeedFactor;
+    return c.feed == kPumpFeedIndex && takesPump ? kPumpFeedFactor : 1.0F;
+}
+
+// Coefficient and flux from the base table, corrected for diameter, feed
+// and pitch. The uncorrected flux is held in the field before it is
+// corrected, so the flux is the corrected coefficient times the difference
+// up to the last float digit.
+void applyCoilCoefficient(DesignSheet& s, const CoilChoices& c, float baseU, double tempDiffC) {
+    const double correction =
+        static_cast<double>(diameterFactor(c)) * feedFactor(c) * pitchFactor(c);
+    s.coilHeatTransfer = toFloat32(correction * baseU);
+    const float baseFlux = toFloat32(static_cast<double>(baseU) * tempDiffC);
+    s.coilHeatFlux = toFloat32(correction * baseFlux);
+}
+
+// Compressor selection for the coils: evaporating temperature, capacity and
+// the coil load (without the air coolers' own heat) per tonne of stock.
+std::string coilCompressorLine(const DesignSheet& s, double tempDiffC) {
+    const double evaporatingC = static_cast<double>(s.roomTemp) - tempDiffC - kSuctionAllowanceC;
+    const double coilLoadW = toFloat32(static_cast<double>(s.totalCoolingLoadW) - s.airCoolerHeatW);
+    const double tonnage = s.storageTonnage;
+    return "压缩机选用：蒸发T=" + fixedText(evaporatingC, 0) + "℃,制冷量" +
+           fixedText(coilLoadW * kCapacityKwPerW, 1) + "KW--冷负荷" + fixedText(coilLoadW, 0) +
+           "/" + fixedText(tonnage, 1) + "=" + fixedText(coilLoadW / tonnage, 0) + "w/t";
+}
+
+} // namespace
 
 std::span<const std::string_view> coilTypeItems() {
-    static constexpr std::array<std::string_view, 4> kItems{"光滑U形顶排管", "单层光滑蛇形顶排管", "双层光滑蛇形顶排管", "单排光滑蛇形顶排管"};
-    return kItems;
+    return kCoilTypeItems;
 }
 
 std::span<const std::string_view> coilPitchItems() {
@@ -17,8 +151,7 @@ std::span<const std::string_view> coilPitchItems() {
 }
 
 std::span<const std::string_view> coilDiameterItems() {
-    static constexpr std::array<std::string_view, 12> kItems{"φ89", "φ76", "φ57", "φ48", "φ45", "φ42", "φ38", "φ32", "φ25", "φ20", "φ16", "φ12"};
-    return kItems;
+    return kCoilDiameterItems;
 }
 
 std::span<const std::string_view> coilFeedItems() {
@@ -27,22 +160,58 @@ std::span<const std::string_view> coilFeedItems() {
 }
 
 std::span<const std::string_view> coilRoomTempItems() {
-    static constexpr std::array<std::string_view, 10> kItems{"库房温度  0℃", "库房温度 -4℃", "库房温度-10℃", "库房温度-12℃", "库房温度-15℃", "库房温度-18℃", "库房温度-20℃", "库房温度-23℃", "库房温度-25℃", "库房温度-30℃"};
+    static constexpr std::array<std::string_view, kCoilRoomTempColumns> kItems{
+        "库房温度  0℃", "库房温度 -4℃", "库房温度-10℃", "库房温度-12℃", "库房温度-15℃",
+        "库房温度-18℃", "库房温度-20℃", "库房温度-23℃", "库房温度-25℃", "库房温度-30℃"};
     return kItems;
 }
 
 std::span<const std::string_view> coilTempDiffItems() {
-    static constexpr std::array<std::string_view, 5> kItems{"温差 6℃", "温差 8℃", "温差10℃", "温差12℃", "温差15℃"};
+    static constexpr std::array<std::string_view, kCoilTempDiffRows> kItems{
+        "温差 6℃", "温差 8℃", "温差10℃", "温差12℃", "温差15℃"};
     return kItems;
 }
 
 std::span<const std::string_view> coilRowsItems() {
-    static constexpr std::array<std::string_view, 9> kItems{"高度横根数 4", "高度横根数 6", "高度横根数 8", "高度横根数10", "高度横根数12", "高度横根数14", "高度横根数16", "高度横根数18", "高度横根数20"};
+    static constexpr std::array<std::string_view, kCoilRowsItems> kItems{
+        "高度横根数 4", "高度横根数 6", "高度横根数 8", "高度横根数10", "高度横根数12",
+        "高度横根数14", "高度横根数16", "高度横根数18", "高度横根数20"};
     return kItems;
 }
 
-void OnCoilChoiceChange(CDesignDlg& /*dlg*/) {}
+// A change of any coil list: coefficient and flux from the table, both
+// surfaces, and the coil's compressor line. A list the lookup needs without
+// an item leaves the coefficient and flux as they are, so the corrections
+// never land twice on the same figure.
+void OnCoilChoiceChange(CDesignDlg& dlg) {
+    dlg.readSheet();
+    DesignSheet& s = dlg.sheet();
+    const CoilChoices choices = currentCoilChoices(dlg);
+    // Only single-row coils are chosen by their number of tubes in height.
+    dlg.setVisible(ctl::coilRowsChoice, choices.type == kSingleRowCoilIndex);
 
-void OnCoilHeatTransferChange(CDesignDlg& /*dlg*/) {}
+    const auto tempDiffC = temperatureDifferenceForIndex(choices.tempDiff);
+    if (const auto baseU = coilBaseValue(choices); baseU && tempDiffC) {
+        applyCoilCoefficient(s, choices, *baseU, *tempDiffC);
+    }
+    UpdateSurfaceAreas(s);
+    if (tempDiffC) {
+        dlg.setStaticText(ctl::compressorNote1, coilCompressorLine(s, *tempDiffC));
+    }
+    dlg.writeSheet();
+}
+
+// A coefficient typed by the designer: the flux and surfaces follow it as
+// typed, without corrections; the compressor line stays.
+void OnCoilHeatTransferChange(CDesignDlg& dlg) {
+    dlg.readSheet();
+    DesignSheet& s = dlg.sheet();
+    if (const auto tempDiffC =
+            temperatureDifferenceForIndex(dlg.currentIndex(ctl::coilTempDiffChoice))) {
+        s.coilHeatFlux = toFloat32(static_cast<double>(s.coilHeatTransfer) * *tempDiffC);
+    }
+    UpdateSurfaceAreas(s);
+    dlg.writeSheet();
+}
 
 } // namespace gelvant

@@ -1,0 +1,45 @@
+#pragma once
+
+// A fresh design form for the evaporator tests, with the boxes set by name
+// and read back as the form shows them.
+
+#include "sheet/design_dlg.h"
+#include "sheet/field_dictionary.h"
+#include "sheet/messages.h"
+#include "window/design_form.h"
+
+#include <gtest/gtest.h>
+
+#include <initializer_list>
+#include <string>
+#include <utility>
+
+namespace gelvant::evaporator_testing {
+
+class EvaporatorForm : public testing::Test {
+protected:
+    // Puts texts into boxes without raising their edit events.
+    void set(std::initializer_list<std::pair<const char*, const char*>> boxes) {
+        for (const auto& [name, text] : boxes) {
+            dlg.setEditText(index(name), text);
+        }
+    }
+    // The box's text, as the last sheet write left it.
+    std::string shown(const char* name) const { return std::string(dlg.editText(index(name))); }
+    // The user types into a box, which runs its rule.
+    void type(const char* name, const char* text) { dlg.userEdits(index(name), text); }
+
+    static std::size_t index(const char* name) {
+        const auto i = fieldIndexByName(name);
+        if (!i) {
+            ADD_FAILURE() << "no field " << name;
+            return 0;
+        }
+        return *i;
+    }
+
+    RecordingPresenter presenter;
+    CDesignDlg dlg{designFormLayout(), presenter};
+};
+
+} // namespace gelvant::evaporator_testing
