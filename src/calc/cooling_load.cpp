@@ -1,5 +1,6 @@
 #include "calc/cooling_load.h"
 
+#include "calc/evaporator_items.h"
 #include "calc/moist_air.h"
 #include "calc/surface_areas.h"
 #include "sheet/controls.h"
@@ -232,34 +233,12 @@ void checkDesign(CDesignDlg& dlg) {
 }
 
 // Evaporating temperature of the air cooler from the room temperature less
-// the air cooler's design difference.
+// the air cooler's design difference; nothing to go by without a difference.
 void chooseAirCoolerEvaporation(CDesignDlg& dlg) {
     const auto dT = temperatureDifferenceForIndex(dlg.currentIndex(ctl::airCoolerTempDiffChoice));
-    if (!dT) {
-        return; // no design difference chosen: nothing to go by
+    if (dT) {
+        dlg.chooseItem(ctl::airCoolerEvapChoice, airCoolerEvaporationItem(dlg.sheet().roomTemp, *dT));
     }
-    const std::int32_t d = truncInt(static_cast<double>(dlg.sheet().roomTemp) - *dT);
-    int item = 0;
-    if (d >= 0) {
-        item = 4;
-    } else if (d >= -15) {
-        item = 3;
-    } else if (d >= -20) {
-        item = 2;
-    } else if (d >= -30) {
-        item = 1;
-    }
-    dlg.chooseItem(ctl::airCoolerEvapChoice, item);
-}
-
-int coilRoomTempItem(float roomTempC) {
-    static constexpr std::array<float, 9> kLowerBoundsC{0, -4, -10, -12, -15, -18, -20, -23, -25};
-    for (std::size_t i = 0; i < kLowerBoundsC.size(); ++i) {
-        if (roomTempC >= kLowerBoundsC[i]) {
-            return static_cast<int>(i);
-        }
-    }
-    return 9; // -30 °C and below
 }
 
 void noticeLockedDoor(CDesignDlg& dlg) {

@@ -1,5 +1,6 @@
 #include "evaporator/air_cooler.h"
 
+#include "calc/evaporator_items.h"
 #include "calc/surface_areas.h"
 #include "evaporator/air_cooler_evap_table.h"
 #include "evaporator/air_cooler_tube_table.h"
@@ -58,23 +59,6 @@ std::string airCoolerCompressorLine(const DesignSheet& s, double tempDiffC) {
     return line;
 }
 
-// Evaporating-temperature item for d = trunc(room temperature - difference).
-int evaporationItemFor(std::int32_t d) {
-    if (d >= 0) {
-        return 4;
-    }
-    if (d >= -15) {
-        return 3;
-    }
-    if (d >= -20) {
-        return 2;
-    }
-    if (d >= -30) {
-        return 1;
-    }
-    return 0;
-}
-
 } // namespace
 
 std::span<const std::string_view> airCoolerEvapItems() {
@@ -131,8 +115,8 @@ void OnAirCoolerTempDiffChange(CDesignDlg& dlg) {
         temperatureDifferenceForIndex(dlg.currentIndex(ctl::airCoolerTempDiffChoice));
     dlg.writeSheet();
     if (tempDiffC) {
-        const std::int32_t d = truncInt(static_cast<double>(dlg.sheet().roomTemp) - *tempDiffC);
-        dlg.chooseItem(ctl::airCoolerEvapChoice, evaporationItemFor(d));
+        dlg.chooseItem(ctl::airCoolerEvapChoice,
+                       airCoolerEvaporationItem(dlg.sheet().roomTemp, *tempDiffC));
     }
     OnAirCoolerChoiceChange(dlg);
 }
