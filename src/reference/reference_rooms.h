@@ -17,6 +17,12 @@ void OnReferenceCompactChange(CDesignDlg& dlg);
 
 // Rows the catalogue list holds when the form is created.
 std::span<const std::string_view> referenceInitialItems();
+// Rows appended to the catalogue list the first time a row is selected.
+std::span<const std::string_view> referenceAppendedItems();
 std::span<const std::string_view> referenceCompactItems();
+
+// The warning shown after a multi-storey cold store has been computed.
+inline constexpr std::string_view kMultiStoreyWarning =
+    "多层库按单层核算负荷会偏大，主要应修正各库的实际环境温度和夏季空调温度来降低库体漏热。";
 
 } // namespace gelvant
