@@ -1,6 +1,7 @@
 #include "window/startup.h"
 
 #include "calc/dependent_rules.h"
+#include "calc/volume_coefficient_ladder.h"
 #include "reference/reference_rooms.h"
 #include "sheet/controls.h"
 #include "sheet/design_dlg.h"
@@ -52,26 +53,10 @@ double outerSurfaceM2(const DesignSheet& s) {
     return rndInt(2.0 * ((h + w) * l + h * w));
 }
 
-// Share of the inner volume the goods fill, by store size. The gaps between
-// the rungs keep the coefficient the sheet holds.
+// Share of the inner volume the goods fill, by store size; where no rung
+// applies the sheet keeps its coefficient.
 double volumeCoefficient(const DesignSheet& s) {
-    const double v = s.innerVolume;
-    if (v <= 1000) {
-        return 0.4;
-    }
-    if (v < 2000) {
-        return 0.5;
-    }
-    if (v > 2000 && v < 10000) {
-        return 0.55;
-    }
-    if (v > 10001 && v < 15000) {
-        return 0.6;
-    }
-    if (v > 15000) {
-        return 0.62;
-    }
-    return s.volumeCoefficient;
+    return volumeCoefficientFor(s.innerVolume).value_or(s.volumeCoefficient);
 }
 
 // Tonnage at 330 kg/m3 and a tenth of it per day, cut to whole kilograms.

@@ -56,7 +56,6 @@ TEST(OpenedForm, ShowsTheFruitStoreOfRow27AppliedAndComputed) {
 }
 
 TEST(OpenedForm, CarriesTheFiguresOfTheGoodsAndGeometryRules) {
-    GTEST_SKIP() << "enabled once the table handlers are merged";
     const auto dump = runCli("dump\n", kOpenedForm).lastDump();
     const std::map<std::string, std::string> fields{
         {"innerVolume", "1355"},         {"volumeCoefficient", "0.5"}, {"goodsDensity", "300"},
