@@ -8,6 +8,7 @@
 #include "sheet/design_dlg.h"
 #include "sheet/numeric.h"
 #include "sheet/printf_format.h"
+#include "sheet/table_items.h"
 
 #include <array>
 #include <cstdint>
@@ -16,21 +17,9 @@
 namespace gelvant {
 namespace {
 
-constexpr auto kEvapItems = [] {
-    std::array<std::string_view, kAirCoolerEvapTable.size()> items{};
-    for (std::size_t i = 0; i < items.size(); ++i) {
-        items[i] = kAirCoolerEvapTable[i].item;
-    }
-    return items;
-}();
+constexpr auto kEvapItems = itemTexts(kAirCoolerEvapTable);
 
-constexpr auto kTubeItems = [] {
-    std::array<std::string_view, kAirCoolerTubeTable.size()> items{};
-    for (std::size_t i = 0; i < items.size(); ++i) {
-        items[i] = kAirCoolerTubeTable[i].item;
-    }
-    return items;
-}();
+constexpr auto kTubeItems = itemTexts(kAirCoolerTubeTable);
 
 // Evaporating temperature below room temperature less the design difference
 // (suction line loss), and kW of refrigerating capacity per W of load.

@@ -8,6 +8,7 @@
 #include "sheet/design_dlg.h"
 #include "sheet/numeric.h"
 #include "sheet/printf_format.h"
+#include "sheet/table_items.h"
 
 #include <array>
 #include <optional>
@@ -16,21 +17,9 @@
 namespace gelvant {
 namespace {
 
-constexpr auto kCoilTypeItems = [] {
-    std::array<std::string_view, kCoilTypeTable.size()> items{};
-    for (std::size_t i = 0; i < items.size(); ++i) {
-        items[i] = kCoilTypeTable[i].item;
-    }
-    return items;
-}();
+constexpr auto kCoilTypeItems = itemTexts(kCoilTypeTable);
 
-constexpr auto kCoilDiameterItems = [] {
-    std::array<std::string_view, kCoilDiameterTable.size()> items{};
-    for (std::size_t i = 0; i < items.size(); ++i) {
-        items[i] = kCoilDiameterTable[i].item;
-    }
-    return items;
-}();
+constexpr auto kCoilDiameterItems = itemTexts(kCoilDiameterTable);
 
 constexpr int kClosePitchIndex = 1; // "S/D=2"
 constexpr int kPumpFeedIndex = 1;   // "氨泵强制供液"

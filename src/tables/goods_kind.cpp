@@ -4,7 +4,7 @@
 #include "sheet/controls.h"
 #include "sheet/design_dlg.h"
 #include "tables/goods_kind_table.h"
-#include "tables/item_rows.h"
+#include "sheet/table_items.h"
 
 #include <cstddef>
 

@@ -4,7 +4,7 @@
 #include "sheet/controls.h"
 #include "sheet/design_dlg.h"
 #include "tables/insulation_table.h"
-#include "tables/item_rows.h"
+#include "sheet/table_items.h"
 
 namespace gelvant {
 namespace {

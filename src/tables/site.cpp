@@ -2,7 +2,7 @@
 
 #include "sheet/controls.h"
 #include "sheet/design_dlg.h"
-#include "tables/item_rows.h"
+#include "sheet/table_items.h"
 #include "tables/site_climate_table.h"
 
 namespace gelvant {
