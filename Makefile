@@ -1,6 +1,6 @@
 # make run   - install what is missing, build, open the design window
 # make test  - install what is missing, build, run every test (normal and sanitizer builds)
-# make bench - build optimised and run the benchmarks
+# make bench - build optimised and run the benchmarks (calculation, window start-up)
 
 JOBS ?= $(shell nproc)
 
@@ -38,8 +38,9 @@ test-asan: deps build/asan/CMakeCache.txt
 	ctest --preset asan -j $(JOBS)
 
 bench: deps build/release/CMakeCache.txt
-	cmake --build --preset release -j $(JOBS) --target gelvant_bench
+	cmake --build --preset release -j $(JOBS)
 	build/release/bench/gelvant_bench --benchmark_repetitions=5 --benchmark_report_aggregates_only=true
+	@if [ -x build/release/src/app/gelvant ]; then bench/startup_window.sh 20 build/release/src/app/gelvant; fi
 
 clean:
 	rm -rf build

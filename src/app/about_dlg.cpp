@@ -1,0 +1,39 @@
+#include "app/about_dlg.h"
+
+#include "app/form_look.h"
+
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QPushButton>
+#include <QVBoxLayout>
+
+namespace gelvant {
+
+CAboutDlg::CAboutDlg(QWidget* parent) : QDialog(parent) {
+    setWindowTitle(QStringLiteral("关于Gelvant"));
+    setWindowFlags(Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
+                   Qt::WindowCloseButtonHint);
+
+    auto* icon = new QLabel(this);
+    const int side = 2 * fontMetrics().height();
+    icon->setPixmap(programIcon().pixmap(QSize(side, side), devicePixelRatioF()));
+    auto* name = new QLabel(QStringLiteral("Gelvant"), this);
+    name->setTextFormat(Qt::PlainText);
+    name->setMinimumWidth(12 * fontMetrics().horizontalAdvance(QChar(0x56FD)));
+    auto* ok = new QPushButton(QStringLiteral("确定"), this);
+    ok->setDefault(true);
+    connect(ok, &QPushButton::clicked, this, &QDialog::accept);
+
+    auto* row = new QHBoxLayout(this);
+    row->setContentsMargins(20, 16, 20, 16);
+    row->setSpacing(16);
+    row->addWidget(icon, 0, Qt::AlignTop);
+    row->addWidget(name, 1, Qt::AlignVCenter);
+    auto* buttons = new QVBoxLayout;
+    buttons->addWidget(ok);
+    buttons->addStretch(1);
+    row->addLayout(buttons);
+    row->setSizeConstraint(QLayout::SetFixedSize);
+}
+
+} // namespace gelvant

@@ -1,0 +1,115 @@
+#pragma once
+
+#include "app/form_cells_table.h"
+#include "sheet/design_dlg.h"
+#include "sheet/field_dictionary.h"
+#include "sheet/messages.h"
+#include "window/design_form.h"
+
+#include <QWidget>
+#include <array>
+#include <functional>
+#include <utility>
+#include <vector>
+
+class QComboBox;
+class QGridLayout;
+class QGroupBox;
+class QLayout;
+class QLabel;
+class QLineEdit;
+class QPushButton;
+class QRadioButton;
+
+namespace gelvant {
+
+// The design form on screen. It holds no rule of its own: it shows what the
+// form model (CDesignDlg) holds, hands every edit, pick and click of the user
+// to the model, and after each one shows the model's boxes, lists, texts and
+// visibility again. Writes of the model never reach the model back as edits.
+class CDesignWindow : public QWidget {
+    Q_OBJECT
+public:
+    explicit CDesignWindow(MessagePresenter& presenter, FormLayout layout = designFormLayout(),
+                           QWidget* parent = nullptr);
+    ~CDesignWindow() override;
+
+    // The start-up sequence, run before the form is first shown; its message
+    // boxes therefore come before the form.
+    void initialise();
+
+    CDesignDlg& model() { return model_; }
+    // Shows exactly what the model holds; used after every forwarded event.
+    void showModel();
+
+    // The controls, by field index or control ID (nullptr when there is none).
+    QLineEdit* box(std::size_t field) const { return boxes_.at(field); }
+    QLabel* boxLabel(std::size_t field) const { return boxLabels_.at(field); }
+    QComboBox* list(int listCtl) const;
+    QLabel* text(int textCtl) const;
+    QPushButton* button(int buttonCtl) const;
+    QRadioButton* option(int optionCtl) const;
+    const std::vector<QGroupBox*>& groups() const { return groups_; }
+    QLabel* topNote() const { return topNote_; }
+
+signals:
+    // The form has been painted on screen for the first time.
+    void firstFramePainted();
+
+protected:
+    void contextMenuEvent(QContextMenuEvent* event) override;
+    void paintEvent(QPaintEvent* event) override;
+
+private:
+    // Sits between the model and the real presenter: notes the prompts of a
+    // failed read and lets the form catch up before a box is shown over it.
+    class WatchingPresenter final : public MessagePresenter {
+    public:
+        WatchingPresenter(MessagePresenter& shown, CDesignWindow& window)
+            : shown_(shown), window_(window) {}
+        void showMessage(const Message& message) override;
+        void showAbout() override { shown_.showAbout(); }
+        bool promptShown = false;
+
+    private:
+        MessagePresenter& shown_;
+        CDesignWindow& window_;
+    };
+
+    void buildForm();
+    QLayout* buildBand(int band);
+    QWidget* buildGroup(int group);
+    void placeCell(QGridLayout& grid, QWidget& owner, const FormCellDef& cell);
+    void placeField(QGridLayout& grid, QWidget& owner, const FormCellDef& cell);
+    QLineEdit* makeBox(QWidget& owner, std::size_t field);
+    QComboBox* makeList(QWidget& owner, int listCtl, int widthEm);
+    QLabel* makeText(QWidget& owner, const FormCellDef& cell);
+    QPushButton* makeButton(QWidget& owner, const FormCellDef& cell);
+    QRadioButton* makeOption(QWidget& owner, const FormCellDef& cell);
+    int em() const;
+    int rowHeight() const;
+    void fixFormSize();
+
+    // Runs one user action on the model, then shows the model again and, if
+    // a box failed to parse, gives it the focus with its text selected.
+    void forward(const std::function<void()>& action);
+    void showLists();
+    void showList(QComboBox& combo, int listCtl);
+    void fitPopupToRows(QComboBox& combo);
+    void focusFailedBox();
+    void openAbout();
+
+    WatchingPresenter presenter_;
+    CDesignDlg model_;
+    std::array<QLineEdit*, kFieldCount> boxes_{};
+    std::array<QLabel*, kFieldCount> boxLabels_{};
+    std::vector<std::pair<int, QComboBox*>> lists_;
+    std::vector<std::pair<int, QLabel*>> texts_;
+    std::vector<std::pair<int, QPushButton*>> buttons_;
+    std::vector<std::pair<int, QRadioButton*>> options_;
+    std::vector<QGroupBox*> groups_;
+    QLabel* topNote_ = nullptr;
+    bool painted_ = false;
+};
+
+} // namespace gelvant

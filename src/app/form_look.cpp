@@ -1,0 +1,40 @@
+#include "app/form_look.h"
+
+#include <QApplication>
+#include <QFont>
+#include <QLibraryInfo>
+#include <QStringList>
+#include <QStyle>
+#include <QStyleFactory>
+#include <QTranslator>
+
+namespace gelvant {
+
+QIcon programIcon() {
+    return QIcon(QStringLiteral(":/gelvant/gelvant.svg"));
+}
+
+void applyFormLook(QApplication& app) {
+    if (QStyle* style = QStyleFactory::create(QStringLiteral("Fusion"))) {
+        QApplication::setStyle(style);
+    }
+    QFont font(QStringLiteral("Noto Sans CJK SC"));
+    // Fallbacks for a system without the Noto CJK fonts.
+    font.setFamilies({QStringLiteral("Noto Sans CJK SC"), QStringLiteral("WenQuanYi Micro Hei"),
+                      QStringLiteral("Droid Sans Fallback"), QStringLiteral("sans-serif")});
+    font.setStyleHint(QFont::SansSerif);
+    font.setPointSize(9);
+    QApplication::setFont(font);
+    QApplication::setWindowIcon(programIcon());
+    // The toolkit's own words (a box's edit menu, standard buttons) in Chinese too.
+    auto* toolkitWords = new QTranslator(&app);
+    if (toolkitWords->load(QStringLiteral("qtbase_zh_CN"),
+                           QLibraryInfo::path(QLibraryInfo::TranslationsPath))) {
+        QApplication::installTranslator(toolkitWords);
+    }
+    app.setApplicationName(QStringLiteral("Gelvant"));
+    // The desktop entry that carries the icon in task bars.
+    QGuiApplication::setDesktopFileName(QStringLiteral("gelvant"));
+}
+
+} // namespace gelvant
