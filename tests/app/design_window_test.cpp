@@ -6,6 +6,7 @@
 #include "app/form_look.h"
 #include "sheet/controls.h"
 #include "sheet/text_exchange.h"
+#include "window/startup.h"
 
 #include <QAbstractItemView>
 #include <QApplication>
@@ -19,6 +20,7 @@
 #include <QRadioButton>
 #include <QTimer>
 #include <QtTest>
+#include <algorithm>
 #include <fstream>
 #include <sstream>
 #include <string>
@@ -301,8 +303,7 @@ private slots:
 
     void computeFillsTheResultsAndNotes() {
         RecordingPresenter presenter;
-        CDesignWindow window(presenter);
-        window.initialise();
+        CDesignWindow window(presenter); // as built, before start-up: the driver's --no-startup
         window.show();
         QVERIFY(QTest::qWaitForWindowExposed(&window));
         // The driver's worked example, carried out through the window.
@@ -334,6 +335,48 @@ private slots:
                          qPrintable(text->text()));
             }
         }
+    }
+
+    // The real form, opened and then used, against a headless twin that is
+    // told the same: the window must show exactly what the model computes.
+    void openedFormFollowsTheDesignerLikeTheModel() {
+        RecordingPresenter presenter;
+        CDesignWindow window(presenter);
+        window.initialise();
+        window.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&window));
+        RecordingPresenter twinPresenter;
+        CDesignDlg twin(designFormLayout(), twinPresenter);
+        OnInitDialog(twin);
+
+        QCOMPARE(window.box(fieldNamed("innerVolume"))->text(), QStringLiteral("1355"));
+        QCOMPARE(window.list(ctl::referenceList)->currentIndex(), 27);
+        QVERIFY(!window.button(ctl::applyReferenceButton)->isHidden());
+
+        typeInto(*window.box(fieldNamed("storeLength")), QStringLiteral("8"));
+        twin.userEdits(fieldNamed("storeLength"), "8");
+        QCOMPARE(window.box(fieldNamed("innerVolume"))->text(), qs(twin.editText(fieldNamed("innerVolume"))));
+        QCOMPARE(window.box(fieldNamed("innerVolume"))->text(), QStringLiteral("212"));
+
+        const auto sites = window.model().items(ctl::siteChoice);
+        const int lhasa = static_cast<int>(std::find(sites.begin(), sites.end(), "拉萨") - sites.begin());
+        QVERIFY(lhasa < static_cast<int>(sites.size()));
+        pick(*window.list(ctl::siteChoice), lhasa);
+        twin.userChooses(ctl::siteChoice, lhasa);
+        QCOMPARE(window.box(fieldNamed("ambientTemp"))->text(), qs(twin.editText(fieldNamed("ambientTemp"))));
+
+        pick(*window.list(ctl::referenceList), 5);
+        twin.userChooses(ctl::referenceList, 5);
+        window.button(ctl::applyReferenceButton)->click();
+        twin.userClicks(ctl::applyReferenceButton);
+        window.button(ctl::computeButton)->click();
+        twin.userClicks(ctl::computeButton);
+        for (std::size_t field = 0; field < kFieldCount; ++field) {
+            QCOMPARE(window.box(field)->text(), qs(twin.editText(field)));
+        }
+        QCOMPARE(window.text(ctl::compressorNote1)->text(), qs(twin.staticText(ctl::compressorNote1)));
+        QCOMPARE(presenter.messages, twinPresenter.messages);
+        checkFormShowsModel(window);
     }
 
     void messagesComeInOrderOverTheUpdatedForm() {
