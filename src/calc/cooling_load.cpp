@@ -15,11 +15,11 @@
 namespace gelvant {
 namespace {
 
-// Single-precision factors: the figures they cut come out as the form has
-// always shown them (a product can land one unit of the last digit low).
-constexpr float kPerDayToPerHour = 0.0416666679F; // 1/24
-constexpr float kHundredth = 0.01F;
-constexpr float kThousandth = 0.001F;
+// Per day to per hour is 1/24 held in single precision, as the form has
+// always used it: a rounded heat can land one watt away from the exact one.
+constexpr float kPerDayToPerHour = 0.0416666679F;
+constexpr double kHundredth = 0.01;
+constexpr double kThousandth = 0.001;
 
 constexpr double kJPerHourToW = 1.0 / 3.6;
 constexpr double kWToKcalPerHour = 0.8612440191387561; // 3.6 / 4.18

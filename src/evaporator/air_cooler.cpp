@@ -102,11 +102,13 @@ void OnAirCoolerTempDiffChange(CDesignDlg& dlg) {
     dlg.readSheet();
     const auto tempDiffC =
         temperatureDifferenceForIndex(dlg.currentIndex(ctl::airCoolerTempDiffChoice));
-    dlg.writeSheet();
     if (tempDiffC) {
+        // The choice runs the evaporating-temperature rule at once, which
+        // starts with its own read of the form.
         dlg.chooseItem(ctl::airCoolerEvapChoice,
                        airCoolerEvaporationItem(dlg.sheet().roomTemp, *tempDiffC));
     }
+    dlg.writeSheet();
     OnAirCoolerChoiceChange(dlg);
 }
 

@@ -140,5 +140,16 @@ TEST_F(AirCoolerRule, WithoutADifferenceTheFluxAndLineStayButTheCoefficientFollo
     EXPECT_EQ(dlg.staticText(ctl::compressorNote2), "压缩机");
 }
 
+// The difference rule chooses the evaporating temperature before it writes
+// the form back, so the nested rule meets the same bad box and prompts too;
+// its write then puts the record's value back.
+TEST_F(AirCoolerRule, BadBoxIsPromptedByTheDifferenceRuleAndItsNestedRule) {
+    set({{"storeLength", "abc"}});
+    dlg.userChooses(ctl::airCoolerTempDiffChoice, 0);
+    ASSERT_EQ(presenter.messages.size(), 2U);
+    EXPECT_EQ(presenter.messages[1], (Message{"Gelvant", "请输入一个数字。"}));
+    EXPECT_EQ(shown("storeLength"), "0");
+}
+
 } // namespace
 } // namespace gelvant::evaporator_testing

@@ -106,6 +106,20 @@ TEST_F(CoolingLoadTest, ReferenceRoomGivesEveryComponentAndResult) {
     EXPECT_TRUE(presenter.messages.empty());
 }
 
+// The kW figure is the load times a double 0.001: 16450 W is 16.45 kW,
+// which the note rounds down (a single-precision factor would round it up).
+TEST_F(CoolingLoadTest, TotalLoadNoteRoundsTheExactKilowatts) {
+    DesignSheet s;
+    s.insulationThicknessMm = 100;
+    s.coolingHours = 1;
+    s.storageTonnage = 1;
+    s.airCoolerPowerKw = 16.45F;
+    s.airCoolerCount = 1;
+    compute(s);
+    EXPECT_EQ(box("totalCoolingLoadW"), "16450");
+    EXPECT_EQ(dlg.staticText(ctl::totalLoadNote), "=14167Kcal/h，=16.4KW");
+}
+
 TEST_F(CoolingLoadTest, NoFloorItemCountsAsAVentilatedCrawlSpace) {
     compute(referenceRoom());
     const std::string withCrawlSpace = box("wallLeakHeatW");

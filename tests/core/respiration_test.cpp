@@ -122,17 +122,20 @@ TEST_F(RespirationRules, EqualTemperaturesGiveAnInfiniteIntensityNotAFailure) {
     EXPECT_TRUE(presenter.messages.empty());
 }
 
-TEST_F(RespirationRules, NoChosenProduceLeavesHeatsAndAirChangesAlone) {
+// Typing over the produce list leaves no item: its empty text finds no row
+// and counts as a produce that does not respire, yet keeps 2 air changes.
+TEST_F(RespirationRules, NoChosenProduceCountsAsARowOfZeros) {
     setTemps(15, 2);
     choose("菠菜");
     dlg.userChooses(ctl::produceAirChangeChoice, 2);
     dlg.userClearsList(ctl::respirationProduceChoice, "菠");
     edit("intakeTemp", "20");
-    EXPECT_EQ(s.intakeRespirationHeat, 523.0F);
-    EXPECT_EQ(s.finalRespirationHeat, 129.0F);
-    EXPECT_EQ(text("respirationPer10C"), "3.11");
-    EXPECT_EQ(airChangeItem(), "3");
-    EXPECT_EQ(s.produceAirChangesPerDay, 3.0F);
+    EXPECT_EQ(s.intakeRespirationHeat, 0.0F);
+    EXPECT_EQ(s.finalRespirationHeat, 0.0F);
+    EXPECT_EQ(text("respirationPer10C"), "nan"); // 0 over a final heat of 0
+    EXPECT_EQ(airChangeItem(), "2");
+    EXPECT_EQ(s.produceAirChangesPerDay, 2.0F);
+    EXPECT_TRUE(presenter.messages.empty());
 }
 
 TEST_F(RespirationRules, AirChangeItemsSetTheirCount) {
