@@ -4,6 +4,7 @@
 #include "sheet/text_exchange.h"
 
 #include <algorithm>
+#include <bit>
 #include <stdexcept>
 
 namespace gelvant {
@@ -64,11 +65,19 @@ bool CDesignDlg::readSheet() {
 
 void CDesignDlg::writeField(std::size_t field) {
     const FieldDef& def = kFields[field];
+    const std::uint32_t bits = def.type == FieldType::Float
+                                   ? std::bit_cast<std::uint32_t>(sheet_.*def.floatMember)
+                                   : std::bit_cast<std::uint32_t>(sheet_.*def.intMember);
+    if (textIsWritten_[field] && writtenBits_[field] == bits) {
+        return; // the box already shows this very value
+    }
     std::string text = def.type == FieldType::Float ? formatFloatText(sheet_.*def.floatMember)
                                                     : formatIntText(sheet_.*def.intMember);
     if (editTexts_[field] != text) {
         editTexts_[field] = std::move(text);
     }
+    writtenBits_[field] = bits;
+    textIsWritten_[field] = true;
 }
 
 void CDesignDlg::writeSheet() {
@@ -84,6 +93,7 @@ void CDesignDlg::refreshForm() {
 
 void CDesignDlg::setEditText(std::size_t field, std::string text) {
     editTexts_.at(field) = std::move(text);
+    textIsWritten_[field] = false;
 }
 
 // --- Lists -------------------------------------------------------------------
@@ -203,7 +213,7 @@ void CDesignDlg::raise(int controlId, EventKind event) {
 }
 
 void CDesignDlg::userEdits(std::size_t field, std::string text) {
-    editTexts_.at(field) = std::move(text);
+    setEditText(field, std::move(text));
     raise(kFields[field].controlId, EventKind::Edit);
 }
 

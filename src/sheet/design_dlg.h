@@ -7,6 +7,7 @@
 
 #include <array>
 #include <cstddef>
+#include <cstdint>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -111,6 +112,10 @@ private:
     MessagePresenter& presenter_;
     DesignSheet sheet_;
     std::array<std::string, kFieldCount> editTexts_;
+    // The record value each box's text was last written from, while the
+    // text is still that write's: an unchanged value needs no formatting.
+    std::array<std::uint32_t, kFieldCount> writtenBits_{};
+    std::array<bool, kFieldCount> textIsWritten_{};
     std::vector<ListState> lists_;
     std::array<std::string, 7> staticTexts_;
     std::array<bool, 2> visible_{true, true};
