@@ -34,7 +34,7 @@ cli-example: deps build/dev/CMakeCache.txt
 	cmake --build --preset dev -j $(JOBS) --target gelvant-cli
 	build/dev/src/cli/gelvant-cli examples/cold-room.gelvant
 
-test: test-dev test-asan test-fuzz
+test: test-dev test-fuzz test-asan
 
 test-dev: deps build/dev/CMakeCache.txt
 	cmake --build --preset dev -j $(JOBS)
