@@ -256,7 +256,12 @@ int runScript(std::istream& script, std::ostream& out, std::ostream& err, Script
     RecordingPresenter presenter;
     CDesignDlg dlg(designFormLayout(), presenter);
     if (options.runStartup) {
-        OnInitDialog(dlg);
+        try {
+            OnInitDialog(dlg);
+        } catch (const std::exception& e) {
+            err << "gelvant-cli: start-up: internal error: " << quoteForMessage(e.what()) << '\n';
+            return kInternalError;
+        }
     }
     Interpreter interpreter(dlg, presenter, out);
 
