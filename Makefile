@@ -1,10 +1,14 @@
 # make run   - install what is missing, build, open the design window
-# make test  - install what is missing, build, run every test (normal and sanitizer builds)
+# make test  - install what is missing, build, run every test (normal and sanitizer
+#              builds) and fuzz each fuzz target for a minute
+# make fuzz  - build the fuzz targets with clang and fuzz each for ten minutes
 # make bench - build optimised and run the benchmarks (calculation, window start-up)
 
 JOBS ?= $(shell nproc)
+FUZZ_SECONDS ?= 60
+LONG_FUZZ_SECONDS ?= 600
 
-.PHONY: run test test-dev test-asan bench deps cli-example clean
+.PHONY: run test test-dev test-asan test-fuzz fuzz bench deps cli-example clean
 
 deps:
 	@scripts/install-deps
@@ -18,6 +22,9 @@ build/asan/CMakeCache.txt: | deps
 build/release/CMakeCache.txt: | deps
 	cmake --preset release
 
+build/fuzz/CMakeCache.txt: | deps
+	cmake --preset fuzz
+
 run: deps build/dev/CMakeCache.txt
 	cmake --build --preset dev -j $(JOBS)
 	@if [ -x build/dev/src/app/gelvant ]; then build/dev/src/app/gelvant; \
@@ -27,7 +34,7 @@ cli-example: deps build/dev/CMakeCache.txt
 	cmake --build --preset dev -j $(JOBS) --target gelvant-cli
 	build/dev/src/cli/gelvant-cli examples/cold-room.gelvant
 
-test: test-dev test-asan
+test: test-dev test-fuzz test-asan
 
 test-dev: deps build/dev/CMakeCache.txt
 	cmake --build --preset dev -j $(JOBS)
@@ -36,6 +43,14 @@ test-dev: deps build/dev/CMakeCache.txt
 test-asan: deps build/asan/CMakeCache.txt
 	cmake --build --preset asan -j $(JOBS)
 	ctest --preset asan -j $(JOBS)
+
+test-fuzz: deps build/fuzz/CMakeCache.txt
+	cmake --build --preset fuzz -j $(JOBS)
+	fuzz/run $(FUZZ_SECONDS)
+
+fuzz: deps build/fuzz/CMakeCache.txt
+	cmake --build --preset fuzz -j $(JOBS)
+	fuzz/run $(LONG_FUZZ_SECONDS)
 
 bench: deps build/release/CMakeCache.txt
 	cmake --build --preset release -j $(JOBS)

@@ -2,6 +2,9 @@
 
 #include "cli/script.h"
 
+#include <cerrno>
+#include <cstring>
+#include <filesystem>
 #include <fstream>
 #include <iostream>
 #include <string_view>
@@ -24,10 +27,18 @@ constexpr std::string_view kUsage =
     "  dump                prints the whole form as one line of JSON\n"
     "  items LIST          prints LIST's items as one line of JSON\n"
     "FIELD and LIST are names (storeLength, siteChoice) or control IDs.\n"
-    "Exit status: 0 done, 2 usage error.\n";
+    "Exit status: 0 done; 2 a line that cannot be carried out, a script that\n"
+    "cannot be read or output that cannot be written; 70 an internal error.\n";
 
 int usageError(std::string_view what) {
     std::cerr << "gelvant-cli: " << what << '\n' << "Try 'gelvant-cli --help'.\n";
+    return gelvant::kUsageError;
+}
+
+// A script that cannot be opened: one line, naming it and the reason.
+int unreadableScript(std::string_view path, int error) {
+    std::cerr << "gelvant-cli: cannot open script " << gelvant::quoteForMessage(path) << ": "
+              << std::strerror(error) << '\n';
     return gelvant::kUsageError;
 }
 
@@ -50,7 +61,7 @@ int main(int argc, char** argv) {
         if (arg == "--no-startup") {
             options.runStartup = false;
         } else if (arg.size() > 1 && arg.front() == '-' && arg != "-") {
-            return usageError("unknown option '" + std::string(arg) + "'");
+            return usageError("unknown option " + gelvant::quoteForMessage(arg));
         } else if (haveScript) {
             return usageError("more than one script given");
         } else {
@@ -63,9 +74,14 @@ int main(int argc, char** argv) {
     if (!haveScript || scriptPath == "-") {
         return gelvant::runScript(std::cin, std::cout, std::cerr, options);
     }
+    errno = 0;
     std::ifstream script{std::string(scriptPath), std::ios::binary};
     if (!script) {
-        return usageError("cannot open script '" + std::string(scriptPath) + "'");
+        return unreadableScript(scriptPath, errno != 0 ? errno : ENOENT);
+    }
+    std::error_code ec;
+    if (std::filesystem::is_directory(std::string(scriptPath), ec)) {
+        return unreadableScript(scriptPath, EISDIR);
     }
     return gelvant::runScript(script, std::cout, std::cerr, options);
 }

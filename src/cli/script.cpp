@@ -8,6 +8,7 @@
 #include "window/startup.h"
 
 #include <charconv>
+#include <exception>
 #include <istream>
 #include <optional>
 #include <ostream>
@@ -19,6 +20,7 @@ namespace gelvant {
 namespace {
 
 constexpr std::size_t kMaxLineBytes = 65536;
+constexpr std::string_view kByteOrderMark = "\xEF\xBB\xBF";
 
 // A line that cannot be carried out: its description for the error message.
 struct UsageError {
@@ -35,41 +37,49 @@ std::pair<std::string_view, std::string_view> splitWord(std::string_view line) {
     return {line.substr(0, blank), line.substr(blank + 1)};
 }
 
+// Length of the well-formed UTF-8 sequence that s starts with; 0 when it
+// starts with none (a stray or cut-off byte, an overlong form, a surrogate).
+std::size_t utf8SequenceLength(std::string_view s) {
+    const auto c = static_cast<unsigned char>(s.front());
+    std::size_t extra = 0;
+    unsigned minimum = 0;
+    unsigned codePoint = 0;
+    if (c < 0x80) {
+        return 1;
+    }
+    if ((c & 0xE0) == 0xC0) {
+        extra = 1, minimum = 0x80, codePoint = c & 0x1F;
+    } else if ((c & 0xF0) == 0xE0) {
+        extra = 2, minimum = 0x800, codePoint = c & 0x0F;
+    } else if ((c & 0xF8) == 0xF0) {
+        extra = 3, minimum = 0x10000, codePoint = c & 0x07;
+    } else {
+        return 0;
+    }
+    if (extra >= s.size()) {
+        return 0; // sequence cut off at the end of the line
+    }
+    for (std::size_t k = 1; k <= extra; ++k) {
+        const auto cc = static_cast<unsigned char>(s[k]);
+        if ((cc & 0xC0) != 0x80) {
+            return 0;
+        }
+        codePoint = (codePoint << 6) | (cc & 0x3F);
+    }
+    if (codePoint < minimum || codePoint > 0x10FFFF ||
+        (codePoint >= 0xD800 && codePoint <= 0xDFFF)) {
+        return 0;
+    }
+    return extra + 1;
+}
+
 bool isValidUtf8(std::string_view s) {
-    std::size_t i = 0;
-    while (i < s.size()) {
-        const auto c = static_cast<unsigned char>(s[i]);
-        std::size_t extra = 0;
-        unsigned minimum = 0;
-        unsigned codePoint = 0;
-        if (c < 0x80) {
-            ++i;
-            continue;
-        }
-        if ((c & 0xE0) == 0xC0) {
-            extra = 1, minimum = 0x80, codePoint = c & 0x1F;
-        } else if ((c & 0xF0) == 0xE0) {
-            extra = 2, minimum = 0x800, codePoint = c & 0x0F;
-        } else if ((c & 0xF8) == 0xF0) {
-            extra = 3, minimum = 0x10000, codePoint = c & 0x07;
-        } else {
+    while (!s.empty()) {
+        const std::size_t length = utf8SequenceLength(s);
+        if (length == 0) {
             return false;
         }
-        if (i + extra >= s.size()) {
-            return false; // sequence cut off at the end of the line
-        }
-        for (std::size_t k = 1; k <= extra; ++k) {
-            const auto cc = static_cast<unsigned char>(s[i + k]);
-            if ((cc & 0xC0) != 0x80) {
-                return false;
-            }
-            codePoint = (codePoint << 6) | (cc & 0x3F);
-        }
-        if (codePoint < minimum || codePoint > 0x10FFFF ||
-            (codePoint >= 0xD800 && codePoint <= 0xDFFF)) {
-            return false;
-        }
-        i += extra + 1;
+        s.remove_prefix(length);
     }
     return true;
 }
@@ -99,7 +109,7 @@ public:
         if (command == "items") {
             return items(rest);
         }
-        return UsageError{"unknown command '" + std::string(command) + "'"};
+        return UsageError{"unknown command " + quoteForMessage(command)};
     }
 
 private:
@@ -107,7 +117,7 @@ private:
         const auto [name, text] = splitWord(args);
         const auto field = findField(name);
         if (!field) {
-            return UsageError{"unknown field '" + std::string(name) + "'"};
+            return UsageError{"unknown field " + quoteForMessage(name)};
         }
         if (raiseEvent) {
             dlg_.userEdits(*field, std::string(text));
@@ -121,13 +131,13 @@ private:
         const auto [name, indexText] = splitWord(args);
         const ListDef* list = findList(name);
         if (list == nullptr) {
-            return UsageError{"unknown list '" + std::string(name) + "'"};
+            return UsageError{"unknown list " + quoteForMessage(name)};
         }
         int index = -1;
         const char* end = indexText.data() + indexText.size();
         const auto parsed = std::from_chars(indexText.data(), end, index);
         if (indexText.empty() || parsed.ec != std::errc{} || parsed.ptr != end) {
-            return UsageError{"index '" + std::string(indexText) + "' is not a whole number"};
+            return UsageError{"index " + quoteForMessage(indexText) + " is not a whole number"};
         }
         if (index < 0 || static_cast<std::size_t>(index) >= dlg_.itemCount(list->controlId)) {
             return UsageError{"index " + std::to_string(index) + " is outside list '" +
@@ -141,7 +151,7 @@ private:
     std::optional<UsageError> clear(std::string_view args) {
         const ListDef* list = findList(args);
         if (list == nullptr) {
-            return UsageError{"unknown list '" + std::string(args) + "'"};
+            return UsageError{"unknown list " + quoteForMessage(args)};
         }
         dlg_.userClearsList(list->controlId);
         return std::nullopt;
@@ -153,7 +163,7 @@ private:
         } else if (button == "apply" || button == "1132") {
             dlg_.userClicks(ctl::applyReferenceButton);
         } else {
-            return UsageError{"unknown button '" + std::string(button) + "'"};
+            return UsageError{"unknown button " + quoteForMessage(button)};
         }
         return std::nullopt;
     }
@@ -162,7 +172,7 @@ private:
         if (!args.empty()) {
             return UsageError{"dump takes no arguments"};
         }
-        out_ << dumpFormJson(dlg_, presenter_.messages) << '\n';
+        emit(dumpFormJson(dlg_, presenter_.messages));
         presenter_.messages.clear();
         return std::nullopt;
     }
@@ -170,10 +180,17 @@ private:
     std::optional<UsageError> items(std::string_view args) {
         const ListDef* list = findList(args);
         if (list == nullptr) {
-            return UsageError{"unknown list '" + std::string(args) + "'"};
+            return UsageError{"unknown list " + quoteForMessage(args)};
         }
-        out_ << listItemsJson(dlg_, list->controlId) << '\n';
+        emit(listItemsJson(dlg_, list->controlId));
         return std::nullopt;
+    }
+
+    // One whole line of JSON, handed on at once: whatever happens to a later
+    // line, the lines before it are complete.
+    void emit(const std::string& json) {
+        out_ << json << '\n';
+        out_.flush();
     }
 
     static std::optional<std::size_t> findField(std::string_view nameOrControlId) {
@@ -239,28 +256,78 @@ int runScript(std::istream& script, std::ostream& out, std::ostream& err, Script
     RecordingPresenter presenter;
     CDesignDlg dlg(designFormLayout(), presenter);
     if (options.runStartup) {
-        OnInitDialog(dlg);
+        try {
+            OnInitDialog(dlg);
+        } catch (const std::exception& e) {
+            err << "gelvant-cli: start-up: internal error: " << quoteForMessage(e.what()) << '\n';
+            return kInternalError;
+        }
     }
     Interpreter interpreter(dlg, presenter, out);
 
+    const auto stop = [&](std::size_t lineNumber, std::string_view what, int status) {
+        out.flush();
+        err << "gelvant-cli: line " << lineNumber << ": " << what << '\n';
+        return status;
+    };
     std::string line;
     bool truncated = false;
-    for (std::size_t lineNumber = 1; readLine(script, line, truncated); ++lineNumber) {
+    std::size_t lineNumber = 1;
+    for (; readLine(script, line, truncated); ++lineNumber) {
+        if (lineNumber == 1 && line.starts_with(kByteOrderMark)) {
+            line.erase(0, kByteOrderMark.size()); // editors that mark UTF-8
+        }
         auto problem = checkLine(line, truncated);
         if (!problem && isIgnored(line)) {
             continue;
         }
-        if (!problem) {
-            problem = interpreter.execute(line);
+        try {
+            if (!problem) {
+                problem = interpreter.execute(line);
+            }
+        } catch (const std::exception& e) {
+            return stop(lineNumber, "internal error: " + quoteForMessage(e.what()), kInternalError);
         }
         if (problem) {
-            out.flush();
-            err << "gelvant-cli: line " << lineNumber << ": " << problem->what << '\n';
-            return kUsageError;
+            return stop(lineNumber, problem->what, kUsageError);
+        }
+        if (!out) {
+            return stop(lineNumber, "cannot write the output", kUsageError);
         }
     }
+    if (script.bad()) {
+        return stop(lineNumber, "cannot read the script", kUsageError);
+    }
     out.flush();
+    if (!out) {
+        return stop(lineNumber, "cannot write the output", kUsageError);
+    }
     return kScriptOk;
+}
+
+std::string quoteForMessage(std::string_view word) {
+    constexpr std::size_t kShownBytes = 48;
+    std::string text = "'";
+    std::size_t i = 0;
+    while (i < word.size() && i < kShownBytes) {
+        const std::size_t length = utf8SequenceLength(word.substr(i));
+        const auto c = static_cast<unsigned char>(word[i]);
+        if (length == 0 || c < 0x20 || c == 0x7F) {
+            static constexpr char kHex[] = "0123456789abcdef";
+            text += "\\x";
+            text += kHex[c >> 4];
+            text += kHex[c & 0xF];
+            ++i;
+            continue;
+        }
+        text.append(word.substr(i, length));
+        i += length;
+    }
+    text += "'";
+    if (i < word.size()) {
+        text += "...";
+    }
+    return text;
 }
 
 } // namespace gelvant

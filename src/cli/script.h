@@ -1,6 +1,8 @@
 #pragma once
 
 #include <iosfwd>
+#include <string>
+#include <string_view>
 
 namespace gelvant {
 
@@ -8,13 +10,22 @@ struct ScriptOptions {
     bool runStartup = true;
 };
 
-// Exit statuses of the driver.
+// Exit statuses of the driver: done; a line that cannot be carried out, a
+// script that cannot be read or output that cannot be written; a fault of
+// the program itself (a handler that threw), reported instead of a crash.
 inline constexpr int kScriptOk = 0;
 inline constexpr int kUsageError = 2;
+inline constexpr int kInternalError = 70;
 
 // Builds the form exactly as the desktop program does (and opens it, unless
 // told not to), then carries out the script's commands one line at a time.
 // JSON goes to out, usage errors to err. Returns the exit status.
+// Every JSON line is flushed whole before the next command runs.
 int runScript(std::istream& script, std::ostream& out, std::ostream& err, ScriptOptions options);
+
+// A word of the script (or a file name) as an error message shows it: in
+// quotes, control characters and bytes that are not UTF-8 as \xNN, cut
+// after a few dozen bytes, so the message stays one short line.
+std::string quoteForMessage(std::string_view word);
 
 } // namespace gelvant

@@ -2,6 +2,7 @@
 
 #include "sheet/numeric.h"
 
+#include <algorithm>
 #include <charconv>
 #include <cmath>
 #include <limits>
@@ -73,6 +74,36 @@ std::optional<float> parseNonFinite(std::string_view s) {
     return std::nullopt;
 }
 
+// Decimal order of magnitude of an unsigned number that from_chars found out
+// of a double's range: where its first significant digit stands relative to
+// the units, plus the exponent. Only its sign matters (beyond the range, a
+// non-negative order overflows and a negative one underflows), so the
+// exponent is read with saturation.
+long long decimalOrder(std::string_view number) {
+    const auto e = number.find_first_of("eE");
+    const std::string_view mantissa = number.substr(0, e);
+    const auto point = std::min(mantissa.find('.'), mantissa.size());
+    const auto first = mantissa.find_first_of("123456789");
+    if (first == std::string_view::npos) {
+        return std::numeric_limits<long long>::min(); // all zeros
+    }
+    long long order = first < point ? static_cast<long long>(point - first) - 1
+                                    : -static_cast<long long>(first - point);
+    if (e != std::string_view::npos) {
+        std::string_view exponent = number.substr(e + 1);
+        const bool negative = !exponent.empty() && exponent.front() == '-';
+        if (!exponent.empty() && (exponent.front() == '-' || exponent.front() == '+')) {
+            exponent.remove_prefix(1);
+        }
+        long long magnitude = 0;
+        for (const char c : exponent) {
+            magnitude = std::min(magnitude * 10 + (c - '0'), 1'000'000'000LL);
+        }
+        order += negative ? -magnitude : magnitude;
+    }
+    return order;
+}
+
 double parseDecimal(std::string_view number) {
     // from_chars takes no leading '+'; the sign is applied separately.
     bool negative = false;
@@ -83,12 +114,10 @@ double parseDecimal(std::string_view number) {
     double value = 0;
     const auto result = std::from_chars(number.data(), number.data() + number.size(), value);
     if (result.ec == std::errc::result_out_of_range) {
-        // Too large for a double: infinity; too small: zero. Which one is
-        // told by the exponent's sign, found after the mantissa.
-        const auto e = number.find_first_of("eE");
-        const bool tiny = e != std::string_view::npos && e + 1 < number.size() &&
-                          number[e + 1] == '-';
-        value = tiny ? 0.0 : std::numeric_limits<double>::infinity();
+        // Too large for a double: infinity; too small: zero, as the C
+        // library's conversion gives. The exponent's sign alone does not tell
+        // which: 0.000…1e+5 is tiny and 1000…0e-5 huge.
+        value = decimalOrder(number) >= 0 ? std::numeric_limits<double>::infinity() : 0.0;
     }
     return negative ? -value : value;
 }

@@ -4,6 +4,7 @@
 
 #include <cmath>
 #include <limits>
+#include <string>
 
 namespace gelvant {
 namespace {
@@ -48,6 +49,37 @@ TEST(FloatParse, NonFiniteTextsReadBackAsTheValuesWritten) {
     EXPECT_EQ(*parseFloatText("1e39"), std::numeric_limits<float>::infinity());
     EXPECT_EQ(*parseFloatText("-1e400"), -std::numeric_limits<float>::infinity());
     EXPECT_FALSE(parseFloatText("infinity").has_value());
+}
+
+// Numbers beyond a double's range read as the C library reads them: past the
+// top as infinity, below the bottom as zero (accepted only when the text
+// starts with the digit 0). Which of the two is decided by where the first
+// significant digit stands, not by the exponent's sign alone.
+TEST(FloatParse, NumbersBeyondADoublesRangeOverflowOrUnderflowByTheirMagnitude) {
+    const std::string zeros(400, '0');
+    const float inf = std::numeric_limits<float>::infinity();
+    const struct {
+        const char* name;
+        std::string text;
+        bool accepted;
+        float value;
+    } cases[] = {
+        {"long fraction", "0." + zeros + "1", true, 0},
+        {"long fraction, positive exponent", "0." + zeros + "1e+5", true, 0},
+        {"long integer, negative exponent", "1" + zeros + "e-5", true, inf},
+        {"negative long integer, negative exponent", "-1" + zeros + "e-9", true, -inf},
+        {"tiny exponent, leading 1", "1e-400", false, 0},
+        {"exponent beyond any integer", "1e99999999999999999999", true, inf},
+        {"zero with a huge exponent", "0e99999999999999999999", true, 0},
+        {"tiny fraction with a huge exponent", "0." + zeros + "1e999", true, inf},
+    };
+    for (const auto& c : cases) {
+        const auto parsed = parseFloatText(c.text);
+        ASSERT_EQ(parsed.has_value(), c.accepted) << c.name;
+        if (c.accepted) {
+            EXPECT_EQ(*parsed, c.value) << c.name;
+        }
+    }
 }
 
 struct IntCase {
