@@ -18,7 +18,9 @@ public:
     void showMessage(const gelvant::Message& /*message*/) override {}
 };
 
-void openForm(CDesignDlg& dlg) { gelvant::OnInitDialog(dlg); }
+void openForm(CDesignDlg& dlg) {
+    gelvant::OnInitDialog(dlg);
+}
 
 void BM_ComputeCoolingLoad(benchmark::State& state) {
     NullPresenter presenter;

@@ -22,8 +22,8 @@ constexpr double kHundredth = 0.01;
 constexpr double kThousandth = 0.001;
 
 constexpr double kJPerHourToW = 1.0 / 3.6;
-constexpr double kWToKcalPerHour = 0.8612440191387561; // 3.6 / 4.18
-constexpr double kKJToKcal = 0.23923444976076558;      // 1 / 4.18
+constexpr double kWToKcalPerHour = 0.8612440191387561;          // 3.6 / 4.18
+constexpr double kKJToKcal = 0.23923444976076558;               // 1 / 4.18
 constexpr double kOuterSurfaceResistance = 0.12285012285012284; // 1 / 8.14 W/(m²·°C)
 constexpr double kSteelFacingKgPerM2 = 3.925;
 constexpr double kDewPointMarginC = 1.5;
@@ -40,7 +40,9 @@ struct AirExchange {
     }
 };
 
-double wallAllowanceM(const DesignSheet& s) { return s.insulationThicknessMm * 0.002; }
+double wallAllowanceM(const DesignSheet& s) {
+    return s.insulationThicknessMm * 0.002;
+}
 
 std::int32_t innerVolumeM3(const DesignSheet& s) {
     const double a = wallAllowanceM(s);
@@ -67,13 +69,15 @@ double floorFactor(int floorItem) {
 }
 
 void computeEnvelope(DesignSheet& s, int floorItem) {
-    s.resultWallHeatTransfer = toFloat32(s.insulationConductivity * 1000.0 / s.insulationThicknessMm);
+    s.resultWallHeatTransfer =
+        toFloat32(s.insulationConductivity * 1000.0 / s.insulationThicknessMm);
     s.resultSurfaceArea = wholeFloat(outerSurfaceM2(s));
     s.resultWallTempDiff = toFloat32(static_cast<double>(s.ambientTemp) - s.roomTemp);
     const double dT = s.resultWallTempDiff;
     const double u = s.resultWallHeatTransfer;
     const double f = floorFactor(floorItem);
-    s.wallLeakHeatW = truncInt(dT * s.resultSurfaceArea * u - dT * s.storeWidth * f * u * s.storeLength);
+    s.wallLeakHeatW =
+        truncInt(dT * s.resultSurfaceArea * u - dT * s.storeWidth * f * u * s.storeLength);
 }
 
 void computeGoods(DesignSheet& s) {
@@ -81,8 +85,8 @@ void computeGoods(DesignSheet& s) {
         wholeFloat(truncInt(static_cast<double>(s.intakeEnthalpy) - s.finalEnthalpy));
     s.resultCoolingHours = s.coolingHours;
     s.resultIntakeTons = s.dailyIntakeTons;
-    s.goodsHeatW = rndInt(static_cast<double>(s.resultGoodsHeatRelease) * s.dailyIntakeTons * 1000.0 /
-                          s.coolingHours * kJPerHourToW);
+    s.goodsHeatW = rndInt(static_cast<double>(s.resultGoodsHeatRelease) * s.dailyIntakeTons *
+                          1000.0 / s.coolingHours * kJPerHourToW);
 }
 
 // The day's intake respires at the mean of the intake and final rates, the
@@ -92,9 +96,9 @@ void computeRespiration(DesignSheet& s) {
     s.resultFinalRespHeat = s.finalRespirationHeat;
     s.resultRespIntakeTons = s.dailyIntakeTons;
     const double gin = s.dailyIntakeTons;
-    s.respirationHeatW =
-        truncInt(gin * (static_cast<double>(s.intakeRespirationHeat) + s.finalRespirationHeat) * 0.5 +
-                 (static_cast<double>(s.storageTonnage) - gin) * s.finalRespirationHeat);
+    s.respirationHeatW = truncInt(
+        gin * (static_cast<double>(s.intakeRespirationHeat) + s.finalRespirationHeat) * 0.5 +
+        (static_cast<double>(s.storageTonnage) - gin) * s.finalRespirationHeat);
 }
 
 // Packaging and metal brought in with the goods, cooled from the intake to
@@ -103,14 +107,14 @@ void computeMaterials(DesignSheet& s) {
     s.resultMaterialHours = s.coolingHours;
     s.resultMaterialTempDiff = toFloat32(static_cast<double>(s.intakeTemp) - s.roomTemp);
     const double packagingKg = static_cast<double>(s.packagingRatio) * s.dailyIntakeTons * 1000.0;
-    const double capacityKJPerC =
-        static_cast<double>(s.packagingSpecificHeat) * packagingKg +
-        static_cast<double>(s.copperMassKg) * s.copperSpecificHeat +
-        static_cast<double>(s.aluminiumMassKg) * s.aluminiumSpecificHeat +
-        static_cast<double>(s.steelMassKg) * s.steelSpecificHeat;
+    const double capacityKJPerC = static_cast<double>(s.packagingSpecificHeat) * packagingKg +
+                                  static_cast<double>(s.copperMassKg) * s.copperSpecificHeat +
+                                  static_cast<double>(s.aluminiumMassKg) * s.aluminiumSpecificHeat +
+                                  static_cast<double>(s.steelMassKg) * s.steelSpecificHeat;
     s.materialHeatW = rndInt(static_cast<double>(s.resultMaterialTempDiff) * capacityKJPerC /
                              s.coolingHours * kJPerHourToW);
-    s.resultMaterialMassKg = toFloat32(packagingKg + s.copperMassKg + s.aluminiumMassKg + s.steelMassKg);
+    s.resultMaterialMassKg =
+        toFloat32(packagingKg + s.copperMassKg + s.aluminiumMassKg + s.steelMassKg);
 }
 
 void computeRoomAir(DesignSheet& s) {
@@ -125,10 +129,12 @@ void computeRoomAir(DesignSheet& s) {
 void computeOperatingHeat(DesignSheet& s, const AirExchange& air) {
     const double doorAirM3 = static_cast<double>(s.resultInnerVolume) * s.doorAirChangesPerDay;
     s.doorHeatW = wholeFloat(rndInt(air("r", doorAirM3) * kPerDayToPerHour));
-    s.lightingHeatW = toFloat32(static_cast<double>(s.storeWidth) * s.lightingPerArea * s.storeLength);
+    s.lightingHeatW =
+        toFloat32(static_cast<double>(s.storeWidth) * s.lightingPerArea * s.storeLength);
     const double freshAirM3 =
         static_cast<double>(s.workerCount) * s.freshAirPerPerson * s.workHoursPerDay;
-    const double workersWh = static_cast<double>(s.workerCount) * s.heatPerPerson * s.workHoursPerDay;
+    const double workersWh =
+        static_cast<double>(s.workerCount) * s.heatPerPerson * s.workHoursPerDay;
     s.workerHeatW = wholeFloat(rndInt((workersWh + air("r", freshAirM3)) * kPerDayToPerHour));
     s.operatingHeatW = truncInt(static_cast<double>(s.doorHeatW) + s.lightingHeatW + s.workerHeatW);
 }
@@ -137,7 +143,8 @@ void computeOperatingHeat(DesignSheet& s, const AirExchange& air) {
 void computeVentilation(DesignSheet& s, const AirExchange& air) {
     s.ambientMoistureGPerKg =
         toFloat32(truncInt(air("s1", s.airChangeVolumePerDay) * 100.0) * kHundredth);
-    s.roomMoistureGPerKg = toFloat32(truncInt(air("s2", s.airChangeVolumePerDay) * 100.0) * kHundredth);
+    s.roomMoistureGPerKg =
+        toFloat32(truncInt(air("s2", s.airChangeVolumePerDay) * 100.0) * kHundredth);
     s.ventilationHeatW = truncInt(air("r", s.airChangeVolumePerDay) * kPerDayToPerHour);
 }
 
@@ -145,8 +152,8 @@ void computeVentilation(DesignSheet& s, const AirExchange& air) {
 // the cold-processing time.
 void computeAirCoolers(CDesignDlg& dlg) {
     DesignSheet& s = dlg.sheet();
-    const double defrostKw = static_cast<double>(s.heaterCount) * s.defrostHours * s.heaterPowerKw /
-                             s.coolingHours;
+    const double defrostKw =
+        static_cast<double>(s.heaterCount) * s.defrostHours * s.heaterPowerKw / s.coolingHours;
     const double fansKw = static_cast<double>(s.airCoolerPowerKw) * s.airCoolerCount;
     s.airCoolerHeatW = toFloat32((defrostKw + fansKw) * 1000.0);
     if (s.airCoolerPowerKw != 0 && s.airCoolerCount == 0) {
@@ -156,21 +163,25 @@ void computeAirCoolers(CDesignDlg& dlg) {
 
 void computeTotal(CDesignDlg& dlg) {
     DesignSheet& s = dlg.sheet();
-    const std::int64_t componentsW = std::int64_t{s.materialHeatW} + s.goodsHeatW + s.operatingHeatW +
-                                     s.wallLeakHeatW + s.ventilationHeatW + s.respirationHeatW;
+    const std::int64_t componentsW = std::int64_t{s.materialHeatW} + s.goodsHeatW +
+                                     s.operatingHeatW + s.wallLeakHeatW + s.ventilationHeatW +
+                                     s.respirationHeatW;
     s.totalCoolingLoadW = toFloat32(static_cast<double>(componentsW) + s.airCoolerHeatW);
 
     const double totalW = s.totalCoolingLoadW;
     dlg.setStaticText(ctl::totalLoadNote,
-                      joinText({"=", fixedText(totalW * kWToKcalPerHour, 0), "Kcal/h，=",
-                                fixedText(totalW * kThousandth, 1), "KW"}));
-    dlg.setStaticText(ctl::tonnageNote, joinText({"吨位", fixedText(s.storageTonnage, 1), "t,日进货",
-                                                  fixedText(s.dailyIntakeTons, 1), "t"}));
+                      joinText({"=", fixedText(totalW * kWToKcalPerHour, 0),
+                                "Kcal/h，=", fixedText(totalW * kThousandth, 1), "KW"}));
+    dlg.setStaticText(ctl::tonnageNote,
+                      joinText({"吨位", fixedText(s.storageTonnage, 1), "t,日进货",
+                                fixedText(s.dailyIntakeTons, 1), "t"}));
 }
 
 void computeAirDensities(DesignSheet& s, const AirExchange& air) {
-    s.ambientAirDensity = toFloat32(truncInt(air("m1", s.airChangeVolumePerDay) * 1000.0) * kThousandth);
-    s.coldAirDensity = toFloat32(truncInt(air("m2", s.airChangeVolumePerDay) * 1000.0) * kThousandth);
+    s.ambientAirDensity =
+        toFloat32(truncInt(air("m1", s.airChangeVolumePerDay) * 1000.0) * kThousandth);
+    s.coldAirDensity =
+        toFloat32(truncInt(air("m2", s.airChangeVolumePerDay) * 1000.0) * kThousandth);
 }
 
 // Heat to pull the empty store (panels, metal, room air) down from the
@@ -180,20 +191,21 @@ void computePullDown(CDesignDlg& dlg, const AirExchange& air) {
     const double roomAirWh = air("r", s.resultInnerVolume);
     const double areaM2 = s.outerSurfaceArea;
     // Half the insulation mass (thickness in mm) and the steel facings.
-    const double capacityKJPerC =
-        static_cast<double>(s.copperMassKg) * s.copperSpecificHeat +
-        static_cast<double>(s.aluminiumMassKg) * s.aluminiumSpecificHeat +
-        static_cast<double>(s.steelMassKg) * s.steelSpecificHeat +
-        static_cast<double>(s.insulationSpecificHeat) * s.insulationDensity * s.insulationThicknessMm *
-            areaM2 * 0.0005 +
-        areaM2 * s.steelSpecificHeat * kSteelFacingKgPerM2;
+    const double capacityKJPerC = static_cast<double>(s.copperMassKg) * s.copperSpecificHeat +
+                                  static_cast<double>(s.aluminiumMassKg) * s.aluminiumSpecificHeat +
+                                  static_cast<double>(s.steelMassKg) * s.steelSpecificHeat +
+                                  static_cast<double>(s.insulationSpecificHeat) *
+                                      s.insulationDensity * s.insulationThicknessMm * areaM2 *
+                                      0.0005 +
+                                  areaM2 * s.steelSpecificHeat * kSteelFacingKgPerM2;
     const double heatKcal =
         (capacityKJPerC * (static_cast<double>(s.ambientTemp) - s.roomTemp) + roomAirWh * 3.6) *
         kKJToKcal;
     // The plant's load less the envelope leak and the fans' heat.
-    const double capacityKcalPerH = (static_cast<double>(s.totalCoolingLoadW) - s.wallLeakHeatW -
-                                     static_cast<double>(s.airCoolerPowerKw) * s.airCoolerCount * 1000.0) *
-                                    kWToKcalPerHour;
+    const double capacityKcalPerH =
+        (static_cast<double>(s.totalCoolingLoadW) - s.wallLeakHeatW -
+         static_cast<double>(s.airCoolerPowerKw) * s.airCoolerCount * 1000.0) *
+        kWToKcalPerHour;
     const double hours = heatKcal / capacityKcalPerH;
     const std::string heatText = fixedText(heatKcal, 0);
     dlg.setStaticText(ctl::emptyStoreNote,
@@ -237,15 +249,17 @@ void checkDesign(CDesignDlg& dlg) {
 void chooseAirCoolerEvaporation(CDesignDlg& dlg) {
     const auto dT = temperatureDifferenceForIndex(dlg.currentIndex(ctl::airCoolerTempDiffChoice));
     if (dT) {
-        dlg.chooseItem(ctl::airCoolerEvapChoice, airCoolerEvaporationItem(dlg.sheet().roomTemp, *dT));
+        dlg.chooseItem(ctl::airCoolerEvapChoice,
+                       airCoolerEvaporationItem(dlg.sheet().roomTemp, *dT));
     }
 }
 
 void noticeLockedDoor(CDesignDlg& dlg) {
     if (dlg.currentText(ctl::doorChoice) == kDoorLockedItem) {
-        dlg.showMessage(caption::notice,
-                        "库门为冷却冻结间状态次数锁定0，即封闭式换气次数和人工恒为0，如为冷藏类有货物"
-                        "进出或考虑库体有跑冷现象请改为有空气幕或其它状态！");
+        dlg.showMessage(
+            caption::notice,
+            "库门为冷却冻结间状态次数锁定0，即封闭式换气次数和人工恒为0，如为冷藏类有货物"
+            "进出或考虑库体有跑冷现象请改为有空气幕或其它状态！");
     }
 }
 
@@ -258,7 +272,8 @@ void ComputeCoolingLoad(CDesignDlg& dlg) {
 
     s.innerVolume = wholeFloat(innerVolumeM3(s));
     s.outerSurfaceArea = wholeFloat(outerSurfaceM2(s));
-    s.airChangeVolumePerDay = toFloat32(static_cast<double>(s.innerVolume) * s.produceAirChangesPerDay);
+    s.airChangeVolumePerDay =
+        toFloat32(static_cast<double>(s.innerVolume) * s.produceAirChangesPerDay);
 
     computeEnvelope(s, dlg.currentIndex(ctl::floorChoice));
     computeGoods(s);

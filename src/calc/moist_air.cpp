@@ -28,8 +28,7 @@ struct AirState {
 AirState airState(double tC, double rhPercent) {
     AirState s{};
     s.vapourPressurePa = SaturationPressure(static_cast<float>(tC)) * rhPercent * 0.01;
-    s.humidityRatioGPerKg =
-        622.0 * s.vapourPressurePa / (kStandardPressurePa - s.vapourPressurePa);
+    s.humidityRatioGPerKg = 622.0 * s.vapourPressurePa / (kStandardPressurePa - s.vapourPressurePa);
     s.enthalpyKJPerKg = (1.84 * tC + 2501.0) * s.humidityRatioGPerKg * 0.001 + 1.01 * tC;
     s.densityKgPerM3 = 352.611 / (tC + 273.0) - 0.00132 * s.vapourPressurePa / (tC + 273.0);
     return s;
@@ -42,9 +41,9 @@ double SaturationPressure(float tC) {
         const SaturationPoint& lo = kSaturationTable[i];
         const SaturationPoint& hi = kSaturationTable[i + 1];
         if (lo.tC <= tC && tC < hi.tC) {
-            const double pMPa = static_cast<double>(lo.pMPa) +
-                                (static_cast<double>(tC) - lo.tC) / (hi.tC - lo.tC) *
-                                    (static_cast<double>(hi.pMPa) - lo.pMPa);
+            const double pMPa =
+                static_cast<double>(lo.pMPa) + (static_cast<double>(tC) - lo.tC) / (hi.tC - lo.tC) *
+                                                   (static_cast<double>(hi.pMPa) - lo.pMPa);
             return pMPa * kPaPerMPa;
         }
     }
@@ -74,8 +73,8 @@ double MoistAirExchange(double tOutC, double rhOutPercent, double tInC, double r
 
     // Room air taken out: its mass, its water and its dry air.
     const double massKg = in.densityKgPerM3 * volumeM3;
-    const double waterOutG = massKg * in.humidityRatioGPerKg * 1000.0 /
-                             (in.humidityRatioGPerKg + 1000.0);
+    const double waterOutG =
+        massKg * in.humidityRatioGPerKg * 1000.0 / (in.humidityRatioGPerKg + 1000.0);
     const double dryAirKg = massKg - waterOutG * 0.001;
 
     // Outdoor air brought in: the same dry air at the outdoor state.

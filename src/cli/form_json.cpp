@@ -17,7 +17,9 @@ std::string toLine(const Json& json) {
     return json.dump(-1, ' ', false, Json::error_handler_t::replace);
 }
 
-std::string text(std::string_view s) { return std::string(s); }
+std::string text(std::string_view s) {
+    return std::string(s);
+}
 
 } // namespace
 

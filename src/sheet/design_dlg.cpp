@@ -111,7 +111,9 @@ const CDesignDlg::ListState& CDesignDlg::list(int listCtl) const {
     return const_cast<CDesignDlg*>(this)->list(listCtl);
 }
 
-int CDesignDlg::currentIndex(int listCtl) const { return list(listCtl).current; }
+int CDesignDlg::currentIndex(int listCtl) const {
+    return list(listCtl).current;
+}
 
 std::string_view CDesignDlg::currentText(int listCtl) const {
     const ListState& state = list(listCtl);
@@ -121,7 +123,9 @@ std::string_view CDesignDlg::currentText(int listCtl) const {
     return state.items[static_cast<std::size_t>(state.current)];
 }
 
-std::size_t CDesignDlg::itemCount(int listCtl) const { return list(listCtl).items.size(); }
+std::size_t CDesignDlg::itemCount(int listCtl) const {
+    return list(listCtl).items.size();
+}
 
 std::string_view CDesignDlg::itemText(int listCtl, std::size_t index) const {
     return list(listCtl).items.at(index);
@@ -136,7 +140,9 @@ void CDesignDlg::appendItems(int listCtl, std::span<const std::string_view> item
     state.items.insert(state.items.end(), items.begin(), items.end());
 }
 
-std::string_view CDesignDlg::listEditText(int listCtl) const { return list(listCtl).editText; }
+std::string_view CDesignDlg::listEditText(int listCtl) const {
+    return list(listCtl).editText;
+}
 
 void CDesignDlg::setCurrent(ListState& state, int index) {
     if (index < 0 || static_cast<std::size_t>(index) >= state.items.size()) {
@@ -184,9 +190,13 @@ std::size_t CDesignDlg::visibilitySlot(int ctl) const {
     throw std::out_of_range("visibility of this control never changes");
 }
 
-bool CDesignDlg::isVisible(int ctl) const { return visible_[visibilitySlot(ctl)]; }
+bool CDesignDlg::isVisible(int ctl) const {
+    return visible_[visibilitySlot(ctl)];
+}
 
-void CDesignDlg::setVisible(int ctl, bool visible) { visible_[visibilitySlot(ctl)] = visible; }
+void CDesignDlg::setVisible(int ctl, bool visible) {
+    visible_[visibilitySlot(ctl)] = visible;
+}
 
 bool CDesignDlg::isChecked(int optionCtl) const {
     return optionCtl == ctl::enthalpyOption ? enthalpyChecked_ : specificHeatChecked_;
@@ -220,8 +230,8 @@ void CDesignDlg::userEdits(std::size_t field, std::string text) {
 void CDesignDlg::userChooses(int listCtl, int index) {
     ListState& state = list(listCtl);
     setCurrent(state, index);
-    raise(listCtl, state.def->style == ListStyle::Extended ? EventKind::ListChange
-                                                            : EventKind::Selection);
+    raise(listCtl,
+          state.def->style == ListStyle::Extended ? EventKind::ListChange : EventKind::Selection);
 }
 
 void CDesignDlg::userClearsList(int listCtl, std::string typedText) {

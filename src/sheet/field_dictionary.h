@@ -44,8 +44,7 @@ constexpr FieldDef field(std::string_view name, int controlId, std::string_view 
     return {name, controlId, label, type, kind, box, preset, m.member, nullptr};
 }
 constexpr FieldDef field(std::string_view name, int controlId, std::string_view label,
-                         FieldType type, FieldKind kind, BoxStyle box, double preset,
-                         IntMember m) {
+                         FieldType type, FieldKind kind, BoxStyle box, double preset, IntMember m) {
     return {name, controlId, label, type, kind, box, preset, nullptr, m.member};
 }
 } // namespace detail

@@ -22,10 +22,10 @@ struct ListDef {
 };
 
 enum class EventKind : std::uint8_t {
-    Edit,          // the user changed an edit box's text
-    ListChange,    // an extended list's current item changed (user or code)
-    Selection,     // the user changed the plain list's selection
-    Click,         // a button was pressed
+    Edit,       // the user changed an edit box's text
+    ListChange, // an extended list's current item changed (user or code)
+    Selection,  // the user changed the plain list's selection
+    Click,      // a button was pressed
 };
 
 using Handler = void (*)(CDesignDlg&);

@@ -27,7 +27,9 @@ constexpr std::int32_t truncInt(double x) {
 
 // Rounding as the rules use it: add one half and cut toward zero, so a
 // negative value is not rounded symmetrically (-2.7 gives -2).
-constexpr std::int32_t rndInt(double x) { return truncInt(x + 0.5); }
+constexpr std::int32_t rndInt(double x) {
+    return truncInt(x + 0.5);
+}
 
 // Narrowing to the sheet's single precision with overflow defined as the
 // infinity of the same sign (what an IEEE store does), never out of range.
@@ -51,6 +53,8 @@ constexpr float toFloat32(double x) {
 }
 
 // A whole number held in a float field (a trunc or rnd result stored as float).
-constexpr float wholeFloat(std::int32_t n) { return static_cast<float>(n); }
+constexpr float wholeFloat(std::int32_t n) {
+    return static_cast<float>(n);
+}
 
 } // namespace gelvant

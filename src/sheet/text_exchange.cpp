@@ -10,7 +10,9 @@
 namespace gelvant {
 namespace {
 
-bool isBlank(char c) { return c == ' ' || c == '\t'; }
+bool isBlank(char c) {
+    return c == ' ' || c == '\t';
+}
 
 std::string_view trimBlanks(std::string_view text) {
     while (!text.empty() && isBlank(text.front())) {
@@ -22,7 +24,9 @@ std::string_view trimBlanks(std::string_view text) {
     return text;
 }
 
-bool isDigit(char c) { return c >= '0' && c <= '9'; }
+bool isDigit(char c) {
+    return c >= '0' && c <= '9';
+}
 
 // Length of the longest leading decimal number: sign, digits, point, digits,
 // then an exponent only when it has at least one digit. 0 when there is none.
@@ -186,6 +190,8 @@ std::string formatFloatText(float value) {
     return std::string(buffer, result.ptr);
 }
 
-std::string formatIntText(std::int32_t value) { return std::to_string(value); }
+std::string formatIntText(std::int32_t value) {
+    return std::to_string(value);
+}
 
 } // namespace gelvant

@@ -3,8 +3,8 @@
 #include "calc/dependent_rules.h"
 #include "sheet/controls.h"
 #include "sheet/design_dlg.h"
-#include "tables/insulation_table.h"
 #include "sheet/table_items.h"
+#include "tables/insulation_table.h"
 
 namespace gelvant {
 namespace {

@@ -59,7 +59,10 @@ const std::array<ListDef, 24>& listTable() {
 constexpr auto edit = EventKind::Edit;
 constexpr auto change = EventKind::ListChange;
 
-#define BIND(control, event, handler) EventBinding{control, event, &handler, #handler}
+#define BIND(control, event, handler)                                                              \
+    EventBinding {                                                                                 \
+        control, event, &handler, #handler                                                         \
+    }
 
 // clang-format off
 const std::array kEvents{
@@ -119,11 +122,17 @@ const std::array kEvents{
 
 } // namespace
 
-std::span<const ListDef> designFormLists() { return listTable(); }
+std::span<const ListDef> designFormLists() {
+    return listTable();
+}
 
-std::span<const EventBinding> designFormEvents() { return kEvents; }
+std::span<const EventBinding> designFormEvents() {
+    return kEvents;
+}
 
-FormLayout designFormLayout() { return {designFormLists(), designFormEvents()}; }
+FormLayout designFormLayout() {
+    return {designFormLists(), designFormEvents()};
+}
 
 const ListDef* findList(std::string_view nameOrControlId) {
     int controlId = -1;

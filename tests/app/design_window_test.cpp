@@ -355,15 +355,18 @@ private slots:
 
         typeInto(*window.box(fieldNamed("storeLength")), QStringLiteral("8"));
         twin.userEdits(fieldNamed("storeLength"), "8");
-        QCOMPARE(window.box(fieldNamed("innerVolume"))->text(), qs(twin.editText(fieldNamed("innerVolume"))));
+        QCOMPARE(window.box(fieldNamed("innerVolume"))->text(),
+                 qs(twin.editText(fieldNamed("innerVolume"))));
         QCOMPARE(window.box(fieldNamed("innerVolume"))->text(), QStringLiteral("212"));
 
         const auto sites = window.model().items(ctl::siteChoice);
-        const int lhasa = static_cast<int>(std::find(sites.begin(), sites.end(), "拉萨") - sites.begin());
+        const int lhasa =
+            static_cast<int>(std::find(sites.begin(), sites.end(), "拉萨") - sites.begin());
         QVERIFY(lhasa < static_cast<int>(sites.size()));
         pick(*window.list(ctl::siteChoice), lhasa);
         twin.userChooses(ctl::siteChoice, lhasa);
-        QCOMPARE(window.box(fieldNamed("ambientTemp"))->text(), qs(twin.editText(fieldNamed("ambientTemp"))));
+        QCOMPARE(window.box(fieldNamed("ambientTemp"))->text(),
+                 qs(twin.editText(fieldNamed("ambientTemp"))));
 
         pick(*window.list(ctl::referenceList), 5);
         twin.userChooses(ctl::referenceList, 5);
@@ -374,7 +377,8 @@ private slots:
         for (std::size_t field = 0; field < kFieldCount; ++field) {
             QCOMPARE(window.box(field)->text(), qs(twin.editText(field)));
         }
-        QCOMPARE(window.text(ctl::compressorNote1)->text(), qs(twin.staticText(ctl::compressorNote1)));
+        QCOMPARE(window.text(ctl::compressorNote1)->text(),
+                 qs(twin.staticText(ctl::compressorNote1)));
         QCOMPARE(presenter.messages, twinPresenter.messages);
         checkFormShowsModel(window);
     }

@@ -4,13 +4,13 @@
 // input, standard output and error and the exit status captured.
 
 #include <nlohmann/json.hpp>
+#include <sys/wait.h>
+#include <unistd.h>
 
 #include <cstdio>
 #include <fstream>
 #include <iterator>
 #include <string>
-#include <sys/wait.h>
-#include <unistd.h>
 #include <vector>
 
 namespace gelvant::testing_cli {
@@ -42,11 +42,9 @@ inline CliRun runCli(const std::string& script, const std::string& args = "--no-
     char dir[] = "/tmp/gelvant-cli-XXXXXX";
     const std::string base = mkdtemp(dir);
     const std::string in = base + "/script", out = base + "/out", err = base + "/err";
-    {
-        std::ofstream(in, std::ios::binary) << script;
-    }
-    const std::string command = std::string(GELVANT_CLI) + " " + args + " < " + in + " > " + out +
-                                " 2> " + err;
+    { std::ofstream(in, std::ios::binary) << script; }
+    const std::string command =
+        std::string(GELVANT_CLI) + " " + args + " < " + in + " > " + out + " 2> " + err;
     const int raw = std::system(command.c_str());
     CliRun run{readWhole(out), readWhole(err), WIFEXITED(raw) ? WEXITSTATUS(raw) : -1};
     std::remove(in.c_str());

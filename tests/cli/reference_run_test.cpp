@@ -12,11 +12,16 @@ TEST(ReferenceRun, ComputesEveryFigureThroughTheDriver) {
     const auto dump = run.lastDump();
     const auto& fields = dump["fields"];
     const std::pair<const char*, const char*> expected[] = {
-        {"wallLeakHeatW", "1298"},      {"goodsHeatW", "1389"},
-        {"respirationHeatW", "3329"},   {"materialHeatW", "140"},
-        {"operatingHeatW", "1258"},     {"ventilationHeatW", "380"},
-        {"airCoolerHeatW", "3400"},     {"totalCoolingLoadW", "11194"},
-        {"loadPerTonW", "559"},         {"ambientDewPoint", "26.76"},
+        {"wallLeakHeatW", "1298"},
+        {"goodsHeatW", "1389"},
+        {"respirationHeatW", "3329"},
+        {"materialHeatW", "140"},
+        {"operatingHeatW", "1258"},
+        {"ventilationHeatW", "380"},
+        {"airCoolerHeatW", "3400"},
+        {"totalCoolingLoadW", "11194"},
+        {"loadPerTonW", "559"},
+        {"ambientDewPoint", "26.76"},
         {"antiCondensationThicknessMm", "47"},
     };
     for (const auto& [field, text] : expected) {
@@ -28,8 +33,9 @@ TEST(ReferenceRun, ComputesEveryFigureThroughTheDriver) {
 }
 
 TEST(ReferenceRun, MessagesAreReportedOnceByTheNextDump) {
-    const CliRun run = runCli("set airCoolerPowerKw 1.5\nset coolingHours 20\nset storageTonnage 1\n"
-                              "click compute\ndump\ndump\n");
+    const CliRun run =
+        runCli("set airCoolerPowerKw 1.5\nset coolingHours 20\nset storageTonnage 1\n"
+               "click compute\ndump\ndump\n");
     ASSERT_EQ(run.status, 0);
     const auto lines = run.jsonLines();
     ASSERT_EQ(lines.size(), 2U);

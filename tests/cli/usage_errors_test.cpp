@@ -17,8 +17,8 @@ class UsageErrors : public testing::TestWithParam<UsageCase> {};
 // output printed, nothing of the bad line is done, one line goes to stderr.
 TEST_P(UsageErrors, StopTheScriptWithStatusTwoNamingTheLine) {
     const UsageCase& c = GetParam();
-    const std::string script = std::string("# a comment\n\nset storeLength 9\ndump\n") + c.badLine +
-                               "\ndump\n";
+    const std::string script =
+        std::string("# a comment\n\nset storeLength 9\ndump\n") + c.badLine + "\ndump\n";
     const CliRun run = runCli(script);
     EXPECT_EQ(run.status, 2);
     ASSERT_EQ(run.jsonLines().size(), 1U);

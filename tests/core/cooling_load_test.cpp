@@ -80,27 +80,42 @@ protected:
 TEST_F(CoolingLoadTest, ReferenceRoomGivesEveryComponentAndResult) {
     compute(referenceRoom());
     const std::pair<const char*, const char*> expected[] = {
-        {"innerVolume", "158"},          {"outerSurfaceArea", "193"},
-        {"resultWallHeatTransfer", "0.24"}, {"wallLeakHeatW", "1298"},
-        {"resultGoodsHeatRelease", "50"}, {"goodsHeatW", "1389"},
-        {"respirationHeatW", "3329"},    {"materialHeatW", "140"},
-        {"airChangeVolumePerDay", "316"}, {"doorHeatW", "761"},
-        {"lightingHeatW", "210"},        {"workerHeatW", "287"},
-        {"operatingHeatW", "1258"},      {"ambientMoistureGPerKg", "22.4"},
-        {"roomMoistureGPerKg", "3.39"},  {"ventilationHeatW", "380"},
-        {"airCoolerHeatW", "3400"},      {"totalCoolingLoadW", "11194"},
-        {"ambientAirDensity", "1.148"},  {"coldAirDensity", "1.288"},
-        {"loadPerTonW", "559"},          {"ambientDewPoint", "26.76"},
-        {"antiCondensationThicknessMm", "47"}, {"coilAreaM2", "135"},
-        {"airCoolerAreaM2", "101"},      {"resultMaterialMassKg", "600"},
-        {"doorArea", "0"},               {"resultInnerVolume", "158"},
+        {"innerVolume", "158"},
+        {"outerSurfaceArea", "193"},
+        {"resultWallHeatTransfer", "0.24"},
+        {"wallLeakHeatW", "1298"},
+        {"resultGoodsHeatRelease", "50"},
+        {"goodsHeatW", "1389"},
+        {"respirationHeatW", "3329"},
+        {"materialHeatW", "140"},
+        {"airChangeVolumePerDay", "316"},
+        {"doorHeatW", "761"},
+        {"lightingHeatW", "210"},
+        {"workerHeatW", "287"},
+        {"operatingHeatW", "1258"},
+        {"ambientMoistureGPerKg", "22.4"},
+        {"roomMoistureGPerKg", "3.39"},
+        {"ventilationHeatW", "380"},
+        {"airCoolerHeatW", "3400"},
+        {"totalCoolingLoadW", "11194"},
+        {"ambientAirDensity", "1.148"},
+        {"coldAirDensity", "1.288"},
+        {"loadPerTonW", "559"},
+        {"ambientDewPoint", "26.76"},
+        {"antiCondensationThicknessMm", "47"},
+        {"coilAreaM2", "135"},
+        {"airCoolerAreaM2", "101"},
+        {"resultMaterialMassKg", "600"},
+        {"doorArea", "0"},
+        {"resultInnerVolume", "158"},
     };
     for (const auto& [field, text] : expected) {
         EXPECT_EQ(box(field), text) << field;
     }
     EXPECT_EQ(dlg.staticText(ctl::totalLoadNote), "=9641Kcal/h，=11.2KW");
     EXPECT_EQ(dlg.staticText(ctl::tonnageNote), "吨位20.0t,日进货2.0t");
-    EXPECT_EQ(dlg.staticText(ctl::emptyStoreNote), "空库热=10258Kcal，空库降温需10258/5939=1.7小时");
+    EXPECT_EQ(dlg.staticText(ctl::emptyStoreNote),
+              "空库热=10258Kcal，空库降温需10258/5939=1.7小时");
     EXPECT_EQ(dlg.currentIndex(ctl::airCoolerEvapChoice), 3);
     EXPECT_EQ(dlg.currentIndex(ctl::coilRoomTempChoice), 0);
     EXPECT_TRUE(presenter.messages.empty());
@@ -198,12 +213,14 @@ const Message kFinalBelowRoom{"警告", "货物终了温度 低于 库内温度 
 INSTANTIATE_TEST_SUITE_P(
     Checks, CoolingLoadMessages,
     testing::Values(
-        MessageCase{"FansWithoutCount", [](DesignSheet& s) { s.airCoolerCount = 0; },
-                    {kFansWithoutCount}},
+        MessageCase{
+            "FansWithoutCount", [](DesignSheet& s) { s.airCoolerCount = 0; }, {kFansWithoutCount}},
         MessageCase{"ThicknessEqualToTheLeastIsEnough",
-                    [](DesignSheet& s) { s.insulationThicknessMm = 47; }, {}},
+                    [](DesignSheet& s) { s.insulationThicknessMm = 47; },
+                    {}},
         MessageCase{"ThinnerThanTheLeast",
-                    [](DesignSheet& s) { s.insulationThicknessMm = 40; }, {kTooThin}},
+                    [](DesignSheet& s) { s.insulationThicknessMm = 40; },
+                    {kTooThin}},
         MessageCase{"FinalEqualToRoomIsFine", [](DesignSheet& s) { s.finalTemp = 0; }, {}},
         MessageCase{"FinalBelowRoom", [](DesignSheet& s) { s.finalTemp = -1; }, {kFinalBelowRoom}},
         MessageCase{"AllInOrder",
@@ -248,14 +265,13 @@ TEST_P(EvaporatorChoice, FollowsTheRoomTemperature) {
     EXPECT_EQ(dlg.currentIndex(ctl::coilRoomTempChoice), c.coilRoomItem);
 }
 
-INSTANTIATE_TEST_SUITE_P(
-    RoomTemperatures, EvaporatorChoice,
-    testing::Values(EvaporatorCase{0, 1, 3, 0}, EvaporatorCase{2.5F, 0, 3, 0},
-                    EvaporatorCase{-20, 2, 1, 6}, EvaporatorCase{-21, 2, 0, 7},
-                    EvaporatorCase{12, 0, 4, 0}, EvaporatorCase{-4, 0, 3, 1},
-                    EvaporatorCase{-4.1F, 0, 3, 2}, EvaporatorCase{-30, 4, 0, 9},
-                    EvaporatorCase{-45, 4, 0, 9}, EvaporatorCase{-7, 1, 3, 2},
-                    EvaporatorCase{-8, 1, 2, 2}));
+INSTANTIATE_TEST_SUITE_P(RoomTemperatures, EvaporatorChoice,
+                         testing::Values(EvaporatorCase{0, 1, 3, 0}, EvaporatorCase{2.5F, 0, 3, 0},
+                                         EvaporatorCase{-20, 2, 1, 6}, EvaporatorCase{-21, 2, 0, 7},
+                                         EvaporatorCase{12, 0, 4, 0}, EvaporatorCase{-4, 0, 3, 1},
+                                         EvaporatorCase{-4.1F, 0, 3, 2},
+                                         EvaporatorCase{-30, 4, 0, 9}, EvaporatorCase{-45, 4, 0, 9},
+                                         EvaporatorCase{-7, 1, 3, 2}, EvaporatorCase{-8, 1, 2, 2}));
 
 TEST_F(CoolingLoadTest, WithoutAnAirCoolerDifferenceItsEvaporatingTemperatureStays) {
     dlg.chooseItem(ctl::airCoolerEvapChoice, 0);

@@ -15,9 +15,15 @@ int geometryRuns = 0;
 int doorRuns = 0;
 int referenceRuns = 0;
 
-void countGeometry(CDesignDlg& /*dlg*/) { ++geometryRuns; }
-void countDoor(CDesignDlg& /*dlg*/) { ++doorRuns; }
-void countReference(CDesignDlg& /*dlg*/) { ++referenceRuns; }
+void countGeometry(CDesignDlg& /*dlg*/) {
+    ++geometryRuns;
+}
+void countDoor(CDesignDlg& /*dlg*/) {
+    ++doorRuns;
+}
+void countReference(CDesignDlg& /*dlg*/) {
+    ++referenceRuns;
+}
 
 constexpr std::array<std::string_view, 3> kDoorItems{"a", "b", "c"};
 constexpr std::array<std::string_view, 2> kRows{"row 0", "row 1"};

@@ -24,9 +24,14 @@ TEST(SaturationPressure, InterpolatesInsideTheTableAndGivesMinus99Outside) {
         double pPa;
         double tolerancePa;
     } cases[] = {
-        {0.0F, 611.2, 1e-3},        {100.0F, 101325, 0.01},  {373.5F, 21933000, 1},
-        {-60.0F, 1.0, 1e-6},        {21.0F, 2491.45, 1e-3},  {374.0F, -99, 0},
-        {-60.5F, -99, 0},           {1000.0F, -99, 0},
+        {0.0F, 611.2, 1e-3},
+        {100.0F, 101325, 0.01},
+        {373.5F, 21933000, 1},
+        {-60.0F, 1.0, 1e-6},
+        {21.0F, 2491.45, 1e-3},
+        {374.0F, -99, 0},
+        {-60.5F, -99, 0},
+        {1000.0F, -99, 0},
         {std::numeric_limits<float>::quiet_NaN(), -99, 0},
     };
     for (const auto& c : cases) {
