@@ -3,13 +3,15 @@
 #include <gtest/gtest.h>
 
 #include <string>
+#include <utility>
+#include <vector>
 
 namespace gelvant::testing_cli {
 namespace {
 
 // The coil lists in the order start-up chooses them, the type last.
-std::string coilScript(int rows, int tempDiff, int roomTemp, int feed, int diameter, int pitch,
-                       int type) {
+std::string coil(int rows, int tempDiff, int roomTemp, int feed, int diameter, int pitch,
+                 int type) {
     return "choose coilRowsChoice " + std::to_string(rows) + "\nchoose coilTempDiffChoice " +
            std::to_string(tempDiff) + "\nchoose coilRoomTempChoice " + std::to_string(roomTemp) +
            "\nchoose coilFeedChoice " + std::to_string(feed) + "\nchoose coilDiameterChoice " +
@@ -17,121 +19,131 @@ std::string coilScript(int rows, int tempDiff, int roomTemp, int feed, int diame
            "\nchoose coilTypeChoice " + std::to_string(type) + "\n";
 }
 
-struct CoefficientCase {
-    const char* name;
-    std::string script;
-    const char* transferField;
-    const char* transfer;
-    const char* fluxField;
-    const char* flux;
-};
-
-class EvaporatorCoefficients : public testing::TestWithParam<CoefficientCase> {};
-
-TEST_P(EvaporatorCoefficients, ShowTheCorrectedTableValues) {
-    const CoefficientCase& c = GetParam();
-    const CliRun run = runCli(c.script + "dump\n");
-    ASSERT_EQ(run.status, 0) << run.err;
-    const auto fields = run.lastDump()["fields"];
-    EXPECT_EQ(fields[c.transferField], c.transfer);
-    EXPECT_EQ(fields[c.fluxField], c.flux);
-}
-
-INSTANTIATE_TEST_SUITE_P(
-    Examples, EvaporatorCoefficients,
-    testing::Values(
-        CoefficientCase{"CoilStartUp", coilScript(2, 1, 0, 0, 6, 0, 0), "coilHeatTransfer", "8.61",
-                        "coilHeatFlux", "68.88"},
-        CoefficientCase{"CoilUShapedWithPumpAndClosePitch", coilScript(2, 1, 0, 1, 6, 1, 0),
-                        "coilHeatTransfer", "8.61", "coilHeatFlux", "68.88"},
-        CoefficientCase{"CoilSingleLayer", coilScript(2, 2, 5, 1, 6, 1, 1), "coilHeatTransfer",
-                        "7.86143", "coilHeatFlux", "78.6143"},
-        CoefficientCase{"CoilDoubleLayer", coilScript(2, 3, 2, 1, 2, 1, 2), "coilHeatTransfer",
-                        "8.08845", "coilHeatFlux", "97.0614"},
-        CoefficientCase{"CoilSingleRowTwentyTubes", coilScript(8, 1, 1, 0, 3, 0, 3),
-                        "coilHeatTransfer", "12.1864", "coilHeatFlux", "97.4915"},
-        CoefficientCase{"CoilTypedCoefficient",
-                        coilScript(2, 2, 0, 1, 11, 1, 1) + "type coilHeatTransfer 9\n",
-                        "coilHeatTransfer", "9", "coilHeatFlux", "90"},
-        CoefficientCase{"AirCoolerAluminium",
-                        "choose airCoolerTubeChoice 1\nchoose airCoolerTempDiffChoice 1\n"
-                        "choose airCoolerEvapChoice 1\n",
-                        "airCoolerHeatTransfer", "14.64", "airCoolerHeatFlux", "117.12"},
-        CoefficientCase{"AirCoolerStartUp",
-                        "choose airCoolerTubeChoice 0\nchoose airCoolerTempDiffChoice 1\n",
-                        "airCoolerHeatTransfer", "13.9", "airCoolerHeatFlux", "111.2"},
-        CoefficientCase{"AirCoolerTypedCoefficient",
-                        "choose airCoolerTubeChoice 2\nchoose airCoolerTempDiffChoice 3\n"
-                        "type airCoolerHeatTransfer 15\n",
-                        "airCoolerHeatTransfer", "15", "airCoolerHeatFlux", "180"}),
-    [](const testing::TestParamInfo<CoefficientCase>& info) { return info.param.name; });
-
-struct LineCase {
-    const char* name;
-    std::string script;
-    const char* text;
-    const char* line;
-};
-
-class CompressorLines : public testing::TestWithParam<LineCase> {};
-
-TEST_P(CompressorLines, ReadAsTheDesignerExpects) {
-    const LineCase& c = GetParam();
-    const CliRun run = runCli(c.script + "dump\n");
-    ASSERT_EQ(run.status, 0) << run.err;
-    EXPECT_EQ(run.lastDump()["texts"][c.text], c.line);
-}
-
+const std::string kStartUpCoil = coil(2, 1, 0, 0, 6, 0, 0);
+const std::string kSingleRowThenLayer =
+    coil(2, 1, 0, 0, 6, 0, 3) + "choose coilTypeChoice 1\nchoose coilRowsChoice 8\n";
 const std::string kFrozenStore = "set roomTemp -18\nset totalCoolingLoadW 20000\n"
                                  "set storageTonnage 250\nset airCoolerPowerKw 1.5\n";
+const std::string kAirCoolerAt10 =
+    "choose airCoolerTubeChoice 0\nchoose airCoolerTempDiffChoice 2\n";
+// The 6 x 7 x 4.2 m vegetable store computed, the evaporator lists then
+// chosen as start-up chooses them.
+const std::string kColdRoom = readWhole(GELVANT_SOURCE_DIR "/examples/cold-room.gelvant") +
+                              kStartUpCoil + "choose airCoolerTubeChoice 0\n";
 
-INSTANTIATE_TEST_SUITE_P(
-    Examples, CompressorLines,
-    testing::Values(LineCase{"Coil", kFrozenStore + coilScript(2, 1, 5, 0, 6, 0, 0),
-                             "compressorNote1",
-                             "压缩机选用：蒸发T=-28℃,制冷量21.4KW--冷负荷20000/250.0=80w/t"},
-                    LineCase{"AirCoolerWithFans",
-                             kFrozenStore + "set airCoolerCount 2\nchoose airCoolerTubeChoice 0\n"
-                                            "choose airCoolerTempDiffChoice 2\n",
-                             "compressorNote2",
-                             "压缩机选用：蒸发T=-30℃,制冷量21.4KW--冷风机功率已加入请核对"},
-                    LineCase{"AirCoolerWithoutFans",
-                             kFrozenStore + "set airCoolerCount 0\nchoose airCoolerTubeChoice 0\n"
-                                            "choose airCoolerTempDiffChoice 2\n",
-                             "compressorNote2",
-                             "压缩机选用：蒸发T=-30℃,制冷量21.4KW--输入冷风机功率后再计算一次"}),
-    [](const testing::TestParamInfo<LineCase>& info) { return info.param.name; });
-
-TEST(EvaporatorSurfaces, FollowTheLoadAndBothFluxes) {
-    const CliRun run = runCli("set totalCoolingLoadW 10000\nset airCoolerHeatW 1000\n"
-                              "set airCoolerHeatFlux 100\n" +
-                              coilScript(2, 1, 0, 0, 6, 0, 0) + "dump\n");
-    ASSERT_EQ(run.status, 0) << run.err;
-    const auto fields = run.lastDump()["fields"];
-    EXPECT_EQ(fields["coilAreaM2"], "131");
-    EXPECT_EQ(fields["airCoolerAreaM2"], "100");
+// A box or text line by its name, anything else by its place in the dump.
+std::string shownIn(const nlohmann::ordered_json& dump, const std::string& name) {
+    for (const char* section : {"fields", "texts"}) {
+        if (dump.at(section).contains(name)) {
+            return dump.at(section).at(name).get<std::string>();
+        }
+    }
+    const auto& value = dump.at(nlohmann::ordered_json::json_pointer(name));
+    return value.is_string() ? value.get<std::string>() : value.dump();
 }
 
-// The example store computed without any evaporator list chosen but the
-// air cooler's difference: the surfaces come from the fluxes it sets, the
-// coil line waits for a coil difference, the air-cooler line follows the load.
-TEST(EvaporatorSurfaces, ExampleStoreRunLeavesWhatHasNoChoice) {
-    const std::string source = __FILE__;
-    const std::string example =
-        source.substr(0, source.rfind("tests/cli/")) + "examples/cold-room.gelvant";
-    const CliRun run = runCli("", "--no-startup " + example);
+struct RunCase {
+    const char* name;
+    std::string script;
+    std::vector<std::pair<const char*, const char*>> shown;
+};
+
+class EvaporatorRun : public testing::TestWithParam<RunCase> {};
+
+TEST_P(EvaporatorRun, ShowsTheDesignersFigures) {
+    const CliRun run = runCli(GetParam().script + "dump\n");
     ASSERT_EQ(run.status, 0) << run.err;
     const auto dump = run.lastDump();
-    EXPECT_EQ(dump["fields"]["totalCoolingLoadW"], "11194");
-    EXPECT_EQ(dump["fields"]["coilHeatFlux"], "57.6");
-    EXPECT_EQ(dump["fields"]["airCoolerHeatFlux"], "111.2");
-    EXPECT_EQ(dump["fields"]["coilAreaM2"], "135");
-    EXPECT_EQ(dump["fields"]["airCoolerAreaM2"], "101");
-    EXPECT_EQ(dump["lists"]["airCoolerEvapChoice"]["index"], 3);
-    EXPECT_EQ(dump["texts"]["compressorNote1"], "压缩机");
-    EXPECT_EQ(dump["texts"]["compressorNote2"],
-              "压缩机选用：蒸发T=-10℃,制冷量12.0KW--冷风机功率已加入请核对");
+    for (const auto& [name, text] : GetParam().shown) {
+        EXPECT_EQ(shownIn(dump, name), text) << name;
+    }
 }
+
+// clang-format off
+const RunCase kRuns[] = {
+    // Coil coefficients from the design charts and their corrections.
+    {"CoilStartUpAndSurfaces",
+     "set totalCoolingLoadW 10000\nset airCoolerHeatW 1000\nset airCoolerHeatFlux 100\n" +
+         kStartUpCoil,
+     {{"coilHeatTransfer", "8.61"}, {"coilHeatFlux", "68.88"}, {"coilAreaM2", "131"},
+      {"airCoolerAreaM2", "100"}}},
+    {"UShapedCoilTakesNoPitchOrPumpFactor", coil(2, 1, 0, 1, 6, 1, 0),
+     {{"coilHeatTransfer", "8.61"}, {"coilHeatFlux", "68.88"}}},
+    {"SingleLayerCoil", coil(2, 2, 5, 1, 6, 1, 1),
+     {{"coilHeatTransfer", "7.86143"}, {"coilHeatFlux", "78.6143"}}},
+    {"DoubleLayerCoil", coil(2, 3, 2, 1, 2, 1, 2),
+     {{"coilHeatTransfer", "8.08845"}, {"coilHeatFlux", "97.0614"}}},
+    {"SingleRowCoilOfTwentyTubes", coil(8, 1, 1, 0, 3, 0, 3),
+     {{"coilHeatTransfer", "12.1864"}, {"coilHeatFlux", "97.4915"},
+      {"/visible/coilRowsChoice", "true"}, {"/lists/coilTypeChoice/text", "单排光滑蛇形顶排管"}}},
+    {"SingleRowLastBlockClosePitch", coil(8, 4, 9, 0, 11, 1, 3),
+     {{"coilHeatTransfer", "12.8458"}, {"coilHeatFlux", "192.687"}}},
+    // Choosing the pump feed again does not apply the corrections twice.
+    {"DoubleLayerPumpSmallestTube", coil(2, 0, 0, 1, 11, 0, 2) + "choose coilFeedChoice 1\n",
+     {{"coilHeatTransfer", "11.0188"}, {"coilHeatFlux", "66.1128"}}},
+    // Tubes in height count only for the single-row coil; hiding keeps their choice.
+    {"HiddenTubesInHeight", kSingleRowThenLayer,
+     {{"/visible/coilRowsChoice", "false"}, {"coilHeatTransfer", "9.07"}}},
+    {"TubesInHeightShownAgain", kSingleRowThenLayer + "choose coilTypeChoice 3\n",
+     {{"/visible/coilRowsChoice", "true"}, {"coilHeatTransfer", "14.3"}}},
+    // Typed coefficients take no correction; the lines keep the load of the last choice.
+    {"TypedCoilCoefficient",
+     "set storageTonnage 250\n" + coil(2, 2, 0, 1, 11, 1, 1) +
+         "set totalCoolingLoadW 10000\ntype coilHeatTransfer 9\n",
+     {{"coilHeatFlux", "90"}, {"coilAreaM2", "111"},
+      {"compressorNote1", "压缩机选用：蒸发T=-12℃,制冷量0.0KW--冷负荷0/250.0=0w/t"}}},
+    {"TypedAirCoolerCoefficient",
+     "choose airCoolerTubeChoice 2\nchoose airCoolerTempDiffChoice 3\n"
+     "set totalCoolingLoadW 9000\ntype airCoolerHeatTransfer 15\n",
+     {{"airCoolerHeatFlux", "180"}, {"airCoolerAreaM2", "50"},
+      {"compressorNote2", "压缩机选用：蒸发T=-14℃,制冷量0.0KW--输入冷风机功率后再计算一次"}}},
+    // The compressor lines, word for word.
+    {"CoilLine", kFrozenStore + coil(2, 1, 5, 0, 6, 0, 0),
+     {{"compressorNote1", "压缩机选用：蒸发T=-28℃,制冷量21.4KW--冷负荷20000/250.0=80w/t"}}},
+    {"CoilLineWithoutTonnage", kFrozenStore + "set storageTonnage 0\n" + coil(2, 1, 5, 0, 6, 0, 0),
+     {{"compressorNote1", "压缩机选用：蒸发T=-28℃,制冷量21.4KW--冷负荷20000/0.0=infw/t"}}},
+    {"AirCoolerLineWithFans", kFrozenStore + "set airCoolerCount 2\n" + kAirCoolerAt10,
+     {{"compressorNote2", "压缩机选用：蒸发T=-30℃,制冷量21.4KW--冷风机功率已加入请核对"}}},
+    {"AirCoolerLineWithoutFans", kFrozenStore + "set airCoolerCount 0\n" + kAirCoolerAt10,
+     {{"compressorNote2", "压缩机选用：蒸发T=-30℃,制冷量21.4KW--输入冷风机功率后再计算一次"}}},
+    {"AirCoolerLineWithoutFanPower",
+     kFrozenStore + "set airCoolerCount 2\nset airCoolerPowerKw 0\n" + kAirCoolerAt10,
+     {{"compressorNote2", "压缩机选用：蒸发T=-30℃,制冷量21.4KW--输入冷风机功率后再计算一次"}}},
+    // Air-cooler coefficients.
+    {"AirCoolerStartUp", "choose airCoolerTubeChoice 0\nchoose airCoolerTempDiffChoice 1\n",
+     {{"airCoolerHeatTransfer", "13.9"}, {"airCoolerHeatFlux", "111.2"},
+      {"/lists/airCoolerEvapChoice/text", "冷风机管内制冷剂蒸发温度-15℃，翅片管间风速4-5m/s"}}},
+    {"AluminiumAirCooler",
+     "choose airCoolerTubeChoice 1\nchoose airCoolerTempDiffChoice 1\n"
+     "choose airCoolerEvapChoice 1\n",
+     {{"airCoolerHeatTransfer", "14.64"}, {"airCoolerHeatFlux", "117.12"},
+      {"airCoolerTubeLabel", "（铝管）冷风机传热(w/m2℃)"}}},
+    // The computed store: the calculation re-chooses both evaporating
+    // temperatures for the room, a floor item reruns it whole, room kind and
+    // fresh air wait for the next one.
+    {"CalculationReplacesTypedCoefficients",
+     kColdRoom + "type coilHeatTransfer 9\ntype airCoolerHeatTransfer 15\n"
+                 "set roomTemp -18\nset finalTemp -18\nclick compute\n",
+     {{"/lists/coilRoomTempChoice/index", "5"}, {"coilHeatTransfer", "6.75"},
+      {"coilHeatFlux", "54"}, {"/lists/airCoolerEvapChoice/index", "1"},
+      {"airCoolerHeatTransfer", "12.2"}, {"airCoolerHeatFlux", "97.6"}}},
+    {"FloorWithoutVentilation", kColdRoom + "choose floorChoice 0\n",
+     {{"wallLeakHeatW", "1147"}, {"totalCoolingLoadW", "11043"},
+      {"compressorNote1", "压缩机选用：蒸发T=-10℃,制冷量8.2KW--冷负荷7643/20.0=382w/t"},
+      {"compressorNote2", "压缩机选用：蒸发T=-10℃,制冷量11.8KW--冷风机功率已加入请核对"}}},
+    {"FloorWithVentilatedHeating", kColdRoom + "choose floorChoice 1\n",
+     {{"wallLeakHeatW", "1268"}}},
+    {"RoomKindAndFreshAirWait", kColdRoom + "choose roomKindChoice 2\nchoose freshAirChoice 1\n",
+     {{"lightingPerArea", "2.3"}, {"freshAirPerPerson", "0"}, {"lightingHeatW", "210"},
+      {"totalCoolingLoadW", "11194"}}},
+    {"RoomKindAndFreshAirCount",
+     kColdRoom + "choose roomKindChoice 2\nchoose freshAirChoice 1\nclick compute\n",
+     {{"lightingHeatW", "96.6"}, {"workerHeatW", "70"}}},
+};
+// clang-format on
+
+INSTANTIATE_TEST_SUITE_P(Examples, EvaporatorRun, testing::ValuesIn(kRuns),
+                         [](const auto& info) { return std::string(info.param.name); });
 
 } // namespace
 } // namespace gelvant::testing_cli

@@ -18,25 +18,15 @@ namespace gelvant::evaporator_testing {
 
 class EvaporatorForm : public testing::Test {
 protected:
+    static std::size_t box(const char* name) { return fieldIndexByName(name).value(); }
     // Puts texts into boxes without raising their edit events.
     void set(std::initializer_list<std::pair<const char*, const char*>> boxes) {
         for (const auto& [name, text] : boxes) {
-            dlg.setEditText(index(name), text);
+            dlg.setEditText(box(name), text);
         }
     }
     // The box's text, as the last sheet write left it.
-    std::string shown(const char* name) const { return std::string(dlg.editText(index(name))); }
-    // The user types into a box, which runs its rule.
-    void type(const char* name, const char* text) { dlg.userEdits(index(name), text); }
-
-    static std::size_t index(const char* name) {
-        const auto i = fieldIndexByName(name);
-        if (!i) {
-            ADD_FAILURE() << "no field " << name;
-            return 0;
-        }
-        return *i;
-    }
+    std::string shown(const char* name) const { return std::string(dlg.editText(box(name))); }
 
     RecordingPresenter presenter;
     CDesignDlg dlg{designFormLayout(), presenter};
