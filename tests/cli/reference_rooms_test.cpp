@@ -3,110 +3,94 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
-#include <ostream>
 #include <string>
+#include <tuple>
 
 namespace gelvant::testing_cli {
 namespace {
 
-constexpr const char* kOpenedForm = "";
 constexpr const char* kDoorNotice =
     "库门为冷却冻结间状态次数锁定0，即封闭式换气次数和人工恒为0，如为冷藏类有货物进出或考虑库体有跑"
     "冷现象请改为有空气幕或其它状态！";
 constexpr const char* kMultiStoreyWarning =
     "多层库按单层核算负荷会偏大，主要应修正各库的实际环境温度和夏季空调温度来降低库体漏热。";
 
-std::size_t raised(const nlohmann::ordered_json& dump, const std::string& text) {
-    return static_cast<std::size_t>(
-        std::count_if(dump["messages"].begin(), dump["messages"].end(),
-                      [&](const nlohmann::ordered_json& m) { return m["text"] == text; }));
+long raised(const nlohmann::ordered_json& dump, const std::string& text) {
+    return std::ranges::count_if(
+        dump["messages"], [&](const nlohmann::ordered_json& m) { return m["text"] == text; });
 }
 
-struct SelectCase {
-    const char* name;
-    int row;
-    const char* notePrefix; // empty: no note
-    bool buttonShown;
-    friend void PrintTo(const SelectCase& c, std::ostream* os) { *os << c.name; }
-};
-
-class SelectingARow : public testing::TestWithParam<SelectCase> {};
-
-TEST_P(SelectingARow, ShowsTheNoteAndTheButtonOfItsPosition) {
-    const SelectCase& c = GetParam();
-    const CliRun run = runCli("choose referenceList 28\nchoose referenceList " +
-                              std::to_string(c.row) + "\ndump\nitems referenceList\n");
+// Each row chosen after row 0 (note N1, button shown): a piece of the note it
+// shows (empty: no note) and whether the button shows. The list, grown to
+// all rows at start-up, never grows again.
+TEST(SelectingARow, ShowsItsNoteAndTheButtonOfItsPosition) {
+    // clang-format off
+    const std::tuple<int, std::string, bool> cases[] = {
+        {1, "4、-7/-2℃指冷间温度先为-7℃", true}, {9, "", true}, {17, "", true}, {21, "", true},
+        {30, "", false}, {31, "1、贮藏鲜蛋、果蔬装配式冷库", false}, {58, "", false},
+        {59, "每天开机18小时", false}, {77, "", false}, {78, "每天开机18小时", false},
+        {119, "", false}, {150, "", false}, {171, "", false}};
+    // clang-format on
+    std::string script;
+    for (const auto& [row, piece, shown] : cases) {
+        script +=
+            "choose referenceList 0\nchoose referenceList " + std::to_string(row) + "\ndump\n";
+    }
+    const CliRun run = runCli(script + "items referenceList\n", "");
     ASSERT_EQ(run.status, 0) << run.err;
     const auto lines = run.jsonLines();
-    const std::string note = lines[0]["texts"]["referenceNote"];
-    if (std::string(c.notePrefix).empty()) {
-        EXPECT_EQ(note, "");
-    } else {
-        EXPECT_EQ(note.rfind(c.notePrefix, 0), 0U) << note;
+    ASSERT_EQ(lines.size(), std::size(cases) + 1);
+    for (std::size_t i = 0; i < std::size(cases); ++i) {
+        const auto& [row, piece, shown] = cases[i];
+        const std::string note = lines[i]["texts"]["referenceNote"];
+        EXPECT_TRUE(piece.empty() ? note.empty() : note.find(piece) != std::string::npos)
+            << row << ": " << note;
+        EXPECT_EQ(lines[i]["visible"]["applyReferenceButton"], shown) << row;
     }
-    EXPECT_EQ(lines[0]["visible"]["applyReferenceButton"], c.buttonShown);
-    EXPECT_EQ(lines[1].size(), 172U);
+    EXPECT_EQ(lines.back().size(), 172U);
 }
 
-INSTANTIATE_TEST_SUITE_P(
-    Rows, SelectingARow,
-    testing::Values(
-        SelectCase{"TwoStageChilling", 1, "1、冷却设备负荷，已包括食品冷冻加工产量的负荷系数1.3",
-                   true},
-        SelectCase{"BlankLine", 9, "", true}, SelectCase{"SmallStoresHeading", 21, "", true},
-        SelectCase{"PrefabricatedHeading", 30, "", false},
-        SelectCase{"PrefabricatedStore", 31, "1、贮藏鲜蛋、果蔬装配式冷库", false},
-        SelectCase{"MinusEighteenHeading", 77, "", false},
-        SelectCase{
-            "MinusEighteenFirstRow", 78,
-            "1、冷库室外计算温度32℃，相对温度80％ ；进货温度4℃，室内相对湿度90％，每天开机18小时",
-            false},
-        SelectCase{"AreaRatios", 150, "", false}, SelectCase{"LastRow", 171, "", false}),
-    [](const testing::TestParamInfo<SelectCase>& info) { return info.param.name; });
-
-TEST(ApplyingARoom, AProcessingRoomEndsOnTheLockedDoorWithOneNotice) {
-    const auto dump =
-        runCli("dump\nchoose referenceList 5\nclick apply\ndump\n", kOpenedForm).lastDump();
-    EXPECT_EQ(dump["lists"]["doorChoice"]["index"], 3);
-    EXPECT_EQ(raised(dump, kDoorNotice), 1U);
-    EXPECT_EQ(dump["fields"]["storeLength"], "6");
-    EXPECT_EQ(dump["fields"]["airCoolerPowerKw"], "6.6");
-}
-
-TEST(ApplyingARoom, TheIceStoreKeepsItsCurtainWithNoAirChangesOrWorkers) {
-    const auto dump =
-        runCli("choose referenceList 20\nclick apply\ndump\n", kOpenedForm).lastDump();
-    EXPECT_EQ(dump["lists"]["doorChoice"]["text"], "有空气幕");
-    EXPECT_EQ(dump["fields"]["doorAirChangesPerDay"], "0");
-    EXPECT_EQ(dump["fields"]["workerCount"], "0");
-    EXPECT_EQ(dump["fields"]["intakeTemp"], "-6");
-}
-
-TEST(ApplyingARoom, MultiStoreyStoresWarnLast) {
-    for (const int row : {14, 15, 16}) {
-        const auto dump =
-            runCli("dump\nchoose referenceList " + std::to_string(row) + "\nclick apply\ndump\n",
-                   kOpenedForm)
-                .lastDump();
-        ASSERT_FALSE(dump["messages"].empty()) << row;
-        EXPECT_EQ(dump["messages"].back()["caption"], "注意") << row;
-        EXPECT_EQ(dump["messages"].back()["text"], kMultiStoreyWarning) << row;
-        EXPECT_EQ(raised(dump, kMultiStoreyWarning), 1U) << row;
+// Applied one after the other on the opened form, with the user's own room
+// humidity: the door and whether air changes and workers are zero, the door
+// notices and whether the multi-storey warning comes last. Rows 9, 17 and 21
+// and no row at all (door empty here) change nothing and compute nothing.
+TEST(ApplyingARoom, LeavesTheDoorWorkersAndMessagesOfItsKind) {
+    // clang-format off
+    const std::tuple<int, std::string, bool, long, bool> cases[] = {
+        {5, "冷却冻结间次数锁定0", true, 1, false}, {20, "有空气幕", true, 0, false},
+        {13, "有空气幕", false, 0, false}, {14, "有空气幕", false, 0, true},
+        {16, "有空气幕", false, 0, true}, {9, "", false, 0, false}, {17, "", false, 0, false},
+        {21, "", false, 0, false}, {-1, "", false, 0, false}};
+    // clang-format on
+    std::string script = "type roomHumidity 75\n";
+    for (const auto& c : cases) {
+        const int row = std::get<0>(c); // -1: the user typed over the list
+        script +=
+            (row < 0 ? "clear referenceList" : "choose referenceList " + std::to_string(row)) +
+            "\ndump\nclick apply\ndump\n";
     }
-}
-
-TEST(ApplyingARoom, BlankLinesHeadingsAndHiddenButtonsChangeNothing) {
-    for (const int row : {9, 17, 21, 31}) {
-        const CliRun run = runCli("type roomHumidity 75\nchoose referenceList " +
-                                      std::to_string(row) + "\ndump\nclick apply\ndump\n",
-                                  kOpenedForm);
-        ASSERT_EQ(run.status, 0) << run.err;
-        const auto lines = run.jsonLines();
-        ASSERT_EQ(lines.size(), 2U);
-        EXPECT_EQ(lines[1]["fields"], lines[0]["fields"]) << row;
-        EXPECT_EQ(lines[1]["lists"], lines[0]["lists"]) << row;
-        EXPECT_EQ(lines[1]["texts"], lines[0]["texts"]) << row;
-        EXPECT_TRUE(lines[1]["messages"].empty()) << row;
+    const CliRun run = runCli(script, "");
+    ASSERT_EQ(run.status, 0) << run.err;
+    const auto lines = run.jsonLines();
+    ASSERT_EQ(lines.size(), 2 * std::size(cases));
+    for (std::size_t i = 0; i < std::size(cases); ++i) {
+        const auto& [row, door, zeroed, doorNotices, warns] = cases[i];
+        SCOPED_TRACE(row);
+        const auto& before = lines[2 * i];
+        const auto& after = lines[2 * i + 1];
+        EXPECT_EQ(after["fields"]["roomHumidity"], "75");
+        if (door.empty()) {
+            EXPECT_EQ(after, before); // no message either
+            continue;
+        }
+        EXPECT_EQ(after["lists"]["doorChoice"]["text"], door);
+        EXPECT_EQ(after["fields"]["doorAirChangesPerDay"] == "0", zeroed);
+        EXPECT_EQ(after["fields"]["workerCount"] == "0", zeroed);
+        EXPECT_EQ(raised(after, kDoorNotice), doorNotices);
+        EXPECT_EQ(raised(after, kMultiStoreyWarning), warns ? 1 : 0);
+        const bool warnsLast =
+            !after["messages"].empty() && after["messages"].back()["text"] == kMultiStoreyWarning;
+        EXPECT_EQ(warnsLast, warns);
     }
 }
 
