@@ -1,18 +1,24 @@
-#include "calc/dependent_rules.h"
 #include "sheet/controls.h"
 #include "sheet/design_dlg.h"
 #include "sheet/field_dictionary.h"
+#include "tables/product.h"
+#include "tables/product_thermal_table.h"
+#include "tables/respiration.h"
 #include "window/design_form.h"
 
 #include <gtest/gtest.h>
 
-#include <cmath>
+#include <algorithm>
+#include <initializer_list>
+#include <set>
 #include <string>
+#include <tuple>
+#include <utility>
+#include <vector>
 
 namespace gelvant {
 namespace {
 
-constexpr int kCurtainDoor = 0;   // "有空气幕"
 constexpr int kClosedDock = 1;    // "定温穿堂封闭月台"
 constexpr int kOpenDoor = 2;      // "无空气幕"
 constexpr int kLockedDoor = 3;    // "冷却冻结间次数锁定0"
@@ -21,241 +27,328 @@ constexpr int kIceStoreKind = 21; // "机制冰"
 class DependentRules : public testing::Test {
 protected:
     static std::size_t field(std::string_view name) { return *fieldIndexByName(name); }
-    void type(std::string_view name, std::string text) {
-        dlg.userEdits(field(name), std::move(text));
+    void type(std::string_view name, const char* text) { dlg.userEdits(field(name), text); }
+    // Puts texts into boxes without running any rule.
+    void enter(std::initializer_list<std::pair<std::string_view, const char*>> texts) {
+        for (const auto& [name, text] : texts) {
+            dlg.setEditText(field(name), text);
+        }
     }
-    std::string shown(std::string_view name) const {
-        return std::string(dlg.editText(field(name)));
+    // The texts of the boxes, one blank between each.
+    std::string shown(std::initializer_list<std::string_view> names) const {
+        std::string texts;
+        for (const std::string_view name : names) {
+            texts += (texts.empty() ? "" : " ") + std::string(dlg.editText(field(name)));
+        }
+        return texts;
     }
-
-    // The designer's usual cold room: 6 × 7 × 4.2 m outside, 100 mm panels.
-    void setUsualRoom() {
-        DesignSheet& s = dlg.sheet();
-        s.storeLength = 6;
-        s.storeWidth = 7;
-        s.storeHeight = 4.2F;
-        s.insulationThicknessMm = 100;
-        s.goodsDensity = 330;
-        s.dailyIntakePercent = 10;
-        dlg.writeSheet();
-    }
-
-    // A store without wall allowance, 1 m wide, whose inner volume is its
-    // length in m³.
-    void setBareStore(float heightM) {
-        DesignSheet& s = dlg.sheet();
-        s.storeWidth = 1;
-        s.storeHeight = heightM;
-        s.insulationThicknessMm = 0;
-        s.goodsDensity = 300;
-        s.dailyIntakePercent = 10;
-        dlg.writeSheet();
+    // Chooses the item of this text; the empty text leaves no item chosen, as
+    // typing over the list does, and still runs the list's rule.
+    void choose(int listCtl, std::string_view item) {
+        std::size_t index = 0;
+        while (index < dlg.itemCount(listCtl) && dlg.itemText(listCtl, index) != item) {
+            ++index;
+        }
+        ASSERT_TRUE(item.empty() || index < dlg.itemCount(listCtl)) << item;
+        dlg.userChooses(listCtl, item.empty() ? -1 : static_cast<int>(index));
     }
 
     RecordingPresenter presenter;
     CDesignDlg dlg{designFormLayout(), presenter};
 };
 
-struct VolumeCase {
-    const char* name;
-    int volumeM3;
-    float coefficient; // 0.77 marks the coefficient left as it was
-};
+// The lists of reference data and the rules their choices run.
+class ReferenceTables : public DependentRules {};
 
-class VolumeCoefficientLadder : public DependentRules,
-                                public testing::WithParamInterface<VolumeCase> {};
-
-TEST_P(VolumeCoefficientLadder, FollowsTheVolumeAndLeavesTheGapsAlone) {
-    const VolumeCase& c = GetParam();
-    setBareStore(1);
-    dlg.sheet().volumeCoefficient = 0.77F;
-    dlg.writeSheet();
-    type("storeLength", std::to_string(c.volumeM3));
-    ASSERT_EQ(dlg.sheet().innerVolume, static_cast<float>(c.volumeM3));
-    EXPECT_EQ(dlg.sheet().volumeCoefficient, c.coefficient);
-}
-
-INSTANTIATE_TEST_SUITE_P(
-    Volumes, VolumeCoefficientLadder,
-    testing::Values(
-        VolumeCase{"SmallStore", 158, 0.4F}, VolumeCase{"AtOneThousand", 1000, 0.4F},
-        VolumeCase{"JustAboveOneThousand", 1001, 0.5F}, VolumeCase{"AtTwoThousand", 2000, 0.77F},
-        VolumeCase{"JustAboveTwoThousand", 2001, 0.55F}, VolumeCase{"AtTenThousand", 10000, 0.77F},
-        VolumeCase{"AtTenThousandOne", 10001, 0.77F}, VolumeCase{"AtTenThousandTwo", 10002, 0.6F},
-        VolumeCase{"AtFifteenThousand", 15000, 0.77F},
-        VolumeCase{"AboveFifteenThousand", 15001, 0.62F}, VolumeCase{"VeryLarge", 90000, 0.62F}),
-    [](const testing::TestParamInfo<VolumeCase>& info) { return info.param.name; });
-
-struct IceCase {
-    const char* name;
-    const char* heightM;
-    float coefficient;
-};
-
-class IceStoreLadder : public DependentRules, public testing::WithParamInterface<IceCase> {};
-
-// An ice store takes its coefficient from its height whatever its volume.
-TEST_P(IceStoreLadder, FollowsTheHeight) {
-    const IceCase& c = GetParam();
-    setBareStore(1);
-    dlg.sheet().storeLength = 1500; // would be 0.5 by volume
-    dlg.writeSheet();
-    dlg.userChooses(ctl::goodsKindChoice, kIceStoreKind);
-    type("storeHeight", c.heightM);
-    EXPECT_EQ(dlg.sheet().volumeCoefficient, c.coefficient);
-    EXPECT_EQ(dlg.sheet().goodsDensity, 750.0F);
-}
-
-INSTANTIATE_TEST_SUITE_P(Heights, IceStoreLadder,
-                         testing::Values(IceCase{"Low", "3", 0.4F}, IceCase{"AtLimit", "4.2", 0.4F},
-                                         IceCase{"FiveMetres", "5", 0.5F},
-                                         IceCase{"SixMetres", "6", 0.6F},
-                                         IceCase{"Tall", "6.1", 0.65F}),
-                         [](const testing::TestParamInfo<IceCase>& info) {
-                             return info.param.name;
-                         });
-
-// 0.5 × 200 m³ × 300 kg/m³ is 30 t exactly, but the single-precision
-// hundredth cuts it to 29.9 t, and the intake at 10 % to 2.9 t.
-TEST_F(DependentRules, SinglePrecisionFactorsCutAnExactTonnageOneTenthLow) {
-    // An ice store 5 m high: 0.5 from its height, 200 m³.
-    setBareStore(5);
-    dlg.sheet().storeLength = 40;
-    dlg.writeSheet();
-    dlg.userChooses(ctl::goodsKindChoice, kIceStoreKind);
-    type("goodsDensity", "300");
-    EXPECT_EQ(shown("volumeCoefficient"), "0.5");
-    EXPECT_EQ(shown("storageTonnage"), "29.9");
-    EXPECT_EQ(shown("dailyIntakeTons"), "2.9");
-}
-
-TEST_F(DependentRules, TypedCoefficientIsUsedAsItIs) {
-    setUsualRoom(); // 158 m³: the ladder would give 0.4
-    type("volumeCoefficient", "0.9");
-    EXPECT_EQ(shown("volumeCoefficient"), "0.9");
-    EXPECT_EQ(shown("innerVolume"), "158");
-    EXPECT_EQ(shown("outerSurfaceArea"), "193");
-    EXPECT_EQ(shown("storageTonnage"), "46.9"); // 158 × 330 × 0.9 = 46.926 t
-    EXPECT_EQ(shown("dailyIntakeTons"), "4.6");
-}
-
-struct WorkerDoorCase {
-    const char* name;
-    int volumeM3;
-    int workers;
-    float openDoorChanges;
-};
-
-class WorkersAndDoorLadder : public DependentRules,
-                             public testing::WithParamInterface<WorkerDoorCase> {};
-
-TEST_P(WorkersAndDoorLadder, FollowTheVolume) {
-    const WorkerDoorCase& c = GetParam();
-    setBareStore(1);
+// A bare store 1 m wide and high holds its length in m³. At 2000, 10000, 10001
+// and 15000 m³, between the rungs, the coefficient keeps its 0.77.
+TEST_F(DependentRules, CoefficientWorkersAndOpenDoorChangesFollowTheVolume) {
+    enter({{"storeWidth", "1"}, {"storeHeight", "1"}});
     dlg.userChooses(ctl::doorChoice, kOpenDoor);
-    type("storeLength", std::to_string(c.volumeM3));
-    EXPECT_EQ(dlg.sheet().workerCount, c.workers);
-    EXPECT_EQ(dlg.sheet().doorAirChangesPerDay, c.openDoorChanges);
-    dlg.userChooses(ctl::doorChoice, kClosedDock);
-    EXPECT_EQ(dlg.sheet().doorAirChangesPerDay, c.openDoorChanges / 2);
+    // Volume in m³, then the coefficient, the workers and the open-door changes.
+    const std::pair<const char*, const char*> cases[] = {
+        {"250", "0.4 1 4.5"},    {"251", "0.4 1 4"},       {"375", "0.4 2 3.5"},
+        {"400", "0.4 2 3.5"},    {"401", "0.4 2 3"},       {"1000", "0.4 4 2"},
+        {"1001", "0.5 4 1.9"},   {"2000", "0.77 8 1.5"},   {"2001", "0.55 8 1.4"},
+        {"2401", "0.55 10 1.3"}, {"10000", "0.77 40 1.3"}, {"10001", "0.77 40 1.3"},
+        {"10002", "0.6 40 1.3"}, {"15000", "0.77 60 1.3"}, {"15001", "0.62 60 1.3"}};
+    for (const auto& [volume, coefficientWorkersChanges] : cases) {
+        enter({{"volumeCoefficient", "0.77"}});
+        type("storeLength", volume);
+        EXPECT_EQ(
+            shown({"innerVolume", "volumeCoefficient", "workerCount", "doorAirChangesPerDay"}),
+            std::string(volume) + ' ' + coefficientWorkersChanges);
+    }
 }
 
-INSTANTIATE_TEST_SUITE_P(
-    Volumes, WorkersAndDoorLadder,
-    testing::Values(WorkerDoorCase{"Tiny", 20, 1, 12.0F},
-                    WorkerDoorCase{"JustAbove20", 21, 1, 11.0F},
-                    WorkerDoorCase{"At250", 250, 1, 4.5F}, WorkerDoorCase{"At251", 251, 1, 4.0F},
-                    WorkerDoorCase{"At375", 375, 2, 3.5F}, WorkerDoorCase{"At400", 400, 2, 3.5F},
-                    WorkerDoorCase{"At401", 401, 2, 3.0F}, WorkerDoorCase{"At2400", 2400, 10, 1.4F},
-                    WorkerDoorCase{"Above2400", 2401, 10, 1.3F}),
-    [](const testing::TestParamInfo<WorkerDoorCase>& info) { return info.param.name; });
-
-TEST_F(DependentRules, LockedDoorZeroesChangesAndWorkersAndAnotherDoorRestoresThem) {
-    setBareStore(1);
-    dlg.sheet().storeLength = 375;
-    dlg.writeSheet();
-    dlg.userChooses(ctl::doorChoice, kLockedDoor);
-    EXPECT_EQ(shown("doorAirChangesPerDay"), "0");
-    EXPECT_EQ(shown("workerCount"), "0");
-    type("storeLength", "400"); // the lock holds while the room changes
-    EXPECT_EQ(shown("workerCount"), "0");
-    dlg.userChooses(ctl::doorChoice, kCurtainDoor);
-    EXPECT_EQ(shown("doorAirChangesPerDay"), "1.75");
-    EXPECT_EQ(shown("workerCount"), "2");
-}
-
-// With the door list typed over, the protection is unknown: the air changes
-// are not halved on a guess and stay as they were, also over repeated runs;
-// the rest follows the room.
-TEST_F(DependentRules, NoDoorItemLeavesTheAirChangesAsTheyWere) {
-    setUsualRoom();
-    dlg.userChooses(ctl::doorChoice, kCurtainDoor);
-    ASSERT_EQ(shown("doorAirChangesPerDay"), "3"); // 158 m³: 6 halved
-    dlg.userClearsList(ctl::doorChoice, "自定义门");
-    type("storeLength", "8");
-    type("storeLength", "9");
-    EXPECT_EQ(shown("doorAirChangesPerDay"), "3");
-    EXPECT_EQ(shown("innerVolume"), "239"); // 6.8 × 4 × 8.8 = 239.36
-    EXPECT_EQ(shown("workerCount"), "1");
-    EXPECT_EQ(shown("floorArea"), "63");
-}
-
-// An empty goods choice is no ice store: the volume ladder applies.
-TEST_F(DependentRules, NoGoodsKindMeansTheVolumeLadder) {
-    setBareStore(6);
-    dlg.sheet().storeLength = 100;
-    dlg.writeSheet();
+// An ice store takes its coefficient from its height, here against 0.55 by
+// volume; with no goods kind chosen the volume decides again.
+TEST_F(DependentRules, IceStoreCoefficientFollowsTheHeight) {
+    enter({{"storeLength", "1500"}, {"storeWidth", "1"}});
     dlg.userChooses(ctl::goodsKindChoice, kIceStoreKind);
-    ASSERT_EQ(dlg.sheet().volumeCoefficient, 0.6F);
+    for (const auto& [height, coefficient] :
+         {std::pair{"4.2", "0.4"}, {"5", "0.5"}, {"6", "0.6"}, {"6.1", "0.65"}}) {
+        type("storeHeight", height);
+        EXPECT_EQ(shown({"volumeCoefficient"}), coefficient) << height;
+    }
     dlg.userClearsList(ctl::goodsKindChoice);
-    type("storeLength", "150");
-    EXPECT_EQ(dlg.sheet().volumeCoefficient, 0.4F);
+    type("storeLength", "40");
+    EXPECT_EQ(shown({"volumeCoefficient"}), "0.4");
 }
 
-// The thickness also moves the inner volume; a zero thickness leaves no
-// finite U-value, shown as such and read back without a prompt.
-TEST_F(DependentRules, InsulationEditsSetTheUValueAndRerunTheGeometry) {
-    setUsualRoom();
-    dlg.sheet().insulationConductivity = 0.03F;
-    dlg.writeSheet();
-    type("insulationThicknessMm", "150");
-    EXPECT_EQ(shown("wallHeatTransfer"), "0.2");
-    EXPECT_EQ(shown("innerVolume"), "149"); // 6.7 × 3.9 × 5.7 = 148.94
-    type("insulationThicknessMm", "0");
-    EXPECT_EQ(shown("wallHeatTransfer"), "inf");
-    EXPECT_EQ(shown("innerVolume"), "176"); // 7 × 4.2 × 6, no allowance
-    type("insulationConductivity", "0");
-    EXPECT_EQ(shown("wallHeatTransfer"), "nan");
-    EXPECT_TRUE(std::isnan(dlg.sheet().wallHeatTransfer));
-    EXPECT_TRUE(presenter.messages.empty());
+// The lock holds while the room changes. With the door list typed over, the
+// protection is unknown: the air changes are not halved on a guess and stay
+// as they were, over repeated runs too, while the rest follows the room.
+TEST_F(DependentRules, DoorChoiceHalvesOrLocksTheChangesAndNoItemLeavesThem) {
+    enter({{"storeLength", "375"}, {"storeWidth", "1"}, {"storeHeight", "1"}});
+    dlg.userChooses(ctl::doorChoice, kLockedDoor);
+    type("storeLength", "400");
+    EXPECT_EQ(shown({"doorAirChangesPerDay", "workerCount"}), "0 0");
+    dlg.userChooses(ctl::doorChoice, kClosedDock); // halved as behind an air curtain
+    EXPECT_EQ(shown({"doorAirChangesPerDay", "workerCount"}), "1.75 2");
+    dlg.userClearsList(ctl::doorChoice, "自定义门");
+    type("storeLength", "401");
+    type("storeLength", "20");
+    EXPECT_EQ(shown({"innerVolume", "doorAirChangesPerDay", "workerCount"}), "20 1.75 1");
 }
 
-TEST_F(DependentRules, DoorSizeGivesTheDoorAreaWithoutIntegerOverflow) {
+// The door sizes are in mm: 100 m × 100 m must not overflow an integer.
+TEST_F(DependentRules, DoorAreaAndAirChangeVolumeFollowTheirInputs) {
     type("doorWidth", "900");
     type("doorHeight", "1800");
-    EXPECT_EQ(shown("doorArea"), "1.62");
+    EXPECT_EQ(shown({"doorArea"}), "1.62");
     type("doorWidth", "100000");
     type("doorHeight", "100000");
-    EXPECT_EQ(shown("doorArea"), "10000");
-}
-
-TEST_F(DependentRules, ProduceAirChangesGiveTheDailyAirVolume) {
-    setUsualRoom();
+    EXPECT_EQ(shown({"doorArea"}), "10000");
+    enter({{"storeLength", "158"}, {"storeWidth", "1"}, {"storeHeight", "1"}});
     type("produceAirChangesPerDay", "3");
-    EXPECT_EQ(shown("innerVolume"), "158");
-    EXPECT_EQ(shown("airChangeVolumePerDay"), "474");
+    EXPECT_EQ(shown({"innerVolume", "airChangeVolumePerDay"}), "158 474");
 }
 
 // The respiration edits neither read nor write: a bad box elsewhere raises
 // no prompt and keeps its text, and the typed value waits for the next read.
 TEST_F(DependentRules, RespirationEditsDoNothingAtAll) {
-    dlg.setEditText(field("storeLength"), "12m");
+    enter({{"storeLength", "12m"}});
     type("respirationPer10C", "3");
     type("intakeRespirationHeat", "900");
     EXPECT_TRUE(presenter.messages.empty());
-    EXPECT_EQ(shown("storeLength"), "12m");
+    EXPECT_EQ(shown({"storeLength"}), "12m");
     EXPECT_EQ(dlg.sheet().respirationPer10C, 0.0F);
     EXPECT_EQ(dlg.sheet().intakeRespirationHeat, 0.0F);
+}
+
+// --- Reference tables ---------------------------------------------------------
+
+// Typed over, the list copies nothing, yet the U-value still follows the
+// sheet. Choosing a material leaves the geometry alone; editing the thickness
+// or conductivity reruns it. A zero thickness leaves no finite U-value: shown
+// as such and read back without a prompt.
+TEST_F(ReferenceTables, InsulationSetsTheUValue) {
+    enter({{"storeLength", "6"}, {"storeWidth", "7"}, {"storeHeight", "4.2"}});
+    enter({{"insulationThicknessMm", "100"}});
+    choose(ctl::insulationChoice, "聚氨酯泡沫");
+    EXPECT_EQ(shown({"insulationConductivity", "insulationDensity", "insulationSpecificHeat",
+                     "wallHeatTransfer", "innerVolume"}),
+              "0.03 40 1.26 0.3 0");
+    dlg.userClearsList(ctl::insulationChoice, "岩棉");
+    enter({{"insulationConductivity", "0.04"}, {"insulationThicknessMm", "200"}});
+    dlg.chooseItem(ctl::insulationChoice, -1);
+    EXPECT_EQ(shown({"insulationConductivity", "insulationDensity", "wallHeatTransfer"}),
+              "0.04 40 0.2");
+    type("insulationThicknessMm", "100");
+    EXPECT_EQ(shown({"wallHeatTransfer", "innerVolume"}), "0.4 158");
+    type("insulationThicknessMm", "0");
+    EXPECT_EQ(shown({"wallHeatTransfer", "innerVolume"}), "inf 176");
+    type("insulationConductivity", "0");
+    EXPECT_EQ(shown({"wallHeatTransfer"}), "nan");
+    EXPECT_TRUE(presenter.messages.empty());
+}
+
+// With no item the density stays and only the geometry rule runs. Tonnages
+// and intake come out one tenth low from the single-precision factors.
+TEST_F(ReferenceTables, GoodsKindSetsTheDensityByPositionAndTheTonnageFollows) {
+    for (const auto& [indices, density] : {std::pair{std::vector{0}, "400"},
+                                           {{3, 5, 24}, "600"},
+                                           {{2, 18, 20, 23}, "250"},
+                                           {{21}, "750"}}) {
+        for (const int index : indices) {
+            dlg.userChooses(ctl::goodsKindChoice, index);
+            EXPECT_EQ(shown({"goodsDensity"}), density) << index;
+        }
+    }
+    enter({{"storeLength", "10"}, {"storeWidth", "10"}, {"storeHeight", "10"}});
+    enter({{"dailyIntakePercent", "10"}});
+    dlg.chooseItem(ctl::goodsKindChoice, 0);
+    EXPECT_EQ(shown({"innerVolume", "volumeCoefficient", "storageTonnage", "dailyIntakeTons"}),
+              "1000 0.4 159.9 15.9");
+    enter({{"goodsDensity", "300"}});
+    dlg.chooseItem(ctl::goodsKindChoice, -1);
+    EXPECT_EQ(shown({"goodsDensity", "storageTonnage"}), "300 119.9");
+}
+
+// A site changes no result field; with no item chosen a typed value stays.
+TEST_F(ReferenceTables, SiteAndPackagingCopyTheirRow) {
+    enter({{"ambientMoistureGPerKg", "19.5"}});
+    for (const auto& [site, climate] : {std::pair{"北京", "29 78 33.2 99860"},
+                                        {"天津", "29 78 33.2 99860"},
+                                        {"湖北黄石", "33 78 36.2 100170"}}) {
+        choose(ctl::siteChoice, site);
+        EXPECT_EQ(shown({"ambientTemp", "ambientHumidity", "summerAirConditioningTemp",
+                         "summerPressurePa", "ambientMoistureGPerKg"}),
+                  std::string(climate) + " 19.5");
+    }
+    for (const auto& [listCtl, item, name, value] :
+         {std::tuple{ctl::packagingMaterialChoice, "黄油纸", "packagingSpecificHeat", "1.51"},
+          {ctl::packagingMaterialChoice, "竹器", "packagingSpecificHeat", "1.51"},
+          {ctl::packagingRatioChoice, "鲜蔬菜", "packagingRatio", "0.35"},
+          {ctl::packagingRatioChoice, "无", "packagingRatio", "0"}}) {
+        choose(listCtl, item);
+        EXPECT_EQ(shown({name}), value) << item;
+    }
+    for (const auto& [listCtl, name] : {std::pair{ctl::siteChoice, "ambientTemp"},
+                                        {ctl::packagingMaterialChoice, "packagingSpecificHeat"},
+                                        {ctl::packagingRatioChoice, "packagingRatio"}}) {
+        enter({{name, "0.45"}});
+        dlg.chooseItem(listCtl, -1);
+        EXPECT_EQ(shown({name}), "0.45") << name;
+    }
+}
+
+TEST(ProductTable, FourRowsAreIncompleteAndEveryItemIsDistinct) {
+    const auto items = productItems();
+    EXPECT_EQ(std::set<std::string_view>(items.begin(), items.end()).size(), 86U);
+    EXPECT_EQ(std::count_if(kProductThermalTable.begin(), kProductThermalTable.end(),
+                            [](const ProductThermalRow& r) { return !r.derives; }),
+              4); // 冻家禽, 冻兔肉, 菜油, 巧克力
+}
+
+// Enthalpies count from -20 °C. Pork: W 65, fp -1.7, cU 2.26, cF 1.34, so its
+// latent heat is 217.36 kJ/kg and 91.5 % of its water is frozen at -20 °C.
+TEST_F(ReferenceTables, ChoosingAProductDerivesFrozenFractionAndEnthalpies) {
+    for (const auto& [item, intakeTemp, finalTemp, derived] : {
+             std::tuple{"猪肉", "35", "-1.7", "0 306.348 223.406"}, // unfrozen at fp
+             {"猪肉", "35", "-20", "91.5 306.348 0"},               // reference state, final side
+             {"土豆", "-20", "5", "0 0 292.833"},                   // reference state, intake side
+             {"糖", "10", "-50", "0 18.5956 -31.8044"},             // fp -99: 0.84 · 60 apart
+             {"冰块", "5", "0", "0 397.1 41.8"},
+             {"冰块", "5", "-18", "100 397.1 4.18"},
+         }) {
+        enter({{"intakeTemp", intakeTemp}, {"finalTemp", finalTemp}});
+        choose(ctl::productChoice, item);
+        EXPECT_EQ(shown({"frozenFractionPercent", "intakeEnthalpy", "finalEnthalpy"}), derived)
+            << item << ' ' << finalTemp;
+    }
+    EXPECT_TRUE(presenter.messages.empty());
+    type("waterContentPercent", "50"); // the ice rules follow the item, not the properties
+    EXPECT_EQ(shown({"frozenFractionPercent", "intakeEnthalpy", "finalEnthalpy"}),
+              "100 397.1 4.18");
+}
+
+// An incomplete row shows its values, -99 included, and keeps the derived
+// fields; no row (杏子, or the list typed over) changes nothing.
+TEST_F(ReferenceTables, IncompleteOrMissingProductRowsAskForAnotherChoice) {
+    for (const auto& [item, properties] : {std::pair{"冻家禽", "60 -99 2.85 -99"},
+                                           {"巧克力", "1.5 -99 3.18 3.14"},
+                                           {"杏子", "65 -1.7 2.26 1.34"},
+                                           {"", "65 -1.7 2.26 1.34"}}) {
+        choose(ctl::productChoice, "猪肉");
+        enter({{"frozenFractionPercent", "11"}, {"intakeEnthalpy", "22"}, {"finalEnthalpy", "33"}});
+        dlg.readSheet();
+        const DesignSheet before = dlg.sheet();
+        presenter.messages.clear();
+        choose(ctl::productChoice, item);
+        EXPECT_EQ(presenter.messages, (std::vector<Message>{{"结果", "数据不全，请重选"}}));
+        EXPECT_EQ(shown({"waterContentPercent", "freezingPoint", "specificHeatUnfrozen",
+                         "specificHeatFrozen", "frozenFractionPercent", "intakeEnthalpy",
+                         "finalEnthalpy"}),
+                  std::string(properties) + " 11 22 33")
+            << item;
+        if (*item == '\0' || std::string_view(item) == "杏子") {
+            EXPECT_EQ(dlg.sheet(), before) << item;
+        }
+    }
+}
+
+// An edited water content is kept and derived from (latent heat 234.08).
+// The frozen-fraction edit takes fixed branches whatever the temperatures:
+// below freezing for the final side, above for the intake side, and neither
+// the -20 °C nor the ice rule.
+TEST_F(ReferenceTables, EditedPropertiesAreDerivedFrom) {
+    enter({{"intakeTemp", "35"}, {"finalTemp", "-18"}});
+    choose(ctl::productChoice, "猪肉");
+    type("waterContentPercent", "70");
+    // 36.7 · 2.26 + 18.3 · 1.34 + 0.915 · 234.08 and (0.915 - (1 - 1.7 / 18)) · 234.08 + 2 · 1.34
+    EXPECT_EQ(shown({"intakeEnthalpy", "finalEnthalpy"}), "321.647 4.89076");
+    type("waterContentPercent", "65");
+    enter({{"intakeTemp", "-5"}, {"finalTemp", "5"}});
+    type("frozenFractionPercent", "50");
+    // -3.3 · 2.26 + 18.3 · 1.34 + 0.915 · 217.36 and (0.915 - 1.34) · 217.36 + 25 · 1.34
+    EXPECT_EQ(shown({"frozenFractionPercent", "intakeEnthalpy", "finalEnthalpy"}),
+              "50 215.948 -58.878");
+    enter({{"intakeTemp", "-20"}});
+    type("frozenFractionPercent", "60");
+    EXPECT_EQ(shown({"intakeEnthalpy"}), "182.048"); // -18.3 · 2.26 + 18.3 · 1.34 + 0.915 · 217.36
+    choose(ctl::productChoice, "冰块");
+    enter({{"intakeTemp", "5"}, {"finalTemp", "-18"}});
+    type("frozenFractionPercent", "70");
+    EXPECT_EQ(shown({"intakeEnthalpy"}), "338.67"); // 9 · 4.19 + 16 · 2.09 + 0.8 · 334.4
+}
+
+// Dividing by a temperature of 0 gives infinities that read back as such.
+TEST_F(ReferenceTables, ZeroTemperatureInTheFractionGivesInfinitiesNotAFailure) {
+    enter({{"intakeTemp", "35"}, {"finalTemp", "0"}});
+    choose(ctl::productChoice, "猪肉");
+    type("freezingPoint", "1"); // Tf = 0 now lies below the freezing point
+    EXPECT_EQ(shown({"frozenFractionPercent", "finalEnthalpy"}), "-inf inf");
+    type("freezingPoint", "-1.7");
+    type("frozenFractionPercent", "0");
+    EXPECT_EQ(shown({"finalEnthalpy"}), "-inf");
+    type("specificHeatFrozen", "1.34");
+    EXPECT_EQ(shown({"frozenFractionPercent", "finalEnthalpy"}), "0 227.248");
+    EXPECT_TRUE(presenter.messages.empty());
+}
+
+// Every produce but "无" asks for 2 air changes, whatever was chosen before.
+TEST_F(ReferenceTables, RespirationHeatsAreInterpolatedAndTheIntensityCut) {
+    for (const auto& [item, intakeTemp, finalTemp, heats] : {
+             std::tuple{"杏子", "25", "0", "243 17 5.71 2"}, // 25 °C: 2 · 199 - 155
+             {"香蕉（青）", "10", "1", "98 52 2.09 2"},      // 0 and 2 °C from 5 °C
+             {"香蕉（青）", "12", "-1", "111 52 1.64 2"},    // below 0 the 0 °C heat
+             {"菜花", "3.5", "1", "53 40 5.3 2"},            // 63 at 0 °C, 17 at 2 °C
+             {"橙", "12.5", "1", "46 12 3.33 2"},            // 45.5 and 11.5 round up
+             {"无", "30", "5", "0 0 0 0"},
+         }) {
+        enter({{"intakeTemp", intakeTemp}, {"finalTemp", finalTemp}});
+        dlg.userChooses(ctl::produceAirChangeChoice, 2);
+        choose(ctl::respirationProduceChoice, item);
+        EXPECT_EQ(shown({"intakeRespirationHeat", "finalRespirationHeat", "respirationPer10C",
+                         "produceAirChangesPerDay"}),
+                  heats)
+            << item;
+    }
+}
+
+// Equal temperatures give an infinite intensity; typed over, the produce list
+// finds no row and counts as a row of zeros (0 over 0), yet 2 air changes.
+// Both texts read back without a prompt. Typed over, the air-change list
+// leaves the count as it was.
+TEST_F(ReferenceTables, RespirationAndAirChangesWithoutAnItem) {
+    enter({{"intakeTemp", "5"}, {"finalTemp", "5"}});
+    choose(ctl::respirationProduceChoice, "菠菜");
+    EXPECT_EQ(shown({"intakeRespirationHeat", "respirationPer10C"}), "199 inf");
+    type("intakeTemp", "15");
+    EXPECT_EQ(shown({"respirationPer10C"}), "2.62");
+    dlg.userChooses(ctl::produceAirChangeChoice, 2); // "3"
+    dlg.userClearsList(ctl::respirationProduceChoice, "菠");
+    type("intakeTemp", "20");
+    EXPECT_EQ(shown({"intakeRespirationHeat", "finalRespirationHeat", "respirationPer10C",
+                     "produceAirChangesPerDay"}),
+              "0 0 nan 2");
+    EXPECT_EQ(dlg.currentText(ctl::produceAirChangeChoice), "2");
+    EXPECT_TRUE(presenter.messages.empty());
+    dlg.userClearsList(ctl::produceAirChangeChoice, "5");
+    OnAirChangeCountChange(dlg);
+    EXPECT_EQ(shown({"produceAirChangesPerDay"}), "2");
 }
 
 } // namespace
