@@ -121,7 +121,8 @@ std::span<const std::string_view> produceAirChangeItems() {
 
 // Respiration heats of the chosen produce at the intake and final
 // temperatures, the intensity per 10 °C, then the air changes produce needs.
-// With no produce chosen (the designer typed over the list) nothing changes.
+// With no produce chosen (the designer typed over the list) the empty text
+// finds no row and counts as a row of zeros.
 void OnRespirationProduceChange(CDesignDlg& dlg) {
     dlg.readSheet();
     DesignSheet& s = dlg.sheet();
