@@ -126,7 +126,6 @@ std::span<const std::string_view> produceAirChangeItems() {
 void OnRespirationProduceChange(CDesignDlg& dlg) {
     dlg.readSheet();
     DesignSheet& s = dlg.sheet();
-    // With no item chosen the empty text finds no row: a row of zeros.
     const std::string_view item = dlg.currentText(ctl::respirationProduceChoice);
     const bool respires = item != kNoProduceItem;
 
