@@ -18,9 +18,9 @@
 #include <cstddef>
 #include <cstdint>
 #include <optional>
+#include <regex>
 #include <string>
 #include <string_view>
-#include <vector>
 
 namespace gelvant::invariants {
 
@@ -31,140 +31,52 @@ inline std::string recordText(const CDesignDlg& dlg, std::size_t field) {
                                         : formatIntText(dlg.sheet().*def.intMember);
 }
 
-// Whether the sheet read takes this text for the field (its type's rule).
-inline bool readAccepts(std::size_t field, std::string_view text) {
-    return kFields[field].type == FieldType::Float ? parseFloatText(text).has_value()
-                                                   : parseIntText(text).has_value();
-}
-
-// Whether reading the box would give the record's value bit for bit (every
-// NaN counts as the same value): the record holds exactly what is shown.
-inline bool readGivesRecord(const CDesignDlg& dlg, std::size_t field) {
-    const FieldDef& def = kFields[field];
-    if (def.type == FieldType::Int) {
-        const auto value = parseIntText(dlg.editText(field));
-        return value && *value == dlg.sheet().*def.intMember;
-    }
-    const auto value = parseFloatText(dlg.editText(field));
-    const float held = dlg.sheet().*def.floatMember;
-    if (!value) {
-        return false;
-    }
-    if (std::isnan(*value) || std::isnan(held)) {
-        return std::isnan(*value) && std::isnan(held);
-    }
-    return std::bit_cast<std::uint32_t>(*value) == std::bit_cast<std::uint32_t>(held);
-}
-
 // The first box that does not show the record, described; nullopt when every
-// box shows it and every such text reads back.
+// box shows it and the read takes every such text (by its field's type).
 inline std::optional<std::string> formShowsRecord(const CDesignDlg& dlg) {
     for (std::size_t i = 0; i < kFieldCount; ++i) {
         const std::string expected = recordText(dlg, i);
+        const std::string name(kFields[i].name);
         if (dlg.editText(i) != expected) {
-            return std::string(kFields[i].name) + " shows '" + std::string(dlg.editText(i)) +
-                   "' but the record holds '" + expected + "'";
-        }
-        if (!readAccepts(i, expected)) {
-            return std::string(kFields[i].name) + ": the read refuses the written text '" +
+            return name + " shows '" + std::string(dlg.editText(i)) + "' but the record holds '" +
                    expected + "'";
+        }
+        if (kFields[i].type == FieldType::Float ? !parseFloatText(expected)
+                                                : !parseIntText(expected)) {
+            return name + ": the read refuses the written text '" + expected + "'";
         }
     }
     return std::nullopt;
 }
 
-// The form shows the record and the record holds exactly what is shown: a
-// sheet read would change nothing.
+// A float's bits, every NaN counted as the same value.
+inline std::uint32_t valueBits(float value) {
+    return std::isnan(value) ? 0x7FC00000U : std::bit_cast<std::uint32_t>(value);
+}
+
+// The form shows the record and the record holds exactly what is shown, bit
+// for bit: a sheet read would change nothing.
 inline bool formIsSettled(const CDesignDlg& dlg) {
-    if (formShowsRecord(dlg)) {
-        return false;
-    }
     for (std::size_t i = 0; i < kFieldCount; ++i) {
-        if (!readGivesRecord(dlg, i)) {
+        const FieldDef& def = kFields[i];
+        const std::string_view text = dlg.editText(i);
+        const auto value = parseFloatText(text);
+        if (def.type == FieldType::Int
+                ? parseIntText(text) != dlg.sheet().*def.intMember
+                : !value || valueBits(*value) != valueBits(dlg.sheet().*def.floatMember)) {
             return false;
         }
     }
-    return true;
-}
-
-// Everything the form shows but the messages: the boxes, each list's current
-// item, edit text and item count, the run-time texts and the visibility of
-// the controls that rules hide.
-struct FormState {
-    std::vector<std::string> shown;
-    std::vector<std::string> names;
-
-    friend bool operator==(const FormState&, const FormState&) = default;
-
-    // The first thing shown differently, for a failure message.
-    std::string firstDifference(const FormState& other) const {
-        for (std::size_t i = 0; i < shown.size() && i < other.shown.size(); ++i) {
-            if (shown[i] != other.shown[i]) {
-                return names[i] + ": '" + shown[i] + "' then '" + other.shown[i] + "'";
-            }
-        }
-        return "a different number of controls";
-    }
-};
-
-inline FormState formState(const CDesignDlg& dlg) {
-    FormState state;
-    const auto add = [&state](std::string_view name, std::string text) {
-        state.names.emplace_back(name);
-        state.shown.push_back(std::move(text));
-    };
-    for (std::size_t i = 0; i < kFieldCount; ++i) {
-        add(kFields[i].name, std::string(dlg.editText(i)));
-    }
-    for (const ListDef& def : dlg.listDefs()) {
-        add(def.name, std::to_string(dlg.currentIndex(def.controlId)) + " " +
-                          std::string(dlg.listEditText(def.controlId)) + " (" +
-                          std::to_string(dlg.itemCount(def.controlId)) + " items)");
-    }
-    for (const StaticTextDef& def : kStaticTexts) {
-        add(def.name, std::string(dlg.staticText(def.controlId)));
-    }
-    for (const VisibilityDef& def : kToggledControls) {
-        add(def.name, dlg.isVisible(def.controlId) ? "visible" : "hidden");
-    }
-    return state;
-}
-
-inline constexpr std::string_view kFloatPrompt = "请输入一个数字。";
-inline constexpr std::string_view kIntPrompt = "请输入一个整数。";
-
-// "库板厚度%d < 防结露厚度%d ，请重选" with two whole numbers.
-inline bool isThicknessCheck(std::string_view text) {
-    constexpr std::string_view kHead = "库板厚度";
-    constexpr std::string_view kMiddle = " < 防结露厚度";
-    constexpr std::string_view kTail = " ，请重选";
-    const auto takeInt = [](std::string_view& s) {
-        std::size_t i = !s.empty() && s.front() == '-' ? 1 : 0;
-        const std::size_t start = i;
-        while (i < s.size() && s[i] >= '0' && s[i] <= '9') {
-            ++i;
-        }
-        s.remove_prefix(i);
-        return i > start;
-    };
-    if (!text.starts_with(kHead)) {
-        return false;
-    }
-    text.remove_prefix(kHead.size());
-    if (!takeInt(text) || !text.starts_with(kMiddle)) {
-        return false;
-    }
-    text.remove_prefix(kMiddle.size());
-    return takeInt(text) && text == kTail;
+    return !formShowsRecord(dlg);
 }
 
 // Every message box the program raises: the read's two prompts, the checks
-// and notices of the calculation, the product and reference-room notices,
-// and the welcome box.
+// and notices of the calculation (the thickness check with two whole
+// numbers), the product and reference-room notices, and the welcome box.
 inline bool isProgramMessage(const Message& m) {
     static constexpr std::array<std::array<std::string_view, 2>, 7> kFixed{{
-        {caption::program, kFloatPrompt},
-        {caption::program, kIntPrompt},
+        {caption::program, "请输入一个数字。"},
+        {caption::program, "请输入一个整数。"},
         {caption::notice, "冷风机有功率但台数为0"},
         {caption::warning, "货物终了温度 低于 库内温度 ，请重选"},
         {caption::notice,
@@ -175,15 +87,14 @@ inline bool isProgramMessage(const Message& m) {
          "多层库按单层核算负荷会偏大，主要应修正各库的实际环境温度和夏季空调温度来降低"
          "库体漏热。"},
     }};
+    static const std::regex kThicknessCheck("库板厚度-?[0-9]+ < 防结露厚度-?[0-9]+ ，请重选");
     for (const auto& [caption, text] : kFixed) {
         if (m.caption == caption && m.text == text) {
             return true;
         }
     }
-    if (m.caption == caption::result && isThicknessCheck(m.text)) {
-        return true;
-    }
-    return m.caption == caption::welcome && m.text.find("使用说明：") != std::string::npos;
+    return (m.caption == caption::result && std::regex_match(m.text, kThicknessCheck)) ||
+           (m.caption == caption::welcome && m.text.find("使用说明：") != std::string::npos);
 }
 
 } // namespace gelvant::invariants
