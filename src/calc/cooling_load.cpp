@@ -2,6 +2,7 @@
 
 #include "calc/evaporator_items.h"
 #include "calc/moist_air.h"
+#include "calc/store_geometry.h"
 #include "calc/surface_areas.h"
 #include "sheet/controls.h"
 #include "sheet/design_dlg.h"
@@ -39,22 +40,6 @@ struct AirExchange {
                                 volumeM3, selector, s.summerAirConditioningTemp);
     }
 };
-
-double wallAllowanceM(const DesignSheet& s) {
-    return s.insulationThicknessMm * 0.002;
-}
-
-std::int32_t innerVolumeM3(const DesignSheet& s) {
-    const double a = wallAllowanceM(s);
-    return rndInt((s.storeWidth - a) * (s.storeHeight - a) * (s.storeLength - a));
-}
-
-std::int32_t outerSurfaceM2(const DesignSheet& s) {
-    const double w = s.storeWidth;
-    const double h = s.storeHeight;
-    const double l = s.storeLength;
-    return rndInt(2.0 * ((w + h) * l + w * h));
-}
 
 // Share of the floor taken out of the envelope area, by the floor item.
 double floorFactor(int floorItem) {

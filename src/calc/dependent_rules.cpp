@@ -2,6 +2,7 @@
 
 #include "calc/door_air_change_ladder.h"
 #include "calc/ice_store_ladder.h"
+#include "calc/store_geometry.h"
 #include "calc/volume_coefficient_ladder.h"
 #include "sheet/controls.h"
 #include "sheet/design_dlg.h"
@@ -22,7 +23,6 @@ constexpr float kTenth = 0.1F;
 constexpr float kWorkersPerM3 = 0.004F;
 
 // Both faces of the envelope lose the insulation thickness (mm to m, twice).
-constexpr double kWallAllowancePerMm = 0.002;
 constexpr double kMm2ToM2 = 1e-6;
 
 constexpr double kSmallStoreM3 = 250; // up to this volume one worker suffices
@@ -37,19 +37,11 @@ constexpr std::string_view kDoorLockedItem = "冷却冻结间次数锁定0";
 constexpr std::array<std::string_view, 4> kDoorItems{"有空气幕", "定温穿堂封闭月台", kOpenDoorItem,
                                                      kDoorLockedItem};
 
-std::int32_t innerVolumeM3(const DesignSheet& s) {
-    const double a = s.insulationThicknessMm * kWallAllowancePerMm;
-    return rndInt((s.storeWidth - a) * (s.storeHeight - a) * (s.storeLength - a));
-}
-
 // Inner volume (a whole number of m³) and outer surface from the outer
 // dimensions.
 void updateVolumeAndSurface(DesignSheet& s) {
     s.innerVolume = wholeFloat(innerVolumeM3(s));
-    const double w = s.storeWidth;
-    const double h = s.storeHeight;
-    const double l = s.storeLength;
-    s.outerSurfaceArea = wholeFloat(rndInt(2.0 * ((w + h) * l + w * h)));
+    s.outerSurfaceArea = wholeFloat(outerSurfaceM2(s));
 }
 
 // A weight in tonnes cut to tenths.
