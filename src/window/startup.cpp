@@ -1,6 +1,7 @@
 #include "window/startup.h"
 
 #include "calc/dependent_rules.h"
+#include "calc/store_geometry.h"
 #include "calc/volume_coefficient_ladder.h"
 #include "reference/reference_rooms.h"
 #include "sheet/controls.h"
@@ -40,17 +41,14 @@ constexpr int kStartupReferenceRow = 27;
 // insulation (the geometry rule works from the thickness instead).
 constexpr double kStartupWallAllowanceM = 0.2;
 
-double innerVolumeM3(const DesignSheet& s) {
+double startupInnerVolumeM3(const DesignSheet& s) {
     return rndInt((static_cast<double>(s.storeHeight) - kStartupWallAllowanceM) *
                   (static_cast<double>(s.storeLength) - kStartupWallAllowanceM) *
                   (static_cast<double>(s.storeWidth) - kStartupWallAllowanceM));
 }
 
-double outerSurfaceM2(const DesignSheet& s) {
-    const double l = s.storeLength;
-    const double w = s.storeWidth;
-    const double h = s.storeHeight;
-    return rndInt(2.0 * ((h + w) * l + h * w));
+double outerSurfaceAreaM2(const DesignSheet& s) {
+    return outerSurfaceM2(s);
 }
 
 // Share of the inner volume the goods fill, by store size; where no rung
@@ -83,7 +81,7 @@ struct PresetStep {
 constexpr std::array<PresetStep, 41> kPresetSteps{{
     {"ambientHumidity"}, {"roomHumidity"}, {"aluminiumSpecificHeat"}, {"copperSpecificHeat"},
     {"steelSpecificHeat"}, {"storeLength"}, {"storeWidth"}, {"storeHeight"},
-    {"insulationThicknessMm"}, {"innerVolume", innerVolumeM3}, {"outerSurfaceArea", outerSurfaceM2},
+    {"insulationThicknessMm"}, {"innerVolume", startupInnerVolumeM3}, {"outerSurfaceArea", outerSurfaceAreaM2},
     {"doorWidth"}, {"doorHeight"}, {"doorAirChangesPerDay"}, {"doorAirSpeed"}, {"doorArea"},
     {"doorOpenMinutes"}, {"packagingSpecificHeat"}, {"packagingRatio"}, {"goodsDensity"},
     {"volumeCoefficient", volumeCoefficient}, {"dailyIntakePercent"},
