@@ -114,7 +114,9 @@ void OnGeometryChange(CDesignDlg& dlg) {
     dlg.writeSheet();
 }
 
-// The designer's own coefficient: no ladder, the tonnage follows it.
+// The designer's own coefficient: no ladder, the tonnage follows it. The
+// factors are multiplied in this rule's own order, not the geometry rule's:
+// the cut to tenths can tell the two orders apart in the last bit.
 void OnVolumeCoefficientChange(CDesignDlg& dlg) {
     dlg.readSheet();
     DesignSheet& s = dlg.sheet();
