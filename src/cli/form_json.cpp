@@ -3,6 +3,10 @@
 #include "sheet/controls.h"
 #include "sheet/design_dlg.h"
 #include "sheet/field_dictionary.h"
+#include "project/summary.h"
+
+#include <charconv>
+#include <cmath>
 
 #include <nlohmann/json.hpp>
 
@@ -21,9 +25,65 @@ std::string text(std::string_view s) {
     return std::string(s);
 }
 
+Json number(double value) {
+    return std::isfinite(value) ? Json(value) : Json(nullptr);
+}
+
+// A value the record holds as a float: the shortest decimal that is that
+// float (358.2, not 358.20001220703125).
+Json floatNumber(double value) {
+    if (!std::isfinite(value)) {
+        return nullptr;
+    }
+    const auto single = static_cast<float>(value);
+    char buffer[32];
+    const auto written = std::to_chars(buffer, buffer + sizeof buffer, single);
+    double shortest = 0;
+    std::from_chars(buffer, written.ptr, shortest);
+    return shortest;
+}
+
+Json roomSummaryJson(const RoomSummary& r) {
+    return {{"name", r.name},
+            {"computed", r.computed},
+            {"equipment", text(equipmentKey(r.equipment))},
+            {"roomTemp", floatNumber(r.roomTemp)},
+            {"innerVolume", floatNumber(r.innerVolume)},
+            {"storageTonnage", floatNumber(r.storageTonnage)},
+            {"totalCoolingLoadW", floatNumber(r.totalCoolingLoadW)},
+            {"evaporatingTemp", number(r.evaporatingTemp)},
+            {"capacityKw", number(r.capacityKw)},
+            {"loadPerTonW", number(r.loadPerTonW)},
+            {"coilAreaM2", number(r.coilAreaM2)},
+            {"airCoolerAreaM2", number(r.airCoolerAreaM2)}};
+}
+
 } // namespace
 
+std::string summaryJson(const ProjectSummary& summary) {
+    Json rooms = Json::array();
+    for (const RoomSummary& room : summary.rooms) {
+        rooms.push_back(roomSummaryJson(room));
+    }
+    Json groups = Json::array();
+    for (const EvaporatingGroup& group : summary.groups) {
+        groups.push_back({{"evaporatingTemp", number(group.evaporatingTemp)},
+                          {"rooms", group.rooms},
+                          {"totalCoolingLoadW", number(group.totalCoolingLoadW)},
+                          {"capacityKw", number(group.capacityKw)}});
+    }
+    const Json total = {{"rooms", summary.total.rooms},
+                        {"totalCoolingLoadW", number(summary.total.totalCoolingLoadW)},
+                        {"capacityKw", number(summary.total.capacityKw)}};
+    return toLine({{"rooms", rooms}, {"groups", groups}, {"total", total}});
+}
+
 std::string dumpFormJson(const CDesignDlg& dlg, const std::vector<Message>& messages) {
+    return dumpFormJson(dlg, messages, {});
+}
+
+std::string dumpFormJson(const CDesignDlg& dlg, const std::vector<Message>& messages,
+                         const std::vector<std::string>& rooms) {
     Json fields = Json::object();
     for (std::size_t i = 0; i < kFieldCount; ++i) {
         fields[text(kFields[i].name)] = text(dlg.editText(i));
@@ -42,8 +102,12 @@ std::string dumpFormJson(const CDesignDlg& dlg, const std::vector<Message>& mess
         visible[text(def.name)] = dlg.isVisible(def.controlId);
     }
     Json raised = Json::array();
-    for (const Message& m : messages) {
-        raised.push_back({{"caption", m.caption}, {"text", m.text}});
+    for (std::size_t i = 0; i < messages.size(); ++i) {
+        Json m = {{"caption", messages[i].caption}, {"text", messages[i].text}};
+        if (i < rooms.size() && !rooms[i].empty()) {
+            m["room"] = rooms[i];
+        }
+        raised.push_back(std::move(m));
     }
     const Json dump = {{"fields", fields},
                        {"lists", lists},

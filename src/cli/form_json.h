@@ -8,11 +8,20 @@
 namespace gelvant {
 
 class CDesignDlg;
+struct ProjectSummary;
 
 // The whole form as one line of JSON: fields in exchange order with their
 // box texts, lists with index and text, run-time texts, visibility and the
 // messages raised since the previous dump.
 std::string dumpFormJson(const CDesignDlg& dlg, const std::vector<Message>& messages);
+// The same, with the room each message was raised in (empty: the form's own);
+// a message of another room carries its name.
+std::string dumpFormJson(const CDesignDlg& dlg, const std::vector<Message>& messages,
+                         const std::vector<std::string>& rooms);
+
+// The project summary as one line of JSON, numbers as numbers (null where a
+// value is not finite).
+std::string summaryJson(const ProjectSummary& summary);
 
 // The items of a list as one line of JSON.
 std::string listItemsJson(const CDesignDlg& dlg, int listCtl);

@@ -1,6 +1,9 @@
 #include "cli/script.h"
 
 #include "cli/form_json.h"
+#include "document/design_document.h"
+#include "document/design_file_io.h"
+#include "project/summary.h"
 #include "sheet/controls.h"
 #include "sheet/design_dlg.h"
 #include "sheet/field_dictionary.h"
@@ -87,7 +90,7 @@ bool isValidUtf8(std::string_view s) {
 class Interpreter {
 public:
     Interpreter(CDesignDlg& dlg, RecordingPresenter& presenter, std::ostream& out)
-        : dlg_(dlg), presenter_(presenter), out_(out) {}
+        : dlg_(dlg), presenter_(presenter), out_(out), document_(dlg) {}
 
     std::optional<UsageError> execute(std::string_view line) {
         const auto [command, rest] = splitWord(line);
@@ -109,6 +112,27 @@ public:
         if (command == "items") {
             return items(rest);
         }
+        if (command == "save" || command == "open") {
+            return rest.empty() ? UsageError{std::string(command) + " needs a file name"}
+                   : command == "save" ? save(rest)
+                                       : open(rest);
+        }
+        if (command == "undo" || command == "redo") {
+            if (!rest.empty()) {
+                return UsageError{std::string(command) + " takes no arguments"};
+            }
+            command == "undo" ? document_.undo() : document_.redo();
+            return std::nullopt;
+        }
+        if (command == "room") {
+            return room(rest);
+        }
+        if (command == "compute") {
+            return computeAll(rest);
+        }
+        if (command == "summary") {
+            return summary(rest);
+        }
         return UsageError{"unknown command " + quoteForMessage(command)};
     }
 
@@ -120,9 +144,9 @@ private:
             return UsageError{"unknown field " + quoteForMessage(name)};
         }
         if (raiseEvent) {
-            dlg_.userEdits(*field, std::string(text));
+            document_.typeInto(*field, std::string(text));
         } else {
-            dlg_.setEditText(*field, std::string(text));
+            document_.perform([&] { dlg_.setEditText(*field, std::string(text)); });
         }
         return std::nullopt;
     }
@@ -144,7 +168,7 @@ private:
                               std::string(list->name) + "' (" +
                               std::to_string(dlg_.itemCount(list->controlId)) + " items)"};
         }
-        dlg_.userChooses(list->controlId, index);
+        document_.perform([&] { dlg_.userChooses(list->controlId, index); });
         return std::nullopt;
     }
 
@@ -153,15 +177,15 @@ private:
         if (list == nullptr) {
             return UsageError{"unknown list " + quoteForMessage(args)};
         }
-        dlg_.userClearsList(list->controlId);
+        document_.perform([&] { dlg_.userClearsList(list->controlId); });
         return std::nullopt;
     }
 
     std::optional<UsageError> click(std::string_view button) {
         if (button == "compute" || button == "1060") {
-            dlg_.userClicks(ctl::computeButton);
+            document_.perform([&] { dlg_.userClicks(ctl::computeButton); });
         } else if (button == "apply" || button == "1132") {
-            dlg_.userClicks(ctl::applyReferenceButton);
+            document_.perform([&] { dlg_.userClicks(ctl::applyReferenceButton); });
         } else {
             return UsageError{"unknown button " + quoteForMessage(button)};
         }
@@ -172,9 +196,113 @@ private:
         if (!args.empty()) {
             return UsageError{"dump takes no arguments"};
         }
-        emit(dumpFormJson(dlg_, presenter_.messages));
-        presenter_.messages.clear();
+        takeFormMessages();
+        emit(dumpFormJson(dlg_, messages_, messageRooms_));
+        messages_.clear();
+        messageRooms_.clear();
         return std::nullopt;
+    }
+
+    // --- Design files, undo and rooms ------------------------------------------
+
+    std::optional<UsageError> save(std::string_view path) {
+        if (const std::error_code ec = saveDesignFile(std::string(path), document_.project())) {
+            return UsageError{"cannot save " + quoteForMessage(path) + ": " + ec.message()};
+        }
+        return std::nullopt;
+    }
+
+    std::optional<UsageError> open(std::string_view path) {
+        DesignReadResult read = openDesignFile(std::string(path));
+        if (read.error) {
+            return UsageError{"cannot open " + quoteForMessage(path) + ": " +
+                              describeInEnglish(*read.error)};
+        }
+        document_.replaceProject(std::move(read.design->project));
+        if (!read.design->unrestoredLists.empty()) {
+            dlg_.showMessage(caption::notice, unrestoredListsText(read.design->unrestoredLists));
+        }
+        return std::nullopt;
+    }
+
+    std::optional<UsageError> room(std::string_view args) {
+        const auto [verb, rest] = splitWord(args);
+        if (verb == "add") {
+            document_.addRoom(rest.empty() ? std::nullopt
+                                           : std::optional<std::string>(std::string(rest)));
+        } else if (verb == "copy" && rest.empty()) {
+            document_.copyRoom();
+        } else if (verb == "select") {
+            return selectRoom(rest);
+        } else if (verb == "rename") {
+            if (rest.empty()) {
+                return UsageError{"room rename needs a name"};
+            }
+            document_.renameRoom(std::string(rest));
+        } else if (verb == "delete" && rest.empty()) {
+            if (!document_.deleteRoom()) {
+                return UsageError{"the last room cannot be deleted"};
+            }
+        } else if (verb == "move" && (rest == "up" || rest == "down")) {
+            if (!document_.moveRoom(rest == "up" ? -1 : 1)) {
+                return UsageError{"the " + std::string(rest == "up" ? "first" : "last") +
+                                  " room cannot move " + std::string(rest)};
+            }
+        } else if (verb == "equipment" && (rest == "aircooler" || rest == "coil")) {
+            document_.setEquipment(rest == "coil" ? CoolingEquipment::Coil
+                                                  : CoolingEquipment::AirCooler);
+        } else {
+            return UsageError{"unknown room command " + quoteForMessage(args)};
+        }
+        return std::nullopt;
+    }
+
+    std::optional<UsageError> selectRoom(std::string_view indexText) {
+        std::size_t index = 0;
+        const char* end = indexText.data() + indexText.size();
+        const auto parsed = std::from_chars(indexText.data(), end, index);
+        if (indexText.empty() || parsed.ec != std::errc{} || parsed.ptr != end) {
+            return UsageError{"room " + quoteForMessage(indexText) + " is not a whole number"};
+        }
+        if (index >= document_.project().rooms.size()) {
+            return UsageError{"there is no room " + std::to_string(index) + " (" +
+                              std::to_string(document_.project().rooms.size()) + " rooms)"};
+        }
+        document_.selectRoom(index);
+        return std::nullopt;
+    }
+
+    std::optional<UsageError> computeAll(std::string_view args) {
+        if (args != "all") {
+            return UsageError{"unknown command 'compute " + std::string(args.substr(0, 16)) +
+                              "' (compute all)"};
+        }
+        takeFormMessages();
+        for (RoomMessages& room : document_.computeAllRooms()) {
+            for (Message& message : room.messages) {
+                messages_.push_back(std::move(message));
+                messageRooms_.push_back(room.room);
+            }
+        }
+        return std::nullopt;
+    }
+
+    std::optional<UsageError> summary(std::string_view args) {
+        if (!args.empty()) {
+            return UsageError{"summary takes no arguments"};
+        }
+        emit(summaryJson(summarizeProject(document_.project())));
+        return std::nullopt;
+    }
+
+    // Messages the live form raised, in the order raised, before any that
+    // other rooms raise later.
+    void takeFormMessages() {
+        for (Message& message : presenter_.messages) {
+            messages_.push_back(std::move(message));
+            messageRooms_.emplace_back();
+        }
+        presenter_.messages.clear();
     }
 
     std::optional<UsageError> items(std::string_view args) {
@@ -206,6 +334,9 @@ private:
     CDesignDlg& dlg_;
     RecordingPresenter& presenter_;
     std::ostream& out_;
+    DesignDocument document_;
+    std::vector<Message> messages_;
+    std::vector<std::string> messageRooms_;
 };
 
 bool isIgnored(std::string_view line) {

@@ -4,6 +4,7 @@
 #include "calc/surface_areas.h"
 #include "evaporator/air_cooler_evap_table.h"
 #include "evaporator/air_cooler_tube_table.h"
+#include "evaporator/compressor_selection.h"
 #include "sheet/controls.h"
 #include "sheet/design_dlg.h"
 #include "sheet/numeric.h"
@@ -21,10 +22,6 @@ constexpr auto kEvapItems = itemTexts(kAirCoolerEvapTable);
 
 constexpr auto kTubeItems = itemTexts(kAirCoolerTubeTable);
 
-// Evaporating temperature below room temperature less the design difference
-// (suction line loss), and kW of refrigerating capacity per W of load.
-constexpr double kSuctionAllowanceC = 2.0;
-constexpr double kCapacityKwPerW = 0.00107;
 
 template <typename Table> const typename Table::value_type* rowAt(const Table& table, int index) {
     if (index < 0 || static_cast<std::size_t>(index) >= table.size()) {
@@ -36,10 +33,9 @@ template <typename Table> const typename Table::value_type* rowAt(const Table& t
 // Compressor selection for the air coolers: the whole load, fans and
 // defrost heaters included, and a reminder when the fan power is missing.
 std::string airCoolerCompressorLine(const DesignSheet& s, double tempDiffC) {
-    const double evaporatingC = static_cast<double>(s.roomTemp) - tempDiffC - kSuctionAllowanceC;
-    std::string line = "压缩机选用：蒸发T=" + fixedText(evaporatingC, 0) + "℃,制冷量" +
-                       fixedText(static_cast<double>(s.totalCoolingLoadW) * kCapacityKwPerW, 1) +
-                       "KW";
+    const CompressorSelection selection = airCoolerCompressorSelection(s, tempDiffC);
+    std::string line = "压缩机选用：蒸发T=" + fixedText(selection.evaporatingC, 0) + "℃,制冷量" +
+                       fixedText(selection.capacityKw, 1) + "KW";
     if (s.airCoolerPowerKw != 0 && s.airCoolerCount != 0) {
         line += "--冷风机功率已加入请核对";
     } else {

@@ -4,6 +4,7 @@
 #include "evaporator/coil_base_table.h"
 #include "evaporator/coil_diameter_table.h"
 #include "evaporator/coil_type_table.h"
+#include "evaporator/compressor_selection.h"
 #include "sheet/controls.h"
 #include "sheet/design_dlg.h"
 #include "sheet/numeric.h"
@@ -25,11 +26,6 @@ constexpr int kClosePitchIndex = 1; // "S/D=2"
 constexpr int kPumpFeedIndex = 1;   // "氨泵强制供液"
 constexpr int kCoilRowsItems = 9;   // 4 to 20 tubes in height
 
-// The evaporating temperature sits this far below the coil's design
-// difference under the room temperature (suction line loss).
-constexpr double kSuctionAllowanceC = 2.0;
-// kW of refrigerating capacity per W of load, with 7 % piping loss.
-constexpr double kCapacityKwPerW = 0.00107;
 
 // The current items of the seven coil lists (-1 where a list has none).
 struct CoilChoices {
@@ -120,12 +116,12 @@ void applyCoilCoefficient(DesignSheet& s, const CoilChoices& c, float baseU, dou
 // Compressor selection for the coils: evaporating temperature, capacity and
 // the coil load (without the air coolers' own heat) per tonne of stock.
 std::string coilCompressorLine(const DesignSheet& s, double tempDiffC) {
-    const double evaporatingC = static_cast<double>(s.roomTemp) - tempDiffC - kSuctionAllowanceC;
-    const double coilLoadW = toFloat32(static_cast<double>(s.totalCoolingLoadW) - s.airCoolerHeatW);
+    const CompressorSelection line = coilCompressorSelection(s, tempDiffC);
+    const double loadW = coilLoadW(s);
     const double tonnage = s.storageTonnage;
-    return "压缩机选用：蒸发T=" + fixedText(evaporatingC, 0) + "℃,制冷量" +
-           fixedText(coilLoadW * kCapacityKwPerW, 1) + "KW--冷负荷" + fixedText(coilLoadW, 0) +
-           "/" + fixedText(tonnage, 1) + "=" + fixedText(coilLoadW / tonnage, 0) + "w/t";
+    return "压缩机选用：蒸发T=" + fixedText(line.evaporatingC, 0) + "℃,制冷量" +
+           fixedText(line.capacityKw, 1) + "KW--冷负荷" + fixedText(loadW, 0) + "/" +
+           fixedText(tonnage, 1) + "=" + fixedText(loadW / tonnage, 0) + "w/t";
 }
 
 } // namespace

@@ -210,6 +210,54 @@ void CDesignDlg::showMessage(std::string_view caption, std::string_view text) {
     presenter_.showMessage(Message{std::string(caption), std::string(text)});
 }
 
+// --- The form as a value ---------------------------------------------------------
+
+FormState CDesignDlg::captureState() const {
+    FormState state;
+    state.sheet = sheet_;
+    state.editTexts = editTexts_;
+    state.lists.reserve(lists_.size());
+    for (const ListState& list : lists_) {
+        state.lists.push_back(ListChoice{list.current, list.editText});
+    }
+    state.staticTexts = staticTexts_;
+    state.visible = visible_;
+    state.enthalpyChecked = enthalpyChecked_;
+    state.specificHeatChecked = specificHeatChecked_;
+    state.referenceRowsAppended = referenceRowsAppended;
+    return state;
+}
+
+void CDesignDlg::restoreState(const FormState& state) {
+    sheet_ = state.sheet;
+    editTexts_ = state.editTexts;
+    textIsWritten_.fill(false); // the next write formats every box afresh
+    for (std::size_t i = 0; i < lists_.size(); ++i) {
+        ListState& list = lists_[i];
+        const std::size_t wanted =
+            list.def->items.size() + (state.referenceRowsAppended ? list.def->laterItems.size() : 0);
+        if (list.items.size() != wanted) {
+            list.items.assign(list.def->items.begin(), list.def->items.end());
+            if (state.referenceRowsAppended) {
+                list.items.insert(list.items.end(), list.def->laterItems.begin(),
+                                  list.def->laterItems.end());
+            }
+        }
+        const ListChoice choice = i < state.lists.size() ? state.lists[i] : ListChoice{};
+        list.current = choice.current >= 0 && static_cast<std::size_t>(choice.current) < wanted
+                           ? choice.current
+                           : -1;
+        list.editText = choice.editText;
+    }
+    staticTexts_ = state.staticTexts;
+    visible_ = state.visible;
+    enthalpyChecked_ = state.enthalpyChecked;
+    specificHeatChecked_ = state.specificHeatChecked;
+    referenceRowsAppended = state.referenceRowsAppended;
+    focusedControl_ = -1;
+    focusTextSelected_ = false;
+}
+
 // --- User events -------------------------------------------------------------------
 
 void CDesignDlg::raise(int controlId, EventKind event) {

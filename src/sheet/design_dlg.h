@@ -3,6 +3,7 @@
 #include "sheet/design_sheet.h"
 #include "sheet/field_dictionary.h"
 #include "sheet/form_layout.h"
+#include "sheet/form_state.h"
 #include "sheet/messages.h"
 
 #include <array>
@@ -89,6 +90,13 @@ public:
 
     // Catalogue rows beyond the first block are appended once per run.
     bool referenceRowsAppended = false;
+
+    // --- The form as a value ----------------------------------------------
+    FormState captureState() const;
+    // Puts the form back exactly as captured: no rule runs, no message is
+    // raised. Lists get their creation items, plus their later items when
+    // the state has them appended.
+    void restoreState(const FormState& state);
 
     std::span<const ListDef> listDefs() const { return layout_.lists; }
 

@@ -19,6 +19,8 @@ struct ListDef {
     ListStyle style;
     bool hidden;
     std::span<const std::string_view> items; // filled at creation, in this order
+    // Items the form appends later, once (the catalogue's further rows).
+    std::span<const std::string_view> laterItems = {};
 };
 
 enum class EventKind : std::uint8_t {

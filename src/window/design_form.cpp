@@ -49,7 +49,8 @@ const std::array<ListDef, 24>& listTable() {
         {ctl::airCoolerTempDiffChoice, "airCoolerTempDiffChoice", Extended, false,
          airCoolerTempDiffItems()},
         {ctl::airCoolerTubeChoice, "airCoolerTubeChoice", Extended, false, airCoolerTubeItems()},
-        {ctl::referenceList, "referenceList", Plain, false, referenceInitialItems()},
+        {ctl::referenceList, "referenceList", Plain, false, referenceInitialItems(),
+         referenceAppendedItems()},
         {ctl::referenceListCompact, "referenceListCompact", Extended, true,
          referenceCompactItems()},
     }};

@@ -1,0 +1,225 @@
+#include "document/design_document.h"
+
+#include "project/startup_form.h"
+#include "sheet/controls.h"
+#include "window/design_form.h"
+
+#include <utility>
+
+namespace gelvant {
+
+DesignDocument::DesignDocument(CDesignDlg& form)
+    : form_(form),
+      project_(singleRoomProject(std::make_shared<const FormState>(form.captureState()))) {}
+
+bool DesignDocument::takeFormIntoRoom() {
+    FormState now = form_.captureState();
+    Room& room = project_.rooms[project_.current];
+    if (now.sameForm(*room.form)) {
+        return false;
+    }
+    room.form = std::make_shared<const FormState>(std::move(now));
+    return true;
+}
+
+void DesignDocument::recordStep(Project before) {
+    history_.push(UndoStep{std::move(before), project_});
+}
+
+void DesignDocument::showCurrentRoom() {
+    form_.restoreState(*project_.currentRoom().form);
+}
+
+// --- Actions on the form -------------------------------------------------------------
+
+void DesignDocument::typeInto(std::size_t field, std::string text) {
+    const bool sameRun = typingRun_ && typingRun_->room == project_.current &&
+                         typingRun_->field == field && typingRun_->hasStep &&
+                         history_.lastStep() != nullptr;
+    Project before = project_;
+    form_.userEdits(field, std::move(text));
+    if (!sameRun) {
+        const bool changed = takeFormIntoRoom();
+        if (changed) {
+            recordStep(std::move(before));
+        }
+        typingRun_ = TypingRun{project_.current, field, changed};
+        return;
+    }
+    // Another key in the same box: the run's step grows.
+    if (!takeFormIntoRoom()) {
+        return;
+    }
+    if (history_.lastStepIsSaved()) {
+        history_.forgetSaved(); // the saved design lay inside this run
+    }
+    UndoStep& step = *history_.lastStep();
+    step.after = project_;
+    if (step.before.currentRoom().form->sameForm(*project_.currentRoom().form)) {
+        history_.dropLastStep(); // typed back to where the run started
+        typingRun_->hasStep = false;
+    }
+}
+
+void DesignDocument::perform(const std::function<void()>& action) {
+    typingRun_.reset();
+    Project before = project_;
+    action();
+    if (takeFormIntoRoom()) {
+        recordStep(std::move(before));
+    }
+}
+
+void DesignDocument::setProjectInfo(const ProjectInfo& info) {
+    if (info == project_.info) {
+        return;
+    }
+    roomOperation([&] { project_.info = info; });
+}
+
+// --- Rooms -----------------------------------------------------------------------------
+
+void DesignDocument::roomOperation(const std::function<void()>& change) {
+    typingRun_.reset();
+    Project before = project_;
+    change();
+    showCurrentRoom();
+    recordStep(std::move(before));
+}
+
+void DesignDocument::selectRoom(std::size_t index) {
+    if (index >= project_.rooms.size()) {
+        return;
+    }
+    typingRun_.reset();
+    project_.current = index;
+    showCurrentRoom();
+}
+
+void DesignDocument::addRoom(std::optional<std::string> name) {
+    roomOperation([&] {
+        Room room{name ? std::move(*name) : nextRoomName(project_.rooms),
+                  CoolingEquipment::AirCooler, startupForm()};
+        project_.rooms.push_back(std::move(room));
+        project_.current = project_.rooms.size() - 1;
+    });
+}
+
+void DesignDocument::copyRoom() {
+    roomOperation([&] {
+        Room copy = project_.currentRoom();
+        copy.name += kCopySuffix;
+        const auto at = project_.rooms.begin() + static_cast<std::ptrdiff_t>(project_.current) + 1;
+        project_.rooms.insert(at, std::move(copy));
+        ++project_.current;
+    });
+}
+
+void DesignDocument::renameRoom(std::string name) {
+    if (name == project_.currentRoom().name) {
+        return;
+    }
+    roomOperation([&] { project_.rooms[project_.current].name = std::move(name); });
+}
+
+bool DesignDocument::deleteRoom() {
+    if (project_.rooms.size() <= 1) {
+        return false;
+    }
+    roomOperation([&] {
+        project_.rooms.erase(project_.rooms.begin() +
+                             static_cast<std::ptrdiff_t>(project_.current));
+        if (project_.current == project_.rooms.size()) {
+            --project_.current; // the last room went: the one before it follows
+        }
+    });
+    return true;
+}
+
+bool DesignDocument::moveRoom(int direction) {
+    const std::size_t from = project_.current;
+    if ((direction < 0 && from == 0) || (direction > 0 && from + 1 >= project_.rooms.size()) ||
+        direction == 0) {
+        return false;
+    }
+    const std::size_t to = direction < 0 ? from - 1 : from + 1;
+    roomOperation([&] {
+        std::swap(project_.rooms[from], project_.rooms[to]);
+        project_.current = to;
+    });
+    return true;
+}
+
+void DesignDocument::setEquipment(CoolingEquipment equipment) {
+    if (project_.currentRoom().equipment == equipment) {
+        return;
+    }
+    roomOperation([&] { project_.rooms[project_.current].equipment = equipment; });
+}
+
+std::vector<RoomMessages> DesignDocument::computeAllRooms() {
+    typingRun_.reset();
+    Project before = project_;
+    std::vector<RoomMessages> gathered;
+    RecordingPresenter recorder;
+    CDesignDlg scratch(designFormLayout(), recorder);
+    bool changed = false;
+    for (Room& room : project_.rooms) {
+        recorder.messages.clear();
+        scratch.restoreState(*room.form);
+        scratch.userClicks(ctl::computeButton);
+        FormState computed = scratch.captureState();
+        if (!computed.sameForm(*room.form)) {
+            room.form = std::make_shared<const FormState>(std::move(computed));
+            changed = true;
+        }
+        if (!recorder.messages.empty()) {
+            gathered.push_back(RoomMessages{room.name, std::move(recorder.messages)});
+        }
+    }
+    showCurrentRoom();
+    if (changed) {
+        recordStep(std::move(before));
+    }
+    return gathered;
+}
+
+// --- History ---------------------------------------------------------------------------
+
+bool DesignDocument::undo() {
+    typingRun_.reset();
+    if (!history_.canUndo()) {
+        return false;
+    }
+    project_ = history_.undo();
+    showCurrentRoom();
+    return true;
+}
+
+bool DesignDocument::redo() {
+    typingRun_.reset();
+    if (!history_.canRedo()) {
+        return false;
+    }
+    project_ = history_.redo();
+    showCurrentRoom();
+    return true;
+}
+
+void DesignDocument::replaceProject(Project project, bool modified) {
+    typingRun_.reset();
+    project_ = std::move(project);
+    if (project_.rooms.empty()) {
+        project_ = singleRoomProject(startupForm());
+    }
+    if (project_.current >= project_.rooms.size()) {
+        project_.current = 0;
+    }
+    history_.clear();
+    if (modified) {
+        history_.forgetSaved();
+    }
+    showCurrentRoom();
+}
+
+} // namespace gelvant

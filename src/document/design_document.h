@@ -1,0 +1,97 @@
+#pragma once
+
+#include "document/undo_history.h"
+#include "project/project.h"
+#include "sheet/design_dlg.h"
+#include "sheet/messages.h"
+
+#include <cstddef>
+#include <functional>
+#include <optional>
+#include <string>
+#include <vector>
+
+namespace gelvant {
+
+// The messages one room's calculation raised during 全部重新计算.
+struct RoomMessages {
+    std::string room;
+    std::vector<Message> messages;
+};
+
+// A design being worked on: the project with its rooms, the live form of the
+// current room, and the history of whole user actions. Every action of the
+// designer goes through here, so that it becomes one undo step: a typed box,
+// a list pick or clear, a button press, a reference apply, a change of the
+// project information, and every room operation. An action that changes
+// nothing is not a step. Keys typed into one box one after another are one
+// step until the designer does something else.
+class DesignDocument {
+public:
+    // Takes the form as it stands as a project of one room, unchanged.
+    explicit DesignDocument(CDesignDlg& form);
+
+    CDesignDlg& form() { return form_; }
+    // The project with the current room's form as the form now shows it.
+    const Project& project() const { return project_; }
+
+    // --- Actions on the form ----------------------------------------------
+    // The designer types into a box; its rule runs.
+    void typeInto(std::size_t field, std::string text);
+    // Any other action on the form (set, choose, clear, click).
+    void perform(const std::function<void()>& action);
+    // The designer leaves the box being typed into.
+    void endTypingRun() { typingRun_.reset(); }
+
+    void setProjectInfo(const ProjectInfo& info);
+
+    // --- Rooms ----------------------------------------------------------------
+    // Switching rooms is no step: the designer only looks at another room.
+    void selectRoom(std::size_t index);
+    void addRoom(std::optional<std::string> name = std::nullopt);
+    void copyRoom();
+    void renameRoom(std::string name);
+    // False (and nothing done) for the last remaining room.
+    bool deleteRoom();
+    // Moves the current room one place up (-1) or down (+1); false at an end.
+    bool moveRoom(int direction);
+    void setEquipment(CoolingEquipment equipment);
+    // Presses the compute button of every room in turn. Their message boxes
+    // are gathered by room instead of shown.
+    std::vector<RoomMessages> computeAllRooms();
+
+    // --- History ----------------------------------------------------------------
+    bool canUndo() const { return history_.canUndo(); }
+    bool canRedo() const { return history_.canRedo(); }
+    bool undo();
+    bool redo();
+
+    // --- The document -------------------------------------------------------------
+    bool isModified() const { return !history_.atSaved(); }
+    void markSaved() { history_.markSaved(); }
+    // A design opened or new: the history starts afresh, unchanged, unless
+    // told otherwise (a design recovered after a crash is not saved).
+    void replaceProject(Project project, bool modified = false);
+
+    const UndoHistory& history() const { return history_; }
+
+private:
+    struct TypingRun {
+        std::size_t room;
+        std::size_t field;
+        bool hasStep;
+    };
+
+    // Takes the live form into the current room; returns whether it changed.
+    bool takeFormIntoRoom();
+    void recordStep(Project before);
+    void showCurrentRoom();
+    void roomOperation(const std::function<void()>& change);
+
+    CDesignDlg& form_;
+    Project project_;
+    UndoHistory history_;
+    std::optional<TypingRun> typingRun_;
+};
+
+} // namespace gelvant

@@ -1,0 +1,505 @@
+#include "document/design_file.h"
+
+#include "project/startup_form.h"
+#include "sheet/controls.h"
+#include "sheet/field_dictionary.h"
+#include "window/design_form.h"
+
+#include <nlohmann/json.hpp>
+
+#include <bit>
+#include <charconv>
+#include <cmath>
+#include <cstdint>
+#include <limits>
+
+namespace gelvant {
+namespace {
+
+using Json = nlohmann::ordered_json;
+
+constexpr std::uint32_t kSignBit = 0x80000000U;
+constexpr std::uint32_t kQuietNan = 0x7FC00000U;
+
+std::string str(std::string_view s) {
+    return std::string(s);
+}
+
+// --- Writing -------------------------------------------------------------------------------
+
+// A float as the shortest decimal that reads back to it, so that the file
+// shows 4.2 and not 4.199999809265137.
+Json floatValue(float value) {
+    if (std::isnan(value)) {
+        return (std::bit_cast<std::uint32_t>(value) & kSignBit) != 0 ? "-nan" : "nan";
+    }
+    if (std::isinf(value)) {
+        return value < 0 ? "-inf" : "inf";
+    }
+    char buffer[32];
+    const auto written = std::to_chars(buffer, buffer + sizeof buffer, value);
+    double shortest = 0;
+    std::from_chars(buffer, written.ptr, shortest);
+    return static_cast<float>(shortest) == value ? shortest : static_cast<double>(value);
+}
+
+Json fieldsJson(const FormState& form) {
+    Json fields = Json::object();
+    for (std::size_t i = 0; i < kFieldCount; ++i) {
+        const FieldDef& def = kFields[i];
+        Json value = def.type == FieldType::Float ? floatValue(form.sheet.*def.floatMember)
+                                                  : Json(form.sheet.*def.intMember);
+        fields[str(def.name)] = {{"text", form.editTexts[i]}, {"value", std::move(value)}};
+    }
+    return fields;
+}
+
+std::vector<std::string_view> listItems(const ListDef& def, bool laterRowsAppended) {
+    std::vector<std::string_view> items(def.items.begin(), def.items.end());
+    if (laterRowsAppended) {
+        items.insert(items.end(), def.laterItems.begin(), def.laterItems.end());
+    }
+    return items;
+}
+
+Json listsJson(const FormState& form) {
+    Json lists = Json::object();
+    const auto defs = designFormLists();
+    for (std::size_t i = 0; i < defs.size() && i < form.lists.size(); ++i) {
+        const ListChoice& choice = form.lists[i];
+        const auto items = listItems(defs[i], form.referenceRowsAppended);
+        Json entry = {{"index", choice.current},
+                      {"text", choice.current >= 0
+                                   ? str(items[static_cast<std::size_t>(choice.current)])
+                                   : std::string()}};
+        if (choice.current < 0 && !choice.editText.empty()) {
+            entry["typed"] = choice.editText; // typed over the list's edit part
+        }
+        lists[str(defs[i].name)] = std::move(entry);
+    }
+    return lists;
+}
+
+Json roomJson(const Room& room) {
+    const FormState& form = *room.form;
+    Json texts = Json::object();
+    for (std::size_t i = 0; i < kStaticTexts.size(); ++i) {
+        texts[str(kStaticTexts[i].name)] = form.staticTexts[i];
+    }
+    Json visible = Json::object();
+    for (std::size_t i = 0; i < kToggledControls.size(); ++i) {
+        visible[str(kToggledControls[i].name)] = form.visible[i];
+    }
+    return {{"name", room.name},
+            {"equipment", str(equipmentKey(room.equipment))},
+            {"fields", fieldsJson(form)},
+            {"lists", listsJson(form)},
+            {"texts", std::move(texts)},
+            {"visible", std::move(visible)},
+            {"options",
+             {{"enthalpyOption", form.enthalpyChecked},
+              {"specificHeatOption", form.specificHeatChecked}}},
+            {"referenceRowsAppended", form.referenceRowsAppended}};
+}
+
+// --- Reading -------------------------------------------------------------------------------
+
+// A problem found while reading: unwinds to readDesignText, which turns it
+// into the error it reports. Nothing read so far is kept.
+struct Refusal {
+    DesignFileError error;
+};
+
+[[noreturn]] void refuse(DesignFileProblem problem, std::string detail) {
+    throw Refusal{DesignFileError{problem, std::move(detail)}};
+}
+
+const Json* member(const Json& object, std::string_view key) {
+    const auto found = object.find(key);
+    return found == object.end() ? nullptr : &*found;
+}
+
+// An optional member that must have the given type when present.
+const Json* typed(const Json& object, std::string_view key, Json::value_t type,
+                  const std::string& where, std::string_view expected) {
+    const Json* value = member(object, key);
+    if (value == nullptr) {
+        return nullptr;
+    }
+    const bool isNumber = type == Json::value_t::number_integer && value->is_number_integer();
+    if (value->type() != type && !isNumber) {
+        refuse(DesignFileProblem::WrongType, where + "." + str(key) + " " + str(expected));
+    }
+    return value;
+}
+
+const Json* objectMember(const Json& o, std::string_view key, const std::string& where) {
+    return typed(o, key, Json::value_t::object, where, "should be an object");
+}
+const Json* stringMember(const Json& o, std::string_view key, const std::string& where) {
+    return typed(o, key, Json::value_t::string, where, "should be a string");
+}
+const Json* boolMember(const Json& o, std::string_view key, const std::string& where) {
+    return typed(o, key, Json::value_t::boolean, where, "should be true or false");
+}
+const Json* integerMember(const Json& o, std::string_view key, const std::string& where) {
+    return typed(o, key, Json::value_t::number_integer, where, "should be a whole number");
+}
+
+float floatFromJson(const Json& value, const std::string& where) {
+    if (value.is_string()) {
+        const auto& text = value.get_ref<const std::string&>();
+        if (text == "inf" || text == "-inf") {
+            const float inf = std::numeric_limits<float>::infinity();
+            return text == "inf" ? inf : -inf;
+        }
+        if (text == "nan" || text == "-nan") {
+            return std::bit_cast<float>(text == "nan" ? kQuietNan : kQuietNan | kSignBit);
+        }
+        refuse(DesignFileProblem::BadValue, where);
+    }
+    if (!value.is_number()) {
+        refuse(DesignFileProblem::BadValue, where);
+    }
+    const double number = value.get<double>();
+    if (!std::isfinite(number) ||
+        std::fabs(number) > static_cast<double>(std::numeric_limits<float>::max())) {
+        refuse(DesignFileProblem::BadValue, where);
+    }
+    return static_cast<float>(number);
+}
+
+std::int32_t intFromJson(const Json& value, const std::string& where) {
+    if (value.is_number_integer()) {
+        const bool isSigned = value.is_number_unsigned() == false;
+        if (isSigned) {
+            const auto n = value.get<std::int64_t>();
+            if (n >= std::numeric_limits<std::int32_t>::min() &&
+                n <= std::numeric_limits<std::int32_t>::max()) {
+                return static_cast<std::int32_t>(n);
+            }
+        } else if (value.get<std::uint64_t>() <=
+                   static_cast<std::uint64_t>(std::numeric_limits<std::int32_t>::max())) {
+            return static_cast<std::int32_t>(value.get<std::uint64_t>());
+        }
+    }
+    refuse(DesignFileProblem::BadValue, where);
+}
+
+void readFields(const Json& fields, FormState& form, const std::string& where) {
+    for (std::size_t i = 0; i < kFieldCount; ++i) {
+        const FieldDef& def = kFields[i];
+        const std::string at = where + ".fields." + str(def.name);
+        const Json* entry = objectMember(fields, def.name, where + ".fields");
+        if (entry == nullptr) {
+            continue;
+        }
+        if (const Json* text = stringMember(*entry, "text", at)) {
+            form.editTexts[i] = text->get<std::string>();
+        }
+        if (const Json* value = member(*entry, "value")) {
+            if (def.type == FieldType::Float) {
+                form.sheet.*def.floatMember = floatFromJson(*value, at + ".value");
+            } else {
+                form.sheet.*def.intMember = intFromJson(*value, at + ".value");
+            }
+        }
+    }
+}
+
+// A list's saved choice: by index when the index still names the saved
+// text, else by the text; a choice that cannot be found leaves the list
+// without an item and is reported.
+bool readListChoice(const Json& entry, const ListDef& def, bool laterRowsAppended,
+                    ListChoice& choice, const std::string& where) {
+    const Json* index = integerMember(entry, "index", where);
+    const Json* text = stringMember(entry, "text", where);
+    const Json* typedText = stringMember(entry, "typed", where);
+    const auto items = listItems(def, laterRowsAppended);
+    const std::int64_t savedIndex = index != nullptr ? index->get<std::int64_t>() : -1;
+    const std::string savedText = text != nullptr ? text->get<std::string>() : std::string();
+    if (savedIndex < 0 && savedText.empty()) {
+        choice = ListChoice{-1, typedText != nullptr ? typedText->get<std::string>() : ""};
+        return true;
+    }
+    if (savedIndex >= 0 && static_cast<std::size_t>(savedIndex) < items.size() &&
+        (text == nullptr || items[static_cast<std::size_t>(savedIndex)] == savedText)) {
+        choice = ListChoice{static_cast<int>(savedIndex),
+                            str(items[static_cast<std::size_t>(savedIndex)])};
+        return true;
+    }
+    for (std::size_t i = 0; i < items.size() && text != nullptr; ++i) {
+        if (items[i] == savedText) {
+            choice = ListChoice{static_cast<int>(i), savedText};
+            return true;
+        }
+    }
+    choice = ListChoice{};
+    return false;
+}
+
+void readLists(const Json& lists, FormState& form, const std::string& where,
+               const std::string& roomName, std::vector<std::string>& unrestored) {
+    const auto defs = designFormLists();
+    for (std::size_t i = 0; i < defs.size() && i < form.lists.size(); ++i) {
+        const Json* entry = objectMember(lists, defs[i].name, where + ".lists");
+        if (entry == nullptr) {
+            continue;
+        }
+        const std::string at = where + ".lists." + str(defs[i].name);
+        if (!readListChoice(*entry, defs[i], form.referenceRowsAppended, form.lists[i], at)) {
+            unrestored.push_back(roomName + ": " + str(defs[i].name));
+        }
+    }
+}
+
+void readTextsAndToggles(const Json& room, FormState& form, const std::string& where) {
+    if (const Json* texts = objectMember(room, "texts", where)) {
+        for (std::size_t i = 0; i < kStaticTexts.size(); ++i) {
+            if (const Json* t = stringMember(*texts, kStaticTexts[i].name, where + ".texts")) {
+                form.staticTexts[i] = t->get<std::string>();
+            }
+        }
+    }
+    if (const Json* visible = objectMember(room, "visible", where)) {
+        for (std::size_t i = 0; i < kToggledControls.size(); ++i) {
+            if (const Json* v = boolMember(*visible, kToggledControls[i].name, where + ".visible")) {
+                form.visible[i] = v->get<bool>();
+            }
+        }
+    }
+    if (const Json* options = objectMember(room, "options", where)) {
+        if (const Json* v = boolMember(*options, "enthalpyOption", where + ".options")) {
+            form.enthalpyChecked = v->get<bool>();
+        }
+        if (const Json* v = boolMember(*options, "specificHeatOption", where + ".options")) {
+            form.specificHeatChecked = v->get<bool>();
+        }
+    }
+}
+
+Room readRoom(const Json& json, std::size_t index, std::vector<std::string>& unrestored) {
+    const std::string where = "rooms[" + std::to_string(index) + "]";
+    if (!json.is_object()) {
+        refuse(DesignFileProblem::WrongType, where + " should be an object");
+    }
+    Room room{str(kFirstRoomName), CoolingEquipment::AirCooler, nullptr};
+    if (const Json* name = stringMember(json, "name", where)) {
+        room.name = name->get<std::string>();
+    }
+    if (const Json* equipment = stringMember(json, "equipment", where)) {
+        if (*equipment == "coil") {
+            room.equipment = CoolingEquipment::Coil;
+        } else if (*equipment != "aircooler") {
+            refuse(DesignFileProblem::WrongType, where + ".equipment should be aircooler or coil");
+        }
+    }
+    FormState form = *startupForm();
+    if (const Json* appended = boolMember(json, "referenceRowsAppended", where)) {
+        form.referenceRowsAppended = appended->get<bool>();
+    }
+    if (const Json* fields = objectMember(json, "fields", where)) {
+        readFields(*fields, form, where);
+    }
+    if (const Json* lists = objectMember(json, "lists", where)) {
+        readLists(*lists, form, where, room.name, unrestored);
+    }
+    readTextsAndToggles(json, form, where);
+    room.form = std::make_shared<const FormState>(std::move(form));
+    return room;
+}
+
+ProjectInfo readProjectInfo(const Json& json) {
+    ProjectInfo info;
+    const std::pair<std::string_view, std::string*> keys[] = {
+        {"name", &info.name},         {"company", &info.company}, {"designer", &info.designer},
+        {"date", &info.date},         {"notes", &info.notes}};
+    for (const auto& [key, target] : keys) {
+        if (const Json* value = stringMember(json, key, "project")) {
+            *target = value->get<std::string>();
+        }
+    }
+    return info;
+}
+
+void checkFormat(const Json& top) {
+    if (!top.is_object()) {
+        refuse(DesignFileProblem::NotDesign, "the file holds no JSON object");
+    }
+    const Json* format = member(top, "format");
+    if (format == nullptr || !format->is_string() || *format != kDesignFormat) {
+        refuse(DesignFileProblem::NotDesign, "\"format\" is not \"gelvant-design\"");
+    }
+    const Json* version = member(top, "version");
+    if (version == nullptr || !version->is_number_unsigned() ||
+        version->get<std::uint64_t>() < 1) {
+        refuse(DesignFileProblem::NotDesign, "\"version\" is missing or not a version number");
+    }
+    if (version->get<std::uint64_t>() > kDesignFormatVersion) {
+        refuse(DesignFileProblem::NewerVersion, version->dump());
+    }
+}
+
+OpenedDesign readDesign(const Json& top) {
+    checkFormat(top);
+    OpenedDesign opened;
+    if (const Json* project = objectMember(top, "project", "design")) {
+        opened.project.info = readProjectInfo(*project);
+    }
+    if (const Json* rooms = typed(top, "rooms", Json::value_t::array, "design",
+                                  "should be an array")) {
+        for (std::size_t i = 0; i < rooms->size(); ++i) {
+            opened.project.rooms.push_back(readRoom((*rooms)[i], i, opened.unrestoredLists));
+        }
+    }
+    if (opened.project.rooms.empty()) {
+        opened.project = Project{opened.project.info, singleRoomProject(startupForm()).rooms, 0};
+    }
+    if (const Json* current = integerMember(top, "currentRoom", "design")) {
+        const auto index = current->get<std::int64_t>();
+        if (index >= 0 && static_cast<std::size_t>(index) < opened.project.rooms.size()) {
+            opened.project.current = static_cast<std::size_t>(index);
+        }
+    }
+    if (const Json* recovery = objectMember(top, "recovery", "design")) {
+        if (const Json* from = stringMember(*recovery, "file", "recovery")) {
+            opened.recoveredFrom = from->get<std::string>();
+        }
+    }
+    return opened;
+}
+
+// Line and column (from 1) of a byte offset, as an editor counts them.
+std::pair<std::size_t, std::size_t> lineAndColumn(std::string_view bytes, std::size_t offset) {
+    offset = std::min(offset, bytes.size());
+    std::size_t line = 1;
+    std::size_t column = 1;
+    for (std::size_t i = 0; i < offset; ++i) {
+        if (bytes[i] == '\n') {
+            ++line;
+            column = 1;
+        } else if ((static_cast<unsigned char>(bytes[i]) & 0xC0U) != 0x80U) {
+            ++column; // continuation bytes of a character count once
+        }
+    }
+    return {line, column};
+}
+
+} // namespace
+
+std::string_view programName() {
+    return "Gelvant";
+}
+
+std::string_view programVersion() {
+    return GELVANT_VERSION;
+}
+
+std::string designFileText(const Project& project, std::string_view recoveredFrom) {
+    Json rooms = Json::array();
+    for (const Room& room : project.rooms) {
+        rooms.push_back(roomJson(room));
+    }
+    const ProjectInfo& info = project.info;
+    Json file = {{"format", str(kDesignFormat)},
+                 {"version", kDesignFormatVersion},
+                 {"program", {{"name", str(programName())}, {"version", str(programVersion())}}},
+                 {"project",
+                  {{"name", info.name},
+                   {"company", info.company},
+                   {"designer", info.designer},
+                   {"date", info.date},
+                   {"notes", info.notes}}},
+                 {"rooms", std::move(rooms)},
+                 {"currentRoom", project.current}};
+    if (!recoveredFrom.empty()) {
+        file["recovery"] = {{"file", str(recoveredFrom)}};
+    }
+    // Texts the designer typed may hold bytes that are not UTF-8: they are
+    // kept as replacement characters rather than failing the save.
+    return file.dump(2, ' ', false, Json::error_handler_t::replace) + "\n";
+}
+
+DesignReadResult readDesignText(std::string_view bytes) {
+    if (bytes.empty()) {
+        return {std::nullopt, DesignFileError{DesignFileProblem::Empty, {}}};
+    }
+    if (bytes.size() > kMaxDesignFileBytes) {
+        return {std::nullopt, DesignFileError{DesignFileProblem::TooLarge, {}}};
+    }
+    Json top;
+    try {
+        top = Json::parse(bytes);
+    } catch (const Json::parse_error& e) {
+        const auto [line, column] = lineAndColumn(bytes, e.byte > 0 ? e.byte - 1 : 0);
+        return {std::nullopt, DesignFileError{DesignFileProblem::NotJson, e.what(), line, column}};
+    } catch (const Json::exception& e) {
+        return {std::nullopt, DesignFileError{DesignFileProblem::NotJson, e.what(), 1, 1}};
+    }
+    try {
+        return {readDesign(top), std::nullopt};
+    } catch (const Refusal& refusal) {
+        return {std::nullopt, refusal.error};
+    }
+}
+
+std::string unrestoredListsText(const std::vector<std::string>& lists) {
+    std::string text = "以下列表的选项在本版本中找不到，已留空：";
+    for (std::size_t i = 0; i < lists.size(); ++i) {
+        text += (i == 0 ? "" : "、") + lists[i];
+    }
+    return text;
+}
+
+std::string describeInEnglish(const DesignFileError& error) {
+    switch (error.problem) {
+    case DesignFileProblem::Unreadable:
+        return "cannot read the file: " + error.detail;
+    case DesignFileProblem::IsDirectory:
+        return "is a folder, not a design file";
+    case DesignFileProblem::Empty:
+        return "the file is empty";
+    case DesignFileProblem::TooLarge:
+        return "the file is larger than 16 MiB";
+    case DesignFileProblem::NotJson:
+        return "not JSON: it breaks at line " + std::to_string(error.line) + ", column " +
+               std::to_string(error.column);
+    case DesignFileProblem::NotDesign:
+        return "not a Gelvant design: " + error.detail;
+    case DesignFileProblem::NewerVersion:
+        return "written by a newer Gelvant (format version " + error.detail + ")";
+    case DesignFileProblem::WrongType:
+        return "wrong type: " + error.detail;
+    case DesignFileProblem::BadValue:
+        return "not a number of its field: " + error.detail;
+    }
+    return "cannot be opened";
+}
+
+std::string describeInChinese(const DesignFileError& error) {
+    switch (error.problem) {
+    case DesignFileProblem::Unreadable:
+        return "无法读取文件：" + error.detail;
+    case DesignFileProblem::IsDirectory:
+        return "这是一个文件夹，不是设计文件。";
+    case DesignFileProblem::Empty:
+        return "文件是空的。";
+    case DesignFileProblem::TooLarge:
+        return "文件超过 16 MiB，不是 Gelvant 设计文件。";
+    case DesignFileProblem::NotJson:
+        return "文件格式错误（不是 JSON）：第 " + std::to_string(error.line) + " 行第 " +
+               std::to_string(error.column) + " 列。";
+    case DesignFileProblem::NotDesign:
+        return "这不是 Gelvant 设计文件。";
+    case DesignFileProblem::NewerVersion:
+        return "此文件由更新版本的 Gelvant 保存（格式版本 " + error.detail +
+               "），请升级本程序后再打开。";
+    case DesignFileProblem::WrongType:
+        return "设计文件内容有误（类型不对）：" + error.detail;
+    case DesignFileProblem::BadValue:
+        return "设计文件中的数值有误：" + error.detail;
+    }
+    return "无法打开文件。";
+}
+
+} // namespace gelvant

@@ -1,0 +1,29 @@
+#include "sheet/form_state.h"
+
+#include <bit>
+#include <cstdint>
+
+namespace gelvant {
+
+bool sameRecord(const DesignSheet& a, const DesignSheet& b) {
+    for (const FieldDef& def : kFields) {
+        const bool same = def.type == FieldType::Float
+                              ? std::bit_cast<std::uint32_t>(a.*def.floatMember) ==
+                                    std::bit_cast<std::uint32_t>(b.*def.floatMember)
+                              : a.*def.intMember == b.*def.intMember;
+        if (!same) {
+            return false;
+        }
+    }
+    return true;
+}
+
+bool FormState::sameForm(const FormState& other) const {
+    return sameRecord(sheet, other.sheet) && editTexts == other.editTexts &&
+           lists == other.lists && staticTexts == other.staticTexts && visible == other.visible &&
+           enthalpyChecked == other.enthalpyChecked &&
+           specificHeatChecked == other.specificHeatChecked &&
+           referenceRowsAppended == other.referenceRowsAppended;
+}
+
+} // namespace gelvant
