@@ -28,11 +28,11 @@ build/fuzz/CMakeCache.txt: | deps
 run: deps build/dev/CMakeCache.txt
 	cmake --build --preset dev -j $(JOBS)
 	@if [ -x build/dev/src/app/gelvant ]; then build/dev/src/app/gelvant; \
-	else build/dev/src/cli/gelvant-cli examples/cold-room.gelvant; fi
+	else build/dev/src/cli/gelvant-cli examples/cold-room.gvs; fi
 
 cli-example: deps build/dev/CMakeCache.txt
 	cmake --build --preset dev -j $(JOBS) --target gelvant-cli
-	build/dev/src/cli/gelvant-cli examples/cold-room.gelvant
+	build/dev/src/cli/gelvant-cli examples/cold-room.gvs
 
 test: test-dev test-fuzz test-asan
 

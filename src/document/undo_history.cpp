@@ -9,6 +9,7 @@ void UndoHistory::push(UndoStep step) {
     steps_.erase(steps_.begin() + static_cast<std::ptrdiff_t>(position_), steps_.end());
     steps_.push_back(std::move(step));
     ++position_;
+    ++recorded_;
     if (steps_.size() > kCapacity) {
         steps_.pop_front();
         --position_;

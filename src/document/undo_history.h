@@ -3,6 +3,7 @@
 #include "project/project.h"
 
 #include <cstddef>
+#include <cstdint>
 #include <deque>
 
 namespace gelvant {
@@ -43,6 +44,8 @@ public:
     bool lastStepIsSaved() const { return savedPosition_ == position_ && position_ > 0; }
 
     std::size_t size() const { return steps_.size(); }
+    // Steps recorded since the history began, merged runs counting once.
+    std::uint64_t stepsRecorded() const { return recorded_; }
     std::size_t position() const { return position_; }
 
 private:
@@ -51,6 +54,7 @@ private:
     std::deque<UndoStep> steps_;
     std::size_t position_ = 0; // steps before it are done, from it on undone
     std::size_t savedPosition_ = 0;
+    std::uint64_t recorded_ = 0;
 };
 
 } // namespace gelvant

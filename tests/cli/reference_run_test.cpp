@@ -7,7 +7,7 @@ namespace {
 
 // The example script sets every input of the reference room and computes it.
 TEST(ReferenceRun, ComputesEveryFigureThroughTheDriver) {
-    const CliRun run = runCli(readWhole(GELVANT_SOURCE_DIR "/examples/cold-room.gelvant"));
+    const CliRun run = runCli(readWhole(GELVANT_SOURCE_DIR "/examples/cold-room.gvs"));
     ASSERT_EQ(run.status, 0) << run.err;
     const auto dump = run.lastDump();
     const auto& fields = dump["fields"];

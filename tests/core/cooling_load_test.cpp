@@ -17,7 +17,7 @@ namespace {
 DesignSheet referenceRoom() {
     RecordingPresenter presenter;
     CDesignDlg form{FormLayout{designFormLists(), {}}, presenter};
-    std::ifstream script(GELVANT_SOURCE_DIR "/examples/cold-room.gelvant");
+    std::ifstream script(GELVANT_SOURCE_DIR "/examples/cold-room.gvs");
     std::string command;
     std::string field;
     std::string text;

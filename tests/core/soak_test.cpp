@@ -8,8 +8,18 @@
 // catalogue list holds its rows, and a second press of compute changes
 // nothing. Sanitizer builds turn any undefined behaviour on the way into a
 // failure.
+//
+// Every action goes through the design document, as in the window, and the
+// session also saves and reopens its design, undoes and redoes. A twin form
+// gets the very same actions but never goes through a file: after every event
+// both forms must show the same, and their messages must be the same, so that
+// continuing after an open gives exactly what continuing without it gives.
+// Undo right after a step must give back the form before it, redo the form
+// after it.
 
 #include "cli/form_json.h"
+#include "document/design_document.h"
+#include "document/design_file.h"
 #include "reference/reference_rooms.h"
 #include "sheet/controls.h"
 #include "sheet/design_dlg.h"
@@ -23,6 +33,7 @@
 #include <array>
 #include <cmath>
 #include <cstdint>
+#include <functional>
 #include <optional>
 #include <random>
 #include <sstream>
@@ -121,7 +132,10 @@ public:
     explicit Session(std::uint64_t seed) : dice_{std::mt19937_64(seed)} {
         if (seed % 5 != 0) {
             OnInitDialog(dlg_);
+            OnInitDialog(twin_);
         }
+        doc_.emplace(dlg_);
+        twinDoc_.emplace(twin_);
     }
 
     // Runs events until one breaks an invariant; returns what broke after
@@ -131,6 +145,9 @@ public:
         std::optional<std::string> broken = check(boxes());
         for (std::size_t n = 0; n < events && !broken; ++n) {
             broken = step();
+            if (!broken) {
+                broken = checkTwin();
+            }
         }
         for (std::size_t n = 0; broken && n < std::min<std::size_t>(trail_.size(), 12); ++n) {
             *broken = trail_[trail_.size() - 1 - n] + "\n  " + *broken; // the last events
@@ -140,6 +157,8 @@ public:
 
 private:
     using Boxes = std::array<std::string, kFieldCount>;
+    // One action of the designer, done alike on the form and on its twin.
+    using Action = std::function<void(DesignDocument&, CDesignDlg&)>;
 
     Boxes boxes() const {
         Boxes texts;
@@ -149,10 +168,106 @@ private:
         return texts;
     }
 
+    void doAlike(const Action& action) {
+        const std::uint64_t recorded = doc_->history().stepsRecorded();
+        const std::size_t position = doc_->history().position();
+        FormState before = dlg_.captureState();
+        action(*doc_, dlg_);
+        action(*twinDoc_, twin_);
+        if (doc_->history().stepsRecorded() != recorded) {
+            lastStep_ = StepForms{std::move(before), dlg_.captureState()};
+        } else if (doc_->history().position() != position) {
+            lastStep_.reset(); // typed back to where the run started: that step is gone
+        } else if (lastStep_) {
+            lastStep_->after = dlg_.captureState(); // more keys into the same box
+        }
+    }
+
+    // After undo, redo or an open a box may show again what was typed into
+    // it long ago: that is what the designer sees now.
+    void adoptShownTexts() {
+        for (std::size_t i = 0; i < kFieldCount; ++i) {
+            typed_[i] = std::string(dlg_.editText(i));
+        }
+    }
+
+    // The form and its twin show the same and have said the same.
+    std::optional<std::string> checkTwin() const {
+        if (!dlg_.captureState().sameForm(twin_.captureState())) {
+            return "the form went through a file and now differs from its twin:\n  " +
+                   shownForm(dlg_) + "\nthe twin:\n  " + shownForm(twin_);
+        }
+        if (presenter_.messages != twinPresenter_.messages) {
+            return std::string("the form and its twin raised different messages");
+        }
+        return std::nullopt;
+    }
+
+    // Saves the design to its file text and opens it again; the twin only
+    // starts a fresh history, as an open does.
+    std::optional<std::string> saveAndReopen() {
+        trail_.push_back("save and open");
+        const FormState before = dlg_.captureState();
+        const std::size_t messages = presenter_.messages.size();
+        DesignReadResult read = readDesignText(designFileText(doc_->project()));
+        if (!read.design) {
+            return "a saved design does not open: " + describeInEnglish(*read.error);
+        }
+        if (!read.design->unrestoredLists.empty()) {
+            return std::string("a saved design lost a list choice");
+        }
+        doc_->replaceProject(std::move(read.design->project));
+        twinDoc_->replaceProject(twinDoc_->project());
+        lastStep_.reset();
+        adoptShownTexts();
+        if (!dlg_.captureState().sameForm(before) || presenter_.messages.size() != messages) {
+            return "the opened form is not the saved one; opened:\n  " + shownForm(dlg_);
+        }
+        return std::nullopt;
+    }
+
+    // Undo of the step just done gives back the form before it; redo the
+    // form after it.
+    std::optional<std::string> undoAndRedoLastStep() {
+        if (!lastStep_ || !doc_->canUndo() || doc_->canRedo()) {
+            return std::nullopt;
+        }
+        trail_.push_back("undo and redo the last step");
+        const StepForms step = *lastStep_;
+        doAlike([](DesignDocument& doc, CDesignDlg&) { doc.undo(); });
+        if (!dlg_.captureState().sameForm(step.before)) {
+            return "undo did not give back the form before the step; after undo:\n  " +
+                   shownForm(dlg_);
+        }
+        const FormState& after = step.after;
+        doAlike([](DesignDocument& doc, CDesignDlg&) { doc.redo(); });
+        lastStep_.reset();
+        adoptShownTexts();
+        if (!dlg_.captureState().sameForm(after)) {
+            return "redo did not give back the form after the step";
+        }
+        return std::nullopt;
+    }
+
     std::optional<std::string> step() {
-        const std::size_t roll = dice_.below(20);
+        const std::size_t roll = dice_.below(25);
         if (roll == 14 || roll == 15) {
             return pressCompute();
+        }
+        if (roll == 20) {
+            return saveAndReopen();
+        }
+        if (roll == 21 || roll == 22) {
+            trail_.push_back(roll == 21 ? "undo" : "redo");
+            doAlike([roll](DesignDocument& doc, CDesignDlg&) {
+                roll == 21 ? doc.undo() : doc.redo();
+            });
+            lastStep_.reset();
+            adoptShownTexts();
+            return check(boxes());
+        }
+        if (roll >= 23) {
+            return undoAndRedoLastStep();
         }
         Boxes byDesigner = boxes();
         trail_.push_back(act(roll, byDesigner));
@@ -169,7 +284,7 @@ private:
             } while (kFields[i].box != BoxStyle::Editable && !dice_.chance(0.1));
             std::string text = roll < 6 ? dice_.boxText() : dice_.keystroke(byDesigner[i]);
             typed_[i] = byDesigner[i] = text;
-            dlg_.userEdits(i, text);
+            doAlike([&](DesignDocument& doc, CDesignDlg&) { doc.typeInto(i, text); });
             return "type " + std::string(kFields[i].name) + " '" + text + "'";
         }
         if (roll < 14 || roll == 18) { // pick an item, clear a list, or pick a catalogue row
@@ -184,7 +299,10 @@ private:
             const ListDef& def =
                 roll == 18 ? *findList("referenceList") : *lists[dice_.below(lists.size())];
             if (roll == 13) {
-                dlg_.userClearsList(def.controlId, dice_.chance(0.5) ? dice_.boxText() : "");
+                const std::string typed = dice_.chance(0.5) ? dice_.boxText() : "";
+                doAlike([&](DesignDocument& doc, CDesignDlg& dlg) {
+                    doc.perform([&] { dlg.userClearsList(def.controlId, typed); });
+                });
                 return "clear " + std::string(def.name);
             }
             // The catalogue rows that carry a preset come first: favour them.
@@ -192,14 +310,20 @@ private:
             const bool early = roll == 18 && dice_.chance(0.7);
             const int index =
                 static_cast<int>(dice_.below(early ? std::min<std::size_t>(count, 30) : count));
-            dlg_.userChooses(def.controlId, index);
+            doAlike([&](DesignDocument& doc, CDesignDlg& dlg) {
+                doc.perform([&] { dlg.userChooses(def.controlId, index); });
+            });
             return "choose " + std::string(def.name) + " " + std::to_string(index);
         }
         if (roll < 18) {
-            dlg_.userClicks(ctl::applyReferenceButton);
+            doAlike([](DesignDocument& doc, CDesignDlg& dlg) {
+                doc.perform([&] { dlg.userClicks(ctl::applyReferenceButton); });
+            });
             return "click apply";
         }
-        dlg_.systemCommand(16);
+        doAlike([](DesignDocument& doc, CDesignDlg& dlg) {
+            doc.perform([&] { dlg.systemCommand(16); });
+        });
         return "about box";
     }
 
@@ -211,7 +335,9 @@ private:
         std::string shown;
         for (int n = 0; n < presses; ++n) {
             const Boxes byDesigner = boxes();
-            dlg_.userClicks(ctl::computeButton);
+            doAlike([](DesignDocument& doc, CDesignDlg& dlg) {
+                doc.perform([&] { dlg.userClicks(ctl::computeButton); });
+            });
             trail_.push_back("click compute");
             if (auto broken = check(byDesigner)) {
                 return broken;
@@ -256,9 +382,20 @@ private:
         return std::nullopt;
     }
 
+    // The form before and after the step last done, while undo would undo it.
+    struct StepForms {
+        FormState before;
+        FormState after;
+    };
+
     Dice dice_;
     RecordingPresenter presenter_;
     CDesignDlg dlg_{designFormLayout(), presenter_};
+    RecordingPresenter twinPresenter_;
+    CDesignDlg twin_{designFormLayout(), twinPresenter_};
+    std::optional<DesignDocument> doc_;
+    std::optional<DesignDocument> twinDoc_;
+    std::optional<StepForms> lastStep_;
     std::array<std::optional<std::string>, kFieldCount> typed_;
     std::vector<std::string> trail_;
     std::size_t checkedMessages_ = 0;
