@@ -161,9 +161,12 @@ float floatFromJson(const Json& value, const std::string& where) {
     if (!value.is_number()) {
         refuse(DesignFileProblem::BadValue, where);
     }
+    // Beyond the largest float by half its last unit a number would round to
+    // infinity: no float writes as such a number.
     const double number = value.get<double>();
-    if (!std::isfinite(number) ||
-        std::fabs(number) > static_cast<double>(std::numeric_limits<float>::max())) {
+    const double beyondLargest =
+        static_cast<double>(std::numeric_limits<float>::max()) + std::ldexp(1.0, 103);
+    if (!std::isfinite(number) || std::fabs(number) >= beyondLargest) {
         refuse(DesignFileProblem::BadValue, where);
     }
     return static_cast<float>(number);
