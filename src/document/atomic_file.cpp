@@ -81,6 +81,10 @@ std::error_code writeFileAtomically(const std::filesystem::path& requested, std:
     if (replacing && S_ISDIR(old.st_mode)) {
         return std::make_error_code(std::errc::is_a_directory);
     }
+    if (replacing && !S_ISREG(old.st_mode)) {
+        // A device, pipe or socket is never replaced by a file of ours.
+        return std::make_error_code(std::errc::operation_not_permitted);
+    }
     const std::filesystem::path temporary = temporaryName(path);
     const int fd = ::open(temporary.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, 0666);
     if (fd < 0) {
