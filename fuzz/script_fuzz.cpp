@@ -63,6 +63,11 @@ void checkErrorLine(const std::string& err, int status) {
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
     const std::string script(reinterpret_cast<const char*>(data), size);
+    // Saving and opening reach the files of the machine the fuzzer runs on:
+    // the design file target covers the reader instead.
+    if (script.find("save") != std::string::npos || script.find("open") != std::string::npos) {
+        return 0;
+    }
     std::istringstream in(script);
     std::ostringstream out;
     std::ostringstream err;
