@@ -143,10 +143,11 @@ private:
         if (!field) {
             return UsageError{"unknown field " + quoteForMessage(name)};
         }
+        std::string typed(text);
         if (raiseEvent) {
-            document_.typeInto(*field, std::string(text));
+            document_.typeInto(*field, std::move(typed));
         } else {
-            document_.perform([&] { dlg_.setEditText(*field, std::string(text)); });
+            document_.perform([&] { dlg_.setEditText(*field, std::move(typed)); });
         }
         return std::nullopt;
     }

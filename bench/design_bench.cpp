@@ -1,0 +1,103 @@
+// Times what a designer waits for with design files, undo and projects:
+// saving and opening a one-room design and a project of 200 rooms, one undo,
+// the project summary, and computing every room of a large project.
+
+#include "document/design_document.h"
+#include "document/design_file_io.h"
+#include "project/summary.h"
+#include "sheet/field_dictionary.h"
+#include "window/design_form.h"
+#include "window/startup.h"
+
+#include <benchmark/benchmark.h>
+
+#include <cstdio>
+#include <filesystem>
+#include <string>
+#include <unistd.h>
+
+namespace {
+
+using namespace gelvant;
+
+class NullPresenter final : public MessagePresenter {
+public:
+    void showMessage(const Message& /*message*/) override {}
+};
+
+// The opened form and its document, with a project of the given rooms, each
+// a little different from the one before.
+struct OpenDesign {
+    explicit OpenDesign(int rooms) {
+        OnInitDialog(dlg);
+        document.emplace(dlg);
+        for (int n = 1; n < rooms; ++n) {
+            document->addRoom();
+            document->typeInto(*fieldIndexByName("storeLength"), std::to_string(20 + n % 40));
+        }
+        document->selectRoom(0);
+    }
+    NullPresenter presenter;
+    CDesignDlg dlg{designFormLayout(), presenter};
+    std::optional<DesignDocument> document;
+};
+
+std::string scratchFile() {
+    return (std::filesystem::temp_directory_path() /
+            ("gelvant-bench-" + std::to_string(::getpid()) + ".gelvant"))
+        .string();
+}
+
+void BM_SaveDesign(benchmark::State& state) {
+    const OpenDesign design(static_cast<int>(state.range(0)));
+    const std::string path = scratchFile();
+    for (auto _ : state) {
+        benchmark::DoNotOptimize(saveDesignFile(path, design.document->project()));
+    }
+    state.counters["bytes"] = static_cast<double>(std::filesystem::file_size(path));
+    std::remove(path.c_str());
+}
+BENCHMARK(BM_SaveDesign)->Arg(1)->Arg(200)->Unit(benchmark::kMillisecond);
+
+void BM_OpenDesign(benchmark::State& state) {
+    OpenDesign design(static_cast<int>(state.range(0)));
+    const std::string path = scratchFile();
+    (void)saveDesignFile(path, design.document->project());
+    for (auto _ : state) {
+        DesignReadResult read = openDesignFile(path);
+        design.document->replaceProject(std::move(read.design->project));
+    }
+    std::remove(path.c_str());
+}
+BENCHMARK(BM_OpenDesign)->Arg(1)->Arg(200)->Unit(benchmark::kMillisecond);
+
+// One undo of a typed box and its rules' work (with the redo that sets up
+// the next one).
+void BM_UndoStep(benchmark::State& state) {
+    OpenDesign design(1);
+    design.document->typeInto(*fieldIndexByName("storeLength"), "60");
+    for (auto _ : state) {
+        design.document->undo();
+        design.document->redo();
+    }
+    state.SetItemsProcessed(2 * state.iterations()); // undo and redo each count
+}
+BENCHMARK(BM_UndoStep)->Unit(benchmark::kMicrosecond);
+
+void BM_ProjectSummary(benchmark::State& state) {
+    const OpenDesign design(200);
+    for (auto _ : state) {
+        benchmark::DoNotOptimize(summarizeProject(design.document->project()));
+    }
+}
+BENCHMARK(BM_ProjectSummary)->Unit(benchmark::kMicrosecond);
+
+void BM_ComputeAllRooms(benchmark::State& state) {
+    OpenDesign design(200);
+    for (auto _ : state) {
+        benchmark::DoNotOptimize(design.document->computeAllRooms());
+    }
+}
+BENCHMARK(BM_ComputeAllRooms)->Unit(benchmark::kMillisecond);
+
+} // namespace
