@@ -1,7 +1,8 @@
 #pragma once
 
 // Runs the built gelvant-cli as an outside tool would: a script on standard
-// input, standard output and error and the exit status captured.
+// input, standard output and error and the exit status captured; and reads
+// back what a dump shows.
 
 #include <nlohmann/json.hpp>
 #include <sys/wait.h>
@@ -11,6 +12,7 @@
 #include <fstream>
 #include <iterator>
 #include <string>
+#include <utility>
 #include <vector>
 
 namespace gelvant::testing_cli {
@@ -31,6 +33,26 @@ struct CliRun {
         return lines;
     }
     nlohmann::ordered_json lastDump() const { return jsonLines().back(); }
+};
+
+// A box or text line by its name, anything else by its place in the dump
+// (a JSON pointer such as "/lists/doorChoice/index").
+inline std::string shownIn(const nlohmann::ordered_json& dump, const std::string& name) {
+    for (const char* section : {"fields", "texts"}) {
+        if (dump.at(section).contains(name)) {
+            return dump.at(section).at(name).get<std::string>();
+        }
+    }
+    const auto& value = dump.at(nlohmann::ordered_json::json_pointer(name));
+    return value.is_string() ? value.get<std::string>() : value.dump();
+}
+
+// A worked example: a script and what the form shows after it, each entry
+// named as shownIn takes it.
+struct RunCase {
+    const char* name;
+    std::string script;
+    std::vector<std::pair<const char*, const char*>> shown;
 };
 
 inline std::string readWhole(const std::string& path) {
