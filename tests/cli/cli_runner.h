@@ -11,6 +11,7 @@
 #include <cstdio>
 #include <fstream>
 #include <iterator>
+#include <ostream>
 #include <string>
 #include <utility>
 #include <vector>
@@ -54,6 +55,10 @@ struct RunCase {
     std::string script;
     std::vector<std::pair<const char*, const char*>> shown;
 };
+
+inline void PrintTo(const RunCase& c, std::ostream* os) {
+    *os << c.name;
+}
 
 inline std::string readWhole(const std::string& path) {
     std::ifstream in(path, std::ios::binary);
