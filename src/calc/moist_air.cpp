@@ -36,7 +36,7 @@ AirState airState(double tC, double rhPercent) {
 
 } // namespace
 
-double SaturationPressure(float tC) {
+float SaturationPressure(float tC) {
     for (std::size_t i = 0; i + 1 < kSaturationTable.size(); ++i) {
         const SaturationPoint& lo = kSaturationTable[i];
         const SaturationPoint& hi = kSaturationTable[i + 1];
@@ -44,10 +44,15 @@ double SaturationPressure(float tC) {
             const double pMPa =
                 static_cast<double>(lo.pMPa) + (static_cast<double>(tC) - lo.tC) / (hi.tC - lo.tC) *
                                                    (static_cast<double>(hi.pMPa) - lo.pMPa);
-            return pMPa * kPaPerMPa;
+            // Interpolated in double, handed back in single precision: the
+            // single-precision MPa column times 10^6 lands a hair off the
+            // pascals it stands for (0.9999999975 Pa for the 1 Pa at -60 °C,
+            // under the first point of the dew-point search), and rounding
+            // puts the table points back on the pressures the search holds.
+            return static_cast<float>(pMPa * kPaPerMPa);
         }
     }
-    return kOutOfTable;
+    return static_cast<float>(kOutOfTable);
 }
 
 double DewPoint(double tC, double rhPercent) {

@@ -8,8 +8,9 @@ namespace gelvant {
 // 131-point saturation table of water vapour (-60 to 374 °C).
 
 // Saturation pressure of water vapour in Pa at tC, interpolated linearly in
-// the table; -99 outside the table (below -60, at or above 374, or NaN).
-double SaturationPressure(float tC);
+// the table and rounded to single precision; -99 outside the table (below
+// -60, at or above 374, or NaN).
+float SaturationPressure(float tC);
 
 // Dew point in °C of air at tC and rhPercent relative humidity; -99 when the
 // vapour pressure falls outside the table (for example rh = 0).

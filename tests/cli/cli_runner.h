@@ -1,7 +1,8 @@
 #pragma once
 
 // Runs the built gelvant-cli as an outside tool would: a script on standard
-// input, standard output and error and the exit status captured.
+// input, standard output and error and the exit status captured; and reads
+// back what a dump shows.
 
 #include <nlohmann/json.hpp>
 #include <sys/wait.h>
@@ -10,7 +11,9 @@
 #include <cstdio>
 #include <fstream>
 #include <iterator>
+#include <ostream>
 #include <string>
+#include <utility>
 #include <vector>
 
 namespace gelvant::testing_cli {
@@ -32,6 +35,30 @@ struct CliRun {
     }
     nlohmann::ordered_json lastDump() const { return jsonLines().back(); }
 };
+
+// A box or text line by its name, anything else by its place in the dump
+// (a JSON pointer such as "/lists/doorChoice/index").
+inline std::string shownIn(const nlohmann::ordered_json& dump, const std::string& name) {
+    for (const char* section : {"fields", "texts"}) {
+        if (dump.at(section).contains(name)) {
+            return dump.at(section).at(name).get<std::string>();
+        }
+    }
+    const auto& value = dump.at(nlohmann::ordered_json::json_pointer(name));
+    return value.is_string() ? value.get<std::string>() : value.dump();
+}
+
+// A worked example: a script and what the form shows after it, each entry
+// named as shownIn takes it.
+struct RunCase {
+    const char* name;
+    std::string script;
+    std::vector<std::pair<const char*, const char*>> shown;
+};
+
+inline void PrintTo(const RunCase& c, std::ostream* os) {
+    *os << c.name;
+}
 
 inline std::string readWhole(const std::string& path) {
     std::ifstream in(path, std::ios::binary);

@@ -3,8 +3,6 @@
 #include <gtest/gtest.h>
 
 #include <string>
-#include <utility>
-#include <vector>
 
 namespace gelvant::testing_cli {
 namespace {
@@ -30,23 +28,6 @@ const std::string kAirCoolerAt10 =
 // chosen as start-up chooses them.
 const std::string kColdRoom = readWhole(GELVANT_SOURCE_DIR "/examples/cold-room.gvs") +
                               kStartUpCoil + "choose airCoolerTubeChoice 0\n";
-
-// A box or text line by its name, anything else by its place in the dump.
-std::string shownIn(const nlohmann::ordered_json& dump, const std::string& name) {
-    for (const char* section : {"fields", "texts"}) {
-        if (dump.at(section).contains(name)) {
-            return dump.at(section).at(name).get<std::string>();
-        }
-    }
-    const auto& value = dump.at(nlohmann::ordered_json::json_pointer(name));
-    return value.is_string() ? value.get<std::string>() : value.dump();
-}
-
-struct RunCase {
-    const char* name;
-    std::string script;
-    std::vector<std::pair<const char*, const char*>> shown;
-};
 
 class EvaporatorRun : public testing::TestWithParam<RunCase> {};
 

@@ -2,6 +2,9 @@
 
 #include <gtest/gtest.h>
 
+#include <ostream>
+#include <string>
+
 namespace gelvant::testing_cli {
 namespace {
 
@@ -10,6 +13,10 @@ struct UsageCase {
     const char* badLine;
     const char* messagePart;
 };
+
+void PrintTo(const UsageCase& c, std::ostream* os) {
+    *os << testing::PrintToString(std::string(c.badLine));
+}
 
 class UsageErrors : public testing::TestWithParam<UsageCase> {};
 

@@ -3,6 +3,8 @@
 
 #include <gtest/gtest.h>
 
+#include <ostream>
+
 namespace gelvant {
 namespace {
 
@@ -11,6 +13,10 @@ struct CommandCase {
     unsigned commandId;
     bool opensAbout;
 };
+
+void PrintTo(const CommandCase& c, std::ostream* os) {
+    *os << "command 0x" << std::hex << c.commandId << std::dec;
+}
 
 class AboutCommand : public testing::TestWithParam<CommandCase> {};
 

@@ -4,6 +4,8 @@
 
 #include <gtest/gtest.h>
 
+#include <ostream>
+
 namespace gelvant::evaporator_testing {
 namespace {
 
@@ -14,6 +16,11 @@ struct AirCoolerCase {
     const char* coefficient;
     const char* flux;
 };
+
+void PrintTo(const AirCoolerCase& c, std::ostream* os) {
+    *os << "room " << c.roomTemp << " °C, tube item " << c.tube << ", difference item "
+        << c.tempDiff;
+}
 
 class AirCoolerChoice : public EvaporatorForm, public testing::WithParamInterface<AirCoolerCase> {};
 

@@ -2,11 +2,14 @@
 #include "sheet/controls.h"
 #include "sheet/design_dlg.h"
 #include "sheet/field_dictionary.h"
+#include "support/case_names.h"
 #include "window/design_form.h"
 
 #include <gtest/gtest.h>
 
 #include <fstream>
+#include <ostream>
+#include <sstream>
 #include <string>
 
 namespace gelvant {
@@ -138,6 +141,10 @@ struct MessageCase {
     std::vector<Message> expected;
 };
 
+void PrintTo(const MessageCase& c, std::ostream* os) {
+    *os << c.name;
+}
+
 class CoolingLoadMessages : public CoolingLoadTest,
                             public testing::WithParamInterface<MessageCase> {};
 
@@ -194,6 +201,10 @@ struct EvaporatorCase {
     int coilRoomItem;
 };
 
+void PrintTo(const EvaporatorCase& c, std::ostream* os) {
+    *os << "room " << c.roomTempC << " °C, air-cooler difference item " << c.airCoolerDiffItem;
+}
+
 class EvaporatorChoice : public CoolingLoadTest,
                          public testing::WithParamInterface<EvaporatorCase> {};
 
@@ -214,7 +225,12 @@ INSTANTIATE_TEST_SUITE_P(RoomTemperatures, EvaporatorChoice,
                                          EvaporatorCase{12, 0, 4, 0}, EvaporatorCase{-4, 0, 3, 1},
                                          EvaporatorCase{-4.1F, 0, 3, 2},
                                          EvaporatorCase{-30, 4, 0, 9}, EvaporatorCase{-45, 4, 0, 9},
-                                         EvaporatorCase{-7, 1, 3, 2}, EvaporatorCase{-8, 1, 2, 2}));
+                                         EvaporatorCase{-7, 1, 3, 2}, EvaporatorCase{-8, 1, 2, 2}),
+                         [](const testing::TestParamInfo<EvaporatorCase>& info) {
+                             std::ostringstream temp;
+                             temp << info.param.roomTempC;
+                             return "Room" + testing_names::spelt(temp.str());
+                         });
 
 TEST_F(CoolingLoadTest, WithoutAnAirCoolerDifferenceItsEvaporatingTemperatureStays) {
     dlg.chooseItem(ctl::airCoolerEvapChoice, 0);

@@ -3,6 +3,8 @@
 
 #include <gtest/gtest.h>
 
+#include <ostream>
+
 namespace gelvant::evaporator_testing {
 namespace {
 
@@ -12,6 +14,10 @@ struct ChoiceCase {
     const char* field;
     const char* value;
 };
+
+void PrintTo(const ChoiceCase& c, std::ostream* os) {
+    *os << "list " << c.list << ", item " << c.item << " -> " << c.field;
+}
 
 class RoomChoice : public EvaporatorForm, public testing::WithParamInterface<ChoiceCase> {};
 

@@ -409,7 +409,10 @@ TEST_P(Soak, RandomSessionKeepsTheFormTruthful) {
     EXPECT_FALSE(broken) << "seed " << GetParam() << ", after:\n  " << *broken;
 }
 
-INSTANTIATE_TEST_SUITE_P(Seeds, Soak, testing::Range<std::uint64_t>(1, 11));
+INSTANTIATE_TEST_SUITE_P(Seeds, Soak, testing::Range<std::uint64_t>(1, 11),
+                         [](const testing::TestParamInfo<std::uint64_t>& info) {
+                             return "Seed" + std::to_string(info.param);
+                         });
 
 } // namespace
 } // namespace gelvant

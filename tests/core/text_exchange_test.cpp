@@ -1,9 +1,11 @@
 #include "sheet/text_exchange.h"
+#include "support/case_names.h"
 
 #include <gtest/gtest.h>
 
 #include <cmath>
 #include <limits>
+#include <ostream>
 #include <string>
 
 namespace gelvant {
@@ -14,6 +16,35 @@ struct FloatCase {
     bool accepted;
     float value;
 };
+
+struct IntCase {
+    const char* text;
+    bool accepted;
+    int value;
+};
+
+// A case names itself by its text and whether the form takes it, in the
+// test's name ("Minus4Point5_Read") and on failure ("-4.5" read as -4.5).
+template <class Case> std::string caseName(const testing::TestParamInfo<Case>& info) {
+    return testing_names::spelt(info.param.text) + (info.param.accepted ? "_Read" : "_Refused");
+}
+
+template <class Case> void printCase(const Case& c, std::ostream* os) {
+    *os << testing::PrintToString(std::string(c.text));
+    if (c.accepted) {
+        *os << " read as " << c.value;
+    } else {
+        *os << " refused";
+    }
+}
+
+void PrintTo(const FloatCase& c, std::ostream* os) {
+    printCase(c, os);
+}
+
+void PrintTo(const IntCase& c, std::ostream* os) {
+    printCase(c, os);
+}
 
 class FloatParse : public testing::TestWithParam<FloatCase> {};
 
@@ -39,7 +70,8 @@ INSTANTIATE_TEST_SUITE_P(
                     FloatCase{"0e5", true, 0}, FloatCase{"0x10", false, 0},
                     FloatCase{"1,5", false, 0}, FloatCase{"0.1", true, 0.1F},
                     FloatCase{"20.856", true, 20.856F}, FloatCase{"1e-60", true, 0},
-                    FloatCase{"5 5", false, 0}));
+                    FloatCase{"5 5", false, 0}),
+    caseName<FloatCase>);
 
 TEST(FloatParse, NonFiniteTextsReadBackAsTheValuesWritten) {
     EXPECT_EQ(*parseFloatText("inf"), INFINITY);
@@ -80,12 +112,6 @@ TEST(FloatParse, NumbersBeyondADoublesRangeOverflowOrUnderflowByTheirMagnitude) 
     }
 }
 
-struct IntCase {
-    const char* text;
-    bool accepted;
-    int value;
-};
-
 class IntParse : public testing::TestWithParam<IntCase> {};
 
 TEST_P(IntParse, AcceptsOnlyWholeNumbers) {
@@ -105,7 +131,8 @@ INSTANTIATE_TEST_SUITE_P(
                     IntCase{"100  ", true, 100}, IntCase{"-", false, 0},
                     IntCase{"2147483647", true, 2147483647},
                     IntCase{"-2147483648", true, -2147483647 - 1}, IntCase{"2147483648", false, 0},
-                    IntCase{"99999999999", false, 0}, IntCase{"1e3", false, 0}));
+                    IntCase{"99999999999", false, 0}, IntCase{"1e3", false, 0}),
+    caseName<IntCase>);
 
 TEST(FloatFormat, ShowsSixSignificantDigitsInTheShorterNotation) {
     const struct {
