@@ -5,6 +5,8 @@
 
 #include <gtest/gtest.h>
 
+#include <ostream>
+
 #include <cstdio>
 #include <unistd.h>
 
@@ -65,6 +67,7 @@ struct UndoCase {
     std::string script; // ends in a dump
     std::string field;
     std::string expected;
+    friend void PrintTo(const UndoCase& c, std::ostream* os) { *os << c.name; }
 };
 
 class CliUndo : public testing::TestWithParam<UndoCase> {};
@@ -99,6 +102,7 @@ struct RefusedLine {
     const char* name;
     std::string script;
     std::string error;
+    friend void PrintTo(const RefusedLine& c, std::ostream* os) { *os << c.name; }
 };
 
 class CliRefused : public testing::TestWithParam<RefusedLine> {};

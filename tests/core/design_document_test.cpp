@@ -9,6 +9,8 @@
 
 #include <gtest/gtest.h>
 
+#include <ostream>
+
 #include <functional>
 #include <string>
 #include <vector>
@@ -55,6 +57,7 @@ struct StepCase {
     const char* name;
     std::function<void(OpenedDesign&)> actions;
     std::size_t steps;
+    friend void PrintTo(const StepCase& c, std::ostream* os) { *os << c.name; }
 };
 
 class Steps : public OpenedDesign, public testing::WithParamInterface<StepCase> {};

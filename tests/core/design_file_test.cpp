@@ -12,6 +12,8 @@
 
 #include <gtest/gtest.h>
 
+#include <ostream>
+
 #include <bit>
 #include <cerrno>
 #include <cstdint>
@@ -132,6 +134,7 @@ struct BadFile {
     DesignFileProblem problem;
     std::size_t line = 0;
     std::size_t column = 0;
+    friend void PrintTo(const BadFile& c, std::ostream* os) { *os << c.name; }
 };
 
 std::string withRoomField(const std::string& key, const std::string& json) {
