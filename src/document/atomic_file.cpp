@@ -29,10 +29,14 @@ std::error_code lastError() {
 // A name in the same folder that no other save uses at the same time.
 std::filesystem::path temporaryName(const std::filesystem::path& path) {
     static std::atomic<unsigned> counter{0};
-    std::filesystem::path name = path;
-    name.replace_filename("." + path.filename().string() + "." + std::to_string(::getpid()) + "." +
-                          std::to_string(counter++) + ".tmp");
-    return name;
+    std::string name = ".";
+    name += path.filename().string();
+    name += '.';
+    name += std::to_string(::getpid());
+    name += '.';
+    name += std::to_string(counter++);
+    name += ".tmp";
+    return path.parent_path() / name;
 }
 
 std::error_code writeAll(int fd, std::string_view bytes, const FileSystemCalls& calls) {

@@ -1,6 +1,7 @@
 #include "document/design_file.h"
 
 #include "project/startup_form.h"
+#include "document/json_writer.h"
 #include "sheet/controls.h"
 #include "sheet/field_dictionary.h"
 #include "window/design_form.h"
@@ -16,7 +17,8 @@
 namespace gelvant {
 namespace {
 
-using Json = nlohmann::ordered_json;
+// Looking members up by name: a sorted map finds them in a few steps.
+using Json = nlohmann::json;
 
 constexpr std::uint32_t kSignBit = 0x80000000U;
 constexpr std::uint32_t kQuietNan = 0x7FC00000U;
@@ -28,30 +30,40 @@ std::string str(std::string_view s) {
 // --- Writing -------------------------------------------------------------------------------
 
 // A float as the shortest decimal that reads back to it, so that the file
-// shows 4.2 and not 4.199999809265137.
-Json floatValue(float value) {
+// shows 4.2 and not 4.199999809265137; non-finite values as words.
+void writeFloat(JsonWriter& out, float value) {
     if (std::isnan(value)) {
-        return (std::bit_cast<std::uint32_t>(value) & kSignBit) != 0 ? "-nan" : "nan";
+        out.string((std::bit_cast<std::uint32_t>(value) & kSignBit) != 0 ? "-nan" : "nan");
+        return;
     }
     if (std::isinf(value)) {
-        return value < 0 ? "-inf" : "inf";
+        out.string(value < 0 ? "-inf" : "inf");
+        return;
     }
     char buffer[32];
     const auto written = std::to_chars(buffer, buffer + sizeof buffer, value);
     double shortest = 0;
     std::from_chars(buffer, written.ptr, shortest);
-    return static_cast<float>(shortest) == value ? shortest : static_cast<double>(value);
+    out.number(static_cast<float>(shortest) == value ? shortest : static_cast<double>(value));
 }
 
-Json fieldsJson(const FormState& form) {
-    Json fields = Json::object();
+void writeFields(JsonWriter& out, const FormState& form) {
+    out.beginObject();
     for (std::size_t i = 0; i < kFieldCount; ++i) {
         const FieldDef& def = kFields[i];
-        Json value = def.type == FieldType::Float ? floatValue(form.sheet.*def.floatMember)
-                                                  : Json(form.sheet.*def.intMember);
-        fields[str(def.name)] = {{"text", form.editTexts[i]}, {"value", std::move(value)}};
+        out.key(def.name);
+        out.beginObject();
+        out.key("text");
+        out.string(form.editTexts[i]);
+        out.key("value");
+        if (def.type == FieldType::Float) {
+            writeFloat(out, form.sheet.*def.floatMember);
+        } else {
+            out.integer(form.sheet.*def.intMember);
+        }
+        out.endObject();
     }
-    return fields;
+    out.endObject();
 }
 
 std::vector<std::string_view> listItems(const ListDef& def, bool laterRowsAppended) {
@@ -62,44 +74,92 @@ std::vector<std::string_view> listItems(const ListDef& def, bool laterRowsAppend
     return items;
 }
 
-Json listsJson(const FormState& form) {
-    Json lists = Json::object();
+std::string_view itemText(const ListDef& def, bool laterRowsAppended, int index) {
+    const auto at = static_cast<std::size_t>(index);
+    if (at < def.items.size()) {
+        return def.items[at];
+    }
+    return laterRowsAppended && at - def.items.size() < def.laterItems.size()
+               ? def.laterItems[at - def.items.size()]
+               : std::string_view();
+}
+
+void writeLists(JsonWriter& out, const FormState& form) {
+    out.beginObject();
     const auto defs = designFormLists();
     for (std::size_t i = 0; i < defs.size() && i < form.lists.size(); ++i) {
         const ListChoice& choice = form.lists[i];
-        const auto items = listItems(defs[i], form.referenceRowsAppended);
-        Json entry = {{"index", choice.current},
-                      {"text", choice.current >= 0
-                                   ? str(items[static_cast<std::size_t>(choice.current)])
-                                   : std::string()}};
+        out.key(defs[i].name);
+        out.beginObject();
+        out.key("index");
+        out.integer(choice.current);
+        out.key("text");
+        out.string(choice.current >= 0
+                       ? itemText(defs[i], form.referenceRowsAppended, choice.current)
+                       : std::string_view());
         if (choice.current < 0 && !choice.editText.empty()) {
-            entry["typed"] = choice.editText; // typed over the list's edit part
+            out.key("typed"); // typed over the list's edit part
+            out.string(choice.editText);
         }
-        lists[str(defs[i].name)] = std::move(entry);
+        out.endObject();
     }
-    return lists;
+    out.endObject();
 }
 
-Json roomJson(const Room& room) {
-    const FormState& form = *room.form;
-    Json texts = Json::object();
+void writeTextsAndToggles(JsonWriter& out, const FormState& form) {
+    out.key("texts");
+    out.beginObject();
     for (std::size_t i = 0; i < kStaticTexts.size(); ++i) {
-        texts[str(kStaticTexts[i].name)] = form.staticTexts[i];
+        out.key(kStaticTexts[i].name);
+        out.string(form.staticTexts[i]);
     }
-    Json visible = Json::object();
+    out.endObject();
+    out.key("visible");
+    out.beginObject();
     for (std::size_t i = 0; i < kToggledControls.size(); ++i) {
-        visible[str(kToggledControls[i].name)] = form.visible[i];
+        out.key(kToggledControls[i].name);
+        out.boolean(form.visible[i]);
     }
-    return {{"name", room.name},
-            {"equipment", str(equipmentKey(room.equipment))},
-            {"fields", fieldsJson(form)},
-            {"lists", listsJson(form)},
-            {"texts", std::move(texts)},
-            {"visible", std::move(visible)},
-            {"options",
-             {{"enthalpyOption", form.enthalpyChecked},
-              {"specificHeatOption", form.specificHeatChecked}}},
-            {"referenceRowsAppended", form.referenceRowsAppended}};
+    out.endObject();
+    out.key("options");
+    out.beginObject();
+    out.key("enthalpyOption");
+    out.boolean(form.enthalpyChecked);
+    out.key("specificHeatOption");
+    out.boolean(form.specificHeatChecked);
+    out.endObject();
+}
+
+void writeRoom(JsonWriter& out, const Room& room) {
+    const FormState& form = *room.form;
+    out.beginObject();
+    out.key("name");
+    out.string(room.name);
+    out.key("equipment");
+    out.string(equipmentKey(room.equipment));
+    out.key("fields");
+    writeFields(out, form);
+    out.key("lists");
+    writeLists(out, form);
+    writeTextsAndToggles(out, form);
+    out.key("referenceRowsAppended");
+    out.boolean(form.referenceRowsAppended);
+    out.endObject();
+}
+
+void writeProjectInfo(JsonWriter& out, const ProjectInfo& info) {
+    const std::pair<std::string_view, const std::string*> members[] = {
+        {"name", &info.name},
+        {"company", &info.company},
+        {"designer", &info.designer},
+        {"date", &info.date},
+        {"notes", &info.notes}};
+    out.beginObject();
+    for (const auto& [key, value] : members) {
+        out.key(key);
+        out.string(*value);
+    }
+    out.endObject();
 }
 
 // --- Reading -------------------------------------------------------------------------------
@@ -399,28 +459,38 @@ std::string_view programVersion() {
 }
 
 std::string designFileText(const Project& project, std::string_view recoveredFrom) {
-    Json rooms = Json::array();
+    JsonWriter out;
+    out.beginObject();
+    out.key("format");
+    out.string(kDesignFormat);
+    out.key("version");
+    out.integer(kDesignFormatVersion);
+    out.key("program");
+    out.beginObject();
+    out.key("name");
+    out.string(programName());
+    out.key("version");
+    out.string(programVersion());
+    out.endObject();
+    out.key("project");
+    writeProjectInfo(out, project.info);
+    out.key("rooms");
+    out.beginArray();
     for (const Room& room : project.rooms) {
-        rooms.push_back(roomJson(room));
+        writeRoom(out, room);
     }
-    const ProjectInfo& info = project.info;
-    Json file = {{"format", str(kDesignFormat)},
-                 {"version", kDesignFormatVersion},
-                 {"program", {{"name", str(programName())}, {"version", str(programVersion())}}},
-                 {"project",
-                  {{"name", info.name},
-                   {"company", info.company},
-                   {"designer", info.designer},
-                   {"date", info.date},
-                   {"notes", info.notes}}},
-                 {"rooms", std::move(rooms)},
-                 {"currentRoom", project.current}};
+    out.endArray();
+    out.key("currentRoom");
+    out.integer(static_cast<std::int64_t>(project.current));
     if (!recoveredFrom.empty()) {
-        file["recovery"] = {{"file", str(recoveredFrom)}};
+        out.key("recovery");
+        out.beginObject();
+        out.key("file");
+        out.string(recoveredFrom);
+        out.endObject();
     }
-    // Texts the designer typed may hold bytes that are not UTF-8: they are
-    // kept as replacement characters rather than failing the save.
-    return file.dump(2, ' ', false, Json::error_handler_t::replace) + "\n";
+    out.endObject();
+    return out.take() + "\n";
 }
 
 DesignReadResult readDesignText(std::string_view bytes) {

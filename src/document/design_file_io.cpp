@@ -23,14 +23,17 @@ DesignReadResult openDesignFile(const std::filesystem::path& path) {
     if (!in) {
         return refusal(DesignFileProblem::Unreadable, std::strerror(errno != 0 ? errno : ENOENT));
     }
-    // Read at most one byte past the limit: a larger file (or an endless
-    // device) is refused without being read whole.
-    std::string bytes(kMaxDesignFileBytes + 1, '\0');
-    in.read(bytes.data(), static_cast<std::streamsize>(bytes.size()));
+    // Read in pieces, at most one piece past the limit: a larger file (or an
+    // endless device) is refused without being read whole.
+    std::string bytes;
+    char piece[65536];
+    while (bytes.size() <= kMaxDesignFileBytes &&
+           in.read(piece, static_cast<std::streamsize>(sizeof piece)).gcount() > 0) {
+        bytes.append(piece, static_cast<std::size_t>(in.gcount()));
+    }
     if (in.bad()) {
         return refusal(DesignFileProblem::Unreadable, std::strerror(errno != 0 ? errno : EIO));
     }
-    bytes.resize(static_cast<std::size_t>(in.gcount()));
     return readDesignText(bytes);
 }
 
