@@ -3,12 +3,13 @@
 #              builds) and fuzz each fuzz target for a minute
 # make fuzz  - build the fuzz targets with clang and fuzz each for ten minutes
 # make bench - build optimised and run the benchmarks (calculation, window start-up)
+# make package - build optimised and make the Debian package build/release/gelvant_<version>_<arch>.deb
 
 JOBS ?= $(shell nproc)
 FUZZ_SECONDS ?= 60
 LONG_FUZZ_SECONDS ?= 600
 
-.PHONY: run test test-dev test-asan test-fuzz fuzz bench deps cli-example clean
+.PHONY: run test test-dev test-asan test-fuzz fuzz bench package deps cli-example clean
 
 deps:
 	@scripts/install-deps
@@ -56,6 +57,10 @@ bench: deps build/release/CMakeCache.txt
 	cmake --build --preset release -j $(JOBS)
 	build/release/bench/gelvant_bench --benchmark_repetitions=5 --benchmark_report_aggregates_only=true
 	@if [ -x build/release/src/app/gelvant ]; then bench/startup_window.sh 20 build/release/src/app/gelvant; fi
+
+package: deps build/release/CMakeCache.txt
+	cmake --build --preset release -j $(JOBS)
+	cd build/release && cpack -G DEB
 
 clean:
 	rm -rf build

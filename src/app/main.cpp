@@ -1,8 +1,14 @@
 // gelvant: the design form of a cold store on the desktop.
 
 #include "app/load_calc_app.h"
+#include "app/program_options.h"
+
+#include <iostream>
 
 int main(int argc, char** argv) {
+    if (const auto status = gelvant::answerInformationalOption(argc, argv, std::cout)) {
+        return *status;
+    }
     gelvant::CLoadCalcApp app(argc, argv);
     return app.run();
 }

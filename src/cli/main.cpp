@@ -12,9 +12,9 @@
 namespace {
 
 constexpr std::string_view kUsage =
-    "usage: gelvant-cli [--no-startup] [SCRIPT]\n"
-    "       gelvant-cli --help\n"
-    "       gelvant-cli --version\n"
+    "Usage: gelvant-cli [--no-startup] [SCRIPT]\n"
+    "  or:  gelvant-cli --help\n"
+    "  or:  gelvant-cli --version\n"
     "\n"
     "Builds the design form, opens it as the desktop program does (unless\n"
     "--no-startup), then carries out SCRIPT (standard input when absent or -),\n"
@@ -23,7 +23,8 @@ constexpr std::string_view kUsage =
     "  set FIELD TEXT      puts TEXT into FIELD's box; no rule runs\n"
     "  choose LIST INDEX   the user picks item INDEX (0-based) of LIST\n"
     "  clear LIST          LIST loses its current item; nothing runs\n"
-    "  click compute|apply presses a button\n"
+    "  click compute|apply\n"
+    "                      presses a button\n"
     "  dump                prints the whole form as one line of JSON\n"
     "  items LIST          prints LIST's items as one line of JSON\n"
     "  save PATH           writes the design (every room) to a design file\n"
