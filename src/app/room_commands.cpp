@@ -1,0 +1,210 @@
+#include "app/room_commands.h"
+
+#include "document/gathered_messages.h"
+
+#include <QAction>
+#include <QActionGroup>
+#include <QDialog>
+#include <QDialogButtonBox>
+#include <QFontMetrics>
+#include <QInputDialog>
+#include <QLabel>
+#include <QMenu>
+#include <QMessageBox>
+#include <QPlainTextEdit>
+#include <QPushButton>
+#include <QVBoxLayout>
+#include <utility>
+
+namespace gelvant {
+namespace {
+
+QString qtext(std::string_view text) {
+    return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
+}
+
+} // namespace
+
+// --- The dialogs ----------------------------------------------------------------
+
+std::optional<std::string> WindowRoomDialogs::askRoomName(const std::string& current) {
+    QInputDialog dialog(window_);
+    dialog.setWindowTitle(QStringLiteral("重命名库房"));
+    dialog.setLabelText(QStringLiteral("库房名称："));
+    dialog.setTextValue(qtext(current));
+    dialog.setOkButtonText(QStringLiteral("确定"));
+    dialog.setCancelButtonText(QStringLiteral("取消"));
+    if (dialog.exec() != QDialog::Accepted) {
+        return std::nullopt;
+    }
+    return dialog.textValue().toStdString();
+}
+
+bool WindowRoomDialogs::confirmDelete(const std::string& room) {
+    QMessageBox box(QMessageBox::Question, QStringLiteral("删除库房"),
+                    QStringLiteral("删除库房“%1”？\n删除后可以用“撤销”恢复。").arg(qtext(room)),
+                    QMessageBox::Yes | QMessageBox::No, window_);
+    box.setTextFormat(Qt::PlainText);
+    box.button(QMessageBox::Yes)->setText(QStringLiteral("是"));
+    box.button(QMessageBox::No)->setText(QStringLiteral("否"));
+    box.setDefaultButton(QMessageBox::No); // Enter keeps the room
+    return box.exec() == QMessageBox::Yes;
+}
+
+void WindowRoomDialogs::showGatheredMessages(const std::vector<RoomMessages>& rooms) {
+    // A scrolling text rather than a message box: a large project can have
+    // something to say about many rooms.
+    QDialog box(window_);
+    box.setWindowTitle(QStringLiteral("全部重新计算"));
+    auto* layout = new QVBoxLayout(&box);
+    layout->addWidget(new QLabel(QStringLiteral("以下库房的计算给出了提示："), &box));
+    auto* text = new QPlainTextEdit(qtext(gatheredMessagesText(rooms)), &box);
+    text->setReadOnly(true);
+    text->setLineWrapMode(QPlainTextEdit::WidgetWidth);
+    layout->addWidget(text);
+    auto* buttons = new QDialogButtonBox(QDialogButtonBox::Ok, &box);
+    buttons->button(QDialogButtonBox::Ok)->setText(QStringLiteral("确定"));
+    QObject::connect(buttons, &QDialogButtonBox::accepted, &box, &QDialog::accept);
+    layout->addWidget(buttons);
+    const QFontMetrics metrics(text->font());
+    box.resize(metrics.horizontalAdvance(QChar(0x56FD)) * 36, metrics.lineSpacing() * 22);
+    box.exec();
+}
+
+// --- The commands ---------------------------------------------------------------
+
+RoomCommands::RoomCommands(DesignDocument& document, RoomDialogs& dialogs,
+                           std::function<void()> changed, QObject* parent)
+    : QObject(parent), document_(document), dialogs_(dialogs), changed_(std::move(changed)) {
+    addRoom_ = makeAction("新增库房(&N)", &RoomCommands::addRoom);
+    copyRoom_ = makeAction("复制库房(&C)", &RoomCommands::copyRoom);
+    renameRoom_ = makeAction("重命名(&M)...", &RoomCommands::renameRoom);
+    deleteRoom_ = makeAction("删除库房(&D)", &RoomCommands::deleteRoom);
+    moveUp_ = makeAction("上移(&U)", &RoomCommands::moveUp);
+    moveDown_ = makeAction("下移(&W)", &RoomCommands::moveDown);
+    airCooler_ = makeAction("冷风机(&F)", &RoomCommands::chooseAirCooler);
+    coil_ = makeAction("排管(&P)", &RoomCommands::chooseCoil);
+    computeAll_ = makeAction("全部重新计算(&A)", &RoomCommands::computeAll);
+    nextRoom_ = makeAction("下一库房(&X)", &RoomCommands::nextRoom);
+    previousRoom_ = makeAction("上一库房(&V)", &RoomCommands::previousRoom);
+
+    equipment_ = new QActionGroup(this);
+    equipment_->setExclusive(true);
+    for (QAction* choice : {airCooler_, coil_}) {
+        choice->setCheckable(true);
+        equipment_->addAction(choice);
+    }
+    nextRoom_->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_PageDown));
+    previousRoom_->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_PageUp));
+    refresh();
+}
+
+QAction* RoomCommands::makeAction(const char* text, void (RoomCommands::*slot)()) {
+    auto* action = new QAction(QString::fromUtf8(text), this);
+    connect(action, &QAction::triggered, this, slot);
+    return action;
+}
+
+QMenu* RoomCommands::createMenu(QWidget* parent) {
+    auto* menu = new QMenu(QStringLiteral("库房(&R)"), parent);
+    menu->addActions({addRoom_, copyRoom_, renameRoom_, deleteRoom_});
+    menu->addSeparator();
+    menu->addActions({moveUp_, moveDown_});
+    menu->addSeparator();
+    menu->addActions({previousRoom_, nextRoom_});
+    menu->addSeparator();
+    menu->addSection(QStringLiteral("冷却设备"));
+    menu->addActions({airCooler_, coil_});
+    menu->addSeparator();
+    menu->addAction(computeAll_);
+    return menu;
+}
+
+void RoomCommands::refresh() {
+    const Project& project = document_.project();
+    const std::size_t rooms = project.rooms.size();
+    const bool first = project.current == 0;
+    const bool last = project.current + 1 >= rooms;
+    deleteRoom_->setEnabled(rooms > 1);
+    moveUp_->setEnabled(!first);
+    moveDown_->setEnabled(!last);
+    previousRoom_->setEnabled(!first);
+    nextRoom_->setEnabled(!last);
+    const bool coil = project.currentRoom().equipment == CoolingEquipment::Coil;
+    // setChecked on an exclusive group's action raises no triggered signal.
+    (coil ? coil_ : airCooler_)->setChecked(true);
+}
+
+void RoomCommands::act(const std::function<void()>& change) {
+    change();
+    changed_();
+}
+
+void RoomCommands::addRoom() {
+    act([this] { document_.addRoom(); });
+}
+
+void RoomCommands::copyRoom() {
+    act([this] { document_.copyRoom(); });
+}
+
+void RoomCommands::renameRoom() {
+    const std::string current = document_.project().currentRoom().name;
+    const std::optional<std::string> typed = dialogs_.askRoomName(current);
+    if (!typed) {
+        return;
+    }
+    const std::string name = QString::fromStdString(*typed).trimmed().toStdString();
+    if (name.empty() || name == current) {
+        return; // an empty name is no name; the same name is no change
+    }
+    act([&] { document_.renameRoom(name); });
+}
+
+void RoomCommands::deleteRoom() {
+    if (document_.project().rooms.size() <= 1 ||
+        !dialogs_.confirmDelete(document_.project().currentRoom().name)) {
+        return;
+    }
+    act([this] { document_.deleteRoom(); });
+}
+
+void RoomCommands::moveUp() {
+    act([this] { document_.moveRoom(-1); });
+}
+
+void RoomCommands::moveDown() {
+    act([this] { document_.moveRoom(+1); });
+}
+
+void RoomCommands::chooseAirCooler() {
+    act([this] { document_.setEquipment(CoolingEquipment::AirCooler); });
+}
+
+void RoomCommands::chooseCoil() {
+    act([this] { document_.setEquipment(CoolingEquipment::Coil); });
+}
+
+void RoomCommands::computeAll() {
+    const std::vector<RoomMessages> gathered = document_.computeAllRooms();
+    changed_(); // the form shows its results before the box comes up over it
+    if (!gathered.empty()) {
+        dialogs_.showGatheredMessages(gathered);
+    }
+}
+
+void RoomCommands::nextRoom() {
+    const Project& project = document_.project();
+    if (project.current + 1 < project.rooms.size()) {
+        act([&] { document_.selectRoom(project.current + 1); });
+    }
+}
+
+void RoomCommands::previousRoom() {
+    const Project& project = document_.project();
+    if (project.current > 0) {
+        act([&] { document_.selectRoom(project.current - 1); });
+    }
+}
+
+} // namespace gelvant

@@ -1,0 +1,111 @@
+#include "app/room_selector.h"
+
+#include <QAbstractItemView>
+#include <QComboBox>
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QSignalBlocker>
+#include <QStyle>
+#include <algorithm>
+#include <array>
+#include <utility>
+
+namespace gelvant {
+namespace {
+
+QString qtext(std::string_view text) {
+    return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
+}
+
+// The equipment list's rows, in the order of the enumeration.
+constexpr std::array kEquipmentRows{CoolingEquipment::AirCooler, CoolingEquipment::Coil};
+
+} // namespace
+
+RoomSelector::RoomSelector(DesignDocument& document, std::function<void()> changed, QWidget* parent)
+    : QWidget(parent), document_(document), changed_(std::move(changed)),
+      rooms_(new QComboBox(this)), equipment_(new QComboBox(this)) {
+    auto* row = new QHBoxLayout(this);
+    row->setContentsMargins(4, 0, 4, 0);
+    row->setSpacing(4);
+    auto* caption = new QLabel(QStringLiteral("库房"), this);
+    caption->setBuddy(rooms_);
+    row->addWidget(caption);
+    row->addWidget(rooms_);
+    row->addWidget(equipment_);
+
+    rooms_->setToolTip(QStringLiteral("当前库房 (Ctrl+PgUp / Ctrl+PgDown)"));
+    // About ten characters in the bar; the drop-down shows long names whole.
+    rooms_->setSizeAdjustPolicy(QComboBox::AdjustToMinimumContentsLengthWithIcon);
+    rooms_->setMinimumContentsLength(10);
+    rooms_->setMaxVisibleItems(25);
+    rooms_->view()->setTextElideMode(Qt::ElideNone);
+    equipment_->setToolTip(QStringLiteral("当前库房的冷却设备（项目汇总按此取压缩机选型）"));
+    for (const CoolingEquipment choice : kEquipmentRows) {
+        equipment_->addItem(qtext(equipmentLabel(choice)));
+    }
+    equipment_->setSizeAdjustPolicy(QComboBox::AdjustToContents);
+
+    connect(rooms_, &QComboBox::activated, this, [this](int index) {
+        if (index >= 0 && static_cast<std::size_t>(index) != document_.project().current) {
+            document_.selectRoom(static_cast<std::size_t>(index));
+            changed_();
+        }
+    });
+    connect(equipment_, &QComboBox::activated, this, [this](int index) {
+        if (index >= 0 && static_cast<std::size_t>(index) < kEquipmentRows.size()) {
+            document_.setEquipment(kEquipmentRows[static_cast<std::size_t>(index)]);
+            changed_();
+        }
+    });
+    refresh();
+}
+
+void RoomSelector::refresh() {
+    const Project& project = document_.project();
+    const QSignalBlocker blockRooms(rooms_);
+    showNames();
+    rooms_->setCurrentIndex(static_cast<int>(project.current));
+    const QSignalBlocker blockEquipment(equipment_);
+    const auto* const row =
+        std::find(kEquipmentRows.begin(), kEquipmentRows.end(), project.currentRoom().equipment);
+    equipment_->setCurrentIndex(static_cast<int>(row - kEquipmentRows.begin()));
+}
+
+void RoomSelector::showNames() {
+    // Only what differs is rewritten: a switch between rooms rewrites nothing.
+    const std::vector<Room>& rooms = document_.project().rooms;
+    const int wanted = static_cast<int>(rooms.size());
+    bool rewritten = false;
+    while (rooms_->count() > wanted) {
+        rooms_->removeItem(rooms_->count() - 1);
+        rewritten = true;
+    }
+    for (int i = 0; i < wanted; ++i) {
+        const QString name = qtext(rooms[static_cast<std::size_t>(i)].name);
+        if (i >= rooms_->count()) {
+            rooms_->addItem(name);
+            rewritten = true;
+        } else if (rooms_->itemText(i) != name) {
+            rooms_->setItemText(i, name);
+            rewritten = true;
+        }
+    }
+    if (rewritten) {
+        fitPopupToNames();
+    }
+}
+
+void RoomSelector::fitPopupToNames() {
+    const QFontMetrics metrics(rooms_->view()->font());
+    int widest = 0;
+    for (int i = 0; i < rooms_->count(); ++i) {
+        widest = std::max(widest, metrics.horizontalAdvance(rooms_->itemText(i)));
+    }
+    const int chrome = 2 * rooms_->view()->frameWidth() +
+                       rooms_->style()->pixelMetric(QStyle::PM_ScrollBarExtent) +
+                       metrics.horizontalAdvance(QChar(0x56FD));
+    rooms_->view()->setMinimumWidth(widest + chrome);
+}
+
+} // namespace gelvant

@@ -1,0 +1,61 @@
+#pragma once
+
+#include "document/design_document.h"
+#include "report/summary_table.h"
+
+#include <QWidget>
+#include <functional>
+
+class QAction;
+class QLabel;
+class QPlainTextEdit;
+class QTableWidget;
+
+namespace gelvant {
+
+// 项目汇总: the plant as the rooms add up, in a window of its own beside the
+// form. The rooms table (a room not computed says 未计算), beneath it one
+// total per evaporating temperature from the coldest up and the project
+// total, then the notes on rooms left out of the sums: exactly the texts of
+// summaryTable(). A double click on a room (or Enter) goes to that room.
+//
+// The owner calls refresh() after every change of the document; while the
+// window is hidden that costs nothing, and showing it brings it up to date.
+class SummaryWindow : public QWidget {
+    Q_OBJECT
+public:
+    SummaryWindow(DesignDocument& document, std::function<void()> changed,
+                  QWidget* parent = nullptr);
+
+    // 项目汇总(&T)... with Ctrl+T: shows the window and brings it to the front.
+    QAction* showAction() const { return showAction_; }
+
+    QTableWidget* roomsTable() const { return rooms_; }
+    // The groups by evaporating temperature, then the project total.
+    QTableWidget* totalsTable() const { return totals_; }
+    QPlainTextEdit* notes() const { return notes_; }
+
+    void refresh();
+
+protected:
+    void showEvent(QShowEvent* event) override;
+
+private:
+    void showTable(const SummaryTable& table);
+    void showRooms(const std::vector<SummaryRoomRow>& rows);
+    void showTotals(const SummaryTable& table);
+    void showNotes(const std::vector<std::string>& notes);
+    void goToRoom(int row);
+    void fitToColumns();
+
+    DesignDocument& document_;
+    std::function<void()> changed_;
+    QAction* showAction_;
+    QTableWidget* rooms_;
+    QLabel* totalsCaption_;
+    QTableWidget* totals_;
+    QPlainTextEdit* notes_;
+    bool fitted_ = false;
+};
+
+} // namespace gelvant

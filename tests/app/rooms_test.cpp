@@ -1,0 +1,452 @@
+// The room pieces of the window around one design document, on the offscreen
+// platform: the 库房 commands, the room selector and the project summary follow
+// every change, whoever made it; questions are answered in code, except in
+// the one case that clicks the real boxes.
+
+#include "app/design_window.h"
+#include "app/form_look.h"
+#include "app/room_commands.h"
+#include "app/room_selector.h"
+#include "app/summary_window.h"
+#include "report/summary_table.h"
+#include "sheet/controls.h"
+#include "window/design_form.h"
+
+#include <QAction>
+#include <QApplication>
+#include <QComboBox>
+#include <QDialog>
+#include <QInputDialog>
+#include <QLineEdit>
+#include <QMessageBox>
+#include <QPlainTextEdit>
+#include <QPushButton>
+#include <QTableWidget>
+#include <QTimer>
+#include <QtTest>
+#include <optional>
+#include <string>
+#include <vector>
+
+using namespace gelvant;
+
+namespace {
+
+std::size_t fieldNamed(const char* name) {
+    return *fieldIndexByName(name);
+}
+
+QString qs(std::string_view text) {
+    return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
+}
+
+// Answers the room commands' questions as the test sets them up.
+class ScriptedDialogs final : public RoomDialogs {
+public:
+    std::optional<std::string> askRoomName(const std::string& current) override {
+        askedName = current;
+        return nameAnswer;
+    }
+    bool confirmDelete(const std::string& room) override {
+        askedDelete = room;
+        return deleteAnswer;
+    }
+    void showGatheredMessages(const std::vector<RoomMessages>& rooms) override {
+        boxes.push_back(rooms);
+    }
+
+    std::optional<std::string> nameAnswer;
+    bool deleteAnswer = true;
+    std::string askedName;
+    std::string askedDelete;
+    std::vector<std::vector<RoomMessages>> boxes;
+};
+
+CDesignDlg& opened(CDesignWindow& form) {
+    form.initialise();
+    return form.model();
+}
+
+// The form window with the room pieces around its document, wired as a main
+// window wires them: after every change the form, the commands, the selector
+// and the summary are shown again.
+struct Desk {
+    explicit Desk(RoomDialogs* realDialogs = nullptr)
+        : commands(document, realDialogs != nullptr ? *realDialogs : dialogs,
+                   [this] { showAgain(); }) {}
+
+    void showAgain() {
+        form.showModel();
+        commands.refresh();
+        selector.refresh();
+        summary.refresh();
+    }
+    // What the main window does with a typed box: the document takes it.
+    void type(const char* field, const char* text) {
+        document.typeInto(fieldNamed(field), text);
+        showAgain();
+    }
+    void undo() {
+        document.undo();
+        showAgain();
+    }
+    QString box(const char* field) const { return form.box(fieldNamed(field))->text(); }
+    QStringList selectorNames() const {
+        QStringList names;
+        for (int i = 0; i < selector.rooms()->count(); ++i) {
+            names << selector.rooms()->itemText(i);
+        }
+        return names;
+    }
+
+    RecordingPresenter presenter;
+    CDesignWindow form{presenter};
+    DesignDocument document{opened(form)};
+    ScriptedDialogs dialogs;
+    RoomCommands commands;
+    RoomSelector selector{document, [this] { showAgain(); }};
+    SummaryWindow summary{document, [this] { showAgain(); }};
+};
+
+// The summary window shows exactly the texts of the document's summary table.
+void checkSummaryShowsTheDocument(Desk& desk) {
+    const SummaryTable expected = summaryTable(summarizeProject(desk.document.project()));
+    const QTableWidget& rooms = *desk.summary.roomsTable();
+    QCOMPARE(rooms.rowCount(), static_cast<int>(expected.rooms.size()));
+    for (int row = 0; row < rooms.rowCount(); ++row) {
+        for (int column = 0; column < rooms.columnCount(); ++column) {
+            QCOMPARE(rooms.item(row, column)->text(), qs(expected.rooms[static_cast<std::size_t>(
+                                                          row)][static_cast<std::size_t>(column)]));
+        }
+    }
+    const QTableWidget& totals = *desk.summary.totalsTable();
+    QCOMPARE(totals.rowCount(), static_cast<int>(expected.groups.size() + 1));
+    for (int row = 0; row < totals.rowCount(); ++row) {
+        const SummaryGroupRow& texts = static_cast<std::size_t>(row) < expected.groups.size()
+                                           ? expected.groups[static_cast<std::size_t>(row)]
+                                           : expected.total;
+        for (int column = 0; column < totals.columnCount(); ++column) {
+            QCOMPARE(totals.item(row, column)->text(), qs(texts[static_cast<std::size_t>(column)]));
+        }
+    }
+    QString notes;
+    for (const std::string& note : expected.notes) {
+        notes += (notes.isEmpty() ? "" : "\n") + qs(note);
+    }
+    QCOMPARE(desk.summary.notes()->toPlainText(), notes);
+    QCOMPARE(desk.summary.notes()->isHidden(), expected.notes.empty());
+    QCOMPARE(rooms.currentRow(), static_cast<int>(desk.document.project().current));
+}
+
+void checkSelectorShowsTheDocument(Desk& desk) {
+    const Project& project = desk.document.project();
+    QStringList names;
+    for (const Room& room : project.rooms) {
+        names << qs(room.name);
+    }
+    QCOMPARE(desk.selectorNames(), names);
+    QCOMPARE(desk.selector.rooms()->currentIndex(), static_cast<int>(project.current));
+    QCOMPARE(desk.selector.equipment()->currentText(),
+             qs(equipmentLabel(project.currentRoom().equipment)));
+}
+
+// A form that was never computed: the toolkit's form before its start-up.
+std::shared_ptr<const FormState> uncomputedForm() {
+    RecordingPresenter quiet;
+    const CDesignDlg blank(designFormLayout(), quiet);
+    return std::make_shared<const FormState>(blank.captureState());
+}
+
+// Runs `answer` on the modal dialog that the test's next action opens.
+template <typename Dialog> void answerNextDialog(const std::function<void(Dialog&)>& answer) {
+    QTimer::singleShot(0, [answer] {
+        auto* modal = qobject_cast<Dialog*>(QApplication::activeModalWidget());
+        QVERIFY(modal != nullptr);
+        answer(*modal);
+    });
+}
+
+} // namespace
+
+class RoomsTest : public QObject {
+    Q_OBJECT
+
+private slots:
+    void initTestCase() { applyFormLook(*qApp); }
+
+    // A new room opens on the start-up form; the designer changes it and
+    // switches back and forth by the selector and the keys; the form, the
+    // selector and the open summary show the room switched to every time.
+    void roomsSwitchAndTheSummaryFollows() {
+        Desk desk;
+        desk.summary.showAction()->trigger();
+        QVERIFY(desk.summary.isVisible());
+        const QString firstVolume = desk.box("innerVolume");
+
+        desk.commands.addRoomAction()->trigger();
+        QCOMPARE(desk.selectorNames(), QStringList({"库房1", "库房2"}));
+        QCOMPARE(desk.box("innerVolume"), firstVolume);
+        desk.type("storeLength", "8");
+        desk.document.perform([&] { desk.form.model().userClicks(ctl::computeButton); });
+        desk.showAgain();
+        const QString secondVolume = desk.box("innerVolume");
+        QCOMPARE(secondVolume, QStringLiteral("212"));
+        QCOMPARE(desk.summary.roomsTable()->item(1, 2)->text(), secondVolume);
+        checkSummaryShowsTheDocument(desk);
+
+        desk.selector.rooms()->setCurrentIndex(0);
+        emit desk.selector.rooms()->activated(0);
+        QCOMPARE(desk.box("innerVolume"), firstVolume);
+        checkSummaryShowsTheDocument(desk);
+        checkSelectorShowsTheDocument(desk);
+        QCOMPARE(desk.document.history().position(), 3U); // switching is no step
+
+        desk.commands.nextRoomAction()->trigger();
+        QCOMPARE(desk.box("innerVolume"), secondVolume);
+        checkSelectorShowsTheDocument(desk);
+        desk.commands.previousRoomAction()->trigger();
+        QCOMPARE(desk.box("innerVolume"), firstVolume);
+        QCOMPARE(desk.summary.roomsTable()->currentRow(), 0);
+    }
+
+    // Only what can be done is enabled: deleting needs a second room,
+    // moving and stepping need a room on that side.
+    void enabledCommandsFollowTheCurrentRoom() {
+        Desk desk;
+        struct Enabled {
+            std::size_t rooms, current;
+            bool remove, up, down;
+        };
+        const Enabled cases[] = {{1, 0, false, false, false},
+                                 {3, 0, true, false, true},
+                                 {3, 1, true, true, true},
+                                 {3, 2, true, true, false}};
+        for (const Enabled& c : cases) {
+            while (desk.document.project().rooms.size() < c.rooms) {
+                desk.commands.addRoomAction()->trigger();
+            }
+            desk.document.selectRoom(c.current);
+            desk.showAgain();
+            const QString at = QStringLiteral("%1 of %2").arg(c.current).arg(c.rooms);
+            QVERIFY2(desk.commands.deleteRoomAction()->isEnabled() == c.remove, qPrintable(at));
+            QVERIFY2(desk.commands.moveUpAction()->isEnabled() == c.up, qPrintable(at));
+            QVERIFY2(desk.commands.previousRoomAction()->isEnabled() == c.up, qPrintable(at));
+            QVERIFY2(desk.commands.moveDownAction()->isEnabled() == c.down, qPrintable(at));
+            QVERIFY2(desk.commands.nextRoomAction()->isEnabled() == c.down, qPrintable(at));
+        }
+        QCOMPARE(desk.commands.nextRoomAction()->shortcut(),
+                 QKeySequence(Qt::CTRL | Qt::Key_PageDown));
+        QCOMPARE(desk.commands.previousRoomAction()->shortcut(),
+                 QKeySequence(Qt::CTRL | Qt::Key_PageUp));
+        QCOMPARE(desk.summary.showAction()->shortcut(), QKeySequence(Qt::CTRL | Qt::Key_T));
+    }
+
+    // A rename is one step; cancelling, an empty name or the same name is none.
+    void renameTakesATrimmedNewName() {
+        struct Rename {
+            std::optional<std::string> answer;
+            const char* name;
+            std::size_t steps;
+        };
+        const Rename cases[] = {{std::nullopt, "库房1", 0},
+                                {"", "库房1", 0},
+                                {"   ", "库房1", 0},
+                                {"库房1", "库房1", 0},
+                                {" 冷藏间 ", "冷藏间", 1}};
+        for (const Rename& c : cases) {
+            Desk desk;
+            desk.summary.show();
+            desk.dialogs.nameAnswer = c.answer;
+            desk.commands.renameRoomAction()->trigger();
+            QCOMPARE(desk.dialogs.askedName, std::string("库房1"));
+            QCOMPARE(desk.document.project().currentRoom().name, std::string(c.name));
+            QCOMPARE(desk.document.history().position(), c.steps);
+            QCOMPARE(desk.selector.rooms()->itemText(0), qs(c.name));
+            QCOMPARE(desk.summary.roomsTable()->item(0, 0)->text(), qs(c.name));
+        }
+    }
+
+    // A deletion is asked first; undoing it brings the room back where it
+    // was, current, in the selector and the summary.
+    void undoOfADeletionBringsTheRoomBack() {
+        Desk desk;
+        desk.summary.show();
+        desk.commands.addRoomAction()->trigger();
+        desk.type("storeLength", "8");
+        desk.commands.addRoomAction()->trigger();
+        desk.document.selectRoom(1);
+        desk.showAgain();
+
+        desk.dialogs.deleteAnswer = false;
+        desk.commands.deleteRoomAction()->trigger();
+        QCOMPARE(desk.dialogs.askedDelete, std::string("库房2"));
+        QCOMPARE(desk.selectorNames(), QStringList({"库房1", "库房2", "库房3"}));
+
+        desk.dialogs.deleteAnswer = true;
+        desk.commands.deleteRoomAction()->trigger();
+        QCOMPARE(desk.selectorNames(), QStringList({"库房1", "库房3"}));
+        QCOMPARE(desk.selector.rooms()->currentText(), QStringLiteral("库房3"));
+        QVERIFY(desk.box("innerVolume") != QStringLiteral("212"));
+        checkSummaryShowsTheDocument(desk);
+
+        desk.document.selectRoom(0); // undo goes back to the room of the step
+        desk.undo();
+        QCOMPARE(desk.selectorNames(), QStringList({"库房1", "库房2", "库房3"}));
+        QCOMPARE(desk.selector.rooms()->currentText(), QStringLiteral("库房2"));
+        QCOMPARE(desk.box("innerVolume"), QStringLiteral("212"));
+        checkSelectorShowsTheDocument(desk);
+        checkSummaryShowsTheDocument(desk);
+    }
+
+    // Copies land after their room, moves carry the room along, and the
+    // equipment choice is the same in the menu, the selector and the summary.
+    void copyMoveAndEquipmentShowEverywhere() {
+        Desk desk;
+        desk.summary.show();
+        desk.commands.copyRoomAction()->trigger();
+        QCOMPARE(desk.selectorNames(), QStringList({"库房1", "库房1 副本"}));
+        desk.commands.moveUpAction()->trigger();
+        QCOMPARE(desk.selectorNames(), QStringList({"库房1 副本", "库房1"}));
+        QCOMPARE(desk.selector.rooms()->currentIndex(), 0);
+        QVERIFY(!desk.commands.moveUpAction()->isEnabled());
+
+        QVERIFY(desk.commands.airCoolerAction()->isChecked());
+        desk.commands.coilAction()->trigger();
+        QVERIFY(desk.commands.coilAction()->isChecked());
+        QVERIFY(!desk.commands.airCoolerAction()->isChecked());
+        QCOMPARE(desk.summary.roomsTable()->item(0, 5)->text(), QStringLiteral("排管"));
+        checkSelectorShowsTheDocument(desk);
+
+        desk.commands.moveDownAction()->trigger(); // the room takes its choice along
+        QCOMPARE(desk.selectorNames(), QStringList({"库房1", "库房1 副本"}));
+        QVERIFY(desk.commands.coilAction()->isChecked());
+        desk.commands.previousRoomAction()->trigger();
+        QVERIFY(desk.commands.airCoolerAction()->isChecked());
+        desk.selector.equipment()->setCurrentIndex(1);
+        emit desk.selector.equipment()->activated(1);
+        QVERIFY(desk.commands.coilAction()->isChecked());
+        QCOMPARE(desk.document.project().rooms[0].equipment, CoolingEquipment::Coil);
+        checkSummaryShowsTheDocument(desk);
+        QCOMPARE(desk.document.history().position(), 5U);
+    }
+
+    // The summary of rooms never computed: 未计算, out of every total, with
+    // a note; a double click on a row goes to that room.
+    void summaryShowsUncomputedRoomsAndGoesToARoom() {
+        Desk desk;
+        Project project = desk.document.project();
+        project.rooms.push_back(Room{"未算", CoolingEquipment::AirCooler, uncomputedForm()});
+        project.rooms.push_back(Room{"排管间", CoolingEquipment::Coil, project.rooms[0].form});
+        desk.document.replaceProject(project);
+        desk.showAgain();
+        QVERIFY(!desk.summary.isVisible());
+        desk.summary.showAction()->trigger();
+        QVERIFY(QTest::qWaitForWindowExposed(&desk.summary));
+        checkSummaryShowsTheDocument(desk);
+        QCOMPARE(desk.summary.roomsTable()->item(1, 4)->text(), qs(kNotComputed));
+        QCOMPARE(
+            desk.summary.totalsTable()->item(desk.summary.totalsTable()->rowCount() - 1, 2)->text(),
+            QStringLiteral("2"));
+        QVERIFY(!desk.summary.notes()->isHidden());
+
+        QTableWidget& rooms = *desk.summary.roomsTable();
+        const QRect cell = rooms.visualRect(rooms.model()->index(2, 0));
+        // The test mouse's double click counts as one only after a click.
+        QTest::mouseClick(rooms.viewport(), Qt::LeftButton, {}, cell.center());
+        QTest::mouseDClick(rooms.viewport(), Qt::LeftButton, {}, cell.center());
+        QCOMPARE(desk.document.project().current, 2U);
+        QCOMPARE(rooms.currentRow(), 2);
+        checkSelectorShowsTheDocument(desk);
+        QVERIFY(!desk.document.canUndo());
+    }
+
+    // 全部重新计算 computes every room and shows what they said in one box,
+    // by room, after the form shows the current room's results.
+    void computeAllGathersTheMessagesIntoOneBox() {
+        Desk desk;
+        desk.summary.show();
+        desk.commands.addRoomAction()->trigger();
+        desk.document.renameRoom("冻结间");
+        desk.type("airCoolerCount", "0"); // fans with power but none counted
+        desk.commands.addRoomAction()->trigger();
+        desk.type("storeLength", "8");
+        const QString loadBefore = desk.box("totalCoolingLoadW");
+        desk.presenter.messages.clear();
+
+        desk.commands.computeAllAction()->trigger();
+        QVERIFY(desk.presenter.messages.empty()); // no box one at a time
+        QCOMPARE(desk.dialogs.boxes.size(), 1U);
+        const std::vector<RoomMessages>& box = desk.dialogs.boxes.front();
+        QVERIFY(std::any_of(box.begin(), box.end(), [](const RoomMessages& room) {
+            return room.room == "冻结间" &&
+                   std::count(room.messages.begin(), room.messages.end(),
+                              Message{"注意", "冷风机有功率但台数为0"}) == 1;
+        }));
+        QVERIFY(desk.box("totalCoolingLoadW") != loadBefore);
+        checkSummaryShowsTheDocument(desk);
+
+        desk.undo(); // one step for every room
+        QCOMPARE(desk.box("totalCoolingLoadW"), loadBefore);
+        checkSummaryShowsTheDocument(desk);
+    }
+
+    // The real boxes: the deletion asks 是 / 否 (否 keeps the room), the
+    // rename asks for the name, and compute-all's messages come in one box.
+    void theRealDialogsAskAndShowOnce() {
+        QWidget owner;
+        WindowRoomDialogs real(&owner);
+        Desk desk(&real);
+        desk.commands.addRoomAction()->trigger();
+
+        QStringList buttons;
+        answerNextDialog<QMessageBox>([&](QMessageBox& box) {
+            for (QAbstractButton* button : box.buttons()) {
+                buttons << button->text();
+            }
+            box.button(QMessageBox::No)->click();
+        });
+        desk.commands.deleteRoomAction()->trigger();
+        buttons.sort();
+        QCOMPARE(buttons, QStringList({"否", "是"}));
+        QCOMPARE(desk.document.project().rooms.size(), 2U);
+        answerNextDialog<QMessageBox>(
+            [](QMessageBox& box) { box.button(QMessageBox::Yes)->click(); });
+        desk.commands.deleteRoomAction()->trigger();
+        QCOMPARE(desk.document.project().rooms.size(), 1U);
+
+        answerNextDialog<QInputDialog>([](QInputDialog& dialog) {
+            QCOMPARE(dialog.textValue(), QStringLiteral("库房1"));
+            dialog.setTextValue(QStringLiteral("冷藏间"));
+            dialog.accept();
+        });
+        desk.commands.renameRoomAction()->trigger();
+        QCOMPARE(desk.selector.rooms()->currentText(), QStringLiteral("冷藏间"));
+
+        desk.type("airCoolerCount", "0");
+        desk.commands.addRoomAction()->trigger();
+        desk.type("airCoolerCount", "0");
+        int boxes = 0;
+        QString shown;
+        answerNextDialog<QDialog>([&](QDialog& box) {
+            ++boxes;
+            shown = box.findChild<QPlainTextEdit*>()->toPlainText();
+            box.accept();
+            // A second box would find no answer and fail the count below.
+            QTimer::singleShot(0, [&] {
+                if (QWidget* more = QApplication::activeModalWidget()) {
+                    ++boxes;
+                    more->close();
+                }
+            });
+        });
+        desk.commands.computeAllAction()->trigger();
+        QTest::qWait(0);
+        QCOMPARE(boxes, 1);
+        QVERIFY2(shown.startsWith(QStringLiteral("冷藏间\n    注意：冷风机有功率但台数为0\n")) &&
+                     shown.contains(QStringLiteral("\n库房1\n    注意：冷风机有功率但台数为0")),
+                 qPrintable(shown));
+    }
+};
+
+QTEST_MAIN(RoomsTest)
+#include "rooms_test.moc"
