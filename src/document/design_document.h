@@ -38,9 +38,12 @@ public:
     // --- Actions on the form ----------------------------------------------
     // The designer types into a box; its rule runs.
     void typeInto(std::size_t field, std::string text);
+    // The designer types over a list's edit part: the list loses its item,
+    // nothing runs. Keys typed there one after another are one step, too.
+    void typeOverList(int listCtl, std::string text);
     // Any other action on the form (set, choose, clear, click).
     void perform(const std::function<void()>& action);
-    // The designer leaves the box being typed into.
+    // The designer leaves the box or list being typed into.
     void endTypingRun() { typingRun_.reset(); }
 
     void setProjectInfo(const ProjectInfo& info);
@@ -78,12 +81,14 @@ public:
 private:
     struct TypingRun {
         std::size_t room;
-        std::size_t field;
+        int control; // the box's or the list's control ID
         bool hasStep;
     };
 
     // Takes the live form into the current room; returns whether it changed.
     bool takeFormIntoRoom();
+    // One key of a typing run into a control: a new step, or the run's step grown.
+    void typingAction(int control, const std::function<void()>& action);
     void recordStep(Project before);
     void showCurrentRoom();
     void roomOperation(const std::function<void()>& change);
