@@ -71,7 +71,12 @@ public:
 
     // --- The document -------------------------------------------------------------
     bool isModified() const { return !history_.atSaved(); }
-    void markSaved() { history_.markSaved(); }
+    // Saving ends a typing run: the keys after it are a step of their own,
+    // so that undo comes back to the saved design.
+    void markSaved() {
+        typingRun_.reset();
+        history_.markSaved();
+    }
     // A design opened or new: the history starts afresh, unchanged, unless
     // told otherwise (a design recovered after a crash is not saved).
     void replaceProject(Project project, bool modified = false);

@@ -91,5 +91,21 @@ TEST(TypingRuns, ARunTypedBackToItsStartIsAStepOnlyWhenTheFormChanged) {
     EXPECT_EQ(document.history().size(), 1U);
 }
 
+// Keys typed on after a save are a step of their own: undoing them comes
+// back to the saved design, unchanged.
+TEST(TypingRuns, ASaveEndsTheRun) {
+    RecordingPresenter presenter;
+    CDesignDlg dlg(designFormLayout(), presenter);
+    OnInitDialog(dlg);
+    DesignDocument document(dlg);
+    document.typeInto(field("storeLength"), "7");
+    document.markSaved();
+    document.typeInto(field("storeLength"), "78");
+    EXPECT_TRUE(document.isModified());
+    document.undo();
+    EXPECT_FALSE(document.isModified());
+    EXPECT_EQ(dlg.editText(field("storeLength")), "7");
+}
+
 } // namespace
 } // namespace gelvant
