@@ -2,7 +2,9 @@
 
 #include "app/design_window.h"
 #include "app/dialog_presenter.h"
+#include "app/document_prompts.h"
 #include "app/form_look.h"
+#include "app/main_window.h"
 
 #include <QPixmap>
 #include <QTimer>
@@ -20,6 +22,16 @@ public:
     }
 };
 
+// The design file named on the command line, if any.
+QString fileArgument(const QStringList& arguments) {
+    for (const QString& argument : arguments.mid(1)) {
+        if (!argument.startsWith(QLatin1Char('-'))) {
+            return argument;
+        }
+    }
+    return {};
+}
+
 } // namespace
 
 CLoadCalcApp::CLoadCalcApp(int& argc, char** argv) : QApplication(argc, argv) {
@@ -35,15 +47,17 @@ int CLoadCalcApp::run() {
     DialogPresenter dialogs;
     LoggingPresenter log;
     MessagePresenter& presenter = unattended ? static_cast<MessagePresenter&>(log) : dialogs;
-    CDesignWindow form(presenter);
-    dialogs.setWindow(&form);
+    DialogPrompts prompts;
+    CMainWindow window(presenter, prompts);
+    dialogs.setWindow(&window);
+    prompts.setWindow(&window);
 
-    form.initialise();
+    window.start(fileArgument(arguments()));
     if (unattended) {
-        connect(&form, &CDesignWindow::firstFramePainted, this, [&form, screenshot] {
+        connect(&window.form(), &CDesignWindow::firstFramePainted, this, [&window, screenshot] {
             // Leave once this paint has reached the screen.
-            QTimer::singleShot(0, &form, [&form, screenshot] {
-                if (!screenshot.isEmpty() && !form.grab().save(screenshot)) {
+            QTimer::singleShot(0, &window, [&window, screenshot] {
+                if (!screenshot.isEmpty() && !window.grab().save(screenshot)) {
                     std::cerr << "gelvant: cannot write " << screenshot.toStdString() << '\n';
                     QApplication::exit(1);
                     return;
@@ -52,7 +66,7 @@ int CLoadCalcApp::run() {
             });
         });
     }
-    form.show();
+    window.show();
     return exec();
 }
 

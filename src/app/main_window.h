@@ -1,0 +1,81 @@
+#pragma once
+
+#include "document/atomic_file.h"
+
+#include <QMainWindow>
+#include <QString>
+#include <QStringList>
+
+class QMenu;
+
+namespace gelvant {
+
+class CDesignWindow;
+class DocumentPrompts;
+class MessagePresenter;
+struct OpenedDesign;
+
+// The program's window: the design form under a menu bar of file, edit and
+// help commands. It names the design's file in its title with a mark while
+// there are unsaved changes, asks before they would be lost, and opens
+// files dropped on it.
+// What a command does to the design, the design document decides.
+class CMainWindow : public QMainWindow {
+    Q_OBJECT
+public:
+    // The most recent files the file menu lists.
+    static constexpr int kRecentFiles = 8;
+
+    CMainWindow(MessagePresenter& messages, DocumentPrompts& prompts, QWidget* parent = nullptr);
+    ~CMainWindow() override;
+
+    // The system calls a save makes, so that a test can fill the disk.
+    void setFileSystemCalls(const FileSystemCalls& calls) { calls_ = &calls; }
+
+    // Before the window is shown: opens the file given, or else runs the
+    // start-up sequence with its welcome box.
+    void start(const QString& file = {});
+
+    CDesignWindow& form() const { return *form_; }
+    // The design's file; empty before the first save.
+    QString filePath() const { return filePath_; }
+
+    // The file commands as the menu runs them; false when not carried out
+    // (cancelled, or the file could not be read or written).
+    bool newDesign();
+    bool openDesign();
+    bool openFile(const QString& path);
+    bool save();
+    bool saveAs();
+    void editProjectInfo();
+
+    // The recent files, newest first, and the menu that lists them.
+    QStringList recentFiles() const;
+    QMenu* recentMenu() const { return recentMenu_; }
+
+protected:
+    void closeEvent(QCloseEvent* event) override;
+    void dragEnterEvent(QDragEnterEvent* event) override;
+    void dropEvent(QDropEvent* event) override;
+
+private:
+    void buildMenus();
+    void fillRecentMenu();
+    void rememberRecent(const QString& path);
+    void forgetMissingRecent();
+    // Asks about unsaved changes; true when the design may be replaced.
+    bool mayDiscardChanges();
+    bool saveTo(const QString& path);
+    void adopt(OpenedDesign design, const QString& path, bool modified);
+    void documentChanged();
+    void showProblem(const QString& text);
+
+    MessagePresenter& messages_;
+    DocumentPrompts& prompts_;
+    CDesignWindow* form_;
+    QMenu* recentMenu_ = nullptr;
+    const FileSystemCalls* calls_ = &systemFileCalls();
+    QString filePath_;
+};
+
+} // namespace gelvant
