@@ -14,7 +14,7 @@ const QString kFileFilter = QStringLiteral("Gelvant 设计文件 (*.gelvant);;�
 } // namespace
 
 QWidget* DialogPrompts::owner() const {
-    // Before the window is first shown a box stands alone.
+    // Before the window is first shown (the recovery offer) a box stands alone.
     return window_ != nullptr && window_->isVisible() ? window_.data() : nullptr;
 }
 
@@ -34,6 +34,18 @@ UnsavedChoice DialogPrompts::askUnsaved(const QString& designName) {
         return UnsavedChoice::Save;
     }
     return box.clickedButton() == discard ? UnsavedChoice::Discard : UnsavedChoice::Cancel;
+}
+
+bool DialogPrompts::askRestore(const QString& question) {
+    QMessageBox box(QMessageBox::Question, QStringLiteral("Gelvant"), question,
+                    QMessageBox::NoButton, owner());
+    box.setTextFormat(Qt::PlainText);
+    QPushButton* restore = box.addButton(QStringLiteral("恢复(&R)"), QMessageBox::AcceptRole);
+    QPushButton* discard = box.addButton(QStringLiteral("放弃(&D)"), QMessageBox::DestructiveRole);
+    box.setDefaultButton(restore);
+    box.setEscapeButton(discard);
+    box.exec();
+    return box.clickedButton() == restore;
 }
 
 QString DialogPrompts::askOpenFile(const QString& folder) {

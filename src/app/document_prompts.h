@@ -22,6 +22,8 @@ public:
 
     // 保存 / 不保存 / 取消 for the design shown under that name.
     virtual UnsavedChoice askUnsaved(const QString& designName) = 0;
+    // 恢复 / 放弃 for a design the program kept when it last ended unexpectedly.
+    virtual bool askRestore(const QString& question) = 0;
     // The design file to open, or the file to save to; empty when cancelled.
     virtual QString askOpenFile(const QString& folder) = 0;
     virtual QString askSaveFile(const QString& suggested) = 0;
@@ -35,6 +37,7 @@ public:
     void setWindow(QWidget* window) { window_ = window; }
 
     UnsavedChoice askUnsaved(const QString& designName) override;
+    bool askRestore(const QString& question) override;
     QString askOpenFile(const QString& folder) override;
     QString askSaveFile(const QString& suggested) override;
     std::optional<ProjectInfo> askProjectInfo(const ProjectInfo& info) override;

@@ -5,11 +5,13 @@
 #include "app/document_prompts.h"
 #include "app/form_look.h"
 #include "app/main_window.h"
+#include "app/recovery_store.h"
 
 #include <QPixmap>
 #include <QTimer>
 #include <iostream>
 #include <memory>
+#include <optional>
 
 namespace gelvant {
 namespace {
@@ -48,9 +50,15 @@ int CLoadCalcApp::run() {
     LoggingPresenter log;
     MessagePresenter& presenter = unattended ? static_cast<MessagePresenter&>(log) : dialogs;
     DialogPrompts prompts;
+    // An unattended run changes nothing and leaves the user's recovery files alone.
+    std::optional<RecoveryStore> recovery;
+    if (!unattended) {
+        recovery.emplace();
+    }
     CMainWindow window(presenter, prompts);
     dialogs.setWindow(&window);
     prompts.setWindow(&window);
+    window.setRecoveryStore(recovery ? &*recovery : nullptr);
 
     window.start(fileArgument(arguments()));
     if (unattended) {

@@ -17,9 +17,9 @@ class CLoadCalcApp : public QApplication {
 public:
     CLoadCalcApp(int& argc, char** argv);
 
-    // Builds the window, opens the file given or runs the start-up
-    // sequence, shows the window and runs the event loop until it is
-    // closed. Returns the exit status.
+    // Builds the window, offers back a design a crash left unsaved, opens
+    // the file given or runs the start-up sequence, shows the window and
+    // runs the event loop until it is closed. Returns the exit status.
     int run();
 };
 

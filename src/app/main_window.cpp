@@ -2,11 +2,13 @@
 
 #include "app/design_window.h"
 #include "app/document_prompts.h"
+#include "app/recovery_store.h"
 #include "document/design_file_io.h"
 #include "project/startup_form.h"
 #include "sheet/controls.h"
 
 #include <QCloseEvent>
+#include <QDateTime>
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
@@ -14,7 +16,7 @@
 #include <QMenuBar>
 #include <QMimeData>
 #include <QSettings>
-#include <QTimer>
+#include <iostream>
 
 namespace gelvant {
 namespace {
@@ -63,6 +65,9 @@ CMainWindow::CMainWindow(MessagePresenter& messages, DocumentPrompts& prompts, Q
     // The form has one size; the window is that and the menu bar.
     layout()->setSizeConstraint(QLayout::SetFixedSize);
     setAcceptDrops(true);
+    recoveryTimer_.setSingleShot(true);
+    recoveryTimer_.setInterval(kRecoveryDelayMs);
+    connect(&recoveryTimer_, &QTimer::timeout, this, &CMainWindow::writeRecovery);
     connect(form_, &CDesignWindow::documentChanged, this, &CMainWindow::documentChanged);
     documentChanged();
 }
@@ -99,13 +104,50 @@ void CMainWindow::buildMenus() {
 // --- Start-up ----------------------------------------------------------------------
 
 void CMainWindow::start(const QString& file) {
+    const bool restored = recovery_ != nullptr && offerRecovery();
     if (file.isEmpty()) {
-        form_->initialise();
+        if (!restored) {
+            form_->initialise();
+        }
         return;
     }
-    // Started with a file: the form it would open on, without the welcome box.
-    form_->act([](DesignDocument& d) { d.replaceProject(singleRoomProject(startupForm())); });
+    if (!restored) {
+        // Started with a file: the form it would open on, without the welcome box.
+        form_->act([](DesignDocument& d) { d.replaceProject(singleRoomProject(startupForm())); });
+    } else if (absolute(file) == filePath_) {
+        return; // the restored design is that file with the changes it lost
+    }
     openFile(file);
+}
+
+bool CMainWindow::offerRecovery() {
+    for (const QString& left : recovery_->claimLeftFiles()) {
+        DesignReadResult read = openDesignFile(fsPath(left));
+        if (read.error) {
+            showProblem(QStringLiteral("上次未保存的设计无法恢复：\n") +
+                        qtext(describeInChinese(*read.error)));
+            recovery_->forget(left);
+            continue;
+        }
+        const QString from = qtext(read.design->recoveredFrom);
+        const QString when =
+            QFileInfo(left).lastModified().toString(QStringLiteral("yyyy-MM-dd HH:mm"));
+        const QString question =
+            QStringLiteral("Gelvant 上次没有正常关闭。设计“%1”有未保存的修改（%2 自动保存）。\n"
+                           "要恢复这些修改吗？")
+                .arg(from.isEmpty() ? QString::fromUtf8(kUntitled) : QFileInfo(from).fileName(),
+                     when);
+        if (!prompts_.askRestore(question)) {
+            recovery_->forget(left);
+            continue;
+        }
+        adopt(std::move(*read.design), from, true);
+        if (writeRecovery()) {
+            recovery_->forget(left); // kept safe in this program's file now
+        }
+        return true;
+    }
+    return false;
 }
 
 // --- File commands -----------------------------------------------------------------
@@ -214,19 +256,47 @@ void CMainWindow::showProblem(const QString& text) {
     messages_.showMessage(Message{std::string(caption::program), text.toStdString()});
 }
 
-// --- Title and closing -------------------------------------------------------------
+// --- Title and recovery ------------------------------------------------------------
 
 void CMainWindow::documentChanged() {
     // The title is the file's name with the modified mark; the platform adds
     // the program's name.
     setWindowFilePath(filePath_.isEmpty() ? QString::fromUtf8(kUntitled) : filePath_);
-    setWindowModified(form_->document().isModified());
+    const bool modified = form_->document().isModified();
+    setWindowModified(modified);
+    if (recovery_ == nullptr) {
+        return;
+    }
+    if (modified) {
+        recoveryTimer_.start(); // written once the designer pauses
+    } else {
+        recoveryTimer_.stop();
+        recovery_->remove();
+    }
+}
+
+bool CMainWindow::writeRecovery() {
+    recoveryTimer_.stop();
+    if (recovery_ == nullptr || !form_->document().isModified()) {
+        return false;
+    }
+    if (const std::error_code failed = recovery_->write(form_->document().project(), filePath_)) {
+        // Not worth a box in the designer's way: the design itself is untouched.
+        std::cerr << "gelvant: cannot write the recovery file " << recovery_->file().toStdString()
+                  << ": " << failed.message() << '\n';
+        return false;
+    }
+    return true;
 }
 
 void CMainWindow::closeEvent(QCloseEvent* event) {
     if (!mayDiscardChanges()) {
         event->ignore();
         return;
+    }
+    recoveryTimer_.stop();
+    if (recovery_ != nullptr) {
+        recovery_->remove();
     }
     event->accept();
 }

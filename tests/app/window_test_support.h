@@ -30,15 +30,21 @@ public:
         unsavedAsked << name;
         return unsaved;
     }
+    bool askRestore(const QString& question) override {
+        restoreAsked << question;
+        return restore;
+    }
     QString askOpenFile(const QString&) override { return openPath; }
     QString askSaveFile(const QString&) override { return savePath; }
     std::optional<ProjectInfo> askProjectInfo(const ProjectInfo&) override { return info; }
 
     UnsavedChoice unsaved = UnsavedChoice::Cancel;
+    bool restore = true;
     QString openPath;
     QString savePath;
     std::optional<ProjectInfo> info;
     QStringList unsavedAsked;
+    QStringList restoreAsked;
 };
 
 inline QString qs(std::string_view text) {
