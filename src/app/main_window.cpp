@@ -16,6 +16,7 @@
 #include <QMenuBar>
 #include <QMimeData>
 #include <QSettings>
+#include <QTimer>
 #include <iostream>
 
 namespace gelvant {
@@ -44,6 +45,20 @@ QStringList storedRecent() {
 void storeRecent(const QStringList& files) {
     QSettings settings(QStringLiteral("gelvant"), QStringLiteral("gelvant"));
     settings.setValue(QString::fromLatin1(kRecentKey), files);
+}
+
+// The file goes to the top of the recent files, at most kRecentFiles of them.
+void rememberRecent(const QString& path) {
+    QStringList files = storedRecent();
+    files.removeAll(path);
+    files.prepend(path);
+    storeRecent(files.mid(0, CMainWindow::kRecentFiles));
+}
+
+void forgetMissingRecent() {
+    QStringList files = storedRecent();
+    files.removeIf([](const QString& path) { return !QFileInfo::exists(path); });
+    storeRecent(files);
 }
 
 // The one local file a drag carries, if that is what it carries.
@@ -303,21 +318,8 @@ void CMainWindow::closeEvent(QCloseEvent* event) {
 
 // --- Recent files and dropped files -----------------------------------------------------
 
-QStringList CMainWindow::recentFiles() const {
+QStringList CMainWindow::recentFiles() {
     return storedRecent();
-}
-
-void CMainWindow::rememberRecent(const QString& path) {
-    QStringList files = storedRecent();
-    files.removeAll(path);
-    files.prepend(path);
-    storeRecent(files.mid(0, kRecentFiles));
-}
-
-void CMainWindow::forgetMissingRecent() {
-    QStringList files = storedRecent();
-    files.removeIf([](const QString& path) { return !QFileInfo::exists(path); });
-    storeRecent(files);
 }
 
 // Filled each time it opens (never from one of its own entries, which
@@ -341,8 +343,8 @@ void CMainWindow::fillRecentMenu() {
         recentMenu_->addAction(QStringLiteral("（无）"))->setEnabled(false);
     }
     recentMenu_->addSeparator();
-    QAction* forget = recentMenu_->addAction(QStringLiteral("移除找不到的文件(&M)"), this,
-                                             &CMainWindow::forgetMissingRecent);
+    QAction* forget =
+        recentMenu_->addAction(QStringLiteral("移除找不到的文件(&M)"), this, &forgetMissingRecent);
     forget->setEnabled(anyMissing);
 }
 

@@ -57,7 +57,7 @@ public:
     void editProjectInfo();
 
     // The recent files, newest first, and the menu that lists them.
-    QStringList recentFiles() const;
+    static QStringList recentFiles();
     QMenu* recentMenu() const { return recentMenu_; }
 
 protected:
@@ -68,8 +68,6 @@ protected:
 private:
     void buildMenus();
     void fillRecentMenu();
-    void rememberRecent(const QString& path);
-    void forgetMissingRecent();
     // Asks about unsaved changes; true when the design may be replaced.
     bool mayDiscardChanges();
     bool saveTo(const QString& path);

@@ -19,12 +19,6 @@ public:
     // What the boxes hold now.
     ProjectInfo info() const;
 
-    QLineEdit* nameBox() const { return name_; }
-    QLineEdit* companyBox() const { return company_; }
-    QLineEdit* designerBox() const { return designer_; }
-    QLineEdit* dateBox() const { return date_; }
-    QPlainTextEdit* notesBox() const { return notes_; }
-
 private:
     QLineEdit* name_;
     QLineEdit* company_;

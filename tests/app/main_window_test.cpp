@@ -4,7 +4,6 @@
 // are answered by the test; message boxes are recorded.
 
 #include "app/form_look.h"
-#include "app/project_info_dlg.h"
 #include "project/startup_form.h"
 #include "window_test_support.h"
 
@@ -15,8 +14,8 @@
 #include <QJsonArray>
 #include <QJsonDocument>
 #include <QJsonObject>
+#include <QMessageBox>
 #include <QMimeData>
-#include <QPlainTextEdit>
 #include <QPushButton>
 #include <QSettings>
 #include <QTemporaryDir>
@@ -442,18 +441,32 @@ private slots:
         QCOMPARE(s.box("storeLength").text(), QStringLiteral("11"));
     }
 
-    // The project-information box shows the information and gives back
-    // what was typed, each box into its own part.
-    void projectInformationBox() {
-        const ProjectInfo info{"一期", "设计院", "王工", "2026-01-02", "第一行\n第二行"};
-        CProjectInfoDlg dialog(info);
-        QCOMPARE(dialog.info(), info);
-        dialog.nameBox()->setText(QStringLiteral("二期"));
-        dialog.companyBox()->setText(QStringLiteral("另一院"));
-        dialog.designerBox()->setText(QStringLiteral("张工"));
-        dialog.dateBox()->setText(QStringLiteral("2027-03-04"));
-        dialog.notesBox()->setPlainText(QStringLiteral("备注"));
-        QCOMPARE(dialog.info(), (ProjectInfo{"二期", "另一院", "张工", "2027-03-04", "备注"}));
+    // The program's questions are modal boxes whose buttons give the answers.
+    void theQuestionsAreModalBoxes() {
+        const auto clickWhenShown = [](const char* button) {
+            QTimer::singleShot(0, [button] {
+                auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget());
+                QVERIFY(box != nullptr);
+                for (QAbstractButton* shown : box->buttons()) {
+                    if (shown->text() == QString::fromUtf8(button)) {
+                        shown->click();
+                    }
+                }
+            });
+        };
+        DialogPrompts prompts;
+        const std::pair<const char*, UnsavedChoice> unsaved[] = {
+            {"保存(&S)", UnsavedChoice::Save},
+            {"不保存(&N)", UnsavedChoice::Discard},
+            {"取消", UnsavedChoice::Cancel}};
+        for (const auto& [button, choice] : unsaved) {
+            clickWhenShown(button);
+            QCOMPARE(prompts.askUnsaved(QStringLiteral("冷库.gelvant")), choice);
+        }
+        for (const auto& [button, restore] : {std::pair{"恢复(&R)", true}, {"放弃(&D)", false}}) {
+            clickWhenShown(button);
+            QCOMPARE(prompts.askRestore(QStringLiteral("恢复吗？")), restore);
+        }
     }
 };
 
