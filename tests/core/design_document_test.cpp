@@ -147,14 +147,14 @@ TEST_F(OpenedDesign, ModifiedUntilSavedAndUndoBackToTheSavedDesign) {
     EXPECT_TRUE(doc_->isModified());
     doc_->redo();
     EXPECT_FALSE(doc_->isModified());
-    // Saved in the middle of a typing run, then more keys into that box: the
-    // saved design lies inside the step and is no longer reachable.
+    // A save in the middle of a typing run ends it: the keys after it are a
+    // step of their own, and undo comes back to the saved design.
     type("storeHeight", "5");
     doc_->markSaved();
     type("storeHeight", "5.5");
     EXPECT_TRUE(doc_->isModified());
     doc_->undo();
-    EXPECT_TRUE(doc_->isModified());
+    EXPECT_FALSE(doc_->isModified());
     // A recovered design is unsaved from the start.
     doc_->replaceProject(doc_->project(), true);
     EXPECT_TRUE(doc_->isModified());
