@@ -48,7 +48,7 @@ struct LargeProjectDesk {
 
     LargeProjectDesk() {
         form.initialise();
-        document.emplace(form.model());
+        document = &form.document();
         for (std::size_t n = 1; n < kRooms; ++n) {
             document->addRoom();
             document->typeInto(*fieldIndexByName("storeLength"), std::to_string(20 + n % 40));
@@ -76,7 +76,7 @@ struct LargeProjectDesk {
 
     NullPresenter presenter;
     CDesignWindow form{presenter};
-    std::optional<DesignDocument> document;
+    DesignDocument* document = nullptr;
     NoDialogs dialogs;
     std::unique_ptr<RoomCommands> commands;
     std::unique_ptr<RoomSelector> selector;

@@ -7,17 +7,20 @@
 #include "window/startup.h"
 
 #include <QAbstractItemView>
+#include <QAction>
 #include <QComboBox>
 #include <QContextMenuEvent>
+#include <QDragEnterEvent>
 #include <QGridLayout>
 #include <QGroupBox>
 #include <QHBoxLayout>
+#include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
 #include <QMenu>
+#include <QMimeData>
 #include <QPushButton>
 #include <QRadioButton>
-#include <QShortcut>
 #include <QSignalBlocker>
 #include <QStyle>
 #include <QVBoxLayout>
@@ -86,7 +89,7 @@ void CDesignWindow::WatchingPresenter::showMessage(const Message& message) {
 }
 
 CDesignWindow::CDesignWindow(MessagePresenter& presenter, FormLayout layout, QWidget* parent)
-    : QWidget(parent), presenter_(presenter, *this), model_(layout, presenter_) {
+    : QWidget(parent), presenter_(presenter, *this), model_(layout, presenter_), document_(model_) {
     setWindowTitle(QStringLiteral("Gelvant"));
     setWindowFlags(Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
                    Qt::WindowSystemMenuHint | Qt::WindowMinimizeButtonHint |
@@ -98,24 +101,53 @@ CDesignWindow::CDesignWindow(MessagePresenter& presenter, FormLayout layout, QWi
         "QGroupBox#band { margin-top: 0px; }"
         "QGroupBox::title { subcontrol-origin: margin; left: 8px; padding: 0px 2px; }"));
     buildForm();
-    auto* help = new QShortcut(QKeySequence(Qt::Key_F1), this);
-    connect(help, &QShortcut::activated, this, &CDesignWindow::openAbout);
+    makeActions();
     showModel();
+    showHistory();
     fixFormSize();
 }
 
 CDesignWindow::~CDesignWindow() = default;
 
 void CDesignWindow::initialise() {
-    forward([this] { OnInitDialog(model_); });
+    forward([this] {
+        OnInitDialog(model_);
+        // The form as opened is where the design starts: nothing to undo, unchanged.
+        document_.replaceProject(
+            singleRoomProject(std::make_shared<const FormState>(model_.captureState())));
+    });
+}
+
+void CDesignWindow::act(const std::function<void(DesignDocument&)>& command) {
+    forward([&] { command(document_); });
+}
+
+void CDesignWindow::showDocument() {
+    forward([] {});
+}
+
+void CDesignWindow::makeActions() {
+    undo_ = new QAction(QStringLiteral("撤销(&U)"), this);
+    undo_->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_Z));
+    connect(undo_, &QAction::triggered, this, [this] { act(&DesignDocument::undo); });
+    redo_ = new QAction(QStringLiteral("重做(&R)"), this);
+    redo_->setShortcuts(
+        {QKeySequence(Qt::CTRL | Qt::Key_Y), QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_Z)});
+    connect(redo_, &QAction::triggered, this, [this] { act(&DesignDocument::redo); });
+    about_ = new QAction(QString::fromUtf8(kAboutEntry), this);
+    about_->setShortcut(QKeySequence(Qt::Key_F1));
+    connect(about_, &QAction::triggered, this, &CDesignWindow::openAbout);
+    addActions({undo_, redo_, about_}); // their keys work wherever the focus is on the form
 }
 
 // --- Building the form -----------------------------------------------------------
 
 void CDesignWindow::buildForm() {
     auto* outer = new QVBoxLayout(this);
-    outer->setContentsMargins(6, 4, 6, 6);
-    outer->setSpacing(3);
+    // Tight edges, so that the form with a menu bar and a title bar fits a
+    // 1280x800 screen above the desktop's panel.
+    outer->setContentsMargins(6, 2, 6, 3);
+    outer->setSpacing(2);
 
     topNote_ = new QLabel(QString::fromUtf8(kTopNote), this);
     topNote_->setTextFormat(Qt::PlainText);
@@ -253,8 +285,9 @@ QPushButton* CDesignWindow::makeButton(QWidget& owner, const FormCellDef& cell) 
     policy.setRetainSizeWhenHidden(true); // the form keeps its shape when it hides
     button->setSizePolicy(policy);
     const int control = cell.control;
-    connect(button, &QPushButton::clicked, this,
-            [this, control] { forward([this, control] { model_.userClicks(control); }); });
+    connect(button, &QPushButton::clicked, this, [this, control] {
+        forward([this, control] { document_.perform([&] { model_.userClicks(control); }); });
+    });
     buttons_.emplace_back(control, button);
     return button;
 }
@@ -275,8 +308,9 @@ QLineEdit* CDesignWindow::makeBox(QWidget& owner, std::size_t field) {
     line->setHidden(kFields[field].box == BoxStyle::Hidden);
     boxes_[field] = line;
     connect(line, &QLineEdit::textEdited, this, [this, field](const QString& text) {
-        forward([&] { model_.userEdits(field, text.toStdString()); });
+        forward([&] { document_.typeInto(field, text.toStdString()); });
     });
+    watchTyping(*line);
     return line;
 }
 
@@ -300,15 +334,16 @@ QComboBox* CDesignWindow::makeList(QWidget& owner, int listCtl, int widthEm) {
 
     // A pick from the list (mouse, arrow keys, wheel) is the user's choice.
     connect(combo, &QComboBox::activated, this, [this, listCtl](int index) {
-        forward([this, listCtl, index] { model_.userChooses(listCtl, index); });
+        forward([&] { document_.perform([&] { model_.userChooses(listCtl, index); }); });
     });
     // Typing over the edit part leaves the list without a current item, even
     // when the typed text equals an item: the combo box's own habit of picking
     // that item when editing ends is cut off.
     disconnect(combo->lineEdit(), &QLineEdit::editingFinished, combo, nullptr);
     connect(combo->lineEdit(), &QLineEdit::textEdited, this, [this, listCtl](const QString& text) {
-        forward([&] { model_.userClearsList(listCtl, text.toStdString()); });
+        forward([&] { document_.typeOverList(listCtl, text.toStdString()); });
     });
+    watchTyping(*combo->lineEdit());
     lists_.emplace_back(listCtl, combo);
     return combo;
 }
@@ -411,9 +446,58 @@ void CDesignWindow::forward(const std::function<void()>& action) {
     presenter_.promptShown = false;
     action();
     showModel();
+    showHistory();
     if (presenter_.promptShown) {
         focusFailedBox();
     }
+    emit documentChanged();
+}
+
+void CDesignWindow::showHistory() {
+    undo_->setEnabled(document_.canUndo());
+    redo_->setEnabled(document_.canRedo());
+}
+
+void CDesignWindow::watchTyping(QLineEdit& line) {
+    line.installEventFilter(this);
+}
+
+bool CDesignWindow::isHistoryKey(const QKeyEvent& key) const {
+    const QKeySequence pressed(key.keyCombination());
+    const auto matches = [&](const QAction* action) {
+        const QList<QKeySequence> keys = action->shortcuts();
+        return std::find(keys.begin(), keys.end(), pressed) != keys.end();
+    };
+    return matches(undo_) || matches(redo_);
+}
+
+bool CDesignWindow::eventFilter(QObject* watched, QEvent* event) {
+    switch (event->type()) {
+    case QEvent::FocusOut:
+        document_.endTypingRun(); // the designer left the box
+        break;
+    case QEvent::ShortcutOverride:
+    case QEvent::KeyPress:
+        // Undo and redo are the form's, not the box's: the box's own would
+        // take back characters and leave the boxes its rule rewrote behind.
+        // The key goes on to the form's command; while that has no step to
+        // take, the box does not get it either.
+        if (isHistoryKey(*static_cast<QKeyEvent*>(event))) {
+            event->setAccepted(event->type() == QEvent::KeyPress);
+            return true;
+        }
+        break;
+    case QEvent::DragEnter:
+        // A file dragged over a box is for the window to open, not text to paste.
+        if (static_cast<QDragEnterEvent*>(event)->mimeData()->hasUrls()) {
+            event->ignore();
+            return true;
+        }
+        break;
+    default:
+        break;
+    }
+    return QWidget::eventFilter(watched, event);
 }
 
 void CDesignWindow::focusFailedBox() {
@@ -434,8 +518,7 @@ void CDesignWindow::openAbout() {
 
 void CDesignWindow::contextMenuEvent(QContextMenuEvent* event) {
     QMenu menu(this);
-    connect(menu.addAction(QString::fromUtf8(kAboutEntry)), &QAction::triggered, this,
-            &CDesignWindow::openAbout);
+    menu.addAction(about_);
     menu.exec(event->globalPos());
 }
 

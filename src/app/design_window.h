@@ -1,5 +1,6 @@
 #pragma once
 
+#include "document/design_document.h"
 #include "sheet/design_dlg.h"
 #include "sheet/field_dictionary.h"
 #include "sheet/messages.h"
@@ -12,7 +13,9 @@
 #include <utility>
 #include <vector>
 
+class QAction;
 class QComboBox;
+class QKeyEvent;
 class QGridLayout;
 class QGroupBox;
 class QLayout;
@@ -25,7 +28,8 @@ namespace gelvant {
 
 // The design form on screen. It holds no rule of its own: it shows what the
 // form model (CDesignDlg) holds, hands every edit, pick and click of the user
-// to the model, and after each one shows the model's boxes, lists, texts and
+// to the model through the design document, which makes each one an undo
+// step, and after each one shows the model's boxes, lists, texts and
 // visibility again. Writes of the model never reach the model back as edits.
 class CDesignWindow : public QWidget {
     Q_OBJECT
@@ -39,8 +43,24 @@ public:
     void initialise();
 
     CDesignDlg& model() { return model_; }
+    const DesignDocument& document() const { return document_; }
+    // For the room commands, selector and summary, which tell the document
+    // what the designer did themselves and then call showDocument().
+    DesignDocument& document() { return document_; }
+    // Runs a command on the design (undo, a new project, the project
+    // information), then shows the form as the document left it.
+    void act(const std::function<void(DesignDocument&)>& command);
+    // Shows the form as the document now holds it, after a change made
+    // straight on the document, and tells the owner (documentChanged).
+    void showDocument();
     // Shows exactly what the model holds; used after every forwarded event.
     void showModel();
+
+    // The form's own commands, for a menu to show too: 撤销, 重做 and the
+    // About box, with their keys (Ctrl+Z; Ctrl+Y and Ctrl+Shift+Z; F1).
+    QAction* undoAction() const { return undo_; }
+    QAction* redoAction() const { return redo_; }
+    QAction* aboutAction() const { return about_; }
 
     // The controls, by field index or control ID (nullptr when there is none).
     QLineEdit* box(std::size_t field) const { return boxes_.at(field); }
@@ -55,8 +75,11 @@ public:
 signals:
     // The form has been painted on screen for the first time.
     void firstFramePainted();
+    // A user action or a command has run: the design may have changed.
+    void documentChanged();
 
 protected:
+    bool eventFilter(QObject* watched, QEvent* event) override;
     void contextMenuEvent(QContextMenuEvent* event) override;
     void paintEvent(QPaintEvent* event) override;
 
@@ -89,6 +112,9 @@ private:
     int em() const;
     int rowHeight() const;
     void fixFormSize();
+    void makeActions();
+    void watchTyping(QLineEdit& line);
+    bool isHistoryKey(const QKeyEvent& key) const;
 
     // Runs one user action on the model, then shows the model again and, if
     // a box failed to parse, gives it the focus with its text selected.
@@ -98,9 +124,14 @@ private:
     void fitPopupToRows(QComboBox& combo);
     void focusFailedBox();
     void openAbout();
+    void showHistory();
 
     WatchingPresenter presenter_;
     CDesignDlg model_;
+    DesignDocument document_;
+    QAction* undo_ = nullptr;
+    QAction* redo_ = nullptr;
+    QAction* about_ = nullptr;
     std::array<QLineEdit*, kFieldCount> boxes_{};
     std::array<QLabel*, kFieldCount> boxLabels_{};
     std::vector<std::pair<int, QComboBox*>> lists_;

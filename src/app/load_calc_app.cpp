@@ -2,12 +2,16 @@
 
 #include "app/design_window.h"
 #include "app/dialog_presenter.h"
+#include "app/document_prompts.h"
 #include "app/form_look.h"
+#include "app/main_window.h"
+#include "app/recovery_store.h"
 
 #include <QPixmap>
 #include <QTimer>
 #include <iostream>
 #include <memory>
+#include <optional>
 
 namespace gelvant {
 namespace {
@@ -19,6 +23,16 @@ public:
         std::cerr << "[" << message.caption << "] " << message.text << '\n';
     }
 };
+
+// The design file named on the command line, if any.
+QString fileArgument(const QStringList& arguments) {
+    for (const QString& argument : arguments.mid(1)) {
+        if (!argument.startsWith(QLatin1Char('-'))) {
+            return argument;
+        }
+    }
+    return {};
+}
 
 } // namespace
 
@@ -35,15 +49,23 @@ int CLoadCalcApp::run() {
     DialogPresenter dialogs;
     LoggingPresenter log;
     MessagePresenter& presenter = unattended ? static_cast<MessagePresenter&>(log) : dialogs;
-    CDesignWindow form(presenter);
-    dialogs.setWindow(&form);
+    DialogPrompts prompts;
+    // An unattended run changes nothing and leaves the user's recovery files alone.
+    std::optional<RecoveryStore> recovery;
+    if (!unattended) {
+        recovery.emplace();
+    }
+    CMainWindow window(presenter, prompts);
+    dialogs.setWindow(&window);
+    prompts.setWindow(&window);
+    window.setRecoveryStore(recovery ? &*recovery : nullptr);
 
-    form.initialise();
+    window.start(fileArgument(arguments()));
     if (unattended) {
-        connect(&form, &CDesignWindow::firstFramePainted, this, [&form, screenshot] {
+        connect(&window.form(), &CDesignWindow::firstFramePainted, this, [&window, screenshot] {
             // Leave once this paint has reached the screen.
-            QTimer::singleShot(0, &form, [&form, screenshot] {
-                if (!screenshot.isEmpty() && !form.grab().save(screenshot)) {
+            QTimer::singleShot(0, &window, [&window, screenshot] {
+                if (!screenshot.isEmpty() && !window.grab().save(screenshot)) {
                     std::cerr << "gelvant: cannot write " << screenshot.toStdString() << '\n';
                     QApplication::exit(1);
                     return;
@@ -52,7 +74,7 @@ int CLoadCalcApp::run() {
             });
         });
     }
-    form.show();
+    window.show();
     return exec();
 }
 

@@ -4,7 +4,8 @@
 
 namespace gelvant {
 
-// The program: one design form; closing it ends the program.
+// The program: one window with the design form; closing it ends the
+// program. `gelvant FILE` opens that design file.
 //
 // Two environment variables serve unattended runs (the start-up benchmark
 // and the screenshot): GELVANT_EXIT_AFTER_FIRST_FRAME=1 ends the program as
@@ -16,8 +17,9 @@ class CLoadCalcApp : public QApplication {
 public:
     CLoadCalcApp(int& argc, char** argv);
 
-    // Builds the form, runs its start-up sequence, shows it and runs the
-    // event loop until the form is closed. Returns the exit status.
+    // Builds the window, offers back a design a crash left unsaved, opens
+    // the file given or runs the start-up sequence, shows the window and
+    // runs the event loop until it is closed. Returns the exit status.
     int run();
 };
 

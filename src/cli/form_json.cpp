@@ -1,14 +1,14 @@
 #include "cli/form_json.h"
 
+#include "project/summary.h"
 #include "sheet/controls.h"
 #include "sheet/design_dlg.h"
 #include "sheet/field_dictionary.h"
-#include "project/summary.h"
+
+#include <nlohmann/json.hpp>
 
 #include <charconv>
 #include <cmath>
-
-#include <nlohmann/json.hpp>
 
 namespace gelvant {
 namespace {

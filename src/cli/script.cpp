@@ -113,7 +113,7 @@ public:
             return items(rest);
         }
         if (command == "save" || command == "open") {
-            return rest.empty() ? UsageError{std::string(command) + " needs a file name"}
+            return rest.empty()        ? UsageError{std::string(command) + " needs a file name"}
                    : command == "save" ? save(rest)
                                        : open(rest);
         }

@@ -1,11 +1,12 @@
 #include "document/atomic_file.h"
 
-#include <atomic>
-#include <cerrno>
 #include <fcntl.h>
-#include <string>
 #include <sys/stat.h>
 #include <unistd.h>
+
+#include <atomic>
+#include <cerrno>
+#include <string>
 
 namespace gelvant {
 namespace {

@@ -33,20 +33,28 @@ void DesignDocument::showCurrentRoom() {
 // --- Actions on the form -------------------------------------------------------------
 
 void DesignDocument::typeInto(std::size_t field, std::string text) {
+    typingAction(kFields[field].controlId, [&] { form_.userEdits(field, std::move(text)); });
+}
+
+void DesignDocument::typeOverList(int listCtl, std::string text) {
+    typingAction(listCtl, [&] { form_.userClearsList(listCtl, std::move(text)); });
+}
+
+void DesignDocument::typingAction(int control, const std::function<void()>& action) {
     const bool sameRun = typingRun_ && typingRun_->room == project_.current &&
-                         typingRun_->field == field && typingRun_->hasStep &&
+                         typingRun_->control == control && typingRun_->hasStep &&
                          history_.lastStep() != nullptr;
     Project before = project_;
-    form_.userEdits(field, std::move(text));
+    action();
     if (!sameRun) {
         const bool changed = takeFormIntoRoom();
         if (changed) {
             recordStep(std::move(before));
         }
-        typingRun_ = TypingRun{project_.current, field, changed};
+        typingRun_ = TypingRun{project_.current, control, changed};
         return;
     }
-    // Another key in the same box: the run's step grows.
+    // Another key in the same control: the run's step grows.
     if (!takeFormIntoRoom()) {
         return;
     }

@@ -38,9 +38,12 @@ public:
     // --- Actions on the form ----------------------------------------------
     // The designer types into a box; its rule runs.
     void typeInto(std::size_t field, std::string text);
+    // The designer types over a list's edit part: the list loses its item,
+    // nothing runs. Keys typed there one after another are one step, too.
+    void typeOverList(int listCtl, std::string text);
     // Any other action on the form (set, choose, clear, click).
     void perform(const std::function<void()>& action);
-    // The designer leaves the box being typed into.
+    // The designer leaves the box or list being typed into.
     void endTypingRun() { typingRun_.reset(); }
 
     void setProjectInfo(const ProjectInfo& info);
@@ -68,7 +71,12 @@ public:
 
     // --- The document -------------------------------------------------------------
     bool isModified() const { return !history_.atSaved(); }
-    void markSaved() { history_.markSaved(); }
+    // Saving ends a typing run: the keys after it are a step of their own,
+    // so that undo comes back to the saved design.
+    void markSaved() {
+        typingRun_.reset();
+        history_.markSaved();
+    }
     // A design opened or new: the history starts afresh, unchanged, unless
     // told otherwise (a design recovered after a crash is not saved).
     void replaceProject(Project project, bool modified = false);
@@ -78,12 +86,14 @@ public:
 private:
     struct TypingRun {
         std::size_t room;
-        std::size_t field;
+        int control; // the box's or the list's control ID
         bool hasStep;
     };
 
     // Takes the live form into the current room; returns whether it changed.
     bool takeFormIntoRoom();
+    // One key of a typing run into a control: a new step, or the run's step grown.
+    void typingAction(int control, const std::function<void()>& action);
     void recordStep(Project before);
     void showCurrentRoom();
     void roomOperation(const std::function<void()>& change);

@@ -1,7 +1,7 @@
 #include "document/design_file.h"
 
-#include "project/startup_form.h"
 #include "document/json_writer.h"
+#include "project/startup_form.h"
 #include "sheet/controls.h"
 #include "sheet/field_dictionary.h"
 #include "window/design_form.h"
@@ -148,12 +148,11 @@ void writeRoom(JsonWriter& out, const Room& room) {
 }
 
 void writeProjectInfo(JsonWriter& out, const ProjectInfo& info) {
-    const std::pair<std::string_view, const std::string*> members[] = {
-        {"name", &info.name},
-        {"company", &info.company},
-        {"designer", &info.designer},
-        {"date", &info.date},
-        {"notes", &info.notes}};
+    const std::pair<std::string_view, const std::string*> members[] = {{"name", &info.name},
+                                                                       {"company", &info.company},
+                                                                       {"designer", &info.designer},
+                                                                       {"date", &info.date},
+                                                                       {"notes", &info.notes}};
     out.beginObject();
     for (const auto& [key, value] : members) {
         out.key(key);
@@ -326,7 +325,8 @@ void readTextsAndToggles(const Json& room, FormState& form, const std::string& w
     }
     if (const Json* visible = objectMember(room, "visible", where)) {
         for (std::size_t i = 0; i < kToggledControls.size(); ++i) {
-            if (const Json* v = boolMember(*visible, kToggledControls[i].name, where + ".visible")) {
+            if (const Json* v =
+                    boolMember(*visible, kToggledControls[i].name, where + ".visible")) {
                 form.visible[i] = v->get<bool>();
             }
         }
@@ -374,9 +374,11 @@ Room readRoom(const Json& json, std::size_t index, std::vector<std::string>& unr
 
 ProjectInfo readProjectInfo(const Json& json) {
     ProjectInfo info;
-    const std::pair<std::string_view, std::string*> keys[] = {
-        {"name", &info.name},         {"company", &info.company}, {"designer", &info.designer},
-        {"date", &info.date},         {"notes", &info.notes}};
+    const std::pair<std::string_view, std::string*> keys[] = {{"name", &info.name},
+                                                              {"company", &info.company},
+                                                              {"designer", &info.designer},
+                                                              {"date", &info.date},
+                                                              {"notes", &info.notes}};
     for (const auto& [key, target] : keys) {
         if (const Json* value = stringMember(json, key, "project")) {
             *target = value->get<std::string>();
@@ -394,8 +396,7 @@ void checkFormat(const Json& top) {
         refuse(DesignFileProblem::NotDesign, "\"format\" is not \"gelvant-design\"");
     }
     const Json* version = member(top, "version");
-    if (version == nullptr || !version->is_number_unsigned() ||
-        version->get<std::uint64_t>() < 1) {
+    if (version == nullptr || !version->is_number_unsigned() || version->get<std::uint64_t>() < 1) {
         refuse(DesignFileProblem::NotDesign, "\"version\" is missing or not a version number");
     }
     if (version->get<std::uint64_t>() > kDesignFormatVersion) {
@@ -409,8 +410,8 @@ OpenedDesign readDesign(const Json& top) {
     if (const Json* project = objectMember(top, "project", "design")) {
         opened.project.info = readProjectInfo(*project);
     }
-    if (const Json* rooms = typed(top, "rooms", Json::value_t::array, "design",
-                                  "should be an array")) {
+    if (const Json* rooms =
+            typed(top, "rooms", Json::value_t::array, "design", "should be an array")) {
         for (std::size_t i = 0; i < rooms->size(); ++i) {
             opened.project.rooms.push_back(readRoom((*rooms)[i], i, opened.unrestoredLists));
         }

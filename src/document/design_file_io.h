@@ -4,6 +4,7 @@
 #include "document/design_file.h"
 
 #include <filesystem>
+#include <string>
 #include <system_error>
 
 namespace gelvant {
@@ -16,5 +17,9 @@ DesignReadResult openDesignFile(const std::filesystem::path& path);
 std::error_code saveDesignFile(const std::filesystem::path& path, const Project& project,
                                std::string_view recoveredFrom = {},
                                const FileSystemCalls& calls = systemFileCalls());
+
+// Why a save failed, for the window's message box: the usual reasons in
+// the designer's words, any other with the system's own text.
+std::string describeSaveFailureInChinese(std::error_code error);
 
 } // namespace gelvant

@@ -147,8 +147,8 @@ void JsonWriter::number(double value) {
     char buffer[32];
     const auto end = std::to_chars(buffer, buffer + sizeof buffer, value).ptr;
     out_.append(buffer, end);
-    if (std::string_view(buffer, static_cast<std::size_t>(end - buffer))
-            .find_first_of(".eE") == std::string_view::npos) {
+    if (std::string_view(buffer, static_cast<std::size_t>(end - buffer)).find_first_of(".eE") ==
+        std::string_view::npos) {
         out_ += ".0"; // a whole float still reads as a float
     }
 }

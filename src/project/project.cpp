@@ -36,8 +36,8 @@ std::string nextRoomName(const std::vector<Room>& rooms) {
 
 Project singleRoomProject(std::shared_ptr<const FormState> form) {
     Project project;
-    project.rooms.push_back(Room{std::string(kFirstRoomName), CoolingEquipment::AirCooler,
-                                 std::move(form)});
+    project.rooms.push_back(
+        Room{std::string(kFirstRoomName), CoolingEquipment::AirCooler, std::move(form)});
     return project;
 }
 

@@ -50,7 +50,7 @@ std::string nextRoomName(const std::vector<Room>& rooms);
 // A project of one room holding the given form.
 Project singleRoomProject(std::shared_ptr<const FormState> form);
 
-std::string_view equipmentKey(CoolingEquipment equipment); // "aircooler" / "coil"
+std::string_view equipmentKey(CoolingEquipment equipment);   // "aircooler" / "coil"
 std::string_view equipmentLabel(CoolingEquipment equipment); // 冷风机 / 排管
 
 } // namespace gelvant

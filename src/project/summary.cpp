@@ -27,8 +27,7 @@ int currentItem(const FormState& form, int listCtl) {
 
 // The compressor line the equipment selects, from the same computation that
 // writes the line on the form.
-std::optional<CompressorSelection> selectedLine(const FormState& form,
-                                                CoolingEquipment equipment) {
+std::optional<CompressorSelection> selectedLine(const FormState& form, CoolingEquipment equipment) {
     const bool coil = equipment == CoolingEquipment::Coil;
     const int tempDiffList = coil ? ctl::coilTempDiffChoice : ctl::airCoolerTempDiffChoice;
     const auto tempDiffC = temperatureDifferenceForIndex(currentItem(form, tempDiffList));

@@ -234,8 +234,8 @@ void CDesignDlg::restoreState(const FormState& state) {
     textIsWritten_.fill(false); // the next write formats every box afresh
     for (std::size_t i = 0; i < lists_.size(); ++i) {
         ListState& list = lists_[i];
-        const std::size_t wanted =
-            list.def->items.size() + (state.referenceRowsAppended ? list.def->laterItems.size() : 0);
+        const std::size_t wanted = list.def->items.size() +
+                                   (state.referenceRowsAppended ? list.def->laterItems.size() : 0);
         if (list.items.size() != wanted) {
             list.items.assign(list.def->items.begin(), list.def->items.end());
             if (state.referenceRowsAppended) {

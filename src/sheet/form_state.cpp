@@ -19,8 +19,8 @@ bool sameRecord(const DesignSheet& a, const DesignSheet& b) {
 }
 
 bool FormState::sameForm(const FormState& other) const {
-    return sameRecord(sheet, other.sheet) && editTexts == other.editTexts &&
-           lists == other.lists && staticTexts == other.staticTexts && visible == other.visible &&
+    return sameRecord(sheet, other.sheet) && editTexts == other.editTexts && lists == other.lists &&
+           staticTexts == other.staticTexts && visible == other.visible &&
            enthalpyChecked == other.enthalpyChecked &&
            specificHeatChecked == other.specificHeatChecked &&
            referenceRowsAppended == other.referenceRowsAppended;

@@ -1,16 +1,14 @@
-// The room pieces of the window around one design document, on the offscreen
-// platform: the 库房 commands, the room selector and the project summary follow
-// every change, whoever made it; questions are answered in code, except in
-// the one case that clicks the real boxes.
+// The rooms in the window, on the offscreen platform: the 库房 commands, the
+// room selector and the project summary around one design document follow
+// every change, whoever made it (questions answered in code, except where the
+// real boxes are clicked).
 
-#include "app/design_window.h"
 #include "app/form_look.h"
 #include "app/room_commands.h"
 #include "app/room_selector.h"
 #include "app/summary_window.h"
 #include "report/summary_table.h"
-#include "sheet/controls.h"
-#include "window/design_form.h"
+#include "window_test_support.h"
 
 #include <QAction>
 #include <QApplication>
@@ -29,16 +27,9 @@
 #include <vector>
 
 using namespace gelvant;
+using namespace gelvant::testing_window;
 
 namespace {
-
-std::size_t fieldNamed(const char* name) {
-    return *fieldIndexByName(name);
-}
-
-QString qs(std::string_view text) {
-    return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
-}
 
 // Answers the room commands' questions as the test sets them up.
 class ScriptedDialogs final : public RoomDialogs {
@@ -62,34 +53,31 @@ public:
     std::vector<std::vector<RoomMessages>> boxes;
 };
 
-CDesignDlg& opened(CDesignWindow& form) {
+DesignDocument& opened(CDesignWindow& form) {
     form.initialise();
-    return form.model();
+    return form.document();
 }
 
-// The form window with the room pieces around its document, wired as a main
-// window wires them: after every change the form, the commands, the selector
-// and the summary are shown again.
+// The form window with the room pieces around its document, wired as the
+// main window wires them: a piece's change is shown by the form, whose
+// documentChanged brings the commands, the selector and the summary up to date.
 struct Desk {
     explicit Desk(RoomDialogs* realDialogs = nullptr)
-        : commands(document, realDialogs != nullptr ? *realDialogs : dialogs,
-                   [this] { showAgain(); }) {}
+        : commands(document, realDialogs != nullptr ? *realDialogs : dialogs, changed) {
+        QObject::connect(&form, &CDesignWindow::documentChanged, &form, [this] {
+            commands.refresh();
+            selector.refresh();
+            summary.refresh();
+        });
+    }
 
-    void showAgain() {
-        form.showModel();
-        commands.refresh();
-        selector.refresh();
-        summary.refresh();
-    }
-    // What the main window does with a typed box: the document takes it.
+    // After a change made straight on the document.
+    void showAgain() { form.showDocument(); }
+    // The designer types into a box, as the form hands it on.
     void type(const char* field, const char* text) {
-        document.typeInto(fieldNamed(field), text);
-        showAgain();
+        form.act([&](DesignDocument& d) { d.typeInto(fieldNamed(field), text); });
     }
-    void undo() {
-        document.undo();
-        showAgain();
-    }
+    void undo() { form.act(&DesignDocument::undo); }
     QString box(const char* field) const { return form.box(fieldNamed(field))->text(); }
     QStringList selectorNames() const {
         QStringList names;
@@ -101,11 +89,12 @@ struct Desk {
 
     RecordingPresenter presenter;
     CDesignWindow form{presenter};
-    DesignDocument document{opened(form)};
+    DesignDocument& document = opened(form);
     ScriptedDialogs dialogs;
+    std::function<void()> changed = [this] { showAgain(); };
     RoomCommands commands;
-    RoomSelector selector{document, [this] { showAgain(); }};
-    SummaryWindow summary{document, [this] { showAgain(); }};
+    RoomSelector selector{document, changed};
+    SummaryWindow summary{document, changed};
 };
 
 // The summary window shows exactly the texts of the document's summary table.
@@ -187,15 +176,13 @@ private slots:
         QCOMPARE(desk.selectorNames(), QStringList({"库房1", "库房2"}));
         QCOMPARE(desk.box("innerVolume"), firstVolume);
         desk.type("storeLength", "8");
-        desk.document.perform([&] { desk.form.model().userClicks(ctl::computeButton); });
-        desk.showAgain();
+        desk.form.button(ctl::computeButton)->click();
         const QString secondVolume = desk.box("innerVolume");
         QCOMPARE(secondVolume, QStringLiteral("212"));
         QCOMPARE(desk.summary.roomsTable()->item(1, 2)->text(), secondVolume);
         checkSummaryShowsTheDocument(desk);
 
-        desk.selector.rooms()->setCurrentIndex(0);
-        emit desk.selector.rooms()->activated(0);
+        pick(*desk.selector.rooms(), 0);
         QCOMPARE(desk.box("innerVolume"), firstVolume);
         checkSummaryShowsTheDocument(desk);
         checkSelectorShowsTheDocument(desk);
@@ -322,8 +309,7 @@ private slots:
         QVERIFY(desk.commands.coilAction()->isChecked());
         desk.commands.previousRoomAction()->trigger();
         QVERIFY(desk.commands.airCoolerAction()->isChecked());
-        desk.selector.equipment()->setCurrentIndex(1);
-        emit desk.selector.equipment()->activated(1);
+        pick(*desk.selector.equipment(), 1);
         QVERIFY(desk.commands.coilAction()->isChecked());
         QCOMPARE(desk.document.project().rooms[0].equipment, CoolingEquipment::Coil);
         checkSummaryShowsTheDocument(desk);

@@ -4,11 +4,10 @@
 #include "cli_runner.h"
 
 #include <gtest/gtest.h>
-
-#include <ostream>
+#include <unistd.h>
 
 #include <cstdio>
-#include <unistd.h>
+#include <ostream>
 
 namespace gelvant {
 namespace {
@@ -39,7 +38,8 @@ TEST(CliDesignFile, OpensInAnotherRunExactlyAsSaved) {
     const DesignPath file;
     const CliRun saved = runCli("type storeLength 61.23456\nchoose siteChoice 5\nset roomTemp 2x\n"
                                 "room add 冻结间\ntype roomTemp -18\nclick compute\nroom select 0\n"
-                                "dump\nsave " + file.path + "\n",
+                                "dump\nsave " +
+                                    file.path + "\n",
                                 "");
     ASSERT_EQ(saved.status, 0) << saved.err;
     const CliRun opened = runCli("open " + file.path + "\ndump\nroom select 1\ndump\n");

@@ -9,9 +9,8 @@
 
 #include <gtest/gtest.h>
 
-#include <ostream>
-
 #include <functional>
+#include <ostream>
 #include <string>
 #include <vector>
 
@@ -69,55 +68,54 @@ TEST_P(Steps, CountAsTheDesignerExpects) {
 
 INSTANTIATE_TEST_SUITE_P(
     Actions, Steps,
-    testing::Values(
-        StepCase{"KeysIntoOneBoxAreOneStep",
-                 [](OpenedDesign& t) {
-                     t.type("storeLength", "6");
-                     t.type("storeLength", "60");
-                     t.type("storeLength", "60.5");
-                 },
-                 1},
-        StepCase{"AnotherBoxStartsAStep",
-                 [](OpenedDesign& t) {
-                     t.type("storeLength", "60");
-                     t.type("storeWidth", "9");
-                     t.type("storeLength", "61");
-                 },
-                 3},
-        StepCase{"LeavingTheBoxEndsTheRun",
-                 [](OpenedDesign& t) {
-                     t.type("storeLength", "60");
-                     t.doc_->endTypingRun();
-                     t.type("storeLength", "61");
-                 },
-                 2},
-        StepCase{"TypingBackToTheStartLeavesNoStep",
-                 [](OpenedDesign& t) {
-                     t.type("storeLength", "60");
-                     t.type("storeLength", "50");
-                 },
-                 0},
-        StepCase{"AnActionThatChangesNothingIsNoStep",
-                 [](OpenedDesign& t) {
-                     t.click(); // the opened form is computed already
-                     t.type("storeLength", "50");
-                     t.doc_->perform([&] { t.dlg.systemCommand(16); });
-                 },
-                 0},
-        StepCase{"PicksClearsAndClicksAreOneStepEach",
-                 [](OpenedDesign& t) {
-                     t.doc_->perform([&] { t.dlg.userChooses(ctl::siteChoice, 3); });
-                     t.doc_->perform([&] { t.dlg.userClearsList(ctl::doorChoice); });
-                     t.type("storeLength", "70");
-                     t.click();
-                 },
-                 4},
-        StepCase{"ProjectInformationIsAStep",
-                 [](OpenedDesign& t) {
-                     t.doc_->setProjectInfo(ProjectInfo{"冷库", "", "", "", ""});
-                     t.doc_->setProjectInfo(ProjectInfo{"冷库", "", "", "", ""});
-                 },
-                 1}),
+    testing::Values(StepCase{"KeysIntoOneBoxAreOneStep",
+                             [](OpenedDesign& t) {
+                                 t.type("storeLength", "6");
+                                 t.type("storeLength", "60");
+                                 t.type("storeLength", "60.5");
+                             },
+                             1},
+                    StepCase{"AnotherBoxStartsAStep",
+                             [](OpenedDesign& t) {
+                                 t.type("storeLength", "60");
+                                 t.type("storeWidth", "9");
+                                 t.type("storeLength", "61");
+                             },
+                             3},
+                    StepCase{"LeavingTheBoxEndsTheRun",
+                             [](OpenedDesign& t) {
+                                 t.type("storeLength", "60");
+                                 t.doc_->endTypingRun();
+                                 t.type("storeLength", "61");
+                             },
+                             2},
+                    StepCase{"TypingBackToTheStartLeavesNoStep",
+                             [](OpenedDesign& t) {
+                                 t.type("storeLength", "60");
+                                 t.type("storeLength", "50");
+                             },
+                             0},
+                    StepCase{"AnActionThatChangesNothingIsNoStep",
+                             [](OpenedDesign& t) {
+                                 t.click(); // the opened form is computed already
+                                 t.type("storeLength", "50");
+                                 t.doc_->perform([&] { t.dlg.systemCommand(16); });
+                             },
+                             0},
+                    StepCase{"PicksClearsAndClicksAreOneStepEach",
+                             [](OpenedDesign& t) {
+                                 t.doc_->perform([&] { t.dlg.userChooses(ctl::siteChoice, 3); });
+                                 t.doc_->perform([&] { t.dlg.userClearsList(ctl::doorChoice); });
+                                 t.type("storeLength", "70");
+                                 t.click();
+                             },
+                             4},
+                    StepCase{"ProjectInformationIsAStep",
+                             [](OpenedDesign& t) {
+                                 t.doc_->setProjectInfo(ProjectInfo{"冷库", "", "", "", ""});
+                                 t.doc_->setProjectInfo(ProjectInfo{"冷库", "", "", "", ""});
+                             },
+                             1}),
     [](const testing::TestParamInfo<StepCase>& info) { return std::string(info.param.name); });
 
 TEST_F(OpenedDesign, KeepsMoreThanTwoHundredStepsAndDropsRedoOnANewAction) {
@@ -149,14 +147,14 @@ TEST_F(OpenedDesign, ModifiedUntilSavedAndUndoBackToTheSavedDesign) {
     EXPECT_TRUE(doc_->isModified());
     doc_->redo();
     EXPECT_FALSE(doc_->isModified());
-    // Saved in the middle of a typing run, then more keys into that box: the
-    // saved design lies inside the step and is no longer reachable.
+    // A save in the middle of a typing run ends it: the keys after it are a
+    // step of their own, and undo comes back to the saved design.
     type("storeHeight", "5");
     doc_->markSaved();
     type("storeHeight", "5.5");
     EXPECT_TRUE(doc_->isModified());
     doc_->undo();
-    EXPECT_TRUE(doc_->isModified());
+    EXPECT_FALSE(doc_->isModified());
     // A recovered design is unsaved from the start.
     doc_->replaceProject(doc_->project(), true);
     EXPECT_TRUE(doc_->isModified());

@@ -11,8 +11,9 @@
 #include "window/startup.h"
 
 #include <gtest/gtest.h>
-
-#include <ostream>
+#include <nlohmann/json.hpp>
+#include <sys/stat.h>
+#include <unistd.h>
 
 #include <bit>
 #include <cerrno>
@@ -20,9 +21,7 @@
 #include <filesystem>
 #include <fstream>
 #include <limits>
-#include <nlohmann/json.hpp>
-#include <sys/stat.h>
-#include <unistd.h>
+#include <ostream>
 
 namespace gelvant {
 namespace {
@@ -99,8 +98,9 @@ TEST(DesignFile, ReopensEveryRoomBitForBit) {
 TEST(DesignFile, OneRoomDesignIsSmallAndReadable) {
     const std::string text = designFileText(singleRoomProject(startupForm()));
     EXPECT_LT(text.size(), 16U * 1024U);
-    EXPECT_NE(text.find("\"storeHeight\": {\n          \"text\": \"4.2\",\n          \"value\": 4.2\n"),
-              std::string::npos);
+    EXPECT_NE(
+        text.find("\"storeHeight\": {\n          \"text\": \"4.2\",\n          \"value\": 4.2\n"),
+        std::string::npos);
     EXPECT_NE(text.find("\"name\": \"库房1\""), std::string::npos);
 }
 
@@ -108,8 +108,8 @@ TEST(DesignFile, OneRoomDesignIsSmallAndReadable) {
 // index no longer names it; what cannot be found is reported; unknown keys
 // are ignored; what is missing keeps the start-up form.
 TEST(DesignFile, OtherVersionsListsAndMissingParts) {
-    nlohmann::ordered_json file = nlohmann::ordered_json::parse(
-        designFileText(singleRoomProject(startupForm())));
+    nlohmann::ordered_json file =
+        nlohmann::ordered_json::parse(designFileText(singleRoomProject(startupForm())));
     auto& room = file["rooms"][0];
     const std::string site = room["lists"]["siteChoice"]["text"];
     room["lists"]["siteChoice"]["index"] = 0; // moved in a newer table
@@ -138,8 +138,8 @@ struct BadFile {
 };
 
 std::string withRoomField(const std::string& key, const std::string& json) {
-    return R"({"format":"gelvant-design","version":1,"rooms":[{"fields":{")" + key +
-           R"(":)" + json + "}}]}";
+    return R"({"format":"gelvant-design","version":1,"rooms":[{"fields":{")" + key + R"(":)" +
+           json + "}}]}";
 }
 
 class RefusedFile : public testing::TestWithParam<BadFile> {};
@@ -278,8 +278,7 @@ TEST(DesignFileOnDisk, FailedSaveLeavesTheOldFileUntouched) {
         const std::error_code ec = saveDesignFile(file, oddProject(), {}, calls);
         EXPECT_EQ(ec, std::make_error_code(reason));
         EXPECT_EQ(readWhole(file), "the design saved yesterday");
-        EXPECT_EQ(std::distance(fs::directory_iterator(scratch.path), fs::directory_iterator()),
-                  1);
+        EXPECT_EQ(std::distance(fs::directory_iterator(scratch.path), fs::directory_iterator()), 1);
     }
 }
 

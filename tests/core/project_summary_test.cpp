@@ -22,7 +22,7 @@ protected:
     SmallColdStore() {
         OnInitDialog(dlg);
         doc.emplace(dlg);
-        room(std::nullopt, "0", CoolingEquipment::AirCooler);       // 库房1, chilled
+        room(std::nullopt, "0", CoolingEquipment::AirCooler); // 库房1, chilled
         room("冻结物冷藏间1", "-18", CoolingEquipment::AirCooler);
         room("冻结物冷藏间2", "-18", CoolingEquipment::AirCooler);
         room("冻结间", "-23", CoolingEquipment::Coil);

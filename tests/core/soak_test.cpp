@@ -259,9 +259,8 @@ private:
         }
         if (roll == 21 || roll == 22) {
             trail_.push_back(roll == 21 ? "undo" : "redo");
-            doAlike([roll](DesignDocument& doc, CDesignDlg&) {
-                roll == 21 ? doc.undo() : doc.redo();
-            });
+            doAlike(
+                [roll](DesignDocument& doc, CDesignDlg&) { roll == 21 ? doc.undo() : doc.redo(); });
             lastStep_.reset();
             adoptShownTexts();
             return check(boxes());

@@ -1,0 +1,367 @@
+#include "app/main_window.h"
+
+#include "app/design_window.h"
+#include "app/document_prompts.h"
+#include "app/recovery_store.h"
+#include "document/design_file_io.h"
+#include "project/startup_form.h"
+#include "sheet/controls.h"
+
+#include <QCloseEvent>
+#include <QDateTime>
+#include <QDir>
+#include <QFile>
+#include <QFileInfo>
+#include <QLayout>
+#include <QMenuBar>
+#include <QMimeData>
+#include <QSettings>
+#include <QTimer>
+#include <iostream>
+
+namespace gelvant {
+namespace {
+
+constexpr const char* kUntitled = "无标题";
+constexpr const char* kRecentKey = "recentFiles";
+
+std::filesystem::path fsPath(const QString& path) {
+    return QFile::encodeName(path).toStdString();
+}
+
+QString qtext(const std::string& text) {
+    return QString::fromStdString(text);
+}
+
+QString absolute(const QString& path) {
+    return path.isEmpty() ? path : QFileInfo(path).absoluteFilePath();
+}
+
+QStringList storedRecent() {
+    const QSettings settings(QStringLiteral("gelvant"), QStringLiteral("gelvant"));
+    return settings.value(QString::fromLatin1(kRecentKey)).toStringList();
+}
+
+void storeRecent(const QStringList& files) {
+    QSettings settings(QStringLiteral("gelvant"), QStringLiteral("gelvant"));
+    settings.setValue(QString::fromLatin1(kRecentKey), files);
+}
+
+// The file goes to the top of the recent files, at most kRecentFiles of them.
+void rememberRecent(const QString& path) {
+    QStringList files = storedRecent();
+    files.removeAll(path);
+    files.prepend(path);
+    storeRecent(files.mid(0, CMainWindow::kRecentFiles));
+}
+
+void forgetMissingRecent() {
+    QStringList files = storedRecent();
+    files.removeIf([](const QString& path) { return !QFileInfo::exists(path); });
+    storeRecent(files);
+}
+
+// The one local file a drag carries, if that is what it carries.
+QString draggedFile(const QMimeData& data) {
+    const QList<QUrl> urls = data.urls();
+    return urls.size() == 1 && urls.front().isLocalFile() ? urls.front().toLocalFile() : QString();
+}
+
+} // namespace
+
+CMainWindow::CMainWindow(MessagePresenter& messages, DocumentPrompts& prompts, QWidget* parent)
+    : QMainWindow(parent), messages_(messages), prompts_(prompts),
+      form_(new CDesignWindow(messages, designFormLayout())) {
+    setWindowFlags(Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
+                   Qt::WindowSystemMenuHint | Qt::WindowMinimizeButtonHint |
+                   Qt::WindowCloseButtonHint);
+    setCentralWidget(form_);
+    buildMenus();
+    // The form has one size; the window is that and the menu bar.
+    layout()->setSizeConstraint(QLayout::SetFixedSize);
+    setAcceptDrops(true);
+    recoveryTimer_.setSingleShot(true);
+    recoveryTimer_.setInterval(kRecoveryDelayMs);
+    connect(&recoveryTimer_, &QTimer::timeout, this, &CMainWindow::writeRecovery);
+    connect(form_, &CDesignWindow::documentChanged, this, &CMainWindow::documentChanged);
+    documentChanged();
+}
+
+CMainWindow::~CMainWindow() = default;
+
+void CMainWindow::buildMenus() {
+    QMenu* file = menuBar()->addMenu(QStringLiteral("文件(&F)"));
+    file->addAction(QStringLiteral("新建(&N)"), QKeySequence(Qt::CTRL | Qt::Key_N), this,
+                    &CMainWindow::newDesign);
+    file->addAction(QStringLiteral("打开(&O)..."), QKeySequence(Qt::CTRL | Qt::Key_O), this,
+                    &CMainWindow::openDesign);
+    recentMenu_ = file->addMenu(QStringLiteral("最近打开的文件(&R)"));
+    connect(recentMenu_, &QMenu::aboutToShow, this, &CMainWindow::fillRecentMenu);
+    file->addSeparator();
+    file->addAction(QStringLiteral("保存(&S)"), QKeySequence(Qt::CTRL | Qt::Key_S), this,
+                    &CMainWindow::save);
+    file->addAction(QStringLiteral("另存为(&A)..."), QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_S),
+                    this, &CMainWindow::saveAs);
+    file->addSeparator();
+    file->addAction(QStringLiteral("项目信息(&I)..."), this, &CMainWindow::editProjectInfo);
+    file->addSeparator();
+    file->addAction(QStringLiteral("退出(&X)"), QKeySequence(Qt::CTRL | Qt::Key_Q), this,
+                    &QWidget::close);
+
+    QMenu* edit = menuBar()->addMenu(QStringLiteral("编辑(&E)"));
+    edit->addAction(form_->undoAction());
+    edit->addAction(form_->redoAction());
+
+    QMenu* help = menuBar()->addMenu(QStringLiteral("帮助(&H)"));
+    help->addAction(form_->aboutAction());
+}
+
+// --- Start-up ----------------------------------------------------------------------
+
+void CMainWindow::start(const QString& file) {
+    const bool restored = recovery_ != nullptr && offerRecovery();
+    if (file.isEmpty()) {
+        if (!restored) {
+            form_->initialise();
+        }
+        return;
+    }
+    if (!restored) {
+        // Started with a file: the form it would open on, without the welcome box.
+        form_->act([](DesignDocument& d) { d.replaceProject(singleRoomProject(startupForm())); });
+    } else if (absolute(file) == filePath_) {
+        return; // the restored design is that file with the changes it lost
+    }
+    openFile(file);
+}
+
+bool CMainWindow::offerRecovery() {
+    for (const QString& left : recovery_->claimLeftFiles()) {
+        DesignReadResult read = openDesignFile(fsPath(left));
+        if (read.error) {
+            showProblem(QStringLiteral("上次未保存的设计无法恢复：\n") +
+                        qtext(describeInChinese(*read.error)));
+            recovery_->forget(left);
+            continue;
+        }
+        const QString from = qtext(read.design->recoveredFrom);
+        const QString when =
+            QFileInfo(left).lastModified().toString(QStringLiteral("yyyy-MM-dd HH:mm"));
+        const QString question =
+            QStringLiteral("Gelvant 上次没有正常关闭。设计“%1”有未保存的修改（%2 自动保存）。\n"
+                           "要恢复这些修改吗？")
+                .arg(from.isEmpty() ? QString::fromUtf8(kUntitled) : QFileInfo(from).fileName(),
+                     when);
+        if (!prompts_.askRestore(question)) {
+            recovery_->forget(left);
+            continue;
+        }
+        adopt(std::move(*read.design), from, true);
+        if (writeRecovery()) {
+            recovery_->forget(left); // kept safe in this program's file now
+        }
+        return true;
+    }
+    return false;
+}
+
+// --- File commands -----------------------------------------------------------------
+
+bool CMainWindow::newDesign() {
+    if (!mayDiscardChanges()) {
+        return false;
+    }
+    adopt(OpenedDesign{singleRoomProject(startupForm()), {}, {}}, {}, false);
+    return true;
+}
+
+bool CMainWindow::openDesign() {
+    const QString folder = filePath_.isEmpty() ? QDir::homePath() : QFileInfo(filePath_).path();
+    const QString path = prompts_.askOpenFile(folder);
+    return !path.isEmpty() && openFile(path);
+}
+
+bool CMainWindow::openFile(const QString& path) {
+    // A file that cannot be read changes nothing and asks nothing.
+    DesignReadResult read = openDesignFile(fsPath(path));
+    if (read.error) {
+        showProblem(QStringLiteral("无法打开“%1”：\n").arg(QFileInfo(path).fileName()) +
+                    qtext(describeInChinese(*read.error)));
+        return false;
+    }
+    if (!mayDiscardChanges()) {
+        return false;
+    }
+    adopt(std::move(*read.design), absolute(path), false);
+    rememberRecent(filePath_);
+    return true;
+}
+
+bool CMainWindow::save() {
+    return filePath_.isEmpty() ? saveAs() : saveTo(filePath_);
+}
+
+bool CMainWindow::saveAs() {
+    QString suggested = filePath_;
+    if (suggested.isEmpty()) {
+        // Named after the project, if it has a name.
+        QString name = qtext(form_->document().project().info.name);
+        name.replace(QLatin1Char('/'), QLatin1Char('-'));
+        suggested = QDir::home().filePath((name.isEmpty() ? QString::fromUtf8(kUntitled) : name) +
+                                          QStringLiteral(".gelvant"));
+    }
+    QString path = prompts_.askSaveFile(suggested);
+    if (path.isEmpty()) {
+        return false;
+    }
+    if (QFileInfo(path).suffix().isEmpty()) {
+        path += QStringLiteral(".gelvant");
+    }
+    return saveTo(path);
+}
+
+bool CMainWindow::saveTo(const QString& path) {
+    const std::error_code failed =
+        saveDesignFile(fsPath(path), form_->document().project(), {}, *calls_);
+    if (failed) {
+        showProblem(QStringLiteral("无法保存到“%1”：\n").arg(QDir::toNativeSeparators(path)) +
+                    qtext(describeSaveFailureInChinese(failed)));
+        return false;
+    }
+    filePath_ = absolute(path);
+    rememberRecent(filePath_);
+    form_->act([](DesignDocument& d) { d.markSaved(); });
+    return true;
+}
+
+void CMainWindow::editProjectInfo() {
+    if (const auto info = prompts_.askProjectInfo(form_->document().project().info)) {
+        form_->act([&](DesignDocument& d) { d.setProjectInfo(*info); });
+    }
+}
+
+bool CMainWindow::mayDiscardChanges() {
+    if (!form_->document().isModified()) {
+        return true;
+    }
+    const QString name =
+        filePath_.isEmpty() ? QString::fromUtf8(kUntitled) : QFileInfo(filePath_).fileName();
+    switch (prompts_.askUnsaved(name)) {
+    case UnsavedChoice::Save:
+        return save();
+    case UnsavedChoice::Discard:
+        return true;
+    case UnsavedChoice::Cancel:
+        break;
+    }
+    return false;
+}
+
+void CMainWindow::adopt(OpenedDesign design, const QString& path, bool modified) {
+    filePath_ = path;
+    form_->act([&](DesignDocument& d) { d.replaceProject(std::move(design.project), modified); });
+    // Shown over the design as it opened.
+    if (!design.unrestoredLists.empty()) {
+        messages_.showMessage(
+            Message{std::string(caption::notice), unrestoredListsText(design.unrestoredLists)});
+    }
+}
+
+void CMainWindow::showProblem(const QString& text) {
+    messages_.showMessage(Message{std::string(caption::program), text.toStdString()});
+}
+
+// --- Title and recovery ------------------------------------------------------------
+
+void CMainWindow::documentChanged() {
+    // The title is the file's name with the modified mark; the platform adds
+    // the program's name.
+    setWindowFilePath(filePath_.isEmpty() ? QString::fromUtf8(kUntitled) : filePath_);
+    const bool modified = form_->document().isModified();
+    setWindowModified(modified);
+    if (recovery_ == nullptr) {
+        return;
+    }
+    if (modified) {
+        recoveryTimer_.start(); // written once the designer pauses
+    } else {
+        recoveryTimer_.stop();
+        recovery_->remove();
+    }
+}
+
+bool CMainWindow::writeRecovery() {
+    recoveryTimer_.stop();
+    if (recovery_ == nullptr || !form_->document().isModified()) {
+        return false;
+    }
+    if (const std::error_code failed = recovery_->write(form_->document().project(), filePath_)) {
+        // Not worth a box in the designer's way: the design itself is untouched.
+        std::cerr << "gelvant: cannot write the recovery file " << recovery_->file().toStdString()
+                  << ": " << failed.message() << '\n';
+        return false;
+    }
+    return true;
+}
+
+void CMainWindow::closeEvent(QCloseEvent* event) {
+    if (!mayDiscardChanges()) {
+        event->ignore();
+        return;
+    }
+    recoveryTimer_.stop();
+    if (recovery_ != nullptr) {
+        recovery_->remove();
+    }
+    event->accept();
+}
+
+// --- Recent files and dropped files -----------------------------------------------------
+
+QStringList CMainWindow::recentFiles() {
+    return storedRecent();
+}
+
+// Filled each time it opens (never from one of its own entries, which
+// clearing it would delete while they run), so that it shows which files
+// are there now.
+void CMainWindow::fillRecentMenu() {
+    recentMenu_->clear();
+    const QStringList files = storedRecent();
+    bool anyMissing = false;
+    for (int i = 0; i < files.size(); ++i) {
+        const QString& path = files[i];
+        QString shown = QDir::toNativeSeparators(path);
+        shown.replace(QLatin1Char('&'), QStringLiteral("&&"));
+        QAction* entry = recentMenu_->addAction(QStringLiteral("&%1 %2").arg(i + 1).arg(shown));
+        connect(entry, &QAction::triggered, this, [this, path] { openFile(path); });
+        const bool missing = !QFileInfo::exists(path);
+        entry->setEnabled(!missing); // greyed: the file is no longer there
+        anyMissing = anyMissing || missing;
+    }
+    if (files.isEmpty()) {
+        recentMenu_->addAction(QStringLiteral("（无）"))->setEnabled(false);
+    }
+    recentMenu_->addSeparator();
+    QAction* forget =
+        recentMenu_->addAction(QStringLiteral("移除找不到的文件(&M)"), this, &forgetMissingRecent);
+    forget->setEnabled(anyMissing);
+}
+
+void CMainWindow::dragEnterEvent(QDragEnterEvent* event) {
+    if (!draggedFile(*event->mimeData()).isEmpty()) {
+        event->acceptProposedAction();
+    }
+}
+
+void CMainWindow::dropEvent(QDropEvent* event) {
+    const QString file = draggedFile(*event->mimeData());
+    if (file.isEmpty()) {
+        return;
+    }
+    event->acceptProposedAction();
+    // Opened once the drop is over: the file may ask about unsaved changes.
+    QTimer::singleShot(0, this, [this, file] { openFile(file); });
+}
+
+} // namespace gelvant

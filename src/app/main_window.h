@@ -1,0 +1,91 @@
+#pragma once
+
+#include "document/atomic_file.h"
+
+#include <QMainWindow>
+#include <QString>
+#include <QStringList>
+#include <QTimer>
+
+class QMenu;
+
+namespace gelvant {
+
+class CDesignWindow;
+class DocumentPrompts;
+class MessagePresenter;
+class RecoveryStore;
+struct OpenedDesign;
+
+// The program's window: the design form under a menu bar of file, edit and
+// help commands. It names the design's file in its title with a mark while
+// there are unsaved changes, asks before they would be lost, keeps them in
+// a recovery file while they are unsaved, and opens files dropped on it.
+// What a command does to the design, the design document decides.
+class CMainWindow : public QMainWindow {
+    Q_OBJECT
+public:
+    // The most recent files the file menu lists.
+    static constexpr int kRecentFiles = 8;
+    // Unsaved changes reach the recovery file this long after the last one.
+    static constexpr int kRecoveryDelayMs = 2000;
+
+    CMainWindow(MessagePresenter& messages, DocumentPrompts& prompts, QWidget* parent = nullptr);
+    ~CMainWindow() override;
+
+    // Unsaved changes are kept in this store (without one, nowhere).
+    void setRecoveryStore(RecoveryStore* store) { recovery_ = store; }
+    // The system calls a save makes, so that a test can fill the disk.
+    void setFileSystemCalls(const FileSystemCalls& calls) { calls_ = &calls; }
+
+    // Before the window is shown: offers back a design a crash left unsaved,
+    // then opens the file given or else runs the start-up sequence with
+    // its welcome box.
+    void start(const QString& file = {});
+
+    CDesignWindow& form() const { return *form_; }
+    // The design's file; empty before the first save.
+    QString filePath() const { return filePath_; }
+
+    // The file commands as the menu runs them; false when not carried out
+    // (cancelled, or the file could not be read or written).
+    bool newDesign();
+    bool openDesign();
+    bool openFile(const QString& path);
+    bool save();
+    bool saveAs();
+    void editProjectInfo();
+
+    // The recent files, newest first, and the menu that lists them.
+    static QStringList recentFiles();
+    QMenu* recentMenu() const { return recentMenu_; }
+
+protected:
+    void closeEvent(QCloseEvent* event) override;
+    void dragEnterEvent(QDragEnterEvent* event) override;
+    void dropEvent(QDropEvent* event) override;
+
+private:
+    void buildMenus();
+    void fillRecentMenu();
+    // Asks about unsaved changes; true when the design may be replaced.
+    bool mayDiscardChanges();
+    bool saveTo(const QString& path);
+    void adopt(OpenedDesign design, const QString& path, bool modified);
+    bool offerRecovery();
+    void documentChanged();
+    // Writes the recovery file now; false when it could not be written.
+    bool writeRecovery();
+    void showProblem(const QString& text);
+
+    MessagePresenter& messages_;
+    DocumentPrompts& prompts_;
+    CDesignWindow* form_;
+    QMenu* recentMenu_ = nullptr;
+    RecoveryStore* recovery_ = nullptr;
+    const FileSystemCalls* calls_ = &systemFileCalls();
+    QString filePath_;
+    QTimer recoveryTimer_;
+};
+
+} // namespace gelvant

@@ -1,0 +1,206 @@
+// Unsaved changes kept safe from a crash: the recovery file follows the
+// design's changes a pause after the last one, leaves with a save, an undo
+// back to the saved design or a close, and is offered back at the next
+// start. The crash is real: the test runs itself as the program in a child
+// process, makes a change, kills it and starts it again.
+
+#include "app/form_look.h"
+#include "app/recovery_store.h"
+#include "project/startup_form.h"
+#include "window_test_support.h"
+
+#include <QApplication>
+#include <QDir>
+#include <QProcess>
+#include <QTemporaryDir>
+#include <QTextStream>
+#include <csignal>
+#include <cstdio>
+
+using namespace gelvant;
+using namespace gelvant::testing_window;
+
+namespace {
+
+// Set in a child's environment: "change" or "restore".
+constexpr const char* kChildMode = "GELVANT_RECOVERY_CHILD";
+const QString kEnd = QStringLiteral("-- end --");
+
+QStringList filesIn(const QString& folder) {
+    return QDir(folder).entryList(QDir::Files | QDir::Hidden);
+}
+
+QStringList recoveryFiles(const QString& stateHome) {
+    return QDir(stateHome + "/gelvant")
+        .entryList({QStringLiteral("recovery-*.gelvant")}, QDir::Files);
+}
+
+// The program as it starts, with this test's answers: "change" opens the
+// file given, types into a box, picks a site, shows the design and waits to
+// be killed; "restore" starts with no file, restores what it is offered,
+// shows the design and the question, and closes without saving.
+int runChild(const QByteArray& mode, const QStringList& arguments) {
+    RecordingPresenter messages;
+    ScriptedPrompts prompts;
+    RecoveryStore store;
+    CMainWindow window(messages, prompts);
+    window.setRecoveryStore(&store);
+    window.start(arguments.value(1));
+    window.show();
+    if (!QTest::qWaitForWindowActive(&window)) {
+        return 3;
+    }
+    QTextStream out(stdout);
+    if (mode == "change") {
+        typeInto(*window.form().box(fieldNamed("storeLength")), QStringLiteral("8"));
+        pick(*window.form().list(ctl::siteChoice), 3);
+        out << shownDesign(window).join('\n') << '\n' << kEnd << Qt::endl;
+        return QApplication::exec();
+    }
+    out << prompts.restoreAsked.join('|').replace('\n', ' ') << '\n'
+        << shownDesign(window).join('\n') << '\n'
+        << kEnd << Qt::endl;
+    prompts.unsaved = UnsavedChoice::Discard;
+    window.close();
+    return prompts.unsavedAsked.size() == 1 ? 0 : 4;
+}
+
+// What a child showed, line by line, once it has shown all of it.
+QStringList shownBy(QProcess& child) {
+    QByteArray output;
+    while (!output.contains(kEnd.toUtf8()) && child.waitForReadyRead(30000)) {
+        output += child.readAllStandardOutput();
+    }
+    QStringList lines = QString::fromUtf8(output).split('\n');
+    return lines.mid(0, lines.indexOf(kEnd));
+}
+
+} // namespace
+
+class RecoveryTest : public QObject {
+    Q_OBJECT
+
+private slots:
+    void theRecoveryFileFollowsUnsavedChanges() {
+        QTemporaryDir dir;
+        const QString folder = dir.filePath(QStringLiteral("state"));
+        RecoveryStore store(folder);
+        RecordingPresenter messages;
+        ScriptedPrompts prompts;
+        CMainWindow window(messages, prompts);
+        window.setRecoveryStore(&store);
+        window.start();
+        window.show();
+        QVERIFY(QTest::qWaitForWindowActive(&window));
+        QLineEdit& length = *window.form().box(fieldNamed("storeLength"));
+
+        // Written a pause after the last change, not before.
+        typeInto(length, QStringLiteral("8"));
+        QTest::qWait(1000);
+        QTest::keyClicks(&length, QStringLiteral("1"));
+        QTest::qWait(1500);
+        QVERIFY(!QFile::exists(store.file()));
+        QTRY_VERIFY_WITH_TIMEOUT(QFile::exists(store.file()), 3000);
+        auto kept = openDesignFile(QFile::encodeName(store.file()).toStdString());
+        QVERIFY(kept.design.has_value());
+        QVERIFY(kept.design->project.currentRoom().form->sameForm(
+            window.form().model().captureState()));
+        QCOMPARE(qs(kept.design->recoveredFrom), QString());
+
+        // A save takes it away; the next change names the saved file.
+        prompts.savePath = dir.filePath(QStringLiteral("冷库.gelvant"));
+        QVERIFY(window.saveAs());
+        QVERIFY(!QFile::exists(store.file()));
+        typeInto(length, QStringLiteral("9"));
+        QTRY_VERIFY_WITH_TIMEOUT(QFile::exists(store.file()), 4000);
+        kept = openDesignFile(QFile::encodeName(store.file()).toStdString());
+        QCOMPARE(qs(kept.design->recoveredFrom), prompts.savePath);
+
+        // Undone back to the saved design, or closed without saving: gone,
+        // and its lock with it.
+        window.form().undoAction()->trigger();
+        QVERIFY(!QFile::exists(store.file()));
+        typeInto(length, QStringLiteral("7"));
+        QTRY_VERIFY_WITH_TIMEOUT(QFile::exists(store.file()), 4000);
+        prompts.unsaved = UnsavedChoice::Discard;
+        QVERIFY(window.close());
+        QCOMPARE(filesIn(folder), QStringList());
+    }
+
+    // Two programs open at once: neither is offered the other's file; once
+    // one has ended without closing, the next start is.
+    void aRunningProgramsFileIsNotOffered() {
+        QTemporaryDir dir;
+        const Project project = singleRoomProject(startupForm());
+        {
+            RecoveryStore running(dir.path());
+            QVERIFY(!running.write(project, {}));
+            RecoveryStore other(dir.path());
+            QVERIFY(other.claimLeftFiles().isEmpty());
+        }
+        RecoveryStore next(dir.path());
+        const QStringList left = next.claimLeftFiles();
+        QCOMPARE(left.size(), 1);
+        RecoveryStore another(dir.path());
+        QVERIFY(another.claimLeftFiles().isEmpty()); // claimed by the next start
+        next.forget(left.front());
+        QCOMPARE(filesIn(dir.path()), QStringList());
+    }
+
+    // The program, killed after its recovery write, started again: the
+    // design comes back as it was, unsaved, under its file's name.
+    void aCrashLosesNothing() {
+        QTemporaryDir dir;
+        const QString stateHome = dir.filePath(QStringLiteral("state"));
+        const QString design = writeDesign(dir.filePath(QStringLiteral("冷库.gelvant")));
+        QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
+        env.insert(QStringLiteral("XDG_STATE_HOME"), stateHome);
+        env.insert(QStringLiteral("QT_QPA_PLATFORM"), QStringLiteral("offscreen"));
+
+        QProcess first;
+        env.insert(QString::fromLatin1(kChildMode), QStringLiteral("change"));
+        first.setProcessEnvironment(env);
+        first.start(QCoreApplication::applicationFilePath(), {design});
+        const QStringList changed = shownBy(first);
+        QVERIFY2(changed.contains(QStringLiteral("storeLength=8")), qPrintable(changed.join('\n')));
+        QCOMPARE(changed.front(), QStringLiteral("冷库.gelvant[*] modified"));
+        QTRY_VERIFY_WITH_TIMEOUT(!recoveryFiles(stateHome).isEmpty(), 20000);
+        ::kill(static_cast<pid_t>(first.processId()), SIGKILL);
+        QVERIFY(first.waitForFinished());
+        QCOMPARE(first.exitStatus(), QProcess::CrashExit);
+
+        QProcess second;
+        env.insert(QString::fromLatin1(kChildMode), QStringLiteral("restore"));
+        second.setProcessEnvironment(env);
+        second.start(QCoreApplication::applicationFilePath(), QStringList{});
+        const QStringList restored = shownBy(second);
+        QVERIFY(second.waitForFinished(30000));
+        QCOMPARE(second.exitCode(), 0);
+        QVERIFY2(!restored.isEmpty() && restored.front().contains(QStringLiteral("“冷库.gelvant”")),
+                 qPrintable(restored.join('\n')));
+        QCOMPARE(restored.mid(1), changed);
+        QCOMPARE(filesIn(stateHome + "/gelvant"), QStringList());
+    }
+};
+
+int main(int argc, char** argv) {
+    const QByteArray mode = qgetenv(kChildMode);
+    // Recovery and recent files go to folders of the test's own (a child
+    // has them from its parent).
+    QTemporaryDir config;
+    QTemporaryDir state;
+    if (mode.isEmpty()) {
+        qputenv("XDG_CONFIG_HOME", QFile::encodeName(config.path()));
+        qputenv("XDG_STATE_HOME", QFile::encodeName(state.path()));
+    }
+    QApplication app(argc, argv);
+    app.setAttribute(Qt::AA_Use96Dpi, true);
+    applyFormLook(app);
+    if (!mode.isEmpty()) {
+        return runChild(mode, QApplication::arguments());
+    }
+    RecoveryTest test;
+    return QTest::qExec(&test, argc, argv);
+}
+
+#include "recovery_test.moc"
