@@ -3,6 +3,8 @@
 #include "app/design_window.h"
 #include "app/document_prompts.h"
 #include "app/recovery_store.h"
+#include "app/room_selector.h"
+#include "app/summary_window.h"
 #include "document/design_file_io.h"
 #include "project/startup_form.h"
 #include "sheet/controls.h"
@@ -76,6 +78,7 @@ CMainWindow::CMainWindow(MessagePresenter& messages, DocumentPrompts& prompts, Q
                    Qt::WindowSystemMenuHint | Qt::WindowMinimizeButtonHint |
                    Qt::WindowCloseButtonHint);
     setCentralWidget(form_);
+    buildRooms();
     buildMenus();
     // The form has one size; the window is that and the menu bar.
     layout()->setSizeConstraint(QLayout::SetFixedSize);
@@ -112,8 +115,24 @@ void CMainWindow::buildMenus() {
     edit->addAction(form_->undoAction());
     edit->addAction(form_->redoAction());
 
+    QMenu* rooms = roomCommands_->createMenu(this);
+    rooms->addSeparator();
+    rooms->addAction(summary_->showAction());
+    menuBar()->addMenu(rooms);
+
     QMenu* help = menuBar()->addMenu(QStringLiteral("帮助(&H)"));
     help->addAction(form_->aboutAction());
+}
+
+// The room pieces change the document themselves; the form then shows it,
+// and its documentChanged brings everything else up to date.
+void CMainWindow::buildRooms() {
+    const auto changed = [this] { form_->showDocument(); };
+    DesignDocument& document = form_->document();
+    roomCommands_ = new RoomCommands(document, roomDialogs_, changed, this);
+    roomSelector_ = new RoomSelector(document, changed, this);
+    menuBar()->setCornerWidget(roomSelector_, Qt::TopRightCorner);
+    summary_ = new SummaryWindow(document, changed, this);
 }
 
 // --- Start-up ----------------------------------------------------------------------
@@ -274,6 +293,9 @@ void CMainWindow::showProblem(const QString& text) {
 // --- Title and recovery ------------------------------------------------------------
 
 void CMainWindow::documentChanged() {
+    roomCommands_->refresh();
+    roomSelector_->refresh();
+    summary_->refresh();
     // The title is the file's name with the modified mark; the platform adds
     // the program's name.
     setWindowFilePath(filePath_.isEmpty() ? QString::fromUtf8(kUntitled) : filePath_);

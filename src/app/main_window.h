@@ -1,5 +1,6 @@
 #pragma once
 
+#include "app/room_commands.h"
 #include "document/atomic_file.h"
 
 #include <QMainWindow>
@@ -15,13 +16,17 @@ class CDesignWindow;
 class DocumentPrompts;
 class MessagePresenter;
 class RecoveryStore;
+class RoomSelector;
+class SummaryWindow;
 struct OpenedDesign;
 
-// The program's window: the design form under a menu bar of file, edit and
-// help commands. It names the design's file in its title with a mark while
-// there are unsaved changes, asks before they would be lost, keeps them in
-// a recovery file while they are unsaved, and opens files dropped on it.
-// What a command does to the design, the design document decides.
+// The program's window: the design form under a menu bar of file, edit, room
+// and help commands, with the room selector in the bar's corner and the
+// project summary in a window of its own. It names the design's file in its
+// title with a mark while there are unsaved changes, asks before they would
+// be lost, keeps them in a recovery file while they are unsaved, and opens
+// files dropped on it. What a command does to the design, the design
+// document decides; after every change the window shows it all again.
 class CMainWindow : public QMainWindow {
     Q_OBJECT
 public:
@@ -60,6 +65,11 @@ public:
     static QStringList recentFiles();
     QMenu* recentMenu() const { return recentMenu_; }
 
+    // The rooms: the 库房 menu's commands, the selector, the summary window.
+    RoomCommands& roomCommands() const { return *roomCommands_; }
+    RoomSelector& roomSelector() const { return *roomSelector_; }
+    SummaryWindow& summaryWindow() const { return *summary_; }
+
 protected:
     void closeEvent(QCloseEvent* event) override;
     void dragEnterEvent(QDragEnterEvent* event) override;
@@ -67,6 +77,7 @@ protected:
 
 private:
     void buildMenus();
+    void buildRooms();
     void fillRecentMenu();
     // Asks about unsaved changes; true when the design may be replaced.
     bool mayDiscardChanges();
@@ -82,6 +93,10 @@ private:
     DocumentPrompts& prompts_;
     CDesignWindow* form_;
     QMenu* recentMenu_ = nullptr;
+    WindowRoomDialogs roomDialogs_{this};
+    RoomCommands* roomCommands_ = nullptr;
+    RoomSelector* roomSelector_ = nullptr;
+    SummaryWindow* summary_ = nullptr;
     RecoveryStore* recovery_ = nullptr;
     const FileSystemCalls* calls_ = &systemFileCalls();
     QString filePath_;

@@ -1,7 +1,8 @@
 // The rooms in the window, on the offscreen platform: the 库房 commands, the
 // room selector and the project summary around one design document follow
 // every change, whoever made it (questions answered in code, except where the
-// real boxes are clicked).
+// real boxes are clicked); then the same pieces in the program's window,
+// driven by its menus and keys, with undo.
 
 #include "app/form_look.h"
 #include "app/room_commands.h"
@@ -154,6 +155,59 @@ template <typename Dialog> void answerNextDialog(const std::function<void(Dialog
         answer(*modal);
     });
 }
+
+// The program's window as it starts, on screen, its questions answered by
+// the test, the room questions asked in real boxes.
+struct Program {
+    RecordingPresenter messages;
+    ScriptedPrompts prompts;
+    CMainWindow window{messages, prompts};
+
+    bool start() {
+        window.start();
+        window.show();
+        return QTest::qWaitForWindowActive(&window);
+    }
+    bool activate() {
+        window.activateWindow();
+        return QTest::qWaitForWindowActive(&window);
+    }
+    QAction* entry(const char* text) {
+        return menuEntry(window, QStringLiteral("库房(&R)"), QString::fromUtf8(text));
+    }
+    QLineEdit& box(const char* name) { return *window.form().box(fieldNamed(name)); }
+    // A key pressed wherever the window's focus is.
+    void key(QKeyCombination keys) {
+        if (!window.isActiveWindow()) {
+            QVERIFY(activate()); // a box over it has just closed
+        }
+        QWidget* focus = window.focusWidget();
+        QTest::keyClick(focus != nullptr ? focus : &window, keys.key(), keys.keyboardModifiers());
+    }
+    void typeAnd(const char* name, const char* text) {
+        typeInto(box(name), QString::fromUtf8(text));
+        box(name).clearFocus(); // leaving the box ends the typing
+    }
+    // The rooms as the window shows them: the selector's names and current
+    // room, the equipment, the form's volume and load, the summary's rows.
+    QStringList roomsShown() const {
+        const RoomSelector& selector = window.roomSelector();
+        QStringList shown;
+        for (int i = 0; i < selector.rooms()->count(); ++i) {
+            shown << selector.rooms()->itemText(i);
+        }
+        shown << QString::number(selector.rooms()->currentIndex())
+              << selector.equipment()->currentText()
+              << window.form().box(fieldNamed("totalCoolingLoadW"))->text();
+        const QTableWidget& table = *window.summaryWindow().roomsTable();
+        for (int row = 0; row < table.rowCount(); ++row) {
+            for (int column = 0; column < table.columnCount(); ++column) {
+                shown << table.item(row, column)->text();
+            }
+        }
+        return shown;
+    }
+};
 
 } // namespace
 
@@ -431,6 +485,112 @@ private slots:
         QVERIFY2(shown.startsWith(QStringLiteral("冷藏间\n    注意：冷风机有功率但台数为0\n")) &&
                      shown.contains(QStringLiteral("\n库房1\n    注意：冷风机有功率但台数为0")),
                  qPrintable(shown));
+    }
+
+    // The program's window: the 库房 menu between 编辑 and 帮助, the selector
+    // in the menu bar's corner; keys switch rooms and open the summary, which
+    // follows the designer's typing; Ctrl+Z takes back a step of another
+    // room by going to it.
+    void theProgramsWindowShowsTheRooms() {
+        Program p;
+        QVERIFY(p.start());
+        QStringList menus;
+        for (const QAction* title : p.window.menuBar()->actions()) {
+            menus << title->text();
+        }
+        QCOMPARE(menus, QStringList({"文件(&F)", "编辑(&E)", "库房(&R)", "帮助(&H)"}));
+        QCOMPARE(p.window.menuBar()->cornerWidget(), &p.window.roomSelector());
+        const QAction* summaryEntry = p.entry("项目汇总(&T)...");
+        QVERIFY(summaryEntry != nullptr);
+        QCOMPARE(summaryEntry->shortcut(), QKeySequence(Qt::CTRL | Qt::Key_T));
+
+        p.entry("新增库房(&N)")->trigger();
+        QVERIFY(p.window.isWindowModified());
+        p.typeAnd("storeLength", "8");
+        QCOMPARE(p.box("innerVolume").text(), QStringLiteral("212"));
+        p.key(Qt::CTRL | Qt::Key_T);
+        SummaryWindow& summary = p.window.summaryWindow();
+        QVERIFY(summary.isVisible());
+        QCOMPARE(summary.roomsTable()->item(1, 2)->text(), QStringLiteral("212"));
+        p.typeAnd("storeLength", "9");
+        const QString nineVolume = p.box("innerVolume").text();
+        QCOMPARE(summary.roomsTable()->item(1, 2)->text(), nineVolume);
+
+        QVERIFY(p.activate());
+        p.box("storeWidth").setFocus(); // the keys work from inside a box
+        p.key(Qt::CTRL | Qt::Key_PageUp);
+        QCOMPARE(p.window.roomSelector().rooms()->currentIndex(), 0);
+        QCOMPARE(p.box("innerVolume").text(), QStringLiteral("1355"));
+        QCOMPARE(summary.roomsTable()->currentRow(), 0);
+        QVERIFY(!p.entry("上一库房(&V)")->isEnabled());
+
+        p.key(Qt::CTRL | Qt::Key_Z); // the 9 typed in 库房2: back there, as before it
+        QCOMPARE(p.window.roomSelector().rooms()->currentText(), QStringLiteral("库房2"));
+        QCOMPARE(p.box("innerVolume").text(), QStringLiteral("212"));
+        QCOMPARE(summary.roomsTable()->item(1, 2)->text(), QStringLiteral("212"));
+        QCOMPARE(summary.roomsTable()->currentRow(), 1);
+        p.key(Qt::CTRL | Qt::Key_Z);
+        p.key(Qt::CTRL | Qt::Key_Z); // the new room goes
+        QCOMPARE(p.window.roomSelector().rooms()->count(), 1);
+        QVERIFY(!p.window.isWindowModified());
+        QCOMPARE(summary.roomsTable()->rowCount(), 1);
+        for (int step = 0; step < 3; ++step) {
+            p.key(Qt::CTRL | Qt::Key_Y);
+        }
+        QCOMPARE(p.window.roomSelector().rooms()->currentText(), QStringLiteral("库房2"));
+        QCOMPARE(p.box("innerVolume").text(), nineVolume);
+        QCOMPARE(summary.roomsTable()->item(1, 2)->text(), nineVolume);
+    }
+
+    // Every room operation from the menu is one undo step; undo brings the
+    // rooms back as they were and redo does it again.
+    void eachRoomOperationIsOneStep() {
+        Program p;
+        QVERIFY(p.start());
+        p.window.summaryWindow().show();
+        QVERIFY(p.activate());
+        p.entry("新增库房(&N)")->trigger();
+        p.entry("新增库房(&N)")->trigger();
+        struct Operation {
+            const char* entry;
+            std::function<void()> answer; // the question it asks, if any
+        };
+        const Operation operations[] = {
+            {"复制库房(&C)", {}},
+            {"上移(&U)", {}},
+            {"下移(&W)", {}},
+            {"排管(&P)", {}},
+            {"冷风机(&F)", {}},
+            {"全部重新计算(&A)", {}},
+            {"重命名(&M)...",
+             [] {
+                 answerNextDialog<QInputDialog>([](QInputDialog& dialog) {
+                     dialog.setTextValue(QStringLiteral("冻结间"));
+                     dialog.accept();
+                 });
+             }},
+            {"删除库房(&D)",
+             [] {
+                 answerNextDialog<QMessageBox>(
+                     [](QMessageBox& box) { box.button(QMessageBox::Yes)->click(); });
+             }},
+        };
+        p.typeAnd("storeLength", "8"); // something for 全部重新计算 to compute
+        for (const Operation& op : operations) {
+            const QStringList before = p.roomsShown();
+            const std::size_t position = p.window.form().document().history().position();
+            if (op.answer) {
+                op.answer();
+            }
+            p.entry(op.entry)->trigger();
+            const QStringList after = p.roomsShown();
+            QVERIFY2(after != before, op.entry);
+            QVERIFY2(p.window.form().document().history().position() == position + 1, op.entry);
+            p.key(Qt::CTRL | Qt::Key_Z);
+            QCOMPARE(p.roomsShown(), before);
+            p.key(Qt::CTRL | Qt::Key_Y);
+            QCOMPARE(p.roomsShown(), after);
+        }
     }
 };
 
