@@ -45,6 +45,10 @@ RoomSelector::RoomSelector(DesignDocument& document, std::function<void()> chang
         equipment_->addItem(qtext(equipmentLabel(choice)));
     }
     equipment_->setSizeAdjustPolicy(QComboBox::AdjustToContents);
+    // As dense as the form's own lists, so that the menu bar grows no taller.
+    for (QComboBox* combo : {rooms_, equipment_}) {
+        combo->setFixedHeight(fontMetrics().height() + 4);
+    }
 
     connect(rooms_, &QComboBox::activated, this, [this](int index) {
         if (index >= 0 && static_cast<std::size_t>(index) != document_.project().current) {

@@ -84,12 +84,14 @@ SummaryWindow::SummaryWindow(DesignDocument& document, std::function<void()> cha
     layout->addWidget(rooms_, 3);
     layout->addWidget(totalsCaption_);
     layout->addWidget(totals_, 1);
-    layout->addWidget(notes_, 1);
+    layout->addWidget(notes_);
     rooms_->setToolTip(QStringLiteral("双击一行转到该库房"));
     totals_->setSelectionMode(QAbstractItemView::NoSelection);
     totals_->verticalHeader()->hide();
     notes_->setReadOnly(true);
     notes_->setHidden(true);
+    // A few notes in sight; more scroll.
+    notes_->setFixedHeight(notes_->fontMetrics().lineSpacing() * 4 + 2 * notes_->frameWidth() + 8);
 
     showAction_->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_T));
     connect(showAction_, &QAction::triggered, this, [this] {
