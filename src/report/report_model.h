@@ -70,7 +70,7 @@ struct ChartBar {
 struct BarChart {
     std::string title;
     std::vector<ChartBar> bars; // largest first
-    std::string emptyNote;      // shown instead of the bars when none has a length
+    std::string emptyNote;      // shown instead of the bars when the results cannot be charted
 };
 
 struct ReferenceRoom {
