@@ -96,6 +96,9 @@ private:
             stateNote(report_.rooms.front().stateNote);
         }
         headingTable();
+        if (!report_.summary && !report_.rooms.empty()) {
+            groupTable({report_.rooms.front().keyResults});
+        }
     }
 
     void headingTable() {
@@ -145,6 +148,7 @@ private:
     void roomSections(const RoomReport& room) {
         if (report_.summary) {
             stateNote(room.stateNote);
+            groupTable({room.keyResults});
         }
         sectionHeading(QStringLiteral("一、设计参数"), firstGroupHeight(room.inputs));
         groupTable(room.inputs);

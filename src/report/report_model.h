@@ -83,7 +83,8 @@ struct RoomReport {
     std::string name;
     CoolingEquipment equipment = CoolingEquipment::AirCooler;
     ResultState state = ResultState::Computed;
-    std::string stateNote; // the line under the title; empty when computed
+    std::string stateNote;  // the line under the title; empty when computed
+    ReportGroup keyResults; // what the designer hands over first: loads, surfaces, the plant
     std::vector<ReportGroup> inputs;
     LoadTable load;
     BarChart chart;
