@@ -16,6 +16,7 @@
 #include <QClipboard>
 #include <QFile>
 #include <QPdfWriter>
+#include <QPrintPreviewWidget>
 #include <QPrinter>
 #include <QTemporaryDir>
 #include <QtTest>
@@ -173,6 +174,19 @@ private slots:
         const int pages = commands.print(printer, ReportScope::WholeProject);
         QVERIFY(pages >= 1 && pages <= 3);
         QVERIFY(QFile(printer.outputFileName()).size() > 1000);
+    }
+
+    void thePrintPreviewShowsEveryPage() {
+        const Report report = buildReport(fourRooms(), ReportScope::WholeProject, "", "");
+        QPrinter printer(QPrinter::HighResolution);
+        QPrintPreviewWidget preview(&printer);
+        int painted = 0;
+        connect(&preview, &QPrintPreviewWidget::paintRequested, &preview,
+                [&](QPrinter* target) { painted = printReport(report, *target); });
+        preview.updatePreview();
+        QVERIFY(painted > 4);
+        QCOMPARE(preview.pageCount(), painted);
+        QCOMPARE(printer.pageLayout().pageSize().id(), QPageSize::A4);
     }
 
     void actionsCarryTheirTextsAndShortcuts() {
