@@ -5,11 +5,8 @@
 #include "app/pdf_text_map.h"
 #include "app/report_commands.h"
 #include "app/report_painter.h"
-#include "project/startup_form.h"
+#include "core/report_forms.h"
 #include "report/report_export.h"
-#include "sheet/controls.h"
-#include "sheet/design_dlg.h"
-#include "window/design_form.h"
 
 #include <QAction>
 #include <QApplication>
@@ -22,26 +19,12 @@
 #include <QtTest>
 
 using namespace gelvant;
+using namespace gelvant::testing_report;
 
 namespace {
 
 QString qs(std::string_view text) {
     return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
-}
-
-std::shared_ptr<const FormState> formAfter(const std::function<void(CDesignDlg&)>& actions) {
-    RecordingPresenter unshown;
-    CDesignDlg dlg(designFormLayout(), unshown);
-    dlg.restoreState(*startupForm());
-    actions(dlg);
-    return std::make_shared<const FormState>(dlg.captureState());
-}
-
-std::shared_ptr<const FormState> referenceRoom(int row) {
-    return formAfter([row](CDesignDlg& dlg) {
-        dlg.userChooses(ctl::referenceList, row);
-        dlg.userClicks(ctl::applyReferenceButton);
-    });
 }
 
 Project oneRoom() {
@@ -53,12 +36,9 @@ Project oneRoom() {
 // Four rooms, one of them with a division by zero in its results.
 Project fourRooms() {
     Project p = oneRoom();
-    p.rooms.push_back({"冻结间", CoolingEquipment::AirCooler, referenceRoom(6)});
-    p.rooms.push_back({"冷藏间", CoolingEquipment::Coil, referenceRoom(12)});
-    p.rooms.push_back({"坏库", CoolingEquipment::AirCooler, formAfter([](CDesignDlg& dlg) {
-                           dlg.userEdits(*fieldIndexByName("coolingHours"), "0");
-                           dlg.userClicks(ctl::computeButton);
-                       })});
+    p.rooms.push_back(room("冻结间", referenceRoomForm(6)));
+    p.rooms.push_back(room("冷藏间", referenceRoomForm(12), CoolingEquipment::Coil));
+    p.rooms.push_back(room("坏库", computedWith("coolingHours", "0")));
     p.current = 1;
     return p;
 }
@@ -138,14 +118,6 @@ private slots:
         }
     }
 
-    void thePdfIsA4WithItsFontsEmbeddedAsSubsets() {
-        const QByteArray pdf = reportPdf(buildReport(oneRoom(), ReportScope::WholeProject, "", ""));
-        QVERIFY(pdf.startsWith("%PDF-"));
-        QVERIFY(pdf.contains("/MediaBox [0 0 595"));
-        QVERIFY(pdf.contains("/FontFile2"));
-        QVERIFY(pdf.size() < 1024 * 1024); // the CJK fonts alone are 16 MB whole
-    }
-
     void copiedTextMapsGiveIdeographsAndSpacesInPlace() {
         // A text map as the toolkit writes it: the code space, ranges, single entries.
         const QByteArray map = "begincmap\n1 begincodespacerange\n<0000> <FFFF>\n"
@@ -163,17 +135,6 @@ private slots:
         QVERIFY(pdf.contains("<2F08> <2F08> <4EBA>\n"));               // glyph codes stay
         QVERIFY(pdf.contains("<0004> <9875>\n"));                      // 页
         QVERIFY(pdf.contains("<0000> <FFFF>\n"));
-    }
-
-    void aPrinterGetsTheSamePages() {
-        QPrinter printer(QPrinter::HighResolution);
-        printer.setOutputFormat(QPrinter::PdfFormat);
-        printer.setOutputFileName(dir_.filePath(QStringLiteral("printed.pdf")));
-        ReportCommands commands(
-            nullptr, []() -> const Project& { return project(); }, [] { return QString(); });
-        const int pages = commands.print(printer, ReportScope::WholeProject);
-        QVERIFY(pages >= 1 && pages <= 3);
-        QVERIFY(QFile(printer.outputFileName()).size() > 1000);
     }
 
     void thePrintPreviewShowsEveryPage() {
