@@ -14,7 +14,7 @@ namespace gelvant {
 // ⼈. This rewrites those map entries to the space and to the ideographs the
 // font draws with the same glyph: the report holds no tabs and no radicals.
 // Every entry keeps its four hex digits, so the file keeps its length and
-// its offsets.
+// its offsets. The look-alikes are worked out once, from the font first given.
 void correctTextMaps(QByteArray& pdf, const QFont& cjkFont);
 
 } // namespace gelvant

@@ -120,8 +120,10 @@ int ReportCommands::print(QPrinter& printer, ReportScope scope) const {
 }
 
 void ReportCommands::copyResults() const {
-    const RoomReport room = buildRoomReport(project_().currentRoom());
-    QGuiApplication::clipboard()->setText(qs(loadTableTsv(room)));
+    const Report current = report(ReportScope::CurrentRoom);
+    if (!current.rooms.empty()) {
+        QGuiApplication::clipboard()->setText(qs(loadTableTsv(current.rooms.front())));
+    }
 }
 
 QString ReportCommands::suggestedFileName(const QString& designPath, const QString& roomName,

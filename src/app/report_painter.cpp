@@ -538,7 +538,7 @@ void addPageFrame(std::vector<LaidOutPage>& pages, const Report& report) {
     const double width =
         PageFlow::kPageWidthMm - PageFlow::kMarginLeftMm - PageFlow::kMarginRightMm;
     const double footerY = PageFlow::kPageHeightMm - 15.0;
-    QString project = qs(report.heading.empty() ? std::string() : report.heading.front().value);
+    const QString project = qs(report.projectName);
     for (int i = 0; i < count; ++i) {
         auto& items = pages[static_cast<std::size_t>(i)].items;
         if (i > 0) {
@@ -609,10 +609,9 @@ QByteArray reportPdf(const Report& report) {
         QPdfWriter writer(&buffer);
         writer.setResolution(600);
         writer.setCreator(qs(programName()) + QLatin1Char(' ') + qs(programVersion()));
-        const std::string project =
-            report.heading.empty() ? std::string() : report.heading.front().value;
-        writer.setTitle(project.empty() ? qs(report.title)
-                                        : qs(report.title) + QStringLiteral(" - ") + qs(project));
+        writer.setTitle(report.projectName.empty()
+                            ? qs(report.title)
+                            : qs(report.title) + QStringLiteral(" - ") + qs(report.projectName));
         if (paintReport(report, writer) == 0) {
             return {};
         }

@@ -404,11 +404,17 @@ Report buildReport(const Project& project, ReportScope scope, std::string_view d
     report.title = std::string(kReportTitle);
     report.fileName = designFileName.empty() ? "未保存" : std::string(designFileName);
     report.date = std::string(date);
+    report.projectName = project.info.name;
     const bool wholeProject = scope == ReportScope::WholeProject && project.rooms.size() > 1;
-    const Room* single = wholeProject ? nullptr : &project.currentRoom();
+    // A project always has a current room; a damaged one still gives a title page.
+    const Room* single = wholeProject || project.current >= project.rooms.size()
+                             ? nullptr
+                             : &project.rooms[project.current];
     report.heading = heading(project.info, single, report.fileName, date);
-    if (single != nullptr) {
-        report.rooms.push_back(buildRoomReport(*single));
+    if (!wholeProject) {
+        if (single != nullptr) {
+            report.rooms.push_back(buildRoomReport(*single));
+        }
         return report;
     }
     const ProjectSummary summary = summarizeProject(project);

@@ -101,6 +101,7 @@ struct SummarySection {
 // covers more than one room, and one section per room.
 struct Report {
     std::string title;
+    std::string projectName; // for the running title of the later pages
     std::vector<ReportField> heading; // 项目名称, 设计单位, 设计人, 日期, 设计文件, 计算程序
     std::string fileName; // the design file's name, or 未保存
     std::string date;     // the day the report is made

@@ -72,6 +72,7 @@ private slots:
         QTest::newRow("four rooms, whole project")
             << 1 << int(ReportScope::WholeProject) << 5 << 13;
         QTest::newRow("four rooms, current room") << 1 << int(ReportScope::CurrentRoom) << 1 << 3;
+        QTest::newRow("no room at all") << 2 << int(ReportScope::CurrentRoom) << 1 << 1;
     }
 
     void pagesKeepEverythingOnThePaperAndEveryLineOfTextInItsCell() {
@@ -80,8 +81,10 @@ private slots:
         QFETCH(int, leastPages);
         QFETCH(int, mostPages);
         const Report report =
-            buildReport(project == 0 ? oneRoom() : fourRooms(), static_cast<ReportScope>(scope),
-                        "cold.gelvant", "2026-05-02");
+            buildReport(project == 0   ? oneRoom()
+                        : project == 1 ? fourRooms()
+                                       : Project{},
+                        static_cast<ReportScope>(scope), "cold.gelvant", "2026-05-02");
         QPdfWriter device(dir_.filePath(QStringLiteral("measure.pdf")));
         device.setResolution(600);
         const PageFlow metrics(device);

@@ -386,5 +386,7 @@ TEST(ReportProject, HeadingScopeAndSummaryFollowTheProjectAndTheChoice) {
     EXPECT_EQ(current.rooms[0].name, "冻结间");
     EXPECT_EQ(current.heading[4].value, "冻结间");
 
+    const Report roomless = buildReport(Project{}, ReportScope::CurrentRoom, "", "");
+    EXPECT_TRUE(roomless.rooms.empty());
     EXPECT_EQ(pageNumberText(2, 3), "第 2 页 共 3 页");
 }
