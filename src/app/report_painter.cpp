@@ -101,24 +101,32 @@ private:
         }
     }
 
+    // Two entries a row; the last of an odd count takes the whole row, and a
+    // long entry (the notes) makes its row taller.
     void headingTable() {
+        const std::vector<ReportField>& heading = report_.heading;
         const double pairMm = flow_.width() / 2;
         const double labelMm = 18.0;
-        const double rowMm = flow_.lineHeight(FontRole::Body) + 2 * kCellPadMm + 0.6;
-        const std::size_t rows = (report_.heading.size() + 1) / 2;
-        const double top = flow_.y();
-        for (std::size_t i = 0; i < report_.heading.size(); ++i) {
-            const ReportField& f = report_.heading[i];
-            const double x = flow_.left() + static_cast<double>(i % 2) * pairMm;
-            const double y = top + static_cast<double>(i / 2) * rowMm;
-            // The last entry of an odd count takes the whole row.
-            const bool whole = i + 1 == report_.heading.size() && i % 2 == 0;
+        double y = flow_.y();
+        const double top = y;
+        for (std::size_t i = 0; i < heading.size(); i += 2) {
+            const bool whole = i + 1 == heading.size();
             const double w = whole ? flow_.width() : pairMm;
-            labelledCell(QRectF(x, y, w, rowMm), labelMm, qs(f.label), qs(f.value));
+            double textMm = 0;
+            for (std::size_t j = i; j < std::min(i + 2, heading.size()); ++j) {
+                textMm = std::max(textMm, flow_.wrappedHeight(FontRole::Body, qs(heading[j].value),
+                                                              w - labelMm - 2 * kPadMm));
+            }
+            const double rowMm = textMm + 2 * kCellPadMm + 0.6;
+            for (std::size_t j = i; j < std::min(i + 2, heading.size()); ++j) {
+                const double x = flow_.left() + static_cast<double>(j - i) * pairMm;
+                labelledCell(QRectF(x, y, w, rowMm), labelMm, qs(heading[j].label),
+                             qs(heading[j].value));
+            }
+            y += rowMm;
         }
-        const double h = static_cast<double>(rows) * rowMm;
-        flow_.box(QRectF(flow_.left(), top, flow_.width(), h), {}, kOutline);
-        flow_.advance(h + kSectionGapMm);
+        flow_.box(QRectF(flow_.left(), top, flow_.width(), y - top), {}, kOutline);
+        flow_.advance(y - top + kSectionGapMm);
     }
 
     void stateNote(const std::string& note) {
