@@ -2,7 +2,7 @@
 # make test  - install what is missing, build, run every test (normal and sanitizer
 #              builds) and fuzz each fuzz target for a minute
 # make fuzz  - build the fuzz targets with clang and fuzz each for ten minutes
-# make bench - build optimised and run the benchmarks (calculation, window start-up)
+# make bench - build optimised and run the benchmarks (calculation, window start-up, report)
 # make package - build optimised and make the Debian package build/release/gelvant_<version>_<arch>.deb
 
 JOBS ?= $(shell nproc)
@@ -57,6 +57,7 @@ bench: deps build/release/CMakeCache.txt
 	cmake --build --preset release -j $(JOBS)
 	build/release/bench/gelvant_bench --benchmark_repetitions=5 --benchmark_report_aggregates_only=true
 	@if [ -x build/release/src/app/gelvant ]; then bench/startup_window.sh 20 build/release/src/app/gelvant; fi
+	@if [ -x build/release/src/app/gelvant ]; then bench/report_export.sh 20 build/release/src/app/gelvant; fi
 
 package: deps build/release/CMakeCache.txt
 	cmake --build --preset release -j $(JOBS)

@@ -1,9 +1,9 @@
 #include "app/design_window.h"
 
-#include "app/form_cells_table.h"
-#include "app/form_groups_table.h"
 #include "app/form_look.h"
 #include "sheet/controls.h"
+#include "window/form_cells_table.h"
+#include "window/form_groups_table.h"
 #include "window/startup.h"
 
 #include <QAbstractItemView>

@@ -1,11 +1,11 @@
 #pragma once
 
-#include "app/form_cells_table.h"
 #include "document/design_document.h"
 #include "sheet/design_dlg.h"
 #include "sheet/field_dictionary.h"
 #include "sheet/messages.h"
 #include "window/design_form.h"
+#include "window/form_cells_table.h"
 
 #include <QWidget>
 #include <array>

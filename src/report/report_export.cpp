@@ -1,0 +1,160 @@
+#include "report/report_export.h"
+
+#include <array>
+#include <initializer_list>
+
+namespace gelvant {
+namespace {
+
+std::string csvCell(std::string_view text) {
+    if (text.find_first_of(",\"\r\n") == std::string_view::npos) {
+        return std::string(text);
+    }
+    std::string quoted = "\"";
+    for (const char c : text) {
+        quoted += c;
+        if (c == '"') {
+            quoted += '"';
+        }
+    }
+    return quoted + "\"";
+}
+
+class CsvWriter {
+public:
+    explicit CsvWriter(bool withRoom) : withRoom_(withRoom) {
+        text_ = kUtf8ByteOrderMark;
+        if (withRoom_) {
+            row({"库房", "分组", "项目", "数值", "单位"});
+        } else {
+            row({"分组", "项目", "数值", "单位"});
+        }
+    }
+
+    void field(std::string_view room, std::string_view group, const ReportField& f) {
+        entry(room, group, f.label, f.value, f.unit);
+    }
+
+    void entry(std::string_view room, std::string_view group, std::string_view label,
+               std::string_view value, std::string_view unit) {
+        if (withRoom_) {
+            row({room, group, label, value, unit});
+        } else {
+            row({group, label, value, unit});
+        }
+    }
+
+    std::string take() { return std::move(text_); }
+
+private:
+    void row(std::initializer_list<std::string_view> cells) {
+        bool first = true;
+        for (const std::string_view cell : cells) {
+            text_ += first ? "" : ",";
+            text_ += csvCell(cell);
+            first = false;
+        }
+        text_ += "\r\n";
+    }
+
+    bool withRoom_;
+    std::string text_;
+};
+
+void summaryRows(CsvWriter& csv, const SummaryTable& table) {
+    for (const SummaryRoomRow& room : table.rooms) {
+        for (std::size_t c = 1; c < kRoomColumnCount; ++c) {
+            csv.entry(room[0], "项目汇总", kRoomColumns[c].name, room[c], kRoomColumns[c].unit);
+        }
+    }
+    const auto groupRow = [&](std::string_view group, const SummaryGroupRow& row) {
+        for (std::size_t c = 1; c < kGroupColumnCount; ++c) {
+            csv.entry({}, group, kGroupColumns[c].name, row[c], kGroupColumns[c].unit);
+        }
+    };
+    for (const SummaryGroupRow& group : table.groups) {
+        groupRow("蒸发温度" + group[0] + "℃", group);
+    }
+    groupRow("项目合计", table.total);
+    for (const std::string& note : table.notes) {
+        csv.entry({}, "汇总说明", "说明", note, {});
+    }
+}
+
+void roomRows(CsvWriter& csv, const RoomReport& room) {
+    if (!room.stateNote.empty()) {
+        csv.entry(room.name, "计算状态", "说明", room.stateNote, {});
+    }
+    for (const ReportGroup& group : room.inputs) {
+        for (const ReportField& f : group.fields) {
+            csv.field(room.name, group.title, f);
+        }
+    }
+    for (const LoadRow& row : room.load.rows) {
+        csv.entry(room.name, "冷负荷", row.label, row.watts, "W");
+    }
+    csv.entry(room.name, "冷负荷", room.load.total.label, room.load.total.watts, "W");
+    csv.field(room.name, "冷负荷", room.load.loadPerTon);
+    for (const ReportGroup& group : room.equipmentGroups) {
+        for (const ReportField& f : group.fields) {
+            csv.field(room.name, group.title, f);
+        }
+    }
+    if (room.reference) {
+        csv.entry(room.name, "经验数据", "库房类型", room.reference->row, {});
+        csv.entry(room.name, "经验数据", "说明", room.reference->note, {});
+    }
+}
+
+// Tabs and line breaks inside a cell would split it.
+std::string tsvCell(std::string_view text) {
+    std::string cell(text);
+    for (char& c : cell) {
+        if (c == '\t' || c == '\n' || c == '\r') {
+            c = ' ';
+        }
+    }
+    return cell;
+}
+
+void tsvRow(std::string& out, std::initializer_list<std::string_view> cells) {
+    bool first = true;
+    for (const std::string_view cell : cells) {
+        out += first ? "" : "\t";
+        out += tsvCell(cell);
+        first = false;
+    }
+    out += '\n';
+}
+
+} // namespace
+
+std::string reportCsv(const Report& report) {
+    CsvWriter csv(report.rooms.size() > 1);
+    for (const ReportField& f : report.heading) {
+        csv.field({}, "项目", f);
+    }
+    if (report.summary) {
+        summaryRows(csv, report.summary->table);
+    }
+    for (const RoomReport& room : report.rooms) {
+        roomRows(csv, room);
+    }
+    return csv.take();
+}
+
+std::string loadTableTsv(const RoomReport& room) {
+    std::string out;
+    tsvRow(out, {"负荷项目", "冷负荷(W)", "冷负荷(kcal/h)", "占比", "计算依据"});
+    for (const LoadRow& row : room.load.rows) {
+        const std::string name = row.inOperating ? "  " + row.name : row.name;
+        tsvRow(out, {name, row.watts, row.kcalPerHour, row.share, row.basis});
+    }
+    const LoadRow& total = room.load.total;
+    tsvRow(out, {total.name, total.watts, total.kcalPerHour, total.share, room.load.totalNote});
+    const ReportField& perTon = room.load.loadPerTon;
+    tsvRow(out, {perTon.label, perTon.value, "", "", room.load.tonnageNote});
+    return out;
+}
+
+} // namespace gelvant

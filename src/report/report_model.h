@@ -1,0 +1,125 @@
+#pragma once
+
+#include "project/project.h"
+#include "report/summary_table.h"
+
+#include <optional>
+#include <string>
+#include <string_view>
+#include <vector>
+
+namespace gelvant {
+
+inline constexpr std::string_view kReportTitle = "冷库冷负荷计算书";
+
+// One labelled value of the report: the form's label, the text its box or
+// list shows, and the unit the label names (empty when it names none).
+struct ReportField {
+    std::string label;
+    std::string value;
+    std::string unit;
+};
+
+// A titled block of values, as one group box of the form holds them.
+struct ReportGroup {
+    std::string title;
+    std::vector<ReportField> fields;
+};
+
+// How far the room's results can be read.
+enum class ResultState {
+    Computed,
+    NotComputed,      // every result is zero: the room was never computed
+    NotFinite,        // a division by a zero field left inf or nan in the results
+    NonPositiveTotal, // computed and finite, but a total of zero or less
+};
+
+// One line of the cooling-load table. Texts are the boxes' own; the kcal/h
+// figure and the share are worked out from the shown number.
+struct LoadRow {
+    std::string field; // the field's name in the dictionary
+    std::string label; // the form's label, unit included: "库体漏热(W)"
+    std::string name;  // the label without its unit: "库体漏热"
+    std::string watts; // the box text
+    std::string kcalPerHour;
+    std::string share;        // "21.6%", or "—"
+    std::string basis;        // the values beside it in the result band
+    double shownW = 0;        // the shown number (NaN when the box holds none)
+    bool inOperating = false; // one of the three parts of 总操作热量
+    bool subtotal = false;    // 总操作热量 itself
+};
+
+struct LoadTable {
+    std::vector<LoadRow>
+        rows; // in the result band's order; the operating parts follow their subtotal
+    LoadRow total;
+    std::string totalNote;   // the form's note beside the total: "=38613Kcal/h，=44.8KW"
+    ReportField loadPerTon;  // 冷却负荷(W/t)
+    std::string tonnageNote; // "吨位203.2t,日进货16.2t"
+};
+
+// One bar of a horizontal bar chart.
+struct ChartBar {
+    std::string label;
+    double value = 0;
+    double fraction = 0;   // of the longest bar, 0..1; 0 for a value not positive or not finite
+    std::string valueText; // "9665 W"
+    std::string shareText; // "21.6%" or "—"
+};
+
+struct BarChart {
+    std::string title;
+    std::vector<ChartBar> bars; // largest first
+    std::string emptyNote;      // shown instead of the bars when the results cannot be charted
+};
+
+struct ReferenceRoom {
+    std::string row;  // the catalogue line chosen
+    std::string note; // its notes, as the form shows them
+};
+
+// Everything the report says about one room.
+struct RoomReport {
+    std::string name;
+    CoolingEquipment equipment = CoolingEquipment::AirCooler;
+    ResultState state = ResultState::Computed;
+    std::string stateNote;  // the line under the title; empty when computed
+    ReportGroup keyResults; // what the designer hands over first: loads, surfaces, the plant
+    std::vector<ReportGroup> inputs;
+    LoadTable load;
+    BarChart chart;
+    std::vector<ReportGroup> equipmentGroups;
+    std::optional<ReferenceRoom> reference;
+};
+
+struct SummarySection {
+    SummaryTable table;
+    BarChart capacityChart;
+};
+
+// The whole calculation sheet: the title block, the project summary when it
+// covers more than one room, and one section per room.
+struct Report {
+    std::string title;
+    std::string projectName; // for the running title of the later pages
+    std::vector<ReportField> heading; // 项目名称, 设计单位, 设计人, 日期, 设计文件, 计算程序
+    std::string fileName; // the design file's name, or 未保存
+    std::string date;     // the day the report is made
+    std::optional<SummarySection> summary;
+    std::vector<RoomReport> rooms;
+};
+
+enum class ReportScope { WholeProject, CurrentRoom };
+
+RoomReport buildRoomReport(const Room& room);
+
+// designFileName: the file's name without folders, empty when the design is
+// not saved; date: the day the report is made, shown in every footer and as
+// the project's date when the project gives none.
+Report buildReport(const Project& project, ReportScope scope, std::string_view designFileName,
+                   std::string_view date);
+
+// "第 N 页 共 M 页"
+std::string pageNumberText(int page, int pages);
+
+} // namespace gelvant

@@ -1,0 +1,72 @@
+#pragma once
+
+#include "project/summary.h"
+
+#include <array>
+#include <cstddef>
+#include <string>
+#include <string_view>
+#include <vector>
+
+namespace gelvant {
+
+// One column of a summary table: its name and unit, apart so that a
+// spreadsheet export can put the unit in a column of its own.
+struct SummaryColumn {
+    std::string_view name;
+    std::string_view unit; // empty: none
+};
+
+// The header text of a column: "总冷负荷(W)", or the name alone.
+std::string columnHeader(const SummaryColumn& column);
+
+inline constexpr std::size_t kRoomColumnCount = 11;
+inline constexpr std::array<SummaryColumn, kRoomColumnCount> kRoomColumns{{
+    {"名称", ""},
+    {"库温", "℃"},
+    {"内容积", "m3"},
+    {"贮藏吨位", "t"},
+    {"总冷负荷", "W"},
+    {"冷却设备", ""},
+    {"蒸发温度", "℃"},
+    {"制冷量", "kW"},
+    {"冷却负荷", "W/t"},
+    {"排管面积", "m2"},
+    {"冷风机面积", "m2"},
+}};
+
+inline constexpr std::size_t kGroupColumnCount = 5;
+inline constexpr std::array<SummaryColumn, kGroupColumnCount> kGroupColumns{{
+    {"蒸发温度", "℃"},
+    {"库房", ""},
+    {"库房数", ""},
+    {"制冷量", "kW"},
+    {"总冷负荷", "W"},
+}};
+
+using SummaryRoomRow = std::array<std::string, kRoomColumnCount>;
+using SummaryGroupRow = std::array<std::string, kGroupColumnCount>;
+
+inline constexpr std::string_view kNotComputed = "未计算";
+// What a cell shows when there is no number to show.
+inline constexpr std::string_view kNoValue = "—";
+
+// The project summary as the designer reads it: the text of every cell of
+// the rooms table, the groups by evaporating temperature (coldest first)
+// and the project total, plus one note for each room left out of the sums.
+// The report and the summary window show these very texts.
+struct SummaryTable {
+    std::vector<SummaryRoomRow> rooms;
+    std::vector<SummaryGroupRow> groups;
+    SummaryGroupRow total;
+    std::vector<std::string> notes;
+};
+
+// Room values are formatted as the form formats its boxes and compressor
+// lines; sums are shown with one decimal for kW and in whole watts.
+SummaryTable summaryTable(const ProjectSummary& summary);
+
+// The text of an evaporating temperature, as the compressor lines write it ("-10℃").
+std::string evaporatingTempText(double evaporatingTemp);
+
+} // namespace gelvant
