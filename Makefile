@@ -3,7 +3,7 @@
 #              builds) and fuzz each fuzz target for a minute
 # make fuzz  - build the fuzz targets with clang and fuzz each for ten minutes
 # make bench - build optimised and run the benchmarks (calculation, design files, room
-#              switching in the window, window start-up)
+#              switching in the window, window start-up, report)
 # make package - build optimised and make the Debian package build/release/gelvant_<version>_<arch>.deb
 
 JOBS ?= $(shell nproc)
@@ -60,6 +60,7 @@ bench: deps build/release/CMakeCache.txt
 	@if [ -x build/release/bench/app/gelvant_window_bench ]; then \
 	build/release/bench/app/gelvant_window_bench --benchmark_repetitions=5 --benchmark_report_aggregates_only=true; fi
 	@if [ -x build/release/src/app/gelvant ]; then bench/startup_window.sh 20 build/release/src/app/gelvant; fi
+	@if [ -x build/release/src/app/gelvant ]; then bench/report_export.sh 20 build/release/src/app/gelvant; fi
 
 package: deps build/release/CMakeCache.txt
 	cmake --build --preset release -j $(JOBS)

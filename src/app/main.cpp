@@ -1,5 +1,6 @@
 // gelvant: the design form of a cold store on the desktop.
 
+#include "app/headless_export.h"
 #include "app/load_calc_app.h"
 #include "app/program_options.h"
 
@@ -7,6 +8,9 @@
 
 int main(int argc, char** argv) {
     if (const auto status = gelvant::answerInformationalOption(argc, argv, std::cout)) {
+        return *status;
+    }
+    if (const auto status = gelvant::runHeadlessExport(argc, argv)) {
         return *status;
     }
     gelvant::CLoadCalcApp app(argc, argv);

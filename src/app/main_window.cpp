@@ -3,6 +3,7 @@
 #include "app/design_window.h"
 #include "app/document_prompts.h"
 #include "app/recovery_store.h"
+#include "app/report_commands.h"
 #include "app/room_selector.h"
 #include "app/summary_window.h"
 #include "document/design_file_io.h"
@@ -106,6 +107,12 @@ void CMainWindow::buildMenus() {
     file->addAction(QStringLiteral("另存为(&A)..."), QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_S),
                     this, &CMainWindow::saveAs);
     file->addSeparator();
+    // The report of the design as it stands, named after its file.
+    auto* report = new ReportCommands(
+        this, [this]() -> const Project& { return form_->document().project(); },
+        [this] { return filePath_; });
+    file->addActions(report->fileActions());
+    file->addSeparator();
     file->addAction(QStringLiteral("项目信息(&I)..."), this, &CMainWindow::editProjectInfo);
     file->addSeparator();
     file->addAction(QStringLiteral("退出(&X)"), QKeySequence(Qt::CTRL | Qt::Key_Q), this,
@@ -114,6 +121,8 @@ void CMainWindow::buildMenus() {
     QMenu* edit = menuBar()->addMenu(QStringLiteral("编辑(&E)"));
     edit->addAction(form_->undoAction());
     edit->addAction(form_->redoAction());
+    edit->addSeparator();
+    edit->addAction(report->copyResultsAction());
 
     QMenu* rooms = roomCommands_->createMenu(this);
     rooms->addSeparator();

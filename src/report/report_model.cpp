@@ -315,6 +315,26 @@ std::vector<ReportGroup> equipmentGroups(const FormReader& form, CoolingEquipmen
     return {coil, airCooler, compressors, pullDown, dewPoint};
 }
 
+// The figures a reader looks for first, each with the form's own text: the
+// total with its note (once there is one to show), the load per tonne, both
+// surfaces, and the compressor line of the room's equipment.
+ReportGroup keyResults(const FormReader& form, const LoadTable& load, CoolingEquipment equipment,
+                       ResultState state) {
+    ReportField total = form.boxField("totalCoolingLoadW");
+    if (state != ResultState::NotComputed) {
+        total.value += "（" + load.totalNote + "）";
+    }
+    const bool coil = equipment == CoolingEquipment::Coil;
+    return {"主要结果",
+            {total,
+             load.loadPerTon,
+             form.boxField("coilAreaM2"),
+             form.boxField("airCoolerAreaM2"),
+             {"压缩机（" + std::string(equipmentLabel(equipment)) + "）",
+              form.text(coil ? ctl::compressorNote1 : ctl::compressorNote2),
+              {}}}};
+}
+
 std::optional<ReferenceRoom> referenceRoom(const FormReader& form) {
     const ListChoice* choice = form.list(ctl::referenceList);
     if (choice == nullptr || choice->current < 0) {
@@ -371,6 +391,7 @@ RoomReport buildRoomReport(const Room& room) {
     report.load = loadTable(form);
     report.state = resultState(form.sheet(), report.load);
     report.stateNote = stateNote(report.state);
+    report.keyResults = keyResults(form, report.load, room.equipment, report.state);
     report.chart = loadChart(report.load, report.state);
     report.equipmentGroups = equipmentGroups(form, room.equipment, report.state);
     report.reference = referenceRoom(form);
@@ -383,11 +404,17 @@ Report buildReport(const Project& project, ReportScope scope, std::string_view d
     report.title = std::string(kReportTitle);
     report.fileName = designFileName.empty() ? "未保存" : std::string(designFileName);
     report.date = std::string(date);
+    report.projectName = project.info.name;
     const bool wholeProject = scope == ReportScope::WholeProject && project.rooms.size() > 1;
-    const Room* single = wholeProject ? nullptr : &project.currentRoom();
+    // A project always has a current room; a damaged one still gives a title page.
+    const Room* single = wholeProject || project.current >= project.rooms.size()
+                             ? nullptr
+                             : &project.rooms[project.current];
     report.heading = heading(project.info, single, report.fileName, date);
-    if (single != nullptr) {
-        report.rooms.push_back(buildRoomReport(*single));
+    if (!wholeProject) {
+        if (single != nullptr) {
+            report.rooms.push_back(buildRoomReport(*single));
+        }
         return report;
     }
     const ProjectSummary summary = summarizeProject(project);

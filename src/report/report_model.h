@@ -70,7 +70,7 @@ struct ChartBar {
 struct BarChart {
     std::string title;
     std::vector<ChartBar> bars; // largest first
-    std::string emptyNote;      // shown instead of the bars when none has a length
+    std::string emptyNote;      // shown instead of the bars when the results cannot be charted
 };
 
 struct ReferenceRoom {
@@ -83,7 +83,8 @@ struct RoomReport {
     std::string name;
     CoolingEquipment equipment = CoolingEquipment::AirCooler;
     ResultState state = ResultState::Computed;
-    std::string stateNote; // the line under the title; empty when computed
+    std::string stateNote;  // the line under the title; empty when computed
+    ReportGroup keyResults; // what the designer hands over first: loads, surfaces, the plant
     std::vector<ReportGroup> inputs;
     LoadTable load;
     BarChart chart;
@@ -100,6 +101,7 @@ struct SummarySection {
 // covers more than one room, and one section per room.
 struct Report {
     std::string title;
+    std::string projectName; // for the running title of the later pages
     std::vector<ReportField> heading; // 项目名称, 设计单位, 设计人, 日期, 设计文件, 计算程序
     std::string fileName; // the design file's name, or 未保存
     std::string date;     // the day the report is made

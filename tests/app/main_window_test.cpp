@@ -91,12 +91,17 @@ private slots:
             {kFile, "最近打开的文件(&R)", {}},
             {kFile, "保存(&S)", {QKeySequence(Qt::CTRL | Qt::Key_S)}},
             {kFile, "另存为(&A)...", {QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_S)}},
+            {kFile, "导出计算书(PDF)...", {QKeySequence(Qt::CTRL | Qt::Key_E)}},
+            {kFile, "打印预览...", {}},
+            {kFile, "打印...", {QKeySequence(Qt::CTRL | Qt::Key_P)}},
+            {kFile, "导出结果(CSV)...", {}},
             {kFile, "项目信息(&I)...", {}},
             {kFile, "退出(&X)", {QKeySequence(Qt::CTRL | Qt::Key_Q)}},
             {kEdit, "撤销(&U)", {QKeySequence(Qt::CTRL | Qt::Key_Z)}},
             {kEdit,
              "重做(&R)",
              {QKeySequence(Qt::CTRL | Qt::Key_Y), QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_Z)}},
+            {kEdit, "复制结果", {QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_C)}},
             {help, "关于 Gelvant(&A)...", {QKeySequence(Qt::Key_F1)}},
         };
         for (const Entry& entry : entries) {

@@ -314,6 +314,29 @@ TEST(ReportEquipment, TheDewPointCheckSaysWhatTheFormSaysOfATooThinPanel) {
               "库板厚度100 ≥ 防结露厚度66，外表面不结露");
 }
 
+TEST(ReportKeyResults, TheTotalWithItsNoteThePerTonneFigureBothSurfacesAndTheChosenLine) {
+    const auto form = startupForm();
+    const auto values = [](const RoomReport& r) {
+        std::vector<std::string> out;
+        for (const ReportField& f : r.keyResults.fields) {
+            out.push_back(f.label + " " + f.value);
+        }
+        return out;
+    };
+    const RoomReport air = buildRoomReport(room("库房1", form));
+    EXPECT_EQ(values(air),
+              (std::vector<std::string>{"总冷负荷(W) " + boxText(*form, "totalCoolingLoadW") +
+                                            "（" + form->staticTexts[0] + "）",
+                                        "冷却负荷(W/t) " + boxText(*form, "loadPerTonW"),
+                                        "排管面积(m2) " + boxText(*form, "coilAreaM2"),
+                                        "冷风机面积(m2) " + boxText(*form, "airCoolerAreaM2"),
+                                        "压缩机（冷风机） " + form->staticTexts[4]}));
+    const RoomReport coil = buildRoomReport(room("库房1", form, CoolingEquipment::Coil));
+    EXPECT_EQ(values(coil).back(), "压缩机（排管） " + form->staticTexts[3]);
+    const RoomReport blank = buildRoomReport(room("库房1", blankForm()));
+    EXPECT_EQ(values(blank).front(), "总冷负荷(W) 0"); // no note before a calculation
+}
+
 TEST(ReportReference, TheChosenCatalogueRowAndItsNote) {
     const auto form = startupForm();
     const RoomReport r = buildRoomReport(room("库房1", form));
@@ -363,5 +386,7 @@ TEST(ReportProject, HeadingScopeAndSummaryFollowTheProjectAndTheChoice) {
     EXPECT_EQ(current.rooms[0].name, "冻结间");
     EXPECT_EQ(current.heading[4].value, "冻结间");
 
+    const Report roomless = buildReport(Project{}, ReportScope::CurrentRoom, "", "");
+    EXPECT_TRUE(roomless.rooms.empty());
     EXPECT_EQ(pageNumberText(2, 3), "第 2 页 共 3 页");
 }

@@ -1,0 +1,217 @@
+#include "app/report_commands.h"
+
+#include "app/report_painter.h"
+#include "document/atomic_file.h"
+#include "report/report_export.h"
+
+#include <QAction>
+#include <QClipboard>
+#include <QDate>
+#include <QDir>
+#include <QFile>
+#include <QFileDialog>
+#include <QFileInfo>
+#include <QGuiApplication>
+#include <QMessageBox>
+#include <QPrintDialog>
+#include <QPrintPreviewDialog>
+#include <QPrinter>
+#include <QPushButton>
+
+namespace gelvant {
+namespace {
+
+QString qs(std::string_view text) {
+    return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
+}
+
+std::filesystem::path fileSystemPath(const QString& path) {
+    return std::filesystem::path(QFile::encodeName(path).toStdString());
+}
+
+QAction* makeAction(QObject* owner, const QString& text, const QKeySequence& shortcut = {}) {
+    auto* action = new QAction(text, owner);
+    action->setShortcut(shortcut);
+    return action;
+}
+
+ReportCommands::Dialogs defaultDialogs(QWidget* window,
+                                       const ReportCommands::ProjectSource& project) {
+    ReportCommands::Dialogs d;
+    d.saveFileName = [window](const QString& caption, const QString& suggested,
+                              const QString& filter) {
+        return QFileDialog::getSaveFileName(window, caption, suggested, filter);
+    };
+    d.scope = [window, project](const QString& caption) -> std::optional<ReportScope> {
+        const Project& p = project();
+        QMessageBox box(QMessageBox::Question, caption,
+                        QStringLiteral("本设计有 %1 个库房。输出整个项目（项目汇总和各库房），"
+                                       "还是只输出当前库房“%2”？")
+                            .arg(p.rooms.size())
+                            .arg(qs(p.currentRoom().name)),
+                        QMessageBox::Cancel, window);
+        QPushButton* whole = box.addButton(QStringLiteral("整个项目"), QMessageBox::AcceptRole);
+        QPushButton* current = box.addButton(QStringLiteral("当前库房"), QMessageBox::AcceptRole);
+        box.setDefaultButton(whole);
+        box.exec();
+        if (box.clickedButton() == whole) {
+            return ReportScope::WholeProject;
+        }
+        if (box.clickedButton() == current) {
+            return ReportScope::CurrentRoom;
+        }
+        return std::nullopt;
+    };
+    d.failure = [window](const QString& caption, const QString& text) {
+        QMessageBox::warning(window, caption, text);
+    };
+    return d;
+}
+
+} // namespace
+
+ReportCommands::ReportCommands(QWidget* window, ProjectSource project, PathSource designPath)
+    : QObject(window), window_(window), project_(std::move(project)),
+      designPath_(std::move(designPath)), dialogs_(defaultDialogs(window, project_)),
+      exportPdf_(makeAction(this, QStringLiteral("导出计算书(PDF)..."),
+                            QKeySequence(Qt::CTRL | Qt::Key_E))),
+      printPreview_(makeAction(this, QStringLiteral("打印预览..."))),
+      print_(makeAction(this, QStringLiteral("打印..."), QKeySequence(Qt::CTRL | Qt::Key_P))),
+      exportCsv_(makeAction(this, QStringLiteral("导出结果(CSV)..."))),
+      copyResults_(makeAction(this, QStringLiteral("复制结果"),
+                              QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_C))) {
+    connect(exportPdf_, &QAction::triggered, this, &ReportCommands::exportPdf);
+    connect(printPreview_, &QAction::triggered, this, &ReportCommands::printPreview);
+    connect(print_, &QAction::triggered, this, &ReportCommands::printOnPrinter);
+    connect(exportCsv_, &QAction::triggered, this, &ReportCommands::exportCsv);
+    connect(copyResults_, &QAction::triggered, this, &ReportCommands::copyResults);
+}
+
+QList<QAction*> ReportCommands::fileActions() const {
+    return {exportPdf_, printPreview_, print_, exportCsv_};
+}
+
+Report ReportCommands::report(ReportScope scope) const {
+    const QString path = designPath_();
+    const QString fileName = path.isEmpty() ? QString() : QFileInfo(path).fileName();
+    return buildReport(project_(), scope, fileName.toStdString(),
+                       QDate::currentDate().toString(Qt::ISODate).toStdString());
+}
+
+bool ReportCommands::exportPdfTo(const QString& path, ReportScope scope) {
+    if (const std::error_code error = writeReportPdf(report(scope), fileSystemPath(path))) {
+        fail(QStringLiteral("导出计算书"), path, error);
+        return false;
+    }
+    return true;
+}
+
+bool ReportCommands::exportCsvTo(const QString& path) {
+    const std::string csv = reportCsv(report(ReportScope::WholeProject));
+    if (const std::error_code error = writeFileAtomically(fileSystemPath(path), csv)) {
+        fail(QStringLiteral("导出结果"), path, error);
+        return false;
+    }
+    return true;
+}
+
+int ReportCommands::print(QPrinter& printer, ReportScope scope) const {
+    return printReport(report(scope), printer);
+}
+
+void ReportCommands::copyResults() const {
+    const Report current = report(ReportScope::CurrentRoom);
+    if (!current.rooms.empty()) {
+        QGuiApplication::clipboard()->setText(qs(loadTableTsv(current.rooms.front())));
+    }
+}
+
+QString ReportCommands::suggestedFileName(const QString& designPath, const QString& roomName,
+                                          const QString& extension) {
+    QString room = roomName;
+    room.replace(QLatin1Char('/'), QLatin1Char('-'));
+    const QString suffix =
+        (room.isEmpty() ? QString() : QLatin1Char('-') + room) + QLatin1Char('.') + extension;
+    if (designPath.isEmpty()) {
+        return QDir::home().filePath(QStringLiteral("冷负荷计算书") + suffix);
+    }
+    const QFileInfo design(designPath);
+    return design.dir().filePath(design.completeBaseName() + suffix);
+}
+
+std::optional<ReportScope> ReportCommands::askScope(const QString& caption) const {
+    if (project_().rooms.size() < 2) {
+        return ReportScope::CurrentRoom;
+    }
+    return dialogs_.scope(caption);
+}
+
+void ReportCommands::fail(const QString& caption, const QString& path,
+                          const std::error_code& error) const {
+    dialogs_.failure(
+        caption, QStringLiteral("无法写入文件 %1：\n%2")
+                     .arg(QDir::toNativeSeparators(path), QString::fromStdString(error.message())));
+}
+
+void ReportCommands::exportPdf() {
+    const QString caption = QStringLiteral("导出计算书");
+    const auto scope = askScope(caption);
+    if (!scope) {
+        return;
+    }
+    const bool roomOnly = *scope == ReportScope::CurrentRoom && project_().rooms.size() > 1;
+    const QString suggested =
+        suggestedFileName(designPath_(), roomOnly ? qs(project_().currentRoom().name) : QString(),
+                          QStringLiteral("pdf"));
+    const QString path =
+        dialogs_.saveFileName(caption, suggested, QStringLiteral("PDF 文件 (*.pdf)"));
+    if (!path.isEmpty()) {
+        exportPdfTo(path, *scope);
+    }
+}
+
+void ReportCommands::exportCsv() {
+    const QString caption = QStringLiteral("导出结果");
+    const QString path =
+        dialogs_.saveFileName(caption, suggestedFileName(designPath_(), {}, QStringLiteral("csv")),
+                              QStringLiteral("CSV 文件 (*.csv)"));
+    if (!path.isEmpty()) {
+        exportCsvTo(path);
+    }
+}
+
+void ReportCommands::printPreview() {
+    const auto scope = askScope(QStringLiteral("打印预览"));
+    if (!scope) {
+        return;
+    }
+    const Report shown = report(*scope);
+    QPrinter printer(QPrinter::HighResolution);
+    printer.setDocName(qs(shown.title));
+    QPrintPreviewDialog dialog(&printer, window_);
+    dialog.setWindowTitle(QStringLiteral("打印预览"));
+    connect(&dialog, &QPrintPreviewDialog::paintRequested, &dialog,
+            [&shown](QPrinter* target) { printReport(shown, *target); });
+    dialog.exec();
+}
+
+void ReportCommands::printOnPrinter() {
+    const QString caption = QStringLiteral("打印");
+    const auto scope = askScope(caption);
+    if (!scope) {
+        return;
+    }
+    const Report shown = report(*scope);
+    QPrinter printer(QPrinter::HighResolution);
+    printer.setDocName(qs(shown.title));
+    QPrintDialog dialog(&printer, window_);
+    dialog.setWindowTitle(caption);
+    if (dialog.exec() != QDialog::Accepted) {
+        return;
+    }
+    if (printReport(shown, printer) == 0) {
+        dialogs_.failure(caption, QStringLiteral("打印机没有接受计算书，未能打印。"));
+    }
+}
+
+} // namespace gelvant
