@@ -39,18 +39,13 @@ public:
         askedName = current;
         return nameAnswer;
     }
-    bool confirmDelete(const std::string& room) override {
-        askedDelete = room;
-        return deleteAnswer;
-    }
+    bool confirmDelete(const std::string& /*room*/) override { return true; }
     void showGatheredMessages(const std::vector<RoomMessages>& rooms) override {
         boxes.push_back(rooms);
     }
 
     std::optional<std::string> nameAnswer;
-    bool deleteAnswer = true;
     std::string askedName;
-    std::string askedDelete;
     std::vector<std::vector<RoomMessages>> boxes;
 };
 
@@ -189,7 +184,7 @@ struct Program {
         box(name).clearFocus(); // leaving the box ends the typing
     }
     // The rooms as the window shows them: the selector's names and current
-    // room, the equipment, the form's volume and load, the summary's rows.
+    // room, the equipment, the form's load, the summary's rows.
     QStringList roomsShown() const {
         const RoomSelector& selector = window.roomSelector();
         QStringList shown;
@@ -217,39 +212,6 @@ class RoomsTest : public QObject {
 private slots:
     void initTestCase() { applyFormLook(*qApp); }
 
-    // A new room opens on the start-up form; the designer changes it and
-    // switches back and forth by the selector and the keys; the form, the
-    // selector and the open summary show the room switched to every time.
-    void roomsSwitchAndTheSummaryFollows() {
-        Desk desk;
-        desk.summary.showAction()->trigger();
-        QVERIFY(desk.summary.isVisible());
-        const QString firstVolume = desk.box("innerVolume");
-
-        desk.commands.addRoomAction()->trigger();
-        QCOMPARE(desk.selectorNames(), QStringList({"库房1", "库房2"}));
-        QCOMPARE(desk.box("innerVolume"), firstVolume);
-        desk.type("storeLength", "8");
-        desk.form.button(ctl::computeButton)->click();
-        const QString secondVolume = desk.box("innerVolume");
-        QCOMPARE(secondVolume, QStringLiteral("212"));
-        QCOMPARE(desk.summary.roomsTable()->item(1, 2)->text(), secondVolume);
-        checkSummaryShowsTheDocument(desk);
-
-        pick(*desk.selector.rooms(), 0);
-        QCOMPARE(desk.box("innerVolume"), firstVolume);
-        checkSummaryShowsTheDocument(desk);
-        checkSelectorShowsTheDocument(desk);
-        QCOMPARE(desk.document.history().position(), 3U); // switching is no step
-
-        desk.commands.nextRoomAction()->trigger();
-        QCOMPARE(desk.box("innerVolume"), secondVolume);
-        checkSelectorShowsTheDocument(desk);
-        desk.commands.previousRoomAction()->trigger();
-        QCOMPARE(desk.box("innerVolume"), firstVolume);
-        QCOMPARE(desk.summary.roomsTable()->currentRow(), 0);
-    }
-
     // Only what can be done is enabled: deleting needs a second room,
     // moving and stepping need a room on that side.
     void enabledCommandsFollowTheCurrentRoom() {
@@ -275,11 +237,6 @@ private slots:
             QVERIFY2(desk.commands.moveDownAction()->isEnabled() == c.down, qPrintable(at));
             QVERIFY2(desk.commands.nextRoomAction()->isEnabled() == c.down, qPrintable(at));
         }
-        QCOMPARE(desk.commands.nextRoomAction()->shortcut(),
-                 QKeySequence(Qt::CTRL | Qt::Key_PageDown));
-        QCOMPARE(desk.commands.previousRoomAction()->shortcut(),
-                 QKeySequence(Qt::CTRL | Qt::Key_PageUp));
-        QCOMPARE(desk.summary.showAction()->shortcut(), QKeySequence(Qt::CTRL | Qt::Key_T));
     }
 
     // A rename is one step; cancelling, an empty name or the same name is none.
@@ -305,38 +262,6 @@ private slots:
             QCOMPARE(desk.selector.rooms()->itemText(0), qs(c.name));
             QCOMPARE(desk.summary.roomsTable()->item(0, 0)->text(), qs(c.name));
         }
-    }
-
-    // A deletion is asked first; undoing it brings the room back where it
-    // was, current, in the selector and the summary.
-    void undoOfADeletionBringsTheRoomBack() {
-        Desk desk;
-        desk.summary.show();
-        desk.commands.addRoomAction()->trigger();
-        desk.type("storeLength", "8");
-        desk.commands.addRoomAction()->trigger();
-        desk.document.selectRoom(1);
-        desk.showAgain();
-
-        desk.dialogs.deleteAnswer = false;
-        desk.commands.deleteRoomAction()->trigger();
-        QCOMPARE(desk.dialogs.askedDelete, std::string("库房2"));
-        QCOMPARE(desk.selectorNames(), QStringList({"库房1", "库房2", "库房3"}));
-
-        desk.dialogs.deleteAnswer = true;
-        desk.commands.deleteRoomAction()->trigger();
-        QCOMPARE(desk.selectorNames(), QStringList({"库房1", "库房3"}));
-        QCOMPARE(desk.selector.rooms()->currentText(), QStringLiteral("库房3"));
-        QVERIFY(desk.box("innerVolume") != QStringLiteral("212"));
-        checkSummaryShowsTheDocument(desk);
-
-        desk.document.selectRoom(0); // undo goes back to the room of the step
-        desk.undo();
-        QCOMPARE(desk.selectorNames(), QStringList({"库房1", "库房2", "库房3"}));
-        QCOMPARE(desk.selector.rooms()->currentText(), QStringLiteral("库房2"));
-        QCOMPARE(desk.box("innerVolume"), QStringLiteral("212"));
-        checkSelectorShowsTheDocument(desk);
-        checkSummaryShowsTheDocument(desk);
     }
 
     // Copies land after their room, moves carry the room along, and the
@@ -430,8 +355,8 @@ private slots:
         checkSummaryShowsTheDocument(desk);
     }
 
-    // The real boxes: the deletion asks 是 / 否 (否 keeps the room), the
-    // rename asks for the name, and compute-all's messages come in one box.
+    // The real boxes: the deletion asks 是 / 否 (否 keeps the room), and
+    // compute-all's messages come in one box.
     void theRealDialogsAskAndShowOnce() {
         QWidget owner;
         WindowRoomDialogs real(&owner);
@@ -449,21 +374,9 @@ private slots:
         buttons.sort();
         QCOMPARE(buttons, QStringList({"否", "是"}));
         QCOMPARE(desk.document.project().rooms.size(), 2U);
-        answerNextDialog<QMessageBox>(
-            [](QMessageBox& box) { box.button(QMessageBox::Yes)->click(); });
-        desk.commands.deleteRoomAction()->trigger();
-        QCOMPARE(desk.document.project().rooms.size(), 1U);
 
-        answerNextDialog<QInputDialog>([](QInputDialog& dialog) {
-            QCOMPARE(dialog.textValue(), QStringLiteral("库房1"));
-            dialog.setTextValue(QStringLiteral("冷藏间"));
-            dialog.accept();
-        });
-        desk.commands.renameRoomAction()->trigger();
-        QCOMPARE(desk.selector.rooms()->currentText(), QStringLiteral("冷藏间"));
-
-        desk.type("airCoolerCount", "0");
-        desk.commands.addRoomAction()->trigger();
+        desk.type("airCoolerCount", "0"); // 库房2
+        desk.document.selectRoom(0);
         desk.type("airCoolerCount", "0");
         int boxes = 0;
         QString shown;
@@ -482,9 +395,8 @@ private slots:
         desk.commands.computeAllAction()->trigger();
         QTest::qWait(0);
         QCOMPARE(boxes, 1);
-        QVERIFY2(shown.startsWith(QStringLiteral("冷藏间\n    注意：冷风机有功率但台数为0\n")) &&
-                     shown.contains(QStringLiteral("\n库房1\n    注意：冷风机有功率但台数为0")),
-                 qPrintable(shown));
+        QCOMPARE(shown, QStringLiteral("库房1\n    注意：冷风机有功率但台数为0\n\n"
+                                       "库房2\n    注意：冷风机有功率但台数为0\n"));
     }
 
     // The program's window: the 库房 menu between 编辑 and 帮助, the selector
@@ -516,13 +428,19 @@ private slots:
         const QString nineVolume = p.box("innerVolume").text();
         QCOMPARE(summary.roomsTable()->item(1, 2)->text(), nineVolume);
 
+        const std::size_t steps = p.window.form().document().history().position();
+        pick(*p.window.roomSelector().rooms(), 0);
+        QCOMPARE(p.box("innerVolume").text(), QStringLiteral("1355"));
+        QCOMPARE(summary.roomsTable()->currentRow(), 0);
         QVERIFY(p.activate());
         p.box("storeWidth").setFocus(); // the keys work from inside a box
+        p.key(Qt::CTRL | Qt::Key_PageDown);
+        QCOMPARE(p.box("innerVolume").text(), nineVolume);
         p.key(Qt::CTRL | Qt::Key_PageUp);
         QCOMPARE(p.window.roomSelector().rooms()->currentIndex(), 0);
         QCOMPARE(p.box("innerVolume").text(), QStringLiteral("1355"));
-        QCOMPARE(summary.roomsTable()->currentRow(), 0);
         QVERIFY(!p.entry("上一库房(&V)")->isEnabled());
+        QCOMPARE(p.window.form().document().history().position(), steps); // no steps
 
         p.key(Qt::CTRL | Qt::Key_Z); // the 9 typed in 库房2: back there, as before it
         QCOMPARE(p.window.roomSelector().rooms()->currentText(), QStringLiteral("库房2"));
@@ -543,7 +461,8 @@ private slots:
     }
 
     // Every room operation from the menu is one undo step; undo brings the
-    // rooms back as they were and redo does it again.
+    // rooms back as they were, a deleted room into the selector and the
+    // summary at its place, and redo does it again.
     void eachRoomOperationIsOneStep() {
         Program p;
         QVERIFY(p.start());
