@@ -33,7 +33,10 @@ int refuse(std::string_view what) {
 }
 
 std::string quoted(const std::filesystem::path& path) {
-    return "'" + path.string() + "'";
+    std::string text = "'";
+    text += path.string();
+    text += '\'';
+    return text;
 }
 
 // The local date, as the report's footer shows it.
