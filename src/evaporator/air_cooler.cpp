@@ -22,7 +22,6 @@ constexpr auto kEvapItems = itemTexts(kAirCoolerEvapTable);
 
 constexpr auto kTubeItems = itemTexts(kAirCoolerTubeTable);
 
-
 template <typename Table> const typename Table::value_type* rowAt(const Table& table, int index) {
     if (index < 0 || static_cast<std::size_t>(index) >= table.size()) {
         return nullptr;

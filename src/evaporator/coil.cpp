@@ -26,7 +26,6 @@ constexpr int kClosePitchIndex = 1; // "S/D=2"
 constexpr int kPumpFeedIndex = 1;   // "氨泵强制供液"
 constexpr int kCoilRowsItems = 9;   // 4 to 20 tubes in height
 
-
 // The current items of the seven coil lists (-1 where a list has none).
 struct CoilChoices {
     int type;

@@ -96,20 +96,20 @@ INSTANTIATE_TEST_SUITE_P(
                              },
                              0},
                     StepCase{"KeysOverOneListAreOneStepThenABoxAnother",
-                 [](OpenedDesign& t) {
-                     t.doc_->typeOverList(ctl::siteChoice, "x");
-                     t.doc_->typeOverList(ctl::siteChoice, "xy");
-                     t.type("storeLength", "8");
-                 },
-                 2},
-        StepCase{"AListTypedBackToItsTextStillLostItsItem",
-                 [](OpenedDesign& t) {
-                     const std::string site(t.dlg.listEditText(ctl::siteChoice));
-                     t.doc_->typeOverList(ctl::siteChoice, site + "x");
-                     t.doc_->typeOverList(ctl::siteChoice, site);
-                 },
-                 1},
-        StepCase{"AnActionThatChangesNothingIsNoStep",
+                             [](OpenedDesign& t) {
+                                 t.doc_->typeOverList(ctl::siteChoice, "x");
+                                 t.doc_->typeOverList(ctl::siteChoice, "xy");
+                                 t.type("storeLength", "8");
+                             },
+                             2},
+                    StepCase{"AListTypedBackToItsTextStillLostItsItem",
+                             [](OpenedDesign& t) {
+                                 const std::string site(t.dlg.listEditText(ctl::siteChoice));
+                                 t.doc_->typeOverList(ctl::siteChoice, site + "x");
+                                 t.doc_->typeOverList(ctl::siteChoice, site);
+                             },
+                             1},
+                    StepCase{"AnActionThatChangesNothingIsNoStep",
                              [](OpenedDesign& t) {
                                  t.click(); // the opened form is computed already
                                  t.type("storeLength", "50");
