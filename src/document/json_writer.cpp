@@ -1,5 +1,7 @@
 #include "document/json_writer.h"
 
+#include "sheet/utf8.h"
+
 #include <charconv>
 #include <cmath>
 
@@ -7,38 +9,6 @@ namespace gelvant {
 namespace {
 
 constexpr std::string_view kReplacement = "\xEF\xBF\xBD";
-
-// Length of the well-formed UTF-8 sequence at the start of s, 0 if none.
-std::size_t utf8Length(std::string_view s) {
-    const auto c = static_cast<unsigned char>(s[0]);
-    std::size_t length = 0;
-    unsigned codePoint = 0;
-    unsigned least = 0;
-    if (c < 0x80) {
-        return 1;
-    }
-    if ((c & 0xE0) == 0xC0) {
-        length = 2, codePoint = c & 0x1FU, least = 0x80;
-    } else if ((c & 0xF0) == 0xE0) {
-        length = 3, codePoint = c & 0x0FU, least = 0x800;
-    } else if ((c & 0xF8) == 0xF0) {
-        length = 4, codePoint = c & 0x07U, least = 0x10000;
-    } else {
-        return 0;
-    }
-    if (s.size() < length) {
-        return 0;
-    }
-    for (std::size_t i = 1; i < length; ++i) {
-        const auto cc = static_cast<unsigned char>(s[i]);
-        if ((cc & 0xC0) != 0x80) {
-            return 0;
-        }
-        codePoint = (codePoint << 6) | (cc & 0x3FU);
-    }
-    const bool surrogate = codePoint >= 0xD800 && codePoint <= 0xDFFF;
-    return codePoint < least || codePoint > 0x10FFFF || surrogate ? 0 : length;
-}
 
 } // namespace
 
@@ -64,7 +34,7 @@ void appendJsonString(std::string& out, std::string_view text) {
             out += kHex[byte & 0xF];
         } else if (byte < 0x80) {
             out += c;
-        } else if ((used = utf8Length(text)) == 0) {
+        } else if ((used = utf8SequenceLength(text)) == 0) {
             out += kReplacement;
             used = 1;
         } else {

@@ -301,3 +301,20 @@ TEST(DesignFileOnDisk, ARecoveryFileNamesTheDesignItKeepsSafe) {
 
 } // namespace
 } // namespace gelvant
+
+namespace gelvant {
+namespace {
+
+// Bytes that are not UTF-8 in a box (the window never types them, a script
+// cannot) are saved as replacement characters, never as a broken file.
+TEST(DesignFile, BytesThatAreNotUtf8SaveAsReplacementCharacters) {
+    FormState form = *startupForm();
+    form.editTexts[3] = "6\xff\"\n";
+    const DesignReadResult read =
+        readDesignText(designFileText(singleRoomProject(std::make_shared<const FormState>(form))));
+    ASSERT_TRUE(read.design);
+    EXPECT_EQ(read.design->project.currentRoom().form->editTexts[3], "6\xEF\xBF\xBD\"\n");
+}
+
+} // namespace
+} // namespace gelvant
