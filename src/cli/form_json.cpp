@@ -4,10 +4,10 @@
 #include "sheet/controls.h"
 #include "sheet/design_dlg.h"
 #include "sheet/field_dictionary.h"
+#include "sheet/text_exchange.h"
 
 #include <nlohmann/json.hpp>
 
-#include <charconv>
 #include <cmath>
 
 namespace gelvant {
@@ -35,12 +35,7 @@ Json floatNumber(double value) {
     if (!std::isfinite(value)) {
         return nullptr;
     }
-    const auto single = static_cast<float>(value);
-    char buffer[32];
-    const auto written = std::to_chars(buffer, buffer + sizeof buffer, single);
-    double shortest = 0;
-    std::from_chars(buffer, written.ptr, shortest);
-    return shortest;
+    return shortestDecimal(static_cast<float>(value));
 }
 
 Json roomSummaryJson(const RoomSummary& r) {

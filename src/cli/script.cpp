@@ -41,6 +41,17 @@ std::pair<std::string_view, std::string_view> splitWord(std::string_view line) {
     return {line.substr(0, blank), line.substr(blank + 1)};
 }
 
+// The whole of a word read as a whole number; nothing for any other word.
+template <typename Number> std::optional<Number> wholeNumber(std::string_view word) {
+    Number number{};
+    const char* end = word.data() + word.size();
+    const auto parsed = std::from_chars(word.data(), end, number);
+    if (word.empty() || parsed.ec != std::errc{} || parsed.ptr != end) {
+        return std::nullopt;
+    }
+    return number;
+}
+
 class Interpreter {
 public:
     Interpreter(CDesignDlg& dlg, RecordingPresenter& presenter, std::ostream& out)
@@ -112,12 +123,11 @@ private:
         if (list == nullptr) {
             return UsageError{"unknown list " + quoteForMessage(name)};
         }
-        int index = -1;
-        const char* end = indexText.data() + indexText.size();
-        const auto parsed = std::from_chars(indexText.data(), end, index);
-        if (indexText.empty() || parsed.ec != std::errc{} || parsed.ptr != end) {
+        const auto parsed = wholeNumber<int>(indexText);
+        if (!parsed) {
             return UsageError{"index " + quoteForMessage(indexText) + " is not a whole number"};
         }
+        const int index = *parsed;
         if (index < 0 || static_cast<std::size_t>(index) >= dlg_.itemCount(list->controlId)) {
             return UsageError{"index " + std::to_string(index) + " is outside list '" +
                               std::string(list->name) + "' (" +
@@ -213,12 +223,11 @@ private:
     }
 
     std::optional<UsageError> selectRoom(std::string_view indexText) {
-        std::size_t index = 0;
-        const char* end = indexText.data() + indexText.size();
-        const auto parsed = std::from_chars(indexText.data(), end, index);
-        if (indexText.empty() || parsed.ec != std::errc{} || parsed.ptr != end) {
+        const auto parsed = wholeNumber<std::size_t>(indexText);
+        if (!parsed) {
             return UsageError{"room " + quoteForMessage(indexText) + " is not a whole number"};
         }
+        const std::size_t index = *parsed;
         if (index >= document_.project().rooms.size()) {
             return UsageError{"there is no room " + std::to_string(index) + " (" +
                               std::to_string(document_.project().rooms.size()) + " rooms)"};
@@ -277,11 +286,8 @@ private:
     }
 
     static std::optional<std::size_t> findField(std::string_view nameOrControlId) {
-        int controlId = 0;
-        const char* end = nameOrControlId.data() + nameOrControlId.size();
-        const auto parsed = std::from_chars(nameOrControlId.data(), end, controlId);
-        if (!nameOrControlId.empty() && parsed.ec == std::errc{} && parsed.ptr == end) {
-            return fieldIndexByControl(controlId);
+        if (const auto controlId = wholeNumber<int>(nameOrControlId)) {
+            return fieldIndexByControl(*controlId);
         }
         return fieldIndexByName(nameOrControlId);
     }

@@ -4,12 +4,12 @@
 #include "project/startup_form.h"
 #include "sheet/controls.h"
 #include "sheet/field_dictionary.h"
+#include "sheet/text_exchange.h"
 #include "window/design_form.h"
 
 #include <nlohmann/json.hpp>
 
 #include <bit>
-#include <charconv>
 #include <cmath>
 #include <cstdint>
 #include <limits>
@@ -40,11 +40,7 @@ void writeFloat(JsonWriter& out, float value) {
         out.string(value < 0 ? "-inf" : "inf");
         return;
     }
-    char buffer[32];
-    const auto written = std::to_chars(buffer, buffer + sizeof buffer, value);
-    double shortest = 0;
-    std::from_chars(buffer, written.ptr, shortest);
-    out.number(static_cast<float>(shortest) == value ? shortest : static_cast<double>(value));
+    out.number(shortestDecimal(value));
 }
 
 void writeFields(JsonWriter& out, const FormState& form) {
@@ -66,24 +62,6 @@ void writeFields(JsonWriter& out, const FormState& form) {
     out.endObject();
 }
 
-std::vector<std::string_view> listItems(const ListDef& def, bool laterRowsAppended) {
-    std::vector<std::string_view> items(def.items.begin(), def.items.end());
-    if (laterRowsAppended) {
-        items.insert(items.end(), def.laterItems.begin(), def.laterItems.end());
-    }
-    return items;
-}
-
-std::string_view itemText(const ListDef& def, bool laterRowsAppended, int index) {
-    const auto at = static_cast<std::size_t>(index);
-    if (at < def.items.size()) {
-        return def.items[at];
-    }
-    return laterRowsAppended && at - def.items.size() < def.laterItems.size()
-               ? def.laterItems[at - def.items.size()]
-               : std::string_view();
-}
-
 void writeLists(JsonWriter& out, const FormState& form) {
     out.beginObject();
     const auto defs = designFormLists();
@@ -94,9 +72,11 @@ void writeLists(JsonWriter& out, const FormState& form) {
         out.key("index");
         out.integer(choice.current);
         out.key("text");
-        out.string(choice.current >= 0
-                       ? itemText(defs[i], form.referenceRowsAppended, choice.current)
-                       : std::string_view());
+        const bool chosen =
+            choice.current >= 0 && static_cast<std::size_t>(choice.current) <
+                                       defs[i].itemCount(form.referenceRowsAppended);
+        out.string(chosen ? defs[i].itemAt(static_cast<std::size_t>(choice.current))
+                          : std::string_view());
         if (choice.current < 0 && !choice.editText.empty()) {
             out.key("typed"); // typed over the list's edit part
             out.string(choice.editText);
@@ -277,21 +257,21 @@ bool readListChoice(const Json& entry, const ListDef& def, bool laterRowsAppende
     const Json* index = integerMember(entry, "index", where);
     const Json* text = stringMember(entry, "text", where);
     const Json* typedText = stringMember(entry, "typed", where);
-    const auto items = listItems(def, laterRowsAppended);
+    const std::size_t count = def.itemCount(laterRowsAppended);
     const std::int64_t savedIndex = index != nullptr ? index->get<std::int64_t>() : -1;
     const std::string savedText = text != nullptr ? text->get<std::string>() : std::string();
     if (savedIndex < 0 && savedText.empty()) {
         choice = ListChoice{-1, typedText != nullptr ? typedText->get<std::string>() : ""};
         return true;
     }
-    if (savedIndex >= 0 && static_cast<std::size_t>(savedIndex) < items.size() &&
-        (text == nullptr || items[static_cast<std::size_t>(savedIndex)] == savedText)) {
+    if (savedIndex >= 0 && static_cast<std::size_t>(savedIndex) < count &&
+        (text == nullptr || def.itemAt(static_cast<std::size_t>(savedIndex)) == savedText)) {
         choice = ListChoice{static_cast<int>(savedIndex),
-                            str(items[static_cast<std::size_t>(savedIndex)])};
+                            str(def.itemAt(static_cast<std::size_t>(savedIndex)))};
         return true;
     }
-    for (std::size_t i = 0; i < items.size() && text != nullptr; ++i) {
-        if (items[i] == savedText) {
+    for (std::size_t i = 0; i < count && text != nullptr; ++i) {
+        if (def.itemAt(i) == savedText) {
             choice = ListChoice{static_cast<int>(i), savedText};
             return true;
         }

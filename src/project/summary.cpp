@@ -14,23 +14,14 @@
 namespace gelvant {
 namespace {
 
-// The current item of a list in a captured form (-1 when none).
-int currentItem(const FormState& form, int listCtl) {
-    const auto lists = designFormLists();
-    for (std::size_t i = 0; i < lists.size() && i < form.lists.size(); ++i) {
-        if (lists[i].controlId == listCtl) {
-            return form.lists[i].current;
-        }
-    }
-    return -1;
-}
-
 // The compressor line the equipment selects, from the same computation that
 // writes the line on the form.
 std::optional<CompressorSelection> selectedLine(const FormState& form, CoolingEquipment equipment) {
     const bool coil = equipment == CoolingEquipment::Coil;
     const int tempDiffList = coil ? ctl::coilTempDiffChoice : ctl::airCoolerTempDiffChoice;
-    const auto tempDiffC = temperatureDifferenceForIndex(currentItem(form, tempDiffList));
+    const ListChoice* tempDiff = listChoiceIn(form, tempDiffList);
+    const auto tempDiffC =
+        temperatureDifferenceForIndex(tempDiff != nullptr ? tempDiff->current : -1);
     if (!tempDiffC) {
         return std::nullopt;
     }

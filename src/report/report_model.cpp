@@ -70,15 +70,7 @@ public:
     }
     ReportField boxField(std::string_view name) const { return boxField(field(name)); }
 
-    const ListChoice* list(int listCtl) const {
-        const auto lists = designFormLists();
-        for (std::size_t i = 0; i < lists.size() && i < form_.lists.size(); ++i) {
-            if (lists[i].controlId == listCtl) {
-                return &form_.lists[i];
-            }
-        }
-        return nullptr;
-    }
+    const ListChoice* list(int listCtl) const { return listChoiceIn(form_, listCtl); }
 
     ReportField listField(int listCtl) const {
         const ListChoice* choice = list(listCtl);
@@ -86,24 +78,8 @@ public:
         return {std::string(listCaption(listCtl)), shown.empty() ? "未选择" : shown, {}};
     }
 
-    bool isVisible(int ctl) const {
-        for (std::size_t i = 0; i < kToggledControls.size(); ++i) {
-            if (kToggledControls[i].controlId == ctl) {
-                return form_.visible.at(i);
-            }
-        }
-        return true;
-    }
-
-    const std::string& text(int textCtl) const {
-        for (std::size_t i = 0; i < kStaticTexts.size(); ++i) {
-            if (kStaticTexts[i].controlId == textCtl) {
-                return form_.staticTexts.at(i);
-            }
-        }
-        static const std::string kNone;
-        return kNone;
-    }
+    bool isVisible(int ctl) const { return form_.isVisible(ctl); }
+    const std::string& text(int textCtl) const { return form_.staticText(textCtl); }
 
     const DesignSheet& sheet() const { return form_.sheet; }
 

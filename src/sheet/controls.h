@@ -1,6 +1,8 @@
 #pragma once
 
 #include <array>
+#include <cstddef>
+#include <optional>
 #include <string_view>
 
 namespace gelvant {
@@ -76,6 +78,26 @@ inline constexpr std::array<VisibilityDef, 2> kToggledControls{{
     {ctl::applyReferenceButton, "applyReferenceButton"},
     {ctl::coilRowsChoice, "coilRowsChoice"},
 }};
+
+// Where a run-time text sits among kStaticTexts, and a control whose
+// visibility changes among kToggledControls.
+constexpr std::optional<std::size_t> staticTextSlot(int textCtl) {
+    for (std::size_t i = 0; i < kStaticTexts.size(); ++i) {
+        if (kStaticTexts[i].controlId == textCtl) {
+            return i;
+        }
+    }
+    return std::nullopt;
+}
+
+constexpr std::optional<std::size_t> toggledSlot(int ctl) {
+    for (std::size_t i = 0; i < kToggledControls.size(); ++i) {
+        if (kToggledControls[i].controlId == ctl) {
+            return i;
+        }
+    }
+    return std::nullopt;
+}
 
 // Captions of the program's message boxes.
 namespace caption {

@@ -165,10 +165,8 @@ void CDesignDlg::chooseItem(int listCtl, int index) {
 // --- Static texts, visibility, options ------------------------------------------
 
 std::size_t CDesignDlg::staticTextSlot(int textCtl) const {
-    for (std::size_t i = 0; i < kStaticTexts.size(); ++i) {
-        if (kStaticTexts[i].controlId == textCtl) {
-            return i;
-        }
+    if (const auto slot = gelvant::staticTextSlot(textCtl)) {
+        return *slot;
     }
     throw std::out_of_range("no static text with this control ID");
 }
@@ -182,10 +180,8 @@ void CDesignDlg::setStaticText(int textCtl, std::string text) {
 }
 
 std::size_t CDesignDlg::visibilitySlot(int ctl) const {
-    for (std::size_t i = 0; i < kToggledControls.size(); ++i) {
-        if (kToggledControls[i].controlId == ctl) {
-            return i;
-        }
+    if (const auto slot = toggledSlot(ctl)) {
+        return *slot;
     }
     throw std::out_of_range("visibility of this control never changes");
 }
@@ -234,13 +230,11 @@ void CDesignDlg::restoreState(const FormState& state) {
     textIsWritten_.fill(false); // the next write formats every box afresh
     for (std::size_t i = 0; i < lists_.size(); ++i) {
         ListState& list = lists_[i];
-        const std::size_t wanted = list.def->items.size() +
-                                   (state.referenceRowsAppended ? list.def->laterItems.size() : 0);
+        const std::size_t wanted = list.def->itemCount(state.referenceRowsAppended);
         if (list.items.size() != wanted) {
-            list.items.assign(list.def->items.begin(), list.def->items.end());
-            if (state.referenceRowsAppended) {
-                list.items.insert(list.items.end(), list.def->laterItems.begin(),
-                                  list.def->laterItems.end());
+            list.items.clear();
+            for (std::size_t item = 0; item < wanted; ++item) {
+                list.items.emplace_back(list.def->itemAt(item));
             }
         }
         const ListChoice choice = i < state.lists.size() ? state.lists[i] : ListChoice{};

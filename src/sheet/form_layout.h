@@ -1,5 +1,6 @@
 #pragma once
 
+#include <cstddef>
 #include <cstdint>
 #include <span>
 #include <string_view>
@@ -21,6 +22,15 @@ struct ListDef {
     std::span<const std::string_view> items; // filled at creation, in this order
     // Items the form appends later, once (the catalogue's further rows).
     std::span<const std::string_view> laterItems = {};
+
+    // How many items the list holds, with or without its later items.
+    std::size_t itemCount(bool laterAppended) const {
+        return items.size() + (laterAppended ? laterItems.size() : 0);
+    }
+    // The item at an index below itemCount(laterAppended).
+    std::string_view itemAt(std::size_t index) const {
+        return index < items.size() ? items[index] : laterItems[index - items.size()];
+    }
 };
 
 enum class EventKind : std::uint8_t {

@@ -1,5 +1,7 @@
 #include "sheet/form_state.h"
 
+#include "sheet/controls.h"
+
 #include <bit>
 #include <cstdint>
 
@@ -16,6 +18,17 @@ bool sameRecord(const DesignSheet& a, const DesignSheet& b) {
         }
     }
     return true;
+}
+
+const std::string& FormState::staticText(int textCtl) const {
+    static const std::string kNone;
+    const auto slot = staticTextSlot(textCtl);
+    return slot ? staticTexts[*slot] : kNone;
+}
+
+bool FormState::isVisible(int ctl) const {
+    const auto slot = toggledSlot(ctl);
+    return !slot || visible[*slot];
 }
 
 bool FormState::sameForm(const FormState& other) const {

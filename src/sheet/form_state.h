@@ -33,6 +33,11 @@ struct FormState {
     bool specificHeatChecked = false;
     bool referenceRowsAppended = false;
 
+    // A run-time text by its control (empty for a control that has none),
+    // and whether a control is shown (those whose visibility never changes are).
+    const std::string& staticText(int textCtl) const;
+    bool isVisible(int ctl) const;
+
     // Same form: the record compared bit for bit (a NaN equals the same NaN),
     // everything else by value.
     bool sameForm(const FormState& other) const;

@@ -194,4 +194,14 @@ std::string formatIntText(std::int32_t value) {
     return std::to_string(value);
 }
 
+double shortestDecimal(float value) {
+    char buffer[32];
+    const auto written = std::to_chars(buffer, buffer + sizeof buffer, value);
+    double shortest = 0;
+    std::from_chars(buffer, written.ptr, shortest);
+    // Rounding that decimal to a float gives the float back; should a double
+    // rounding ever miss it, the float's exact value still does.
+    return static_cast<float>(shortest) == value ? shortest : static_cast<double>(value);
+}
+
 } // namespace gelvant

@@ -23,4 +23,9 @@ std::optional<std::int32_t> parseIntText(std::string_view text);
 std::string formatFloatText(float value);
 std::string formatIntText(std::int32_t value);
 
+// A finite float as the double nearest its shortest decimal text, so that a
+// JSON number shows 4.2 and not 4.199999809265137, and reads back to the
+// very same float.
+double shortestDecimal(float value);
+
 } // namespace gelvant

@@ -131,6 +131,16 @@ std::span<const EventBinding> designFormEvents() {
     return kEvents;
 }
 
+const ListChoice* listChoiceIn(const FormState& form, int listCtl) {
+    const auto lists = designFormLists();
+    for (std::size_t i = 0; i < lists.size() && i < form.lists.size(); ++i) {
+        if (lists[i].controlId == listCtl) {
+            return &form.lists[i];
+        }
+    }
+    return nullptr;
+}
+
 FormLayout designFormLayout() {
     return {designFormLists(), designFormEvents()};
 }

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "sheet/form_layout.h"
+#include "sheet/form_state.h"
 
 #include <span>
 
@@ -11,6 +12,9 @@ std::span<const ListDef> designFormLists();
 // The form's event table: which handler each control and event runs.
 std::span<const EventBinding> designFormEvents();
 FormLayout designFormLayout();
+
+// The choice of a list in a captured form; nullptr for no such list.
+const ListChoice* listChoiceIn(const FormState& form, int listCtl);
 
 // Finds a list by its name or by its control ID written in decimal.
 const ListDef* findList(std::string_view nameOrControlId);
