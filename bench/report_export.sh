@@ -5,12 +5,8 @@
 set -euo pipefail
 cd "$(dirname "$0")/.."
 runs="${1:-20}"
-app="${2:-}"
-if [ -z "$app" ]; then
-  for candidate in build/release/src/app/gelvant build/dev/src/app/gelvant; do
-    if [ -x "$candidate" ]; then app="$candidate"; break; fi
-  done
-fi
+source bench/timing.sh
+app=$(find_gelvant "${2:-}")
 cli="$(dirname "$(dirname "$app")")/cli/gelvant-cli"
 if [ -z "$app" ] || [ ! -x "$app" ] || [ ! -x "$cli" ]; then
   echo "report_export: build the program and gelvant-cli first (make bench or cmake --build --preset dev)" >&2
@@ -30,9 +26,7 @@ for _ in $(seq "$runs"); do
   times+=($(( (end - start) / 1000000 )))
 done
 
-sorted=($(printf '%s\n' "${times[@]}" | sort -n))
-median=${sorted[$(( runs / 2 ))]}
 echo "program:                 $app"
 echo "runs:                    $runs"
-echo "gelvant --report, median: ${median} ms (min ${sorted[0]} ms, max ${sorted[$(( runs - 1 ))]} ms)"
+echo "gelvant --report, $(median_of "${times[@]}")"
 echo "pages:                   $(pdfinfo "$work/report.pdf" 2>/dev/null | sed -n 's/^Pages: *//p')"

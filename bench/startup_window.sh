@@ -5,12 +5,8 @@
 set -euo pipefail
 cd "$(dirname "$0")/.."
 runs="${1:-20}"
-app="${2:-}"
-if [ -z "$app" ]; then
-  for candidate in build/release/src/app/gelvant build/dev/src/app/gelvant; do
-    if [ -x "$candidate" ]; then app="$candidate"; break; fi
-  done
-fi
+source bench/timing.sh
+app=$(find_gelvant "${2:-}")
 if [ -z "$app" ] || [ ! -x "$app" ]; then
   echo "startup_window: build the program first (make bench or cmake --build --preset dev)" >&2
   exit 2
@@ -30,9 +26,7 @@ for _ in $(seq "$runs"); do
   if [ "$rss" -gt "$peak" ]; then peak=$rss; fi
 done
 
-sorted=($(printf '%s\n' "${times[@]}" | sort -n))
-median=${sorted[$(( runs / 2 ))]}
 echo "program:            $app"
 echo "runs:               $runs"
-echo "first frame, median: ${median} ms (min ${sorted[0]} ms, max ${sorted[$(( runs - 1 ))]} ms)"
+echo "first frame, $(median_of "${times[@]}")"
 echo "peak memory (RSS):  $(( peak / 1024 )) MB"
