@@ -10,7 +10,6 @@
 #include <gtest/gtest.h>
 
 #include <functional>
-#include <ostream>
 #include <string>
 #include <vector>
 
@@ -27,15 +26,16 @@ CDesignDlg& opened(CDesignDlg& dlg) {
 }
 
 // The opened form with its document, as the window and the driver hold them.
-struct OpenedDesign : testing::Test {
+struct Opened {
     RecordingPresenter presenter;
     CDesignDlg dlg{designFormLayout(), presenter};
     DesignDocument doc{opened(dlg)};
 
     void type(std::string_view name, const std::string& text) { doc.typeInto(field(name), text); }
-    void act(const std::function<void()>& action) { doc.perform(action); }
     std::string box(std::string_view name) const { return std::string(dlg.editText(field(name))); }
 };
+
+struct OpenedDesign : testing::Test, Opened {};
 
 TEST_F(OpenedDesign, UndoBringsBackEveryBoxTheRuleRewrote) {
     const FormState before = dlg.captureState();
@@ -49,87 +49,62 @@ TEST_F(OpenedDesign, UndoBringsBackEveryBoxTheRuleRewrote) {
     EXPECT_FALSE(doc.redo());
 }
 
-struct StepCase {
-    const char* name;
-    std::function<void(OpenedDesign&)> actions;
-    std::size_t steps;
-    friend void PrintTo(const StepCase& c, std::ostream* os) { *os << c.name; }
-};
+using Action = std::function<void(Opened&)>;
 
-class Steps : public OpenedDesign, public testing::WithParamInterface<StepCase> {};
-
-TEST_P(Steps, CountAsTheDesignerExpects) {
-    GetParam().actions(*this);
-    EXPECT_EQ(doc.history().position(), GetParam().steps);
+Action typed(const char* name, const char* text) {
+    return [=](Opened& t) { t.type(name, text); };
 }
 
-INSTANTIATE_TEST_SUITE_P(
-    Actions, Steps,
-    testing::Values(StepCase{"KeysIntoOneBoxAreOneStep",
-                             [](OpenedDesign& t) {
-                                 for (const char* text : {"6", "60", "60.5"}) {
-                                     t.type("storeLength", text);
-                                 }
-                             },
-                             1},
-                    StepCase{"AnotherBoxStartsAStep",
-                             [](OpenedDesign& t) {
-                                 t.type("storeLength", "60");
-                                 t.type("storeWidth", "9");
-                                 t.type("storeLength", "61");
-                             },
-                             3},
-                    StepCase{"LeavingTheBoxEndsTheRun",
-                             [](OpenedDesign& t) {
-                                 t.type("storeLength", "60");
-                                 t.doc.endTypingRun();
-                                 t.type("storeLength", "61");
-                             },
-                             2},
-                    StepCase{"TypingBackToTheStartLeavesNoStep",
-                             [](OpenedDesign& t) {
-                                 t.type("storeLength", "60");
-                                 t.type("storeLength", "50");
-                             },
-                             0},
-                    StepCase{"KeysOverOneListAreOneStepThenABoxAnother",
-                             [](OpenedDesign& t) {
-                                 t.doc.typeOverList(ctl::siteChoice, "x");
-                                 t.doc.typeOverList(ctl::siteChoice, "xy");
-                                 t.type("storeLength", "8");
-                             },
-                             2},
-                    StepCase{"AListTypedBackToItsTextStillLostItsItem",
-                             [](OpenedDesign& t) {
-                                 const std::string site(t.dlg.listEditText(ctl::siteChoice));
-                                 t.doc.typeOverList(ctl::siteChoice, site + "x");
-                                 t.doc.typeOverList(ctl::siteChoice, site);
-                             },
-                             1},
-                    StepCase{"AnActionThatChangesNothingIsNoStep",
-                             [](OpenedDesign& t) {
-                                 t.act([&] {
-                                     t.dlg.userClicks(ctl::computeButton);
-                                 }); // computed already
-                                 t.type("storeLength", "50");
-                                 t.act([&] { t.dlg.systemCommand(16); });
-                             },
-                             0},
-                    StepCase{"PicksClearsAndClicksAreOneStepEach",
-                             [](OpenedDesign& t) {
-                                 t.act([&] { t.dlg.userChooses(ctl::siteChoice, 3); });
-                                 t.act([&] { t.dlg.userClearsList(ctl::doorChoice); });
-                                 t.type("storeLength", "70");
-                                 t.act([&] { t.dlg.userClicks(ctl::computeButton); });
-                             },
-                             4},
-                    StepCase{"ProjectInformationIsAStep",
-                             [](OpenedDesign& t) {
-                                 t.doc.setProjectInfo(ProjectInfo{"冷库", "", "", "", ""});
-                                 t.doc.setProjectInfo(ProjectInfo{"冷库", "", "", "", ""});
-                             },
-                             1}),
-    [](const testing::TestParamInfo<StepCase>& info) { return std::string(info.param.name); });
+Action performed(std::function<void(CDesignDlg&)> action) {
+    return [=](Opened& t) { t.doc.perform([&] { action(t.dlg); }); };
+}
+
+TEST(DesignDocument, ActionsCountAsStepsAsTheDesignerExpects) {
+    const char* const L = "storeLength";
+    const auto overSite = [](const char* text) {
+        return [=](Opened& t) { t.doc.typeOverList(ctl::siteChoice, text); };
+    };
+    const auto compute = performed([](CDesignDlg& dlg) { dlg.userClicks(ctl::computeButton); });
+    const auto info = [](Opened& t) { t.doc.setProjectInfo(ProjectInfo{"冷库", "", "", "", ""}); };
+    const struct {
+        const char* name;
+        std::vector<Action> actions;
+        std::size_t steps;
+    } cases[] = {
+        {"keys into one box are one step", {typed(L, "6"), typed(L, "60"), typed(L, "60.5")}, 1},
+        {"another box starts a step",
+         {typed(L, "60"), typed("storeWidth", "9"), typed(L, "61")},
+         3},
+        {"leaving the box ends the run",
+         {typed(L, "60"), [](Opened& t) { t.doc.endTypingRun(); }, typed(L, "61")},
+         2},
+        {"typing back to the start leaves no step", {typed(L, "60"), typed(L, "50")}, 0},
+        {"keys over one list are one step", {overSite("x"), overSite("xy"), typed(L, "8")}, 2},
+        {"a list typed back to its text still lost its item",
+         {[](Opened& t) {
+             const std::string site(t.dlg.listEditText(ctl::siteChoice));
+             t.doc.typeOverList(ctl::siteChoice, site + "x");
+             t.doc.typeOverList(ctl::siteChoice, site);
+         }},
+         1},
+        {"an action that changes nothing is no step", // the opened form is computed already
+         {compute, typed(L, "50"), performed([](CDesignDlg& dlg) { dlg.systemCommand(16); })},
+         0},
+        {"picks, clears and clicks are one step each",
+         {performed([](CDesignDlg& dlg) { dlg.userChooses(ctl::siteChoice, 3); }),
+          performed([](CDesignDlg& dlg) { dlg.userClearsList(ctl::doorChoice); }), typed(L, "70"),
+          compute},
+         4},
+        {"project information is a step", {info, info}, 1},
+    };
+    for (const auto& c : cases) {
+        Opened t;
+        for (const Action& action : c.actions) {
+            action(t);
+        }
+        EXPECT_EQ(t.doc.history().position(), c.steps) << c.name;
+    }
+}
 
 TEST_F(OpenedDesign, KeepsMoreThanTwoHundredStepsAndDropsRedoOnANewAction) {
     for (int n = 0; n < 250; ++n) {
@@ -232,13 +207,11 @@ TEST_F(OpenedDesign, ComputeAllGathersEachRoomsMessagesAndIsOneStep) {
 // raised, rooms apart by a blank line, silent rooms left out.
 TEST(GatheredMessages, ReadRoomByRoom) {
     const std::pair<std::vector<RoomMessages>, std::string> cases[] = {
-        {{}, ""},
         {{{"库房1", {}}}, ""},
-        {{{"冻结间", {{"注意", "冷风机有功率但台数为0"}, {"警告", "请重选"}}}},
-         "冻结间\n    注意：冷风机有功率但台数为0\n    警告：请重选\n"},
-        {{{"库房1", {{"结果", "甲"}}}, {"库房2", {}}, {"库房2 副本", {{"注意", "乙"}}}},
-         "库房1\n    结果：甲\n\n库房2 副本\n    注意：乙\n"},
-        {{{"库房1", {{"注意", "第一行\n第二行"}}}}, "库房1\n    注意：第一行\n    第二行\n"},
+        {{{"库房1", {{"结果", "甲"}, {"警告", "乙"}}},
+          {"库房2", {}},
+          {"库房2 副本", {{"注意", "第一行\n第二行"}}}},
+         "库房1\n    结果：甲\n    警告：乙\n\n库房2 副本\n    注意：第一行\n    第二行\n"},
     };
     for (const auto& [rooms, text] : cases) {
         EXPECT_EQ(gatheredMessagesText(rooms), text);
