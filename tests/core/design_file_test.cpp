@@ -213,27 +213,14 @@ TEST(DesignFileOnDisk, SaveReplacesTheFileAndKeepsItsPermissions) {
 // Each failing call of a save: the old file stays whole, no temporary file
 // is left behind, and the reason comes back.
 TEST(DesignFileOnDisk, FailedSaveLeavesTheOldFileUntouched) {
-    const auto diskFull = +[](int, const void*, std::size_t) -> long {
-        errno = ENOSPC;
-        return -1;
-    };
+    const auto diskFull = +[](int, const void*, std::size_t) -> long { return errno = ENOSPC, -1; };
     const auto shortThenFull = +[](int fd, const void* data, std::size_t size) -> long {
-        static bool first = true;
-        first = !first;
-        if (!first) {
-            errno = ENOSPC;
-            return -1;
-        }
-        return ::write(fd, data, size / 2);
+        static bool full = true;
+        full = !full; // half the bytes, then a full disk
+        return full ? (errno = ENOSPC, -1) : ::write(fd, data, size / 2);
     };
-    const auto syncFails = +[](int) -> int {
-        errno = EIO;
-        return -1;
-    };
-    const auto renameFails = +[](const char*, const char*) -> int {
-        errno = EXDEV;
-        return -1;
-    };
+    const auto syncFails = +[](int) -> int { return errno = EIO, -1; };
+    const auto renameFails = +[](const char*, const char*) -> int { return errno = EXDEV, -1; };
     const FileSystemCalls& os = systemFileCalls();
     const std::pair<FileSystemCalls, std::errc> cases[] = {
         {{diskFull, os.sync, os.rename}, std::errc::no_space_on_device},
