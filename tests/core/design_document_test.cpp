@@ -2,7 +2,7 @@
 // modified mark, and the rooms of a project.
 
 #include "document/design_document.h"
-#include "project/startup_form.h"
+#include "document/gathered_messages.h"
 #include "sheet/controls.h"
 #include "window/design_form.h"
 #include "window/startup.h"
@@ -10,7 +10,6 @@
 #include <gtest/gtest.h>
 
 #include <functional>
-#include <ostream>
 #include <string>
 #include <vector>
 
@@ -21,218 +20,202 @@ std::size_t field(std::string_view name) {
     return *fieldIndexByName(name);
 }
 
+CDesignDlg& opened(CDesignDlg& dlg) {
+    OnInitDialog(dlg);
+    return dlg;
+}
+
 // The opened form with its document, as the window and the driver hold them.
-struct OpenedDesign : testing::Test {
-    OpenedDesign() { OnInitDialog(dlg); }
+struct Opened {
     RecordingPresenter presenter;
     CDesignDlg dlg{designFormLayout(), presenter};
-    DesignDocument& doc() { return document.emplace(dlg); }
-    std::optional<DesignDocument> document;
+    DesignDocument doc{opened(dlg)};
 
-    void type(std::string_view name, std::string text) { doc_->typeInto(field(name), text); }
-    void click() {
-        doc_->perform([&] { dlg.userClicks(ctl::computeButton); });
-    }
+    void type(std::string_view name, const std::string& text) { doc.typeInto(field(name), text); }
     std::string box(std::string_view name) const { return std::string(dlg.editText(field(name))); }
-
-    void SetUp() override { doc_ = &doc(); }
-    DesignDocument* doc_ = nullptr;
 };
+
+struct OpenedDesign : testing::Test, Opened {};
 
 TEST_F(OpenedDesign, UndoBringsBackEveryBoxTheRuleRewrote) {
     const FormState before = dlg.captureState();
     type("storeLength", "60");
-    ASSERT_NE(box("innerVolume"), std::string(before.editTexts[field("innerVolume")]));
+    ASSERT_NE(box("innerVolume"), before.editTexts[field("innerVolume")]);
     const FormState after = dlg.captureState();
-    EXPECT_TRUE(doc_->undo());
+    EXPECT_TRUE(doc.undo());
     EXPECT_TRUE(dlg.captureState().sameForm(before));
-    EXPECT_TRUE(doc_->redo());
+    EXPECT_TRUE(doc.redo());
     EXPECT_TRUE(dlg.captureState().sameForm(after));
-    EXPECT_FALSE(doc_->redo());
+    EXPECT_FALSE(doc.redo());
 }
 
-// Which actions make steps, and how typing runs join.
-struct StepCase {
-    const char* name;
-    std::function<void(OpenedDesign&)> actions;
-    std::size_t steps;
-    friend void PrintTo(const StepCase& c, std::ostream* os) { *os << c.name; }
-};
+using Action = std::function<void(Opened&)>;
 
-class Steps : public OpenedDesign, public testing::WithParamInterface<StepCase> {};
-
-TEST_P(Steps, CountAsTheDesignerExpects) {
-    GetParam().actions(*this);
-    EXPECT_EQ(doc_->history().position(), GetParam().steps);
+Action typed(const char* name, const char* text) {
+    return [=](Opened& t) { t.type(name, text); };
 }
 
-INSTANTIATE_TEST_SUITE_P(
-    Actions, Steps,
-    testing::Values(StepCase{"KeysIntoOneBoxAreOneStep",
-                             [](OpenedDesign& t) {
-                                 t.type("storeLength", "6");
-                                 t.type("storeLength", "60");
-                                 t.type("storeLength", "60.5");
-                             },
-                             1},
-                    StepCase{"AnotherBoxStartsAStep",
-                             [](OpenedDesign& t) {
-                                 t.type("storeLength", "60");
-                                 t.type("storeWidth", "9");
-                                 t.type("storeLength", "61");
-                             },
-                             3},
-                    StepCase{"LeavingTheBoxEndsTheRun",
-                             [](OpenedDesign& t) {
-                                 t.type("storeLength", "60");
-                                 t.doc_->endTypingRun();
-                                 t.type("storeLength", "61");
-                             },
-                             2},
-                    StepCase{"TypingBackToTheStartLeavesNoStep",
-                             [](OpenedDesign& t) {
-                                 t.type("storeLength", "60");
-                                 t.type("storeLength", "50");
-                             },
-                             0},
-                    StepCase{"KeysOverOneListAreOneStepThenABoxAnother",
-                             [](OpenedDesign& t) {
-                                 t.doc_->typeOverList(ctl::siteChoice, "x");
-                                 t.doc_->typeOverList(ctl::siteChoice, "xy");
-                                 t.type("storeLength", "8");
-                             },
-                             2},
-                    StepCase{"AListTypedBackToItsTextStillLostItsItem",
-                             [](OpenedDesign& t) {
-                                 const std::string site(t.dlg.listEditText(ctl::siteChoice));
-                                 t.doc_->typeOverList(ctl::siteChoice, site + "x");
-                                 t.doc_->typeOverList(ctl::siteChoice, site);
-                             },
-                             1},
-                    StepCase{"AnActionThatChangesNothingIsNoStep",
-                             [](OpenedDesign& t) {
-                                 t.click(); // the opened form is computed already
-                                 t.type("storeLength", "50");
-                                 t.doc_->perform([&] { t.dlg.systemCommand(16); });
-                             },
-                             0},
-                    StepCase{"PicksClearsAndClicksAreOneStepEach",
-                             [](OpenedDesign& t) {
-                                 t.doc_->perform([&] { t.dlg.userChooses(ctl::siteChoice, 3); });
-                                 t.doc_->perform([&] { t.dlg.userClearsList(ctl::doorChoice); });
-                                 t.type("storeLength", "70");
-                                 t.click();
-                             },
-                             4},
-                    StepCase{"ProjectInformationIsAStep",
-                             [](OpenedDesign& t) {
-                                 t.doc_->setProjectInfo(ProjectInfo{"冷库", "", "", "", ""});
-                                 t.doc_->setProjectInfo(ProjectInfo{"冷库", "", "", "", ""});
-                             },
-                             1}),
-    [](const testing::TestParamInfo<StepCase>& info) { return std::string(info.param.name); });
+Action performed(std::function<void(CDesignDlg&)> action) {
+    return [=](Opened& t) { t.doc.perform([&] { action(t.dlg); }); };
+}
+
+TEST(DesignDocument, ActionsCountAsStepsAsTheDesignerExpects) {
+    const char* const L = "storeLength";
+    const auto overSite = [](const char* text) {
+        return [=](Opened& t) { t.doc.typeOverList(ctl::siteChoice, text); };
+    };
+    const auto compute = performed([](CDesignDlg& dlg) { dlg.userClicks(ctl::computeButton); });
+    const auto info = [](Opened& t) { t.doc.setProjectInfo(ProjectInfo{"冷库", "", "", "", ""}); };
+    const struct {
+        const char* name;
+        std::vector<Action> actions;
+        std::size_t steps;
+    } cases[] = {
+        {"keys into one box are one step", {typed(L, "6"), typed(L, "60"), typed(L, "60.5")}, 1},
+        {"another box starts a step",
+         {typed(L, "60"), typed("storeWidth", "9"), typed(L, "61")},
+         3},
+        {"leaving the box ends the run",
+         {typed(L, "60"), [](Opened& t) { t.doc.endTypingRun(); }, typed(L, "61")},
+         2},
+        {"typing back to the start leaves no step", {typed(L, "60"), typed(L, "50")}, 0},
+        {"keys over one list are one step", {overSite("x"), overSite("xy"), typed(L, "8")}, 2},
+        {"a list typed back to its text still lost its item",
+         {[](Opened& t) {
+             const std::string site(t.dlg.listEditText(ctl::siteChoice));
+             t.doc.typeOverList(ctl::siteChoice, site + "x");
+             t.doc.typeOverList(ctl::siteChoice, site);
+         }},
+         1},
+        {"an action that changes nothing is no step", // the opened form is computed already
+         {compute, typed(L, "50"), performed([](CDesignDlg& dlg) { dlg.systemCommand(16); })},
+         0},
+        {"picks, clears and clicks are one step each",
+         {performed([](CDesignDlg& dlg) { dlg.userChooses(ctl::siteChoice, 3); }),
+          performed([](CDesignDlg& dlg) { dlg.userClearsList(ctl::doorChoice); }), typed(L, "70"),
+          compute},
+         4},
+        {"project information is a step", {info, info}, 1},
+    };
+    for (const auto& c : cases) {
+        Opened t;
+        for (const Action& action : c.actions) {
+            action(t);
+        }
+        EXPECT_EQ(t.doc.history().position(), c.steps) << c.name;
+    }
+}
 
 TEST_F(OpenedDesign, KeepsMoreThanTwoHundredStepsAndDropsRedoOnANewAction) {
     for (int n = 0; n < 250; ++n) {
         type(n % 2 == 0 ? "storeLength" : "storeWidth", std::to_string(10 + n));
     }
     int undone = 0;
-    while (doc_->undo()) {
+    while (doc.undo()) {
         ++undone;
     }
     EXPECT_EQ(undone, 250);
     EXPECT_EQ(box("storeLength"), "50");
-    doc_->redo();
+    doc.redo();
     type("storeHeight", "5");
-    EXPECT_FALSE(doc_->canRedo());
+    EXPECT_FALSE(doc.canRedo());
 }
 
 TEST_F(OpenedDesign, ModifiedUntilSavedAndUndoBackToTheSavedDesign) {
-    EXPECT_FALSE(doc_->isModified());
+    EXPECT_FALSE(doc.isModified());
     type("storeLength", "60");
-    EXPECT_TRUE(doc_->isModified());
-    doc_->markSaved();
-    EXPECT_FALSE(doc_->isModified());
+    EXPECT_TRUE(doc.isModified());
+    doc.markSaved();
+    EXPECT_FALSE(doc.isModified());
     type("storeWidth", "9");
-    EXPECT_TRUE(doc_->isModified());
-    doc_->undo();
-    EXPECT_FALSE(doc_->isModified()); // back at the saved design
-    doc_->undo();
-    EXPECT_TRUE(doc_->isModified());
-    doc_->redo();
-    EXPECT_FALSE(doc_->isModified());
-    // A save in the middle of a typing run ends it: the keys after it are a
-    // step of their own, and undo comes back to the saved design.
+    EXPECT_TRUE(doc.isModified());
+    doc.undo();
+    EXPECT_FALSE(doc.isModified());
+    doc.undo();
+    EXPECT_TRUE(doc.isModified());
+    doc.redo();
+    EXPECT_FALSE(doc.isModified());
+    // A save ends the typing run: undo comes back to the saved design.
     type("storeHeight", "5");
-    doc_->markSaved();
+    doc.markSaved();
     type("storeHeight", "5.5");
-    EXPECT_TRUE(doc_->isModified());
-    doc_->undo();
-    EXPECT_FALSE(doc_->isModified());
-    // A recovered design is unsaved from the start.
-    doc_->replaceProject(doc_->project(), true);
-    EXPECT_TRUE(doc_->isModified());
-    EXPECT_FALSE(doc_->canUndo());
+    EXPECT_TRUE(doc.isModified());
+    doc.undo();
+    EXPECT_FALSE(doc.isModified());
+    doc.replaceProject(doc.project(), true); // recovered: unsaved from the start
+    EXPECT_TRUE(doc.isModified());
+    EXPECT_FALSE(doc.canUndo());
 }
 
 TEST_F(OpenedDesign, RoomOperationsAreStepsAndUndoReturnsToTheirRoom) {
+    EXPECT_FALSE(doc.deleteRoom()); // not the last room
+    EXPECT_FALSE(doc.canUndo());
     type("storeLength", "60");
-    doc_->addRoom();
-    EXPECT_EQ(doc_->project().currentRoom().name, "库房2");
+    doc.addRoom();
+    EXPECT_EQ(doc.project().currentRoom().name, "库房2");
     EXPECT_EQ(box("storeLength"), "50"); // the form the program opens on
     type("roomTemp", "-18");
-    doc_->copyRoom();
-    EXPECT_EQ(doc_->project().currentRoom().name, "库房2 副本");
-    doc_->renameRoom("冻结物冷藏间");
-    doc_->setEquipment(CoolingEquipment::Coil);
-    ASSERT_TRUE(doc_->moveRoom(-1));
-    EXPECT_EQ(doc_->project().current, 1U);
+    doc.copyRoom();
+    EXPECT_EQ(doc.project().currentRoom().name, "库房2 副本");
+    doc.renameRoom("冻结物冷藏间");
+    doc.setEquipment(CoolingEquipment::Coil);
+    ASSERT_TRUE(doc.moveRoom(-1));
+    EXPECT_EQ(doc.project().current, 1U);
 
-    doc_->selectRoom(0); // looking at another room is no step
+    doc.selectRoom(0); // looking at another room is no step
     EXPECT_EQ(box("storeLength"), "60");
-    const std::size_t steps = doc_->history().position();
-    doc_->undo(); // undoes the move, and goes back to the room it moved
-    EXPECT_EQ(doc_->history().position(), steps - 1);
-    EXPECT_EQ(doc_->project().current, 2U);
-    EXPECT_EQ(doc_->project().currentRoom().name, "冻结物冷藏间");
-    EXPECT_EQ(doc_->project().currentRoom().equipment, CoolingEquipment::Coil);
+    const std::size_t steps = doc.history().position();
+    doc.undo(); // undoes the move, and goes back to the room it moved
+    EXPECT_EQ(doc.history().position(), steps - 1);
+    EXPECT_EQ(doc.project().current, 2U);
+    EXPECT_EQ(doc.project().currentRoom().name, "冻结物冷藏间");
+    EXPECT_EQ(doc.project().currentRoom().equipment, CoolingEquipment::Coil);
 
-    // A deleted room comes back whole.
-    doc_->selectRoom(1);
+    doc.selectRoom(1);
     const FormState deleted = dlg.captureState();
-    ASSERT_TRUE(doc_->deleteRoom());
-    EXPECT_EQ(doc_->project().rooms.size(), 2U);
-    doc_->undo();
-    EXPECT_EQ(doc_->project().rooms.size(), 3U);
-    EXPECT_EQ(doc_->project().current, 1U);
-    EXPECT_TRUE(dlg.captureState().sameForm(deleted));
-}
-
-TEST_F(OpenedDesign, TheLastRoomCannotBeDeleted) {
-    EXPECT_FALSE(doc_->deleteRoom());
-    EXPECT_FALSE(doc_->canUndo());
+    ASSERT_TRUE(doc.deleteRoom());
+    EXPECT_EQ(doc.project().rooms.size(), 2U);
+    doc.undo();
+    EXPECT_EQ(doc.project().rooms.size(), 3U);
+    EXPECT_EQ(doc.project().current, 1U);
+    EXPECT_TRUE(dlg.captureState().sameForm(deleted)); // back whole
 }
 
 TEST_F(OpenedDesign, ComputeAllGathersEachRoomsMessagesAndIsOneStep) {
-    doc_->addRoom("冻结间");
+    doc.addRoom("冻结间");
     type("airCoolerCount", "0"); // fans with power but none counted: the calculation says so
-    doc_->addRoom();
-    doc_->selectRoom(0);
+    doc.addRoom();
+    doc.selectRoom(0);
     type("storeLength", "60");
     presenter.messages.clear();
     const std::string loadBefore = box("totalCoolingLoadW");
-    const std::size_t steps = doc_->history().position();
-    const std::vector<RoomMessages> gathered = doc_->computeAllRooms();
+    const std::size_t steps = doc.history().position();
+    const std::vector<RoomMessages> gathered = doc.computeAllRooms();
     EXPECT_TRUE(presenter.messages.empty()); // nothing shown one box at a time
     ASSERT_FALSE(gathered.empty());
-    EXPECT_EQ(doc_->history().position(), steps + 1);
+    EXPECT_EQ(doc.history().position(), steps + 1);
     EXPECT_NE(box("totalCoolingLoadW"), loadBefore); // the current room is computed too
     for (const RoomMessages& room : gathered) {
         EXPECT_FALSE(room.messages.empty());
         EXPECT_NE(room.room, "库房3"); // the untouched new room says nothing
     }
-    doc_->undo();
-    EXPECT_EQ(doc_->project().current, 0U);
+    doc.undo();
+    EXPECT_EQ(doc.project().current, 0U);
+}
+
+// One box for them all: each message under its room's name in the order
+// raised, rooms apart by a blank line, silent rooms left out.
+TEST(GatheredMessages, ReadRoomByRoom) {
+    const std::pair<std::vector<RoomMessages>, std::string> cases[] = {
+        {{{"库房1", {}}}, ""},
+        {{{"库房1", {{"结果", "甲"}, {"警告", "乙"}}},
+          {"库房2", {}},
+          {"库房2 副本", {{"注意", "第一行\n第二行"}}}},
+         "库房1\n    结果：甲\n    警告：乙\n\n库房2 副本\n    注意：第一行\n    第二行\n"},
+    };
+    for (const auto& [rooms, text] : cases) {
+        EXPECT_EQ(gatheredMessagesText(rooms), text);
+    }
 }
 
 } // namespace

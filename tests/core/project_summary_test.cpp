@@ -1,66 +1,58 @@
-// The project summary: rooms by evaporating temperature, from the same
-// computation that writes the compressor lines; uncomputed and non-finite
-// rooms are shown and left out of every sum.
+// The project summary: rooms grouped by evaporating temperature from the same
+// computation that writes the compressor lines, the table's texts, and rooms
+// shown but left out of every sum.
 
-#include "document/design_document.h"
+#include "core/report_forms.h"
 #include "document/design_file.h"
 #include "project/summary.h"
-#include "sheet/controls.h"
+#include "report/report_model.h"
+#include "report/summary_table.h"
+#include "sheet/field_dictionary.h"
 #include "sheet/printf_format.h"
-#include "window/design_form.h"
-#include "window/startup.h"
 
 #include <gtest/gtest.h>
 
 #include <cmath>
+#include <cstdio>
 
-namespace gelvant {
+using namespace gelvant;
+using namespace gelvant::testing_report;
+
 namespace {
 
-class SmallColdStore : public testing::Test {
-protected:
-    SmallColdStore() {
-        OnInitDialog(dlg);
-        doc.emplace(dlg);
-        room(std::nullopt, "0", CoolingEquipment::AirCooler); // 库房1, chilled
-        room("冻结物冷藏间1", "-18", CoolingEquipment::AirCooler);
-        room("冻结物冷藏间2", "-18", CoolingEquipment::AirCooler);
-        room("冻结间", "-23", CoolingEquipment::Coil);
-        room("坏数据间", "0", CoolingEquipment::AirCooler, "coolingHours"); // load not finite
-        // A room whose form was never computed (as the form is constructed).
-        Project project = doc->project();
-        RecordingPresenter unshown;
-        project.rooms.push_back(Room{"未算间", CoolingEquipment::AirCooler,
-                                     std::make_shared<const FormState>(
-                                         CDesignDlg(designFormLayout(), unshown).captureState())});
-        doc->replaceProject(project);
+// 库房1 and 库房2 at -10 °C, a frozen store at -28 °C, a coil room at -33 °C,
+// a room never computed and one whose load is not finite.
+struct SixRooms : testing::Test {
+    static Project sixRooms() {
+        Project p = singleRoomProject(startupForm());
+        p.rooms.push_back(room("库房2", startupForm()));
+        p.rooms.push_back(room("冷藏间", referenceRoomForm(12)));
+        p.rooms.push_back(room("排管间", referenceRoomForm(6), CoolingEquipment::Coil));
+        p.rooms.push_back(room("未算", blankForm()));
+        p.rooms.push_back(room("坏库", computedWith("coolingHours", "0")));
+        return p;
     }
-
-    void room(std::optional<std::string> name, const std::string& roomTemp,
-              CoolingEquipment equipment, std::string_view zeroed = {}) {
-        if (name) {
-            doc->addRoom(*name);
-        }
-        doc->typeInto(*fieldIndexByName("roomTemp"), roomTemp);
-        if (!zeroed.empty()) {
-            doc->typeInto(*fieldIndexByName(zeroed), "0");
-        }
-        doc->setEquipment(equipment);
-        doc->perform([&] { dlg.userClicks(ctl::computeButton); });
+    const std::string& box(std::size_t room, const char* field) const {
+        return project.rooms[room].form->editTexts.at(*fieldIndexByName(field));
     }
-
-    RecordingPresenter presenter;
-    CDesignDlg dlg{designFormLayout(), presenter};
-    std::optional<DesignDocument> doc;
+    Project project = sixRooms();
+    ProjectSummary summary = summarizeProject(project);
+    SummaryTable table = summaryTable(summary);
 };
 
-TEST_F(SmallColdStore, GroupsFromTheColdestWithTheirSums) {
-    const ProjectSummary summary = summarizeProject(doc->project());
-    ASSERT_EQ(summary.rooms.size(), 6U);
+std::string printed(const char* format, double value) {
+    char text[32];
+    std::snprintf(text, sizeof text, format, value);
+    return text;
+}
+
+} // namespace
+
+TEST_F(SixRooms, GroupsFromTheColdestWithTheirSums) {
     ASSERT_EQ(summary.groups.size(), 3U);
-    EXPECT_EQ(summary.groups[0].rooms, (std::vector<std::size_t>{3}));    // -23 on coils
-    EXPECT_EQ(summary.groups[1].rooms, (std::vector<std::size_t>{1, 2})); // -18
-    EXPECT_EQ(summary.groups[2].rooms, (std::vector<std::size_t>{0}));    // 0
+    EXPECT_EQ(summary.groups[0].rooms, (std::vector<std::size_t>{3}));
+    EXPECT_EQ(summary.groups[1].rooms, (std::vector<std::size_t>{2}));
+    EXPECT_EQ(summary.groups[2].rooms, (std::vector<std::size_t>{0, 1}));
     double loadW = 0;
     double capacityKw = 0;
     for (const EvaporatingGroup& group : summary.groups) {
@@ -76,55 +68,76 @@ TEST_F(SmallColdStore, GroupsFromTheColdestWithTheirSums) {
         loadW += groupLoadW;
         capacityKw += groupKw;
     }
-    EXPECT_LT(summary.groups[0].evaporatingTemp, summary.groups[1].evaporatingTemp);
     EXPECT_EQ(summary.total.rooms, 4U);
     EXPECT_DOUBLE_EQ(summary.total.totalCoolingLoadW, loadW);
     EXPECT_DOUBLE_EQ(summary.total.capacityKw, capacityKw);
+
+    ASSERT_EQ(table.groups.size(), 3U);
+    EXPECT_EQ(table.groups[0][0], "-33");
+    EXPECT_EQ(table.groups[1][0], "-28");
+    // Two start-up rooms: 2 x 44834 W and 2 x 47.97238 kW, summed before rounding.
+    EXPECT_EQ(table.groups[2], (SummaryGroupRow{"-10", "库房1、库房2", "2", "95.9", "89668"}));
+    EXPECT_EQ(table.total[0], "合计");
+    EXPECT_EQ(table.total[2], "4");
+    EXPECT_EQ(table.total[3], printed("%.1f", summary.total.capacityKw));
+    EXPECT_EQ(table.total[4], printed("%.0f", summary.total.totalCoolingLoadW));
+    EXPECT_EQ(evaporatingTempText(-0.4), "0℃");
 }
 
-TEST_F(SmallColdStore, UncomputedAndNonFiniteRoomsAreShownButNotSummed) {
-    const ProjectSummary summary = summarizeProject(doc->project());
-    const RoomSummary& broken = summary.rooms[4];
-    EXPECT_TRUE(broken.computed);
-    EXPECT_FALSE(std::isfinite(broken.totalCoolingLoadW));
-    EXPECT_FALSE(broken.inSums);
-    const RoomSummary& uncomputed = summary.rooms[5];
-    EXPECT_FALSE(uncomputed.computed);
-    EXPECT_FALSE(uncomputed.inSums);
+TEST_F(SixRooms, UncomputedAndNonFiniteRoomsAreShownButNotSummed) {
+    EXPECT_FALSE(summary.rooms[4].computed);
+    EXPECT_FALSE(summary.rooms[4].inSums);
+    EXPECT_TRUE(summary.rooms[5].computed);
+    EXPECT_FALSE(std::isfinite(summary.rooms[5].totalCoolingLoadW));
+    EXPECT_FALSE(summary.rooms[5].inSums);
     EXPECT_TRUE(std::isfinite(summary.total.totalCoolingLoadW));
+    EXPECT_EQ(table.rooms[4][4], "未计算");
+    for (const std::size_t column : {6U, 7U, 8U, 9U, 10U}) {
+        EXPECT_EQ(table.rooms[4][column], "—") << column;
+    }
+    EXPECT_EQ(table.rooms[5][4], box(5, "totalCoolingLoadW"));
+    EXPECT_EQ(table.notes, (std::vector<std::string>{"未算：未计算，未计入合计。",
+                                                     "坏库：总冷负荷不是有限数值，未计入合计。"}));
+
+    Project none = project;
+    none.rooms = {room("也未算", blankForm()), room("未算", blankForm())};
+    const Report report = buildReport(none, ReportScope::WholeProject, "", "");
+    EXPECT_EQ(report.summary->table.total[2], "0");
+    EXPECT_EQ(report.summary->table.total[4], "0");
+    EXPECT_TRUE(report.summary->capacityChart.bars.empty());
+    EXPECT_FALSE(report.summary->capacityChart.emptyNote.empty());
 }
 
-// The capacity and evaporating temperature are the figures the room's own
-// compressor line shows, for either equipment.
-TEST_F(SmallColdStore, RoomsTakeTheFiguresOfTheirCompressorLine) {
-    const ProjectSummary summary = summarizeProject(doc->project());
+// The table shows each room's own box texts, and the evaporating temperature
+// and capacity its chosen compressor line writes, for either equipment.
+TEST_F(SixRooms, RoomsShowTheirBoxesAndTheFiguresOfTheirCompressorLine) {
     for (std::size_t i = 0; i < 4; ++i) {
-        const RoomSummary& room = summary.rooms[i];
-        const FormState& form = *doc->project().rooms[i].form;
-        const int line = room.equipment == CoolingEquipment::Coil ? 3 : 4; // compressorNote1 / 2
-        const std::string& shown = form.staticTexts[line];
-        EXPECT_NE(shown.find("蒸发T=" + fixedText(room.evaporatingTemp, 0) + "℃,制冷量" +
-                             fixedText(room.capacityKw, 1) + "KW"),
-                  std::string::npos)
-            << room.name << ": " << shown;
+        const Room& r = project.rooms[i];
+        const SummaryRoomRow& row = table.rooms[i];
+        SCOPED_TRACE(r.name);
+        EXPECT_EQ(row, (SummaryRoomRow{r.name, box(i, "roomTemp"), box(i, "innerVolume"),
+                                       box(i, "storageTonnage"), box(i, "totalCoolingLoadW"),
+                                       std::string(equipmentLabel(r.equipment)), row[6], row[7],
+                                       box(i, "loadPerTonW"), box(i, "coilAreaM2"),
+                                       box(i, "airCoolerAreaM2")}));
+        EXPECT_EQ(row[6], fixedText(summary.rooms[i].evaporatingTemp, 0));
+        EXPECT_EQ(row[7], fixedText(summary.rooms[i].capacityKw, 1));
+        const std::string& line =
+            r.form->staticTexts[r.equipment == CoolingEquipment::Coil ? 3 : 4];
+        EXPECT_NE(line.find("蒸发T=" + row[6] + "℃,制冷量" + row[7] + "KW"), std::string::npos)
+            << line;
     }
 }
 
-TEST_F(SmallColdStore, SavedAndReopenedGivesTheSameSummaryAndForms) {
-    const DesignReadResult read = readDesignText(designFileText(doc->project()));
+TEST_F(SixRooms, SavedAndReopenedGivesTheSameSummary) {
+    const DesignReadResult read = readDesignText(designFileText(project));
     ASSERT_TRUE(read.design);
-    const ProjectSummary before = summarizeProject(doc->project());
     const ProjectSummary after = summarizeProject(read.design->project);
-    ASSERT_EQ(before.groups.size(), after.groups.size());
-    for (std::size_t g = 0; g < before.groups.size(); ++g) {
-        EXPECT_EQ(before.groups[g].rooms, after.groups[g].rooms);
-        EXPECT_EQ(before.groups[g].capacityKw, after.groups[g].capacityKw);
+    ASSERT_EQ(summary.groups.size(), after.groups.size());
+    for (std::size_t g = 0; g < summary.groups.size(); ++g) {
+        EXPECT_EQ(summary.groups[g].rooms, after.groups[g].rooms);
+        EXPECT_EQ(summary.groups[g].capacityKw, after.groups[g].capacityKw);
     }
-    EXPECT_EQ(before.total.totalCoolingLoadW, after.total.totalCoolingLoadW);
-    for (std::size_t i = 0; i < doc->project().rooms.size(); ++i) {
-        EXPECT_TRUE(doc->project().rooms[i].form->sameForm(*read.design->project.rooms[i].form));
-    }
+    EXPECT_EQ(summary.total.totalCoolingLoadW, after.total.totalCoolingLoadW);
+    EXPECT_EQ(summaryTable(after).rooms, table.rooms);
 }
-
-} // namespace
-} // namespace gelvant

@@ -1,7 +1,7 @@
 #pragma once
 
-// Rooms for the report tests: the start-up form, reference rooms applied,
-// a form never started, and forms after a few actions of the designer.
+// Rooms for the report tests: the start-up form after the designer's actions,
+// reference rooms applied, and a form never started.
 
 #include "project/project.h"
 #include "project/startup_form.h"
@@ -18,8 +18,6 @@ namespace gelvant::testing_report {
 
 using Actions = std::function<void(CDesignDlg&)>;
 
-// The start-up form after the designer's actions (or the form as built,
-// never started, when fromStartup is false).
 inline std::shared_ptr<const FormState> formAfter(const Actions& actions, bool fromStartup = true) {
     RecordingPresenter unshown;
     CDesignDlg dlg(designFormLayout(), unshown);
@@ -41,7 +39,6 @@ inline std::shared_ptr<const FormState> referenceRoomForm(int row) {
     });
 }
 
-// The designer types a text into a box, then computes.
 inline std::shared_ptr<const FormState> computedWith(const char* field, const char* text) {
     return formAfter([=](CDesignDlg& dlg) {
         dlg.userEdits(*fieldIndexByName(field), text);
