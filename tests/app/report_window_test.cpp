@@ -1,6 +1,5 @@
-// The report commands on the offscreen platform: the PDF export with its
-// question for a project of several rooms, the CSV export and a failure to
-// write it, and 复制结果 on the clipboard. The questions are answered by the test.
+// The report commands: the PDF export with its question for a project of
+// several rooms, answered by the test, and 复制结果 on the clipboard.
 
 #include "app/report_commands.h"
 #include "core/report_forms.h"
@@ -73,31 +72,6 @@ private slots:
             QCOMPARE(pdf.open(QIODevice::ReadOnly), !offered.isEmpty());
             QVERIFY2(offered.isEmpty() || pdf.read(5) == "%PDF-", c.name);
         }
-    }
-
-    void theCsvExportWritesTheWholeProjectAndAFailureIsTold() {
-        const Project project = fourRooms();
-        ReportCommands commands(
-            nullptr, [&]() -> const Project& { return project; }, [] { return QString(); });
-        QStringList failures;
-        QString target = dir_.filePath(QStringLiteral("results.csv"));
-        ReportCommands::Dialogs dialogs;
-        dialogs.saveFileName = [&](const QString&, const QString&, const QString&) {
-            return target;
-        };
-        dialogs.failure = [&](const QString&, const QString& text) { failures << text; };
-        commands.setDialogs(dialogs);
-        commands.fileActions().at(3)->trigger();
-        QFile csv(target);
-        QVERIFY(csv.open(QIODevice::ReadOnly));
-        QCOMPARE(csv.readAll().toStdString(),
-                 reportCsv(commands.report(ReportScope::WholeProject)));
-        QVERIFY(failures.isEmpty());
-
-        target = dir_.filePath(QStringLiteral("no-such-folder/results.csv"));
-        commands.fileActions().at(3)->trigger();
-        QCOMPARE(failures.size(), 1);
-        QVERIFY(failures[0].contains(QStringLiteral("no-such-folder")));
     }
 
     void copyResultsPutsTheCurrentRoomsLoadTableOnTheClipboard() {
