@@ -4,7 +4,6 @@
 // itself as the program in a child, makes a change, kills it, starts again.
 
 #include "app/recovery_store.h"
-#include "project/startup_form.h"
 #include "window_test_support.h"
 
 #include <QApplication>
@@ -117,26 +116,6 @@ private slots:
         s.prompts.unsaved = UnsavedChoice::Discard;
         QVERIFY(s.window.close());
         QCOMPARE(filesIn(folder), QStringList());
-    }
-
-    // Two programs open at once: neither is offered the other's file; once
-    // one has ended without closing, the next start is.
-    void aRunningProgramsFileIsNotOffered() {
-        QTemporaryDir dir;
-        const Project project = singleRoomProject(startupForm());
-        {
-            RecoveryStore running(dir.path());
-            QVERIFY(!running.write(project, {}));
-            RecoveryStore other(dir.path());
-            QVERIFY(other.claimLeftFiles().isEmpty());
-        }
-        RecoveryStore next(dir.path());
-        const QStringList left = next.claimLeftFiles();
-        QCOMPARE(left.size(), 1);
-        RecoveryStore another(dir.path());
-        QVERIFY(another.claimLeftFiles().isEmpty()); // claimed by the next start
-        next.forget(left.front());
-        QCOMPARE(filesIn(dir.path()), QStringList());
     }
 
     // The program, killed after its recovery write, started again: the
