@@ -143,14 +143,13 @@ struct Session {
     std::size_t steps() const { return window.form().document().history().position(); }
 };
 
-// The suites of the window tests, run one after the other by one program.
+// The suites, run one after the other by one program; the recovery test runs
+// that program as a child, this variable of its environment naming the mode.
 int runDesignWindowTests(int argc, char** argv);
 int runMainWindowTests(int argc, char** argv);
 int runRoomsTests(int argc, char** argv);
 int runRecoveryTests(int argc, char** argv);
 int runReportWindowTests(int argc, char** argv);
-// The recovery test runs the program as a child to kill it: set in the
-// child's environment, the mode it runs in.
 constexpr const char* kRecoveryChild = "GELVANT_RECOVERY_CHILD";
 int runRecoveryChild(const QByteArray& mode, const QStringList& arguments);
 
