@@ -82,54 +82,46 @@ protected:
     static inline nlohmann::json dump_;
 };
 
-TEST_F(HeadlessReport, TheReportOfOneRoomReadsBackWithTitleTotalPerTonneAndEveryComponent) {
-    const Outcome r = gelvant("--report " + path("one.pdf") + " " + path("one.gelvant"));
-    ASSERT_EQ(r.status, 0) << r.err;
+// The PDF has the title, the file, the total with its note, the per-tonne
+// figure and every label the CSV gives (a load row's unit only in the head of
+// the PDF's table); its text is the form's, no radical (U+2E80 to U+2FDF)
+// standing in for an ideograph, no tab for a space.
+TEST_F(HeadlessReport, TheReportOfOneRoomHasEveryLabelOfTheCsvWithTheTotal) {
+    ASSERT_EQ(gelvant("--report " + path("one.pdf") + " " + path("one.gelvant")).status, 0);
+    ASSERT_EQ(gelvant("--csv " + path("one.csv") + " " + path("one.gelvant")).status, 0);
     const std::string text = popplerTool("pdftotext", "-raw " + path("one.pdf") + " -");
-    const std::vector<std::string> expected{"冷库冷负荷计算书",
-                                            "one.gelvant",
-                                            field("totalCoolingLoadW"),
-                                            dump_["texts"]["totalLoadNote"],
-                                            "冷却负荷(W/t)：" + field("loadPerTonW"),
-                                            "库体漏热",
-                                            "货物热量",
-                                            "鲜果蔬呼吸热",
-                                            "其它材料放热",
-                                            "总操作热量",
-                                            "开门热量",
-                                            "照明热量",
-                                            "人工操作热",
-                                            "冷风机热",
-                                            "通风换气热",
-                                            "总冷负荷",
-                                            "第 1 页 共"};
+    const std::string csv = readWhole(path("one.csv"));
+    EXPECT_EQ(csv.rfind("\xEF\xBB\xBF分组,项目,数值,单位\r\n", 0), 0U);
+    EXPECT_NE(csv.find("冷负荷,总冷负荷(W)," + field("totalCoolingLoadW") + ",W\r\n"),
+              std::string::npos);
+    std::vector<std::string> expected{"冷库冷负荷计算书",
+                                      "one.gelvant",
+                                      field("totalCoolingLoadW"),
+                                      dump_["texts"]["totalLoadNote"],
+                                      "冷却负荷(W/t)：" + field("loadPerTonW"),
+                                      "第 1 页 共"};
+    std::istringstream rows(csv);
+    for (std::string row; std::getline(rows, row);) {
+        const auto comma = row.find(',');
+        std::string label = row.substr(comma + 1, row.find(',', comma + 1) - comma - 1);
+        if (row.rfind("冷负荷,", 0) == 0 && label.ends_with("(W)")) {
+            label.resize(label.size() - 3);
+        }
+        if (comma != 0 && row.find('"') == std::string::npos && row.rfind("项目,", 0) != 0 &&
+            row.rfind("经验数据,", 0) != 0) {
+            expected.push_back(label);
+        }
+    }
+    EXPECT_GT(expected.size(), 95U);
     for (const std::string& s : expected) {
         EXPECT_NE(text.find(s), std::string::npos) << s;
     }
-    // Copied or searched, the text is the form's: no radical stands in for an
-    // ideograph (U+2E80 to U+2FDF), no tab for a space.
     for (std::size_t i = 0; i + 1 < text.size(); ++i) {
         const auto lead = static_cast<unsigned char>(text[i]);
         const auto next = static_cast<unsigned char>(text[i + 1]);
         ASSERT_FALSE(lead == 0xE2 && next >= 0xBA && next <= 0xBF) << text.substr(i, 12);
     }
     EXPECT_EQ(text.find('\t'), std::string::npos);
-    // Every label of the inputs and the equipment, as the CSV gives them (the
-    // load rows are named above: the PDF's table gives their unit once, in its head).
-    ASSERT_EQ(gelvant("--csv " + path("labels.csv") + " " + path("one.gelvant")).status, 0);
-    std::istringstream csv(readWhole(path("labels.csv")));
-    int labels = 0;
-    for (std::string line; std::getline(csv, line);) {
-        const auto comma = line.find(',');
-        const std::string label = line.substr(comma + 1, line.find(',', comma + 1) - comma - 1);
-        if (line.rfind("项目,", 0) == 0 || line.rfind("经验数据,", 0) == 0 ||
-            line.rfind("冷负荷,", 0) == 0 || line.find('"') != std::string::npos || comma == 0) {
-            continue;
-        }
-        ++labels;
-        EXPECT_NE(text.find(label), std::string::npos) << label;
-    }
-    EXPECT_GT(labels, 80);
 }
 
 TEST_F(HeadlessReport, ThePagesAreA4AndEveryFontIsEmbedded) {
@@ -146,18 +138,17 @@ TEST_F(HeadlessReport, ThePagesAreA4AndEveryFontIsEmbedded) {
     }
     EXPECT_GT(pages, 3); // the summary page, then each room
     std::istringstream fonts(popplerTool("pdffonts", path("fonts.pdf")));
-    std::vector<std::string> lines;
+    int fontsListed = 0;
     for (std::string line; std::getline(fonts, line);) {
-        lines.push_back(line);
+        // Below two head lines: name, type, encoding, emb, sub, uni, object, generation.
+        std::istringstream columns(line);
+        const std::vector<std::string> words{std::istream_iterator<std::string>(columns), {}};
+        if (++fontsListed > 2) {
+            ASSERT_GE(words.size(), 7U) << line;
+            EXPECT_EQ(words[words.size() - 5], "yes") << line;
+        }
     }
-    ASSERT_GT(lines.size(), 2U) << "no fonts listed";
-    for (std::size_t i = 2; i < lines.size(); ++i) {
-        // Columns: name, type, encoding, emb, sub, uni, object, generation.
-        std::istringstream columns(lines[i]);
-        std::vector<std::string> words{std::istream_iterator<std::string>(columns), {}};
-        ASSERT_GE(words.size(), 7U) << lines[i];
-        EXPECT_EQ(words[words.size() - 5], "yes") << lines[i];
-    }
+    EXPECT_GT(fontsListed, 2) << "no fonts listed";
     EXPECT_LT(fs::file_size(path("fonts.pdf")), 1024U * 1024U); // subsets, not whole fonts
     const std::string text = popplerTool("pdftotext", "-raw " + path("fonts.pdf") + " -");
     for (const char* s : {"项目汇总", "库房1", "冻结间", "各蒸发温度的制冷量"}) {
@@ -165,36 +156,20 @@ TEST_F(HeadlessReport, ThePagesAreA4AndEveryFontIsEmbedded) {
     }
 }
 
-TEST_F(HeadlessReport, TheCsvHasAByteOrderMarkAndTheFormsTexts) {
-    const Outcome r = gelvant("--csv " + path("one.csv") + " " + path("one.gelvant"));
-    ASSERT_EQ(r.status, 0) << r.err;
-    const std::string csv = readWhole(path("one.csv"));
-    EXPECT_EQ(csv.rfind("\xEF\xBB\xBF分组,项目,数值,单位\r\n", 0), 0U);
-    EXPECT_NE(csv.find("冷负荷,总冷负荷(W)," + field("totalCoolingLoadW") + ",W\r\n"),
-              std::string::npos);
-    EXPECT_NE(csv.find("库体尺寸,库体长(m)," + field("storeLength") + ",m\r\n"), std::string::npos);
-}
-
 TEST_F(HeadlessReport, WhatCannotBeDoneExitsTwoWithOneLine) {
     std::ofstream(path("not-a-design.gelvant")) << "这不是设计文件";
-    fs::create_directories(path("a-folder"));
-    struct Case {
+    const struct {
         const char* what;
         std::string args;
         const char* says;
-    };
-    const std::vector<Case> cases{
+    } cases[] = {
         {"not a design", "--report " + path("x.pdf") + " " + path("not-a-design.gelvant"),
          "cannot open"},
-        {"no such design", "--csv " + path("x.csv") + " " + path("missing.gelvant"), "cannot open"},
-        {"a folder as design", "--report " + path("x.pdf") + " " + path("a-folder"), "cannot open"},
         {"output in a missing folder",
          "--report " + path("nowhere/x.pdf") + " " + path("one.gelvant"), "cannot write"},
-        {"csv output over a folder", "--csv " + path("a-folder") + " " + path("one.gelvant"),
-         "cannot write"},
         {"no design named", "--report " + path("x.pdf"), "needs an output file and a design file"},
     };
-    for (const Case& c : cases) {
+    for (const auto& c : cases) {
         const Outcome r = gelvant(c.args);
         EXPECT_EQ(r.status, 2) << c.what;
         EXPECT_EQ(r.err.rfind("gelvant: ", 0), 0U) << c.what << ": " << r.err;

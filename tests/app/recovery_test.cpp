@@ -1,12 +1,9 @@
 // Unsaved changes kept safe from a crash: the recovery file follows the
-// design's changes a pause after the last one, leaves with a save, an undo
-// back to the saved design or a close, and is offered back at the next
-// start. The crash is real: the test runs itself as the program in a child
-// process, makes a change, kills it and starts it again.
+// changes, leaves with a save, an undo back to the saved design or a close,
+// and is offered back at the next start. The crash is real: the test runs
+// itself as the program in a child, makes a change, kills it, starts again.
 
-#include "app/form_look.h"
 #include "app/recovery_store.h"
-#include "project/startup_form.h"
 #include "window_test_support.h"
 
 #include <QApplication>
@@ -15,15 +12,12 @@
 #include <QTemporaryDir>
 #include <QTextStream>
 #include <csignal>
-#include <cstdio>
 
 using namespace gelvant;
 using namespace gelvant::testing_window;
 
 namespace {
 
-// Set in a child's environment: "change" or "restore".
-constexpr const char* kChildMode = "GELVANT_RECOVERY_CHILD";
 const QString kEnd = QStringLiteral("-- end --");
 
 QStringList filesIn(const QString& folder) {
@@ -35,11 +29,14 @@ QStringList recoveryFiles(const QString& stateHome) {
         .entryList({QStringLiteral("recovery-*.gelvant")}, QDir::Files);
 }
 
+} // namespace
+
 // The program as it starts, with this test's answers: "change" opens the
 // file given, types into a box, picks a site, shows the design and waits to
 // be killed; "restore" starts with no file, restores what it is offered,
 // shows the design and the question, and closes without saving.
-int runChild(const QByteArray& mode, const QStringList& arguments) {
+int gelvant::testing_window::runRecoveryChild(const QByteArray& mode,
+                                              const QStringList& arguments) {
     RecordingPresenter messages;
     ScriptedPrompts prompts;
     RecoveryStore store;
@@ -65,6 +62,8 @@ int runChild(const QByteArray& mode, const QStringList& arguments) {
     return prompts.unsavedAsked.size() == 1 ? 0 : 4;
 }
 
+namespace {
+
 // What a child showed, line by line, once it has shown all of it.
 QStringList shownBy(QProcess& child) {
     QByteArray output;
@@ -85,66 +84,38 @@ private slots:
         QTemporaryDir dir;
         const QString folder = dir.filePath(QStringLiteral("state"));
         RecoveryStore store(folder);
-        RecordingPresenter messages;
-        ScriptedPrompts prompts;
-        CMainWindow window(messages, prompts);
-        window.setRecoveryStore(&store);
-        window.start();
-        window.show();
-        QVERIFY(QTest::qWaitForWindowActive(&window));
-        QLineEdit& length = *window.form().box(fieldNamed("storeLength"));
+        Session s;
+        s.window.setRecoveryStore(&store);
+        QVERIFY(s.start());
+        QLineEdit& length = s.box("storeLength");
 
-        // Written a pause after the last change, not before.
         typeInto(length, QStringLiteral("8"));
-        QTest::qWait(1000);
-        QTest::keyClicks(&length, QStringLiteral("1"));
-        QTest::qWait(1500);
-        QVERIFY(!QFile::exists(store.file()));
-        QTRY_VERIFY_WITH_TIMEOUT(QFile::exists(store.file()), 3000);
+        QVERIFY(!QFile::exists(store.file())); // a pause after the change
+        QTRY_VERIFY_WITH_TIMEOUT(QFile::exists(store.file()), 4000);
         auto kept = openDesignFile(QFile::encodeName(store.file()).toStdString());
         QVERIFY(kept.design.has_value());
         QVERIFY(kept.design->project.currentRoom().form->sameForm(
-            window.form().model().captureState()));
+            s.window.form().model().captureState()));
         QCOMPARE(qs(kept.design->recoveredFrom), QString());
 
         // A save takes it away; the next change names the saved file.
-        prompts.savePath = dir.filePath(QStringLiteral("冷库.gelvant"));
-        QVERIFY(window.saveAs());
+        s.prompts.savePath = dir.filePath(QStringLiteral("冷库.gelvant"));
+        QVERIFY(s.window.saveAs());
         QVERIFY(!QFile::exists(store.file()));
         typeInto(length, QStringLiteral("9"));
         QTRY_VERIFY_WITH_TIMEOUT(QFile::exists(store.file()), 4000);
         kept = openDesignFile(QFile::encodeName(store.file()).toStdString());
-        QCOMPARE(qs(kept.design->recoveredFrom), prompts.savePath);
+        QCOMPARE(qs(kept.design->recoveredFrom), s.prompts.savePath);
 
         // Undone back to the saved design, or closed without saving: gone,
         // and its lock with it.
-        window.form().undoAction()->trigger();
+        s.window.form().undoAction()->trigger();
         QVERIFY(!QFile::exists(store.file()));
         typeInto(length, QStringLiteral("7"));
         QTRY_VERIFY_WITH_TIMEOUT(QFile::exists(store.file()), 4000);
-        prompts.unsaved = UnsavedChoice::Discard;
-        QVERIFY(window.close());
+        s.prompts.unsaved = UnsavedChoice::Discard;
+        QVERIFY(s.window.close());
         QCOMPARE(filesIn(folder), QStringList());
-    }
-
-    // Two programs open at once: neither is offered the other's file; once
-    // one has ended without closing, the next start is.
-    void aRunningProgramsFileIsNotOffered() {
-        QTemporaryDir dir;
-        const Project project = singleRoomProject(startupForm());
-        {
-            RecoveryStore running(dir.path());
-            QVERIFY(!running.write(project, {}));
-            RecoveryStore other(dir.path());
-            QVERIFY(other.claimLeftFiles().isEmpty());
-        }
-        RecoveryStore next(dir.path());
-        const QStringList left = next.claimLeftFiles();
-        QCOMPARE(left.size(), 1);
-        RecoveryStore another(dir.path());
-        QVERIFY(another.claimLeftFiles().isEmpty()); // claimed by the next start
-        next.forget(left.front());
-        QCOMPARE(filesIn(dir.path()), QStringList());
     }
 
     // The program, killed after its recovery write, started again: the
@@ -158,7 +129,7 @@ private slots:
         env.insert(QStringLiteral("QT_QPA_PLATFORM"), QStringLiteral("offscreen"));
 
         QProcess first;
-        env.insert(QString::fromLatin1(kChildMode), QStringLiteral("change"));
+        env.insert(QString::fromLatin1(kRecoveryChild), QStringLiteral("change"));
         first.setProcessEnvironment(env);
         first.start(QCoreApplication::applicationFilePath(), {design});
         const QStringList changed = shownBy(first);
@@ -170,7 +141,7 @@ private slots:
         QCOMPARE(first.exitStatus(), QProcess::CrashExit);
 
         QProcess second;
-        env.insert(QString::fromLatin1(kChildMode), QStringLiteral("restore"));
+        env.insert(QString::fromLatin1(kRecoveryChild), QStringLiteral("restore"));
         second.setProcessEnvironment(env);
         second.start(QCoreApplication::applicationFilePath(), QStringList{});
         const QStringList restored = shownBy(second);
@@ -183,22 +154,7 @@ private slots:
     }
 };
 
-int main(int argc, char** argv) {
-    const QByteArray mode = qgetenv(kChildMode);
-    // Recovery and recent files go to folders of the test's own (a child
-    // has them from its parent).
-    QTemporaryDir config;
-    QTemporaryDir state;
-    if (mode.isEmpty()) {
-        qputenv("XDG_CONFIG_HOME", QFile::encodeName(config.path()));
-        qputenv("XDG_STATE_HOME", QFile::encodeName(state.path()));
-    }
-    QApplication app(argc, argv);
-    app.setAttribute(Qt::AA_Use96Dpi, true);
-    applyFormLook(app);
-    if (!mode.isEmpty()) {
-        return runChild(mode, QApplication::arguments());
-    }
+int gelvant::testing_window::runRecoveryTests(int argc, char** argv) {
     RecoveryTest test;
     return QTest::qExec(&test, argc, argv);
 }

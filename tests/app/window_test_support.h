@@ -1,7 +1,7 @@
 #pragma once
 
-// What the main-window tests share: answers to the file commands' questions,
-// the form as text, the menu's entries, and a designer who types.
+// What the window tests share: answers to the file commands' questions, the
+// program's window on screen, the form as text, and a designer who types.
 
 #include "app/design_window.h"
 #include "app/document_prompts.h"
@@ -23,7 +23,7 @@
 
 namespace gelvant::testing_window {
 
-// Answers every question as told, and counts what was asked.
+// Answers every question as told, and records what was asked.
 class ScriptedPrompts final : public DocumentPrompts {
 public:
     UnsavedChoice askUnsaved(const QString& name) override {
@@ -32,14 +32,13 @@ public:
     }
     bool askRestore(const QString& question) override {
         restoreAsked << question;
-        return restore;
+        return true;
     }
     QString askOpenFile(const QString&) override { return openPath; }
     QString askSaveFile(const QString&) override { return savePath; }
     std::optional<ProjectInfo> askProjectInfo(const ProjectInfo&) override { return info; }
 
     UnsavedChoice unsaved = UnsavedChoice::Cancel;
-    bool restore = true;
     QString openPath;
     QString savePath;
     std::optional<ProjectInfo> info;
@@ -55,8 +54,34 @@ inline std::size_t fieldNamed(const char* name) {
     return *fieldIndexByName(name);
 }
 
-// Everything the window shows of the design, one line a control, as the
-// designer reads it: the title with its mark, every box, list and note.
+// An entry of the menu bar, by the menu's title and its own text.
+inline QAction* menuEntry(QMainWindow& window, const QString& menu, const QString& entry) {
+    for (QAction* title : window.menuBar()->actions()) {
+        for (QAction* action :
+             title->text() == menu ? title->menu()->actions() : QList<QAction*>{}) {
+            if (action->text() == entry) {
+                return action;
+            }
+        }
+    }
+    return nullptr;
+}
+
+// The designer replaces a box's text, key by key.
+inline void typeInto(QLineEdit& line, const QString& text) {
+    line.setFocus();
+    line.selectAll();
+    QTest::keyClicks(&line, text);
+}
+
+// A pick from a drop-down, as QComboBox reports it.
+inline void pick(QComboBox& combo, int index) {
+    combo.setCurrentIndex(index);
+    emit combo.activated(index);
+}
+
+// Everything the window shows of the design, one line a control: the title
+// with its mark, every box, list and note.
 inline QStringList shownDesign(CMainWindow& window) {
     CDesignWindow& form = window.form();
     QStringList lines{window.windowTitle() +
@@ -75,27 +100,6 @@ inline QStringList shownDesign(CMainWindow& window) {
     return lines;
 }
 
-// An entry of the menu bar, by the menu's title and its own text.
-inline QAction* menuEntry(QMainWindow& window, const QString& menu, const QString& entry) {
-    for (QAction* title : window.menuBar()->actions()) {
-        if (title->text() == menu) {
-            for (QAction* action : title->menu()->actions()) {
-                if (action->text() == entry) {
-                    return action;
-                }
-            }
-        }
-    }
-    return nullptr;
-}
-
-// The designer replaces a box's text, key by key.
-inline void typeInto(QLineEdit& line, const QString& text) {
-    line.setFocus();
-    line.selectAll();
-    QTest::keyClicks(&line, text);
-}
-
 // A design file of the start-up form with the room length typed as given;
 // its path, or empty when it could not be written.
 inline QString writeDesign(const QString& path, const char* length = "9") {
@@ -108,10 +112,45 @@ inline QString writeDesign(const QString& path, const char* length = "9") {
     return saveDesignFile(QFile::encodeName(path).toStdString(), project) ? QString() : path;
 }
 
-// A pick from a drop-down, as QComboBox reports it.
-inline void pick(QComboBox& combo, int index) {
-    combo.setCurrentIndex(index);
-    emit combo.activated(index);
-}
+// The program's window as it starts, on screen, its questions answered by
+// the test and its message boxes recorded.
+struct Session {
+    RecordingPresenter messages;
+    ScriptedPrompts prompts;
+    CMainWindow window{messages, prompts};
+
+    bool start(const QString& file = {}) {
+        window.start(file);
+        window.show();
+        return QTest::qWaitForWindowActive(&window);
+    }
+    QLineEdit& box(const char* name) { return *window.form().box(fieldNamed(name)); }
+    void trigger(const char* menu, const char* entry) {
+        QAction* action = menuEntry(window, QString::fromUtf8(menu), QString::fromUtf8(entry));
+        QVERIFY2(action != nullptr, entry);
+        action->trigger();
+    }
+    // A key pressed wherever the window's focus is, the window active again
+    // if a box over it has just closed.
+    void key(QKeyCombination keys) {
+        if (!window.isActiveWindow()) {
+            window.activateWindow();
+            QVERIFY(QTest::qWaitForWindowActive(&window));
+        }
+        QWidget* focus = window.focusWidget();
+        QTest::keyClick(focus != nullptr ? focus : &window, keys.key(), keys.keyboardModifiers());
+    }
+    std::size_t steps() const { return window.form().document().history().position(); }
+};
+
+// The suites, run one after the other by one program; the recovery test runs
+// that program as a child, this variable of its environment naming the mode.
+int runDesignWindowTests(int argc, char** argv);
+int runMainWindowTests(int argc, char** argv);
+int runRoomsTests(int argc, char** argv);
+int runRecoveryTests(int argc, char** argv);
+int runReportWindowTests(int argc, char** argv);
+constexpr const char* kRecoveryChild = "GELVANT_RECOVERY_CHILD";
+int runRecoveryChild(const QByteArray& mode, const QStringList& arguments);
 
 } // namespace gelvant::testing_window
