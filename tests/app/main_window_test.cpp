@@ -205,6 +205,35 @@ private slots:
 
     // `gelvant FILE` shows the file without the welcome box; without a file
     // the welcome box comes first; a file dropped on a box opens too.
+    // The last eight files, a missing one greyed and removable, an entry reopening its file.
+    void recentFiles() {
+        QSettings(QStringLiteral("gelvant"), QStringLiteral("gelvant")).clear();
+        QTemporaryDir dir;
+        Session s;
+        QVERIFY(s.start());
+        QStringList saved;
+        for (int i = 0; i < 10; ++i) {
+            s.prompts.savePath = dir.filePath(QStringLiteral("f%1").arg(i)); // suffix added
+            s.trigger(kFile, "另存为(&A)...");
+            saved.prepend(s.prompts.savePath + ".gelvant");
+        }
+        QCOMPARE(s.window.recentFiles(), saved.mid(0, 8));
+        QVERIFY(QFile::remove(saved[3]));
+        emit s.window.recentMenu()->aboutToShow();
+        const QList<QAction*> entries = s.window.recentMenu()->actions();
+        for (int i = 0; i < 8; ++i) {
+            QVERIFY(entries[i]->text().endsWith(saved[i]));
+            QCOMPARE(entries[i]->isEnabled(), i != 3);
+        }
+        entries.back()->trigger(); // 移除找不到的文件
+        QCOMPARE(s.window.recentFiles().size(), 7);
+        QVERIFY(!s.window.recentFiles().contains(saved[3]));
+        emit s.window.recentMenu()->aboutToShow();
+        s.window.recentMenu()->actions()[5]->trigger();
+        QCOMPARE(s.window.filePath(), saved[6]);
+        QCOMPARE(s.window.recentFiles().front(), saved[6]);
+    }
+
     void aFileGivenOrDroppedOpens() {
         QTemporaryDir dir;
         const QString file = writeDesign(dir.filePath(QStringLiteral("冷库.gelvant")));
