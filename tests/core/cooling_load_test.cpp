@@ -84,57 +84,6 @@ TEST_F(CoolingLoadTest, TotalLoadNoteRoundsTheExactKilowatts) {
     EXPECT_EQ(dlg.staticText(ctl::totalLoadNote), "=14167Kcal/h，=16.4KW");
 }
 
-TEST_F(CoolingLoadTest, NoFloorItemCountsAsAVentilatedCrawlSpace) {
-    compute(referenceRoom());
-    const std::string withCrawlSpace = box("wallLeakHeatW");
-    dlg.userClearsList(ctl::floorChoice);
-    compute(referenceRoom());
-    EXPECT_EQ(box("wallLeakHeatW"), withCrawlSpace);
-    dlg.chooseItem(ctl::floorChoice, 0);
-    compute(referenceRoom());
-    EXPECT_NE(box("wallLeakHeatW"), withCrawlSpace);
-}
-
-TEST_F(CoolingLoadTest, GoodsHeatReleaseIsCutToWholeKilojoules) {
-    for (const auto& [intake, release] : {std::pair{349.9F, "99"}, std::pair{249.5F, "0"}}) {
-        DesignSheet s = referenceRoom();
-        s.intakeEnthalpy = intake;
-        compute(s);
-        EXPECT_EQ(box("resultGoodsHeatRelease"), release) << intake;
-    }
-}
-
-// Below 0 °C the moisture carried in freezes out; a warmer summer design
-// temperature replaces the outdoor air but never the envelope difference.
-TEST_F(CoolingLoadTest, AirHeatsFollowFreezingAndTheSummerTemperature) {
-    compute(referenceRoom());
-    const std::string envelope = box("wallLeakHeatW");
-    const int door = std::stoi(box("doorHeatW"));
-    const int ventilation = std::stoi(box("ventilationHeatW"));
-
-    DesignSheet cold = referenceRoom();
-    cold.roomTemp = -0.5F;
-    compute(cold);
-    EXPECT_GT(std::stoi(box("doorHeatW")), door + 30);
-
-    DesignSheet summer = referenceRoom();
-    summer.summerAirConditioningTemp = 35;
-    compute(summer);
-    EXPECT_EQ(box("wallLeakHeatW"), envelope);
-    EXPECT_GT(std::stoi(box("doorHeatW")), door);
-    EXPECT_GT(std::stoi(box("ventilationHeatW")), ventilation);
-}
-
-TEST_F(CoolingLoadTest, NoProduceAirChangesStillGivesBothHumidityRatios) {
-    DesignSheet s = referenceRoom();
-    s.produceAirChangesPerDay = 0;
-    compute(s);
-    EXPECT_EQ(box("airChangeVolumePerDay"), "0");
-    EXPECT_EQ(box("ventilationHeatW"), "0");
-    EXPECT_EQ(box("ambientMoistureGPerKg"), "22.4");
-    EXPECT_EQ(box("roomMoistureGPerKg"), "3.39");
-}
-
 struct MessageCase {
     const char* name;
     void (*change)(DesignSheet&);
@@ -255,15 +204,7 @@ TEST_F(CoolingLoadTest, ZeroDivisorsShowNonFiniteResultsWithoutPrompts) {
     EXPECT_EQ(box("airCoolerHeatW"), "inf");
     EXPECT_EQ(box("totalCoolingLoadW"), "inf");
     EXPECT_EQ(box("coilAreaM2"), "0"); // inf - inf over 0: not a number
-}
-
-TEST_F(CoolingLoadTest, ZeroFluxOrTonnageSaturatesTheWholeNumberResults) {
-    DesignSheet s = referenceRoom();
-    s.storageTonnage = 0;
-    s.coilHeatFlux = 0;
-    compute(s);
     EXPECT_EQ(box("loadPerTonW"), "2147483647");
-    EXPECT_EQ(box("coilAreaM2"), "2147483647");
 }
 
 } // namespace
