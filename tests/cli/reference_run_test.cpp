@@ -39,9 +39,10 @@ const RunCase kRuns[] = {
      {{"resultGoodsHeatRelease", "99"}}},
     {"GoodsHeatReleaseCutToZero", kColdRoom + "set intakeEnthalpy 249.5\nclick compute\n",
      {{"resultGoodsHeatRelease", "0"}}},
-    // Below 0 °C the moisture carried in freezes out (761 and 380 at 0 °C).
-    {"AirHeatsBelowFreezing", kColdRoom + "set roomTemp -0.5\nclick compute\n",
-     {{"doorHeatW", "832"}, {"ventilationHeatW", "415"}}},
+    // Only below 0 °C the moisture carried in freezes out: 761 W and 380 W
+    // at 0 °C, some 60 W and 30 W more just below.
+    {"AirHeatsJustBelowFreezing", kColdRoom + "set roomTemp -0.001\nclick compute\n",
+     {{"doorHeatW", "821"}, {"ventilationHeatW", "410"}, {"wallLeakHeatW", "1298"}}},
     // A warmer summer design temperature replaces the outdoor air, never the
     // envelope's difference.
     {"SummerTemperatureForTheAirOnly",
