@@ -7,28 +7,11 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
-#include <cstdlib>
 #include <string>
 #include <vector>
 
 namespace gelvant::testing_cli {
 namespace {
-
-// Runs the driver with a script on standard input; `tail` (arguments or
-// redirections) comes after the captured streams, so its redirections win.
-CliRun runWith(const std::string& script, const std::string& tail) {
-    const std::string base = "/tmp/gelvant-cli-bad-" + std::to_string(::getpid());
-    { std::ofstream(base + ".in", std::ios::binary) << script; }
-    const std::string command = std::string(GELVANT_CLI) + " --no-startup < " + base + ".in > " +
-                                base + ".out 2> " + base + ".err " + tail;
-    const int raw = std::system(command.c_str());
-    CliRun run{readWhole(base + ".out"), readWhole(base + ".err"),
-               WIFEXITED(raw) ? WEXITSTATUS(raw) : -1};
-    for (const char* file : {".in", ".out", ".err"}) {
-        std::remove((base + file).c_str());
-    }
-    return run;
-}
 
 // A bad second line stops the script after the first line's dump; a bad
 // invocation (`tail`: arguments or redirections) prints nothing.
@@ -66,7 +49,7 @@ TEST(BadInput, OneCleanErrorLineStatusTwoAndOnlyWholeJsonLines) {
     };
     for (const BadCase& c : cases) {
         SCOPED_TRACE(c.name);
-        const CliRun run = runWith("dump\n" + c.line2 + "\ndump\n", c.tail);
+        const CliRun run = runCli("dump\n" + c.line2 + "\ndump\n", "--no-startup", c.tail);
         EXPECT_EQ(run.status, 2);
         EXPECT_TRUE(run.out.empty() || run.out.ends_with('\n'));
         std::size_t wholeLines = 0;

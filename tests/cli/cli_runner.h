@@ -4,6 +4,7 @@
 // input, standard output and error and the exit status captured; and reads
 // back what a dump shows.
 
+#include <gtest/gtest.h>
 #include <nlohmann/json.hpp>
 #include <sys/wait.h>
 #include <unistd.h>
@@ -60,18 +61,25 @@ inline void PrintTo(const RunCase& c, std::ostream* os) {
     *os << c.name;
 }
 
+inline std::string runCaseName(const testing::TestParamInfo<RunCase>& info) {
+    return info.param.name;
+}
+
 inline std::string readWhole(const std::string& path) {
     std::ifstream in(path, std::ios::binary);
     return {std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>()};
 }
 
-inline CliRun runCli(const std::string& script, const std::string& args = "--no-startup") {
+// `tail` (arguments or redirections) comes after the captured streams, so
+// its redirections win.
+inline CliRun runCli(const std::string& script, const std::string& args = "--no-startup",
+                     const std::string& tail = "") {
     char dir[] = "/tmp/gelvant-cli-XXXXXX";
     const std::string base = mkdtemp(dir);
     const std::string in = base + "/script", out = base + "/out", err = base + "/err";
     { std::ofstream(in, std::ios::binary) << script; }
-    const std::string command =
-        std::string(GELVANT_CLI) + " " + args + " < " + in + " > " + out + " 2> " + err;
+    const std::string command = std::string(GELVANT_CLI) + " " + args + " < " + in + " > " + out +
+                                " 2> " + err + " " + tail;
     const int raw = std::system(command.c_str());
     CliRun run{readWhole(out), readWhole(err), WIFEXITED(raw) ? WEXITSTATUS(raw) : -1};
     std::remove(in.c_str());
@@ -79,6 +87,16 @@ inline CliRun runCli(const std::string& script, const std::string& args = "--no-
     std::remove(err.c_str());
     rmdir(base.c_str());
     return run;
+}
+
+// Runs the case's script and a dump: every named entry shows its text.
+inline void expectShows(const RunCase& c, const std::string& args = "--no-startup") {
+    const CliRun run = runCli(c.script + "dump\n", args);
+    ASSERT_EQ(run.status, 0) << run.err;
+    const auto dump = run.lastDump();
+    for (const auto& [name, text] : c.shown) {
+        EXPECT_EQ(shownIn(dump, name), text) << name;
+    }
 }
 
 } // namespace gelvant::testing_cli

@@ -12,12 +12,7 @@ namespace {
 class OpenedFormRun : public testing::TestWithParam<RunCase> {};
 
 TEST_P(OpenedFormRun, ShowsTheFiguresOfTheSession) {
-    const CliRun run = runCli(GetParam().script + "dump\n", "");
-    ASSERT_EQ(run.status, 0) << run.err;
-    const auto dump = run.lastDump();
-    for (const auto& [name, text] : GetParam().shown) {
-        EXPECT_EQ(shownIn(dump, name), text) << name;
-    }
+    expectShows(GetParam(), "");
 }
 
 // The saturation pressures at the table's points are the table's figures to
@@ -43,8 +38,7 @@ const RunCase kRuns[] = {
 };
 // clang-format on
 
-INSTANTIATE_TEST_SUITE_P(Examples, OpenedFormRun, testing::ValuesIn(kRuns),
-                         [](const auto& info) { return std::string(info.param.name); });
+INSTANTIATE_TEST_SUITE_P(Examples, OpenedFormRun, testing::ValuesIn(kRuns), runCaseName);
 
 } // namespace
 } // namespace gelvant::testing_cli

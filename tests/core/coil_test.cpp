@@ -40,7 +40,7 @@ TEST_F(CoilRule, MissingChoicesLeaveCoefficientFluxAndLineWithoutCompounding) {
         dlg.chooseItem(lists[missing], items[missing]);
     }
     dlg.userClearsList(ctl::coilTempDiffChoice);
-    dlg.userEdits(box("coilHeatTransfer"), "5"); // typed, without a difference
+    type("coilHeatTransfer", "5"); // without a difference
     EXPECT_EQ(shown("coilHeatFlux"), flux);
 }
 

@@ -1,7 +1,7 @@
 #pragma once
 
-// A fresh design form for the evaporator tests, with the boxes set by name
-// and read back as the form shows them.
+// A fresh design form for the rule tests, with the boxes set or typed into
+// by name and read back as the form shows them.
 
 #include "sheet/design_dlg.h"
 #include "sheet/field_dictionary.h"
@@ -25,8 +25,18 @@ protected:
             dlg.setEditText(box(name), text);
         }
     }
+    // Types into a box, which runs its rule.
+    void type(const char* name, const char* text) { dlg.userEdits(box(name), text); }
     // The box's text, as the last sheet write left it.
     std::string shown(const char* name) const { return std::string(dlg.editText(box(name))); }
+    // The texts of the boxes, one blank between each.
+    std::string shown(std::initializer_list<const char*> names) const {
+        std::string texts;
+        for (const char* name : names) {
+            texts += (texts.empty() ? "" : " ") + shown(name);
+        }
+        return texts;
+    }
 
     RecordingPresenter presenter;
     CDesignDlg dlg{designFormLayout(), presenter};

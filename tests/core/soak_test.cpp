@@ -183,6 +183,11 @@ private:
         }
     }
 
+    // A user action on the form, inside a document step, alike on the twin.
+    void performAlike(const std::function<void(CDesignDlg&)>& action) {
+        doAlike([&](DesignDocument& doc, CDesignDlg& dlg) { doc.perform([&] { action(dlg); }); });
+    }
+
     // After undo, redo or an open a box may show again what was typed into
     // it long ago: that is what the designer sees now.
     void adoptShownTexts() {
@@ -239,11 +244,10 @@ private:
             return "undo did not give back the form before the step; after undo:\n  " +
                    shownForm(dlg_);
         }
-        const FormState& after = step.after;
         doAlike([](DesignDocument& doc, CDesignDlg&) { doc.redo(); });
         lastStep_.reset();
         adoptShownTexts();
-        if (!dlg_.captureState().sameForm(after)) {
+        if (!dlg_.captureState().sameForm(step.after)) {
             return "redo did not give back the form after the step";
         }
         return std::nullopt;
@@ -299,9 +303,7 @@ private:
                 roll == 18 ? *findList("referenceList") : *lists[dice_.below(lists.size())];
             if (roll == 13) {
                 const std::string typed = dice_.chance(0.5) ? dice_.boxText() : "";
-                doAlike([&](DesignDocument& doc, CDesignDlg& dlg) {
-                    doc.perform([&] { dlg.userClearsList(def.controlId, typed); });
-                });
+                performAlike([&](CDesignDlg& dlg) { dlg.userClearsList(def.controlId, typed); });
                 return "clear " + std::string(def.name);
             }
             // The catalogue rows that carry a preset come first: favour them.
@@ -309,20 +311,14 @@ private:
             const bool early = roll == 18 && dice_.chance(0.7);
             const int index =
                 static_cast<int>(dice_.below(early ? std::min<std::size_t>(count, 30) : count));
-            doAlike([&](DesignDocument& doc, CDesignDlg& dlg) {
-                doc.perform([&] { dlg.userChooses(def.controlId, index); });
-            });
+            performAlike([&](CDesignDlg& dlg) { dlg.userChooses(def.controlId, index); });
             return "choose " + std::string(def.name) + " " + std::to_string(index);
         }
         if (roll < 18) {
-            doAlike([](DesignDocument& doc, CDesignDlg& dlg) {
-                doc.perform([&] { dlg.userClicks(ctl::applyReferenceButton); });
-            });
+            performAlike([](CDesignDlg& dlg) { dlg.userClicks(ctl::applyReferenceButton); });
             return "click apply";
         }
-        doAlike([](DesignDocument& doc, CDesignDlg& dlg) {
-            doc.perform([&] { dlg.systemCommand(16); });
-        });
+        performAlike([](CDesignDlg& dlg) { dlg.systemCommand(16); });
         return "about box";
     }
 
@@ -334,9 +330,7 @@ private:
         std::string shown;
         for (int n = 0; n < presses; ++n) {
             const Boxes byDesigner = boxes();
-            doAlike([](DesignDocument& doc, CDesignDlg& dlg) {
-                doc.perform([&] { dlg.userClicks(ctl::computeButton); });
-            });
+            performAlike([](CDesignDlg& dlg) { dlg.userClicks(ctl::computeButton); });
             trail_.push_back("click compute");
             if (auto broken = check(byDesigner)) {
                 return broken;
