@@ -4,59 +4,47 @@
 
 #include <gtest/gtest.h>
 
-#include <ostream>
-
 namespace gelvant::evaporator_testing {
 namespace {
 
-struct AirCoolerCase {
-    const char* name;
-    const char* roomTemp;
-    int tube, tempDiff, evapItem;
-    const char* coefficient;
-    const char* flux;
-};
-
-void PrintTo(const AirCoolerCase& c, std::ostream* os) {
-    *os << "room " << c.roomTemp << " °C, tube item " << c.tube << ", difference item "
-        << c.tempDiff;
-}
-
-class AirCoolerChoice : public EvaporatorForm, public testing::WithParamInterface<AirCoolerCase> {};
+using AirCoolerRule = EvaporatorForm;
 
 // The design difference chooses the evaporating temperature by the room
 // temperature less the difference, cut toward zero; the tube scales the
 // steel coefficient and names the box.
-TEST_P(AirCoolerChoice, FollowsRoomTemperatureDifferenceAndTube) {
+TEST(AirCoolerChoice, FollowsRoomTemperatureDifferenceAndTube) {
     static constexpr const char* kLabels[] = {
         "（钢管）冷风机传热(w/m2℃)", "（铝管）冷风机传热(w/m2℃)", "（铜管）冷风机传热(w/m2℃)"};
-    const AirCoolerCase& c = GetParam();
-    set({{"roomTemp", c.roomTemp}});
-    dlg.chooseItem(ctl::airCoolerTubeChoice, c.tube);
-    dlg.chooseItem(ctl::airCoolerTempDiffChoice, c.tempDiff);
-    EXPECT_EQ(dlg.currentIndex(ctl::airCoolerEvapChoice), c.evapItem);
-    EXPECT_EQ(shown("airCoolerHeatTransfer"), c.coefficient);
-    EXPECT_EQ(shown("airCoolerHeatFlux"), c.flux);
-    EXPECT_EQ(dlg.staticText(ctl::airCoolerTubeLabel), kLabels[c.tube]);
-    dlg.chooseItem(ctl::airCoolerTubeChoice, c.tube); // the factor does not land twice
-    EXPECT_EQ(shown("airCoolerHeatTransfer"), c.coefficient);
+    const struct {
+        const char* name;
+        const char* roomTemp;
+        int tube, tempDiff, evapItem;
+        const char* coefficient;
+        const char* flux;
+    } cases[] = {
+        {"difference cut toward zero", "2.5", 0, 0, 3, "13.9", "83.4"},
+        {"zero difference is above zero", "6", 0, 0, 4, "17.4", "104.4"},
+        {"minus fifteen", "-7", 0, 1, 3, "13.9", "111.2"},
+        {"minus sixteen", "-8", 0, 1, 2, "12.8", "102.4"},
+        {"minus twenty-eight", "-18", 0, 2, 1, "12.2", "122"},
+        {"minus thirty stays thirty", "-20", 0, 2, 1, "12.2", "122"},
+        {"minus thirty-one", "-21", 0, 2, 0, "11.6", "116"},
+        {"aluminium minus forty", "-21", 1, 4, 0, "13.92", "208.8"},
+        {"copper like aluminium", "-18", 2, 1, 1, "14.64", "117.12"},
+    };
+    for (const auto& c : cases) {
+        EvaporatorFormState f;
+        f.set({{"roomTemp", c.roomTemp}});
+        f.dlg.chooseItem(ctl::airCoolerTubeChoice, c.tube);
+        f.dlg.chooseItem(ctl::airCoolerTempDiffChoice, c.tempDiff);
+        EXPECT_EQ(f.dlg.currentIndex(ctl::airCoolerEvapChoice), c.evapItem) << c.name;
+        EXPECT_EQ(f.shown("airCoolerHeatTransfer"), c.coefficient) << c.name;
+        EXPECT_EQ(f.shown("airCoolerHeatFlux"), c.flux) << c.name;
+        EXPECT_EQ(f.dlg.staticText(ctl::airCoolerTubeLabel), kLabels[c.tube]) << c.name;
+        f.dlg.chooseItem(ctl::airCoolerTubeChoice, c.tube); // the factor does not land twice
+        EXPECT_EQ(f.shown("airCoolerHeatTransfer"), c.coefficient) << c.name;
+    }
 }
-
-const AirCoolerCase kAirCoolerCases[] = {
-    {"DifferenceCutTowardZero", "2.5", 0, 0, 3, "13.9", "83.4"},
-    {"ZeroDifferenceIsAboveZero", "6", 0, 0, 4, "17.4", "104.4"},
-    {"MinusFifteen", "-7", 0, 1, 3, "13.9", "111.2"},
-    {"MinusSixteen", "-8", 0, 1, 2, "12.8", "102.4"},
-    {"MinusTwentyEight", "-18", 0, 2, 1, "12.2", "122"},
-    {"MinusThirtyStaysThirty", "-20", 0, 2, 1, "12.2", "122"},
-    {"MinusThirtyOne", "-21", 0, 2, 0, "11.6", "116"},
-    {"AluminiumMinusForty", "-21", 1, 4, 0, "13.92", "208.8"},
-    {"CopperLikeAluminium", "-18", 2, 1, 1, "14.64", "117.12"},
-};
-INSTANTIATE_TEST_SUITE_P(Cases, AirCoolerChoice, testing::ValuesIn(kAirCoolerCases),
-                         [](const auto& info) { return std::string(info.param.name); });
-
-using AirCoolerRule = EvaporatorForm;
 
 // Without a tube or an evaporating temperature the coefficient and flux stay
 // as they are, however often the rule runs; the label follows the tube.

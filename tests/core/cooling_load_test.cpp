@@ -2,15 +2,13 @@
 #include "sheet/controls.h"
 #include "sheet/design_dlg.h"
 #include "sheet/field_dictionary.h"
-#include "support/case_names.h"
 #include "window/design_form.h"
 
 #include <gtest/gtest.h>
 
 #include <fstream>
-#include <ostream>
-#include <sstream>
 #include <string>
+#include <vector>
 
 namespace gelvant {
 namespace {
@@ -36,9 +34,8 @@ DesignSheet referenceRoom() {
 
 // The form's lists without any list handler, so the calculation is seen on
 // its own: the evaporator lists it moves keep whatever it chose.
-class CoolingLoadTest : public testing::Test {
-protected:
-    CoolingLoadTest() {
+struct LoadForm {
+    LoadForm() {
         dlg.chooseItem(ctl::floorChoice, 2);
         dlg.chooseItem(ctl::airCoolerTempDiffChoice, 1);
         dlg.chooseItem(ctl::doorChoice, 2);
@@ -57,6 +54,7 @@ protected:
     RecordingPresenter presenter;
     CDesignDlg dlg{FormLayout{designFormLists(), {}}, presenter};
 };
+struct CoolingLoadTest : testing::Test, LoadForm {};
 
 TEST_F(CoolingLoadTest, ReferenceRoomMovesTheEvaporatorListsWithoutMessages) {
     compute(referenceRoom());
@@ -84,100 +82,75 @@ TEST_F(CoolingLoadTest, TotalLoadNoteRoundsTheExactKilowatts) {
     EXPECT_EQ(dlg.staticText(ctl::totalLoadNote), "=14167Kcal/h，=16.4KW");
 }
 
-struct MessageCase {
-    const char* name;
-    void (*change)(DesignSheet&);
-    std::vector<Message> expected;
-    int doorItem = 2;
-};
-
-void PrintTo(const MessageCase& c, std::ostream* os) {
-    *os << c.name;
-}
-
-class CoolingLoadMessages : public CoolingLoadTest,
-                            public testing::WithParamInterface<MessageCase> {};
-
-TEST_P(CoolingLoadMessages, AreRaisedInOrderAndNeverStopTheCalculation) {
-    dlg.chooseItem(ctl::doorChoice, GetParam().doorItem);
-    DesignSheet s = referenceRoom();
-    GetParam().change(s);
-    compute(s);
-    EXPECT_EQ(presenter.messages, GetParam().expected);
-    EXPECT_NE(box("totalCoolingLoadW"), "0");
-}
-
 const Message kFansWithoutCount{"注意", "冷风机有功率但台数为0"};
-const Message kTooThin{"结果", "库板厚度40 < 防结露厚度47 ，请重选"};
 const Message kFinalBelowRoom{"警告", "货物终了温度 低于 库内温度 ，请重选"};
 const Message kLockedDoor{"注意",
                           "库门为冷却冻结间状态次数锁定0，即封闭式换气次数和人工恒为0，"
                           "如为冷藏类有货物进出或考虑库体有跑冷现象请改为有空气幕或其它状态！"};
 
-INSTANTIATE_TEST_SUITE_P(
-    Checks, CoolingLoadMessages,
-    testing::Values(
-        MessageCase{
-            "FansWithoutCount", [](DesignSheet& s) { s.airCoolerCount = 0; }, {kFansWithoutCount}},
-        MessageCase{"ThicknessEqualToTheLeastIsEnough",
-                    [](DesignSheet& s) { s.insulationThicknessMm = 47; },
-                    {}},
-        MessageCase{"ThinnerThanTheLeast",
-                    [](DesignSheet& s) { s.insulationThicknessMm = 40; },
-                    {kTooThin}},
-        MessageCase{"FinalEqualToRoomIsFine", [](DesignSheet& s) { s.finalTemp = 0; }, {}},
-        MessageCase{"FinalBelowRoom", [](DesignSheet& s) { s.finalTemp = -1; }, {kFinalBelowRoom}},
-        MessageCase{"AllInOrder",
-                    [](DesignSheet& s) {
-                        s.airCoolerCount = 0;
-                        s.finalTemp = -1;
-                        s.insulationThicknessMm = 10;
-                    },
-                    {kFansWithoutCount, Message{"结果", "库板厚度10 < 防结露厚度47 ，请重选"},
-                     kFinalBelowRoom}},
-        MessageCase{"LockedDoorNoticeComesLast",
-                    [](DesignSheet& s) { s.finalTemp = -1; },
-                    {kFinalBelowRoom, kLockedDoor},
-                    3}),
-    [](const testing::TestParamInfo<MessageCase>& info) { return info.param.name; });
-
-struct EvaporatorCase {
-    float roomTempC;
-    int airCoolerDiffItem;
-    int evapItem;
-    int coilRoomItem;
-};
-
-void PrintTo(const EvaporatorCase& c, std::ostream* os) {
-    *os << "room " << c.roomTempC << " °C, air-cooler difference item " << c.airCoolerDiffItem;
+TEST(CoolingLoadMessages, AreRaisedInOrderAndNeverStopTheCalculation) {
+    const struct {
+        const char* name;
+        void (*change)(DesignSheet&);
+        std::vector<Message> expected;
+        int doorItem = 2;
+    } cases[] = {
+        {"fans without count", [](DesignSheet& s) { s.airCoolerCount = 0; }, {kFansWithoutCount}},
+        {"thickness equal to the least is enough",
+         [](DesignSheet& s) { s.insulationThicknessMm = 47; },
+         {}},
+        {"thinner than the least",
+         [](DesignSheet& s) { s.insulationThicknessMm = 40; },
+         {{"结果", "库板厚度40 < 防结露厚度47 ，请重选"}}},
+        {"final equal to room is fine", [](DesignSheet& s) { s.finalTemp = 0; }, {}},
+        {"final below room", [](DesignSheet& s) { s.finalTemp = -1; }, {kFinalBelowRoom}},
+        {"all in order",
+         [](DesignSheet& s) {
+             s.airCoolerCount = 0;
+             s.finalTemp = -1;
+             s.insulationThicknessMm = 10;
+         },
+         {kFansWithoutCount, {"结果", "库板厚度10 < 防结露厚度47 ，请重选"}, kFinalBelowRoom}},
+        {"locked-door notice comes last",
+         [](DesignSheet& s) { s.finalTemp = -1; },
+         {kFinalBelowRoom, kLockedDoor},
+         3},
+    };
+    for (const auto& c : cases) {
+        LoadForm t;
+        t.dlg.chooseItem(ctl::doorChoice, c.doorItem);
+        DesignSheet s = referenceRoom();
+        c.change(s);
+        t.compute(s);
+        EXPECT_EQ(t.presenter.messages, c.expected) << c.name;
+        EXPECT_NE(t.box("totalCoolingLoadW"), "0") << c.name;
+    }
 }
 
-class EvaporatorChoice : public CoolingLoadTest,
-                         public testing::WithParamInterface<EvaporatorCase> {};
-
-TEST_P(EvaporatorChoice, FollowsTheRoomTemperature) {
-    const EvaporatorCase& c = GetParam();
-    dlg.chooseItem(ctl::airCoolerTempDiffChoice, c.airCoolerDiffItem);
-    DesignSheet s = referenceRoom();
-    s.roomTemp = c.roomTempC;
-    s.finalTemp = c.roomTempC;
-    compute(s);
-    EXPECT_EQ(dlg.currentIndex(ctl::airCoolerEvapChoice), c.evapItem);
-    EXPECT_EQ(dlg.currentIndex(ctl::coilRoomTempChoice), c.coilRoomItem);
+// Room temperature and air-cooler difference item, then the evaporating
+// temperature item of each evaporator list.
+TEST(EvaporatorChoice, FollowsTheRoomTemperature) {
+    const struct {
+        float roomTempC;
+        int airCoolerDiffItem;
+        int evapItem;
+        int coilRoomItem;
+    } cases[] = {
+        {0, 1, 3, 0},   {2.5F, 0, 3, 0}, {-20, 2, 1, 6},   {-21, 2, 0, 7},
+        {12, 0, 4, 0},  {-4, 0, 3, 1},   {-4.1F, 0, 3, 2}, {-30, 4, 0, 9},
+        {-45, 4, 0, 9}, {-7, 1, 3, 2},   {-8, 1, 2, 2},
+    };
+    for (const auto& c : cases) {
+        LoadForm t;
+        t.dlg.chooseItem(ctl::airCoolerTempDiffChoice, c.airCoolerDiffItem);
+        DesignSheet s = referenceRoom();
+        s.roomTemp = c.roomTempC;
+        s.finalTemp = c.roomTempC;
+        t.compute(s);
+        EXPECT_EQ(t.dlg.currentIndex(ctl::airCoolerEvapChoice), c.evapItem) << c.roomTempC;
+        EXPECT_EQ(t.dlg.currentIndex(ctl::coilRoomTempChoice), c.coilRoomItem) << c.roomTempC;
+    }
 }
-
-INSTANTIATE_TEST_SUITE_P(RoomTemperatures, EvaporatorChoice,
-                         testing::Values(EvaporatorCase{0, 1, 3, 0}, EvaporatorCase{2.5F, 0, 3, 0},
-                                         EvaporatorCase{-20, 2, 1, 6}, EvaporatorCase{-21, 2, 0, 7},
-                                         EvaporatorCase{12, 0, 4, 0}, EvaporatorCase{-4, 0, 3, 1},
-                                         EvaporatorCase{-4.1F, 0, 3, 2},
-                                         EvaporatorCase{-30, 4, 0, 9}, EvaporatorCase{-45, 4, 0, 9},
-                                         EvaporatorCase{-7, 1, 3, 2}, EvaporatorCase{-8, 1, 2, 2}),
-                         [](const testing::TestParamInfo<EvaporatorCase>& info) {
-                             std::ostringstream temp;
-                             temp << info.param.roomTempC;
-                             return "Room" + testing_names::spelt(temp.str());
-                         });
 
 TEST_F(CoolingLoadTest, WithoutAnAirCoolerDifferenceItsEvaporatingTemperatureStays) {
     dlg.chooseItem(ctl::airCoolerEvapChoice, 0);

@@ -16,8 +16,7 @@
 
 namespace gelvant::evaporator_testing {
 
-class EvaporatorForm : public testing::Test {
-protected:
+struct EvaporatorFormState {
     static std::size_t box(const char* name) { return fieldIndexByName(name).value(); }
     // Puts texts into boxes without raising their edit events.
     void set(std::initializer_list<std::pair<const char*, const char*>> boxes) {
@@ -41,5 +40,7 @@ protected:
     RecordingPresenter presenter;
     CDesignDlg dlg{designFormLayout(), presenter};
 };
+
+class EvaporatorForm : public testing::Test, public EvaporatorFormState {};
 
 } // namespace gelvant::evaporator_testing

@@ -3,48 +3,38 @@
 
 #include <gtest/gtest.h>
 
-#include <ostream>
-
 namespace gelvant::evaporator_testing {
 namespace {
 
-struct ChoiceCase {
-    const char* name;
-    int list, item; // item -1: the user typed over the list's edit part
-    const char* field;
-    const char* value;
-};
-
-void PrintTo(const ChoiceCase& c, std::ostream* os) {
-    *os << "list " << c.list << ", item " << c.item << " -> " << c.field;
-}
-
-class RoomChoice : public EvaporatorForm, public testing::WithParamInterface<ChoiceCase> {};
-
 // A choice overwrites whatever the designer typed into the box, also when
-// the item chosen is already the current one.
-TEST_P(RoomChoice, OverwritesTheTypedFigure) {
-    const ChoiceCase& c = GetParam();
-    dlg.chooseItem(c.list, c.item < 0 ? 0 : c.item);
-    set({{c.field, "7.5"}});
-    if (c.item < 0) {
-        dlg.userClearsList(c.list);
+// the item chosen is already the current one; item -1: the user typed over
+// the list's edit part.
+TEST(RoomChoice, OverwritesTheTypedFigure) {
+    const struct {
+        const char* name;
+        int list, item;
+        const char* field;
+        const char* value;
+    } cases[] = {
+        {"work room lighting", ctl::roomKindChoice, 0, "lightingPerArea", "5"},
+        {"freezing room lighting", ctl::roomKindChoice, 1, "lightingPerArea", "2.3"},
+        {"storage room lighting", ctl::roomKindChoice, 2, "lightingPerArea", "2.3"},
+        {"no room kind lighting", ctl::roomKindChoice, -1, "lightingPerArea", "2.3"},
+        {"long stay fresh air", ctl::freshAirChoice, 0, "freshAirPerPerson", "30"},
+        {"no fresh air needed", ctl::freshAirChoice, 1, "freshAirPerPerson", "0"},
+        {"no fresh air choice", ctl::freshAirChoice, -1, "freshAirPerPerson", "0"},
+    };
+    for (const auto& c : cases) {
+        EvaporatorFormState f;
+        f.dlg.chooseItem(c.list, c.item < 0 ? 0 : c.item);
+        f.set({{c.field, "7.5"}});
+        if (c.item < 0) {
+            f.dlg.userClearsList(c.list);
+        }
+        f.dlg.raise(c.list, EventKind::ListChange); // the current item (or none) chosen again
+        EXPECT_EQ(f.shown(c.field), c.value) << c.name;
     }
-    dlg.raise(c.list, EventKind::ListChange); // the current item (or none) chosen again
-    EXPECT_EQ(shown(c.field), c.value);
 }
-
-const ChoiceCase kChoices[] = {
-    {"WorkRoomLighting", ctl::roomKindChoice, 0, "lightingPerArea", "5"},
-    {"FreezingRoomLighting", ctl::roomKindChoice, 1, "lightingPerArea", "2.3"},
-    {"StorageRoomLighting", ctl::roomKindChoice, 2, "lightingPerArea", "2.3"},
-    {"NoRoomKindLighting", ctl::roomKindChoice, -1, "lightingPerArea", "2.3"},
-    {"LongStayFreshAir", ctl::freshAirChoice, 0, "freshAirPerPerson", "30"},
-    {"NoFreshAirNeeded", ctl::freshAirChoice, 1, "freshAirPerPerson", "0"},
-    {"NoFreshAirChoice", ctl::freshAirChoice, -1, "freshAirPerPerson", "0"},
-};
-INSTANTIATE_TEST_SUITE_P(Choices, RoomChoice, testing::ValuesIn(kChoices),
-                         [](const auto& info) { return std::string(info.param.name); });
 
 } // namespace
 } // namespace gelvant::evaporator_testing

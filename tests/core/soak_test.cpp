@@ -33,6 +33,7 @@
 #include <array>
 #include <cmath>
 #include <cstdint>
+#include <deque>
 #include <functional>
 #include <optional>
 #include <random>
@@ -66,39 +67,41 @@ struct Dice {
     }
     bool chance(double p) { return std::bernoulli_distribution(p)(rng); }
 
+    // A plausible number 3 times in 10, a whole number, more digits than a
+    // float holds, garbage, and an odd text 4 times in 10.
     std::string boxText() {
+        const std::function<std::string()> makers[] = {
+            [&] {
+                std::ostringstream number;
+                number.precision(static_cast<int>(1 + below(6)));
+                number << (chance(0.15) ? -1 : 1) *
+                              std::pow(10.0, std::uniform_real_distribution<>(-2, 4)(rng));
+                return number.str();
+            },
+            [&] { return std::to_string(std::uniform_int_distribution<int>(-100, 5000)(rng)); },
+            [&] {
+                std::string digits(7 + below(30), '0');
+                for (char& c : digits) {
+                    c = static_cast<char>('0' + below(10));
+                }
+                digits.insert(1 + below(digits.size()), ".");
+                return chance(0.2) ? "-" + digits : digits;
+            },
+            [&] {
+                std::string text;
+                for (std::size_t n = 1 + below(6); n > 0; --n) {
+                    text += chance(0.6) ? std::string(1, static_cast<char>(' ' + below(95)))
+                                        : std::string(kGarbage[below(kGarbage.size())]);
+                }
+                return text;
+            },
+            [&] { return std::string(kOddTexts[below(kOddTexts.size())]); },
+        };
         const std::size_t kind = below(10);
-        std::string text;
-        if (kind < 3) { // a plausible number, now and then negative
-            std::ostringstream number;
-            number.precision(static_cast<int>(1 + below(6)));
-            number << (chance(0.15) ? -1 : 1) *
-                          std::pow(10.0, std::uniform_real_distribution<>(-2, 4)(rng));
-            return number.str();
-        }
-        if (kind == 3) {
-            return std::to_string(std::uniform_int_distribution<int>(-100, 5000)(rng));
-        }
-        if (kind == 4) { // more digits than a float holds
-            text.resize(7 + below(30));
-            for (char& c : text) {
-                c = static_cast<char>('0' + below(10));
-            }
-            text.insert(1 + below(text.size()), ".");
-            return chance(0.2) ? "-" + text : text;
-        }
-        if (kind == 5) { // garbage
-            for (std::size_t n = 1 + below(6); n > 0; --n) {
-                text += chance(0.6) ? std::string(1, static_cast<char>(' ' + below(95)))
-                                    : std::string(kGarbage[below(kGarbage.size())]);
-            }
-            return text;
-        }
-        return std::string(kOddTexts[below(kOddTexts.size())]);
+        return makers[std::min<std::size_t>(kind < 3 ? 0 : kind - 2, 4)]();
     }
 
-    // One keystroke on the box's text: a key typed somewhere, a character
-    // deleted, or the whole text replaced by one key.
+    // A key typed somewhere, a character deleted, or the text replaced by a key.
     std::string keystroke(std::string text) {
         const char key = std::string_view("0123456789.-+e ")[below(15)];
         const std::size_t what = below(3);
@@ -112,18 +115,6 @@ struct Dice {
         return text;
     }
 };
-
-// Everything the form shows but the messages: the dump, and each list's edit
-// text and item count.
-std::string shownForm(const CDesignDlg& dlg) {
-    std::string shown = dumpFormJson(dlg, {});
-    for (const ListDef& def : dlg.listDefs()) {
-        shown += " [" + std::string(def.name) + " '" +
-                 std::string(dlg.listEditText(def.controlId)) + "' of " +
-                 std::to_string(dlg.itemCount(def.controlId)) + "]";
-    }
-    return shown;
-}
 
 class Session {
 public:
@@ -139,25 +130,21 @@ public:
     }
 
     // Runs events until one breaks an invariant; returns what broke after
-    // the events that led to it.
+    // the last events that led to it.
     std::optional<std::string> run(std::size_t events) {
-        trail_.push_back("start-up");
         std::optional<std::string> broken = check(boxes());
         for (std::size_t n = 0; n < events && !broken; ++n) {
             broken = step();
-            if (!broken) {
-                broken = checkTwin();
-            }
+            broken = broken ? broken : checkTwin();
         }
-        for (std::size_t n = 0; broken && n < std::min<std::size_t>(trail_.size(), 12); ++n) {
-            *broken = trail_[trail_.size() - 1 - n] + "\n  " + *broken; // the last events
+        for (auto event = trail_.rbegin(); broken && event != trail_.rend(); ++event) {
+            *broken = *event + "\n  " + *broken;
         }
         return broken;
     }
 
 private:
     using Boxes = std::array<std::string, kFieldCount>;
-    // One action of the designer, done alike on the form and on its twin.
     using Action = std::function<void(DesignDocument&, CDesignDlg&)>;
 
     Boxes boxes() const {
@@ -166,6 +153,13 @@ private:
             texts[i] = dlg_.editText(i);
         }
         return texts;
+    }
+
+    void note(std::string event) {
+        trail_.push_back(std::move(event));
+        if (trail_.size() > 12) {
+            trail_.pop_front();
+        }
     }
 
     void doAlike(const Action& action) {
@@ -183,7 +177,6 @@ private:
         }
     }
 
-    // A user action on the form, inside a document step, alike on the twin.
     void performAlike(const std::function<void(CDesignDlg&)>& action) {
         doAlike([&](DesignDocument& doc, CDesignDlg& dlg) { doc.perform([&] { action(dlg); }); });
     }
@@ -196,11 +189,10 @@ private:
         }
     }
 
-    // The form and its twin show the same and have said the same.
     std::optional<std::string> checkTwin() const {
         if (!dlg_.captureState().sameForm(twin_.captureState())) {
             return "the form went through a file and now differs from its twin:\n  " +
-                   shownForm(dlg_) + "\nthe twin:\n  " + shownForm(twin_);
+                   dumpFormJson(dlg_, {}) + "\nthe twin:\n  " + dumpFormJson(twin_, {});
         }
         if (presenter_.messages != twinPresenter_.messages) {
             return std::string("the form and its twin raised different messages");
@@ -211,7 +203,7 @@ private:
     // Saves the design to its file text and opens it again; the twin only
     // starts a fresh history, as an open does.
     std::optional<std::string> saveAndReopen() {
-        trail_.push_back("save and open");
+        note("save and open");
         const FormState before = dlg_.captureState();
         const std::size_t messages = presenter_.messages.size();
         DesignReadResult read = readDesignText(designFileText(doc_->project()));
@@ -226,23 +218,21 @@ private:
         lastStep_.reset();
         adoptShownTexts();
         if (!dlg_.captureState().sameForm(before) || presenter_.messages.size() != messages) {
-            return "the opened form is not the saved one; opened:\n  " + shownForm(dlg_);
+            return "the opened form is not the saved one; opened:\n  " + dumpFormJson(dlg_, {});
         }
         return std::nullopt;
     }
 
-    // Undo of the step just done gives back the form before it; redo the
-    // form after it.
     std::optional<std::string> undoAndRedoLastStep() {
         if (!lastStep_ || !doc_->canUndo() || doc_->canRedo()) {
             return std::nullopt;
         }
-        trail_.push_back("undo and redo the last step");
+        note("undo and redo the last step");
         const StepForms step = *lastStep_;
         doAlike([](DesignDocument& doc, CDesignDlg&) { doc.undo(); });
         if (!dlg_.captureState().sameForm(step.before)) {
             return "undo did not give back the form before the step; after undo:\n  " +
-                   shownForm(dlg_);
+                   dumpFormJson(dlg_, {});
         }
         doAlike([](DesignDocument& doc, CDesignDlg&) { doc.redo(); });
         lastStep_.reset();
@@ -262,7 +252,7 @@ private:
             return saveAndReopen();
         }
         if (roll == 21 || roll == 22) {
-            trail_.push_back(roll == 21 ? "undo" : "redo");
+            note(roll == 21 ? "undo" : "redo");
             doAlike(
                 [roll](DesignDocument& doc, CDesignDlg&) { roll == 21 ? doc.undo() : doc.redo(); });
             lastStep_.reset();
@@ -273,7 +263,7 @@ private:
             return undoAndRedoLastStep();
         }
         Boxes byDesigner = boxes();
-        trail_.push_back(act(roll, byDesigner));
+        note(act(roll, byDesigner));
         return check(byDesigner);
     }
 
@@ -326,20 +316,18 @@ private:
     // is settled by the first press, so the third press repeats the second.
     std::optional<std::string> pressCompute() {
         const int presses = invariants::formIsSettled(dlg_) ? 2 : 3;
-        std::string previous;
-        std::string shown;
+        FormState previous;
         for (int n = 0; n < presses; ++n) {
             const Boxes byDesigner = boxes();
+            previous = dlg_.captureState();
             performAlike([](CDesignDlg& dlg) { dlg.userClicks(ctl::computeButton); });
-            trail_.push_back("click compute");
+            note("click compute");
             if (auto broken = check(byDesigner)) {
                 return broken;
             }
-            previous = std::exchange(shown, shownForm(dlg_));
         }
-        if (shown != previous) {
-            return "pressing compute again changed the form from\n  " + previous + "\nto\n  " +
-                   shown;
+        if (!dlg_.captureState().sameForm(previous)) {
+            return "pressing compute again changed the form to\n  " + dumpFormJson(dlg_, {});
         }
         return std::nullopt;
     }
@@ -390,7 +378,7 @@ private:
     std::optional<DesignDocument> twinDoc_;
     std::optional<StepForms> lastStep_;
     std::array<std::optional<std::string>, kFieldCount> typed_;
-    std::vector<std::string> trail_;
+    std::deque<std::string> trail_; // the last events
     std::size_t checkedMessages_ = 0;
 };
 
