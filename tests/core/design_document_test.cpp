@@ -37,18 +37,6 @@ struct Opened {
 
 struct OpenedDesign : testing::Test, Opened {};
 
-TEST_F(OpenedDesign, UndoBringsBackEveryBoxTheRuleRewrote) {
-    const FormState before = dlg.captureState();
-    type("storeLength", "60");
-    ASSERT_NE(box("innerVolume"), before.editTexts[field("innerVolume")]);
-    const FormState after = dlg.captureState();
-    EXPECT_TRUE(doc.undo());
-    EXPECT_TRUE(dlg.captureState().sameForm(before));
-    EXPECT_TRUE(doc.redo());
-    EXPECT_TRUE(dlg.captureState().sameForm(after));
-    EXPECT_FALSE(doc.redo());
-}
-
 using Action = std::function<void(Opened&)>;
 
 Action typed(const char* name, const char* text) {

@@ -127,7 +127,6 @@ TEST(DesignFile, RefusesBadFilesWithTheirReason) {
         return R"({"format":"gelvant-design","version":1,"rooms":[{"fields":{")" + key + R"(":)" +
                json + "}}]}";
     };
-    const std::string good = R"({"format":"gelvant-design","version":1})";
     const std::string v1 = R"({"format":"gelvant-design","version":1,)";
     using P = DesignFileProblem;
     struct Case {
@@ -139,7 +138,7 @@ TEST(DesignFile, RefusesBadFilesWithTheirReason) {
     const Case cases[] = {
         {"", P::Empty},
         {"{\n  \"format\": \"gelvant-design\",\n  \"version\" 1\n}", P::NotJson, 3, 13},
-        {good.substr(0, 20), P::NotJson, 1, 21},
+        {v1.substr(0, 20), P::NotJson, 1, 21},
         {"{\"format\":\"\xff\"}", P::NotJson, 1, 12},
         {"[1,2]", P::NotDesign},
         {R"({"format":"other","version":1})", P::NotDesign},

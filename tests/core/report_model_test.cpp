@@ -28,7 +28,7 @@ double percent(const std::string& share) {
     return std::stod(share.substr(0, share.size() - 1));
 }
 
-// The groups' titles, or one group's labels (with their values).
+// The groups' titles, or the fields' labels (with their values).
 Texts texts(const std::vector<ReportGroup>& groups) {
     Texts out;
     for (const ReportGroup& g : groups) {
@@ -37,9 +37,9 @@ Texts texts(const std::vector<ReportGroup>& groups) {
     return out;
 }
 
-Texts texts(const ReportGroup& group, bool withValues) {
+Texts texts(const std::vector<ReportField>& fields, bool withValues = true) {
     Texts out;
-    for (const ReportField& f : group.fields) {
+    for (const ReportField& f : fields) {
         out.push_back(withValues ? f.label + " " + f.value : f.label);
     }
     return out;
@@ -91,24 +91,23 @@ TEST(ReportModel, TheStartUpDesignHasEverySectionWithTheFormsTexts) {
     rowsShown.visible[1] = true;
     const RoomReport shown =
         buildRoomReport(room("库房1", std::make_shared<const FormState>(rowsShown)));
-    EXPECT_EQ(texts(shown.equipmentGroups[0], false).size(),
-              texts(air.equipmentGroups[0], false).size() + 1);
+    EXPECT_EQ(shown.equipmentGroups[0].fields.size(), air.equipmentGroups[0].fields.size() + 1);
     EXPECT_EQ(shown.equipmentGroups[0].fields[6].label, "高度横根数");
     EXPECT_EQ(air.equipmentGroups[1].fields[3].value, boxText(*form, "airCoolerHeatTransfer"));
-    EXPECT_EQ(texts(air.equipmentGroups[2], true),
+    EXPECT_EQ(texts(air.equipmentGroups[2].fields),
               (Texts{"排管 " + form->staticTexts[3], "冷风机（选用） " + form->staticTexts[4]}));
-    EXPECT_EQ(texts(coil.equipmentGroups[2], false), (Texts{"排管（选用）", "冷风机"}));
+    EXPECT_EQ(texts(coil.equipmentGroups[2].fields, false), (Texts{"排管（选用）", "冷风机"}));
     EXPECT_EQ(air.equipmentGroups[3].fields[0].value, form->staticTexts[2]);
     EXPECT_EQ(air.equipmentGroups[4].fields.back().value,
               "库板厚度100 ≥ 防结露厚度66，外表面不结露");
-    EXPECT_EQ(texts(air.keyResults, true),
+    EXPECT_EQ(texts(air.keyResults.fields),
               (Texts{"总冷负荷(W) " + boxText(*form, "totalCoolingLoadW") + "（" +
                          form->staticTexts[0] + "）",
                      "冷却负荷(W/t) " + boxText(*form, "loadPerTonW"),
                      "排管面积(m2) " + boxText(*form, "coilAreaM2"),
                      "冷风机面积(m2) " + boxText(*form, "airCoolerAreaM2"),
                      "压缩机（冷风机） " + form->staticTexts[4]}));
-    EXPECT_EQ(texts(coil.keyResults, true).back(), "压缩机（排管） " + form->staticTexts[3]);
+    EXPECT_EQ(texts(coil.keyResults.fields).back(), "压缩机（排管） " + form->staticTexts[3]);
     ASSERT_TRUE(air.reference);
     EXPECT_EQ(air.reference->row.rfind("水果、蔬菜冷藏间", 0), 0U);
     EXPECT_EQ(air.reference->note, form->staticTexts[5]);
@@ -206,20 +205,13 @@ TEST(ReportModel, DesignsThatCannotBeChartedStillGiveAWholeReportWithANote) {
 TEST(ReportModel, HeadingScopeAndSummaryFollowTheProjectAndTheChoice) {
     Project project = singleRoomProject(startupForm());
     project.info = {"冷链中心", "某设计院", "张工", "", ""};
-    const auto heading = [](const Report& report) {
-        Texts out;
-        for (const ReportField& f : report.heading) {
-            out.push_back(f.label + " " + f.value);
-        }
-        return out;
-    };
     const std::string program =
         "计算程序 " + std::string(programName()) + " " + std::string(programVersion());
     const Report single = buildReport(project, ReportScope::WholeProject, "", "2026-03-01");
     EXPECT_EQ(single.title, "冷库冷负荷计算书");
     EXPECT_FALSE(single.summary);
     EXPECT_EQ(single.rooms.size(), 1U);
-    EXPECT_EQ(heading(single),
+    EXPECT_EQ(texts(single.heading),
               (Texts{"项目名称 冷链中心", "设计单位 某设计院", "设计人 张工", "日期 2026-03-01",
                      "库房 库房1", "设计文件 未保存", program}));
 
@@ -233,7 +225,7 @@ TEST(ReportModel, HeadingScopeAndSummaryFollowTheProjectAndTheChoice) {
     EXPECT_EQ(whole.summary->table.rooms.size(), 3U);
     ASSERT_EQ(whole.rooms.size(), 3U);
     EXPECT_EQ(whole.rooms[2].state, ResultState::NotComputed);
-    EXPECT_EQ(heading(whole),
+    EXPECT_EQ(texts(whole.heading),
               (Texts{"项目名称 冷链中心", "设计单位 某设计院", "设计人 张工", "日期 2026-02-14",
                      "设计文件 cold.gelvant", program, "备注 二期"}));
     const Report current = buildReport(project, ReportScope::CurrentRoom, "cold.gelvant", "");
