@@ -14,16 +14,6 @@ int geometryRuns = 0;
 int doorRuns = 0;
 int referenceRuns = 0;
 
-void countGeometry(CDesignDlg& /*dlg*/) {
-    ++geometryRuns;
-}
-void countDoor(CDesignDlg& /*dlg*/) {
-    ++doorRuns;
-}
-void countReference(CDesignDlg& /*dlg*/) {
-    ++referenceRuns;
-}
-
 constexpr std::array<std::string_view, 3> kDoorItems{"a", "b", "c"};
 constexpr std::array<std::string_view, 2> kRows{"row 0", "row 1"};
 
@@ -33,9 +23,11 @@ const std::array kLists{
 };
 
 const std::array kEvents{
-    EventBinding{1003, EventKind::Edit, &countGeometry, "countGeometry"},
-    EventBinding{ctl::doorChoice, EventKind::ListChange, &countDoor, "countDoor"},
-    EventBinding{ctl::referenceList, EventKind::Selection, &countReference, "countReference"},
+    EventBinding{1003, EventKind::Edit, [](CDesignDlg&) { ++geometryRuns; }, "countGeometry"},
+    EventBinding{ctl::doorChoice, EventKind::ListChange, [](CDesignDlg&) { ++doorRuns; },
+                 "countDoor"},
+    EventBinding{ctl::referenceList, EventKind::Selection, [](CDesignDlg&) { ++referenceRuns; },
+                 "countReference"},
 };
 
 constexpr std::size_t kStoreLength = 3;
