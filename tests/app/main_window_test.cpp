@@ -191,9 +191,8 @@ private slots:
         }
     }
 
-    // `gelvant FILE` shows the file without the welcome box; without a file
-    // the welcome box comes first; a file dropped on a box opens too.
-    // The last eight files, a missing one greyed and removable, an entry reopening its file.
+    // The last eight files, a missing one greyed and removable, an entry
+    // reopening its file.
     void recentFiles() {
         QSettings(QStringLiteral("gelvant"), QStringLiteral("gelvant")).clear();
         QTemporaryDir dir;
@@ -230,6 +229,8 @@ private slots:
         QVERIFY(!QFile::exists(store.file()));
     }
 
+    // `gelvant FILE` shows the file without the welcome box; without a file
+    // the welcome box comes first; a file dropped on a box opens too.
     void aFileGivenOrDroppedOpens() {
         QTemporaryDir dir;
         const QString file = writeDesign(dir.filePath(QStringLiteral("冷库.gelvant")));
