@@ -124,7 +124,9 @@ struct Session {
         window.show();
         return QTest::qWaitForWindowActive(&window);
     }
+    CDesignWindow& form() { return window.form(); }
     QLineEdit& box(const char* name) { return *window.form().box(fieldNamed(name)); }
+    void type(const char* name, const char* text) { typeInto(box(name), QString::fromUtf8(text)); }
     void trigger(const char* menu, const char* entry) {
         QAction* action = menuEntry(window, QString::fromUtf8(menu), QString::fromUtf8(entry));
         QVERIFY2(action != nullptr, entry);
