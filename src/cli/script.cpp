@@ -3,13 +3,13 @@
 #include "cli/form_json.h"
 #include "document/design_document.h"
 #include "document/design_file_io.h"
+#include "form/design_form.h"
+#include "form/startup.h"
 #include "project/summary.h"
 #include "sheet/controls.h"
 #include "sheet/design_dlg.h"
 #include "sheet/field_dictionary.h"
 #include "sheet/utf8.h"
-#include "window/design_form.h"
-#include "window/startup.h"
 
 #include <charconv>
 #include <exception>
@@ -346,7 +346,7 @@ bool readLine(std::istream& in, std::string& line, bool& truncated) {
 
 int runScript(std::istream& script, std::ostream& out, std::ostream& err, ScriptOptions options) {
     RecordingPresenter presenter;
-    CDesignDlg dlg(designFormLayout(), presenter);
+    CDesignDlg dlg(designFormListsAndEvents(), presenter);
     if (options.runStartup) {
         try {
             OnInitDialog(dlg);
