@@ -1,12 +1,12 @@
 #include "cli/script.h"
 
 #include "cli/form_json.h"
+#include "form/design_form.h"
 #include "project/summary.h"
 #include "session/design_session.h"
 #include "sheet/controls.h"
 #include "sheet/field_dictionary.h"
 #include "sheet/utf8.h"
-#include "window/design_form.h"
 
 #include <charconv>
 #include <exception>

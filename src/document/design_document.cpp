@@ -1,8 +1,8 @@
 #include "document/design_document.h"
 
+#include "form/design_form.h"
 #include "project/startup_form.h"
 #include "sheet/controls.h"
-#include "window/design_form.h"
 
 #include <utility>
 
@@ -174,7 +174,7 @@ std::vector<RoomMessages> DesignDocument::computeAllRooms() {
     Project before = project_;
     std::vector<RoomMessages> gathered;
     RecordingPresenter recorder;
-    CDesignDlg scratch(designFormLayout(), recorder);
+    CDesignDlg scratch(designFormListsAndEvents(), recorder);
     bool changed = false;
     for (Room& room : project_.rooms) {
         recorder.messages.clear();

@@ -1,13 +1,13 @@
 #include "report/report_model.h"
 
 #include "document/design_file.h"
+#include "form/design_form.h"
+#include "form/form_cells_table.h"
 #include "project/summary.h"
 #include "report/report_labels.h"
 #include "report/report_numbers.h"
 #include "sheet/field_dictionary.h"
 #include "sheet/text_exchange.h"
-#include "window/design_form.h"
-#include "window/form_cells_table.h"
 
 #include <algorithm>
 #include <array>

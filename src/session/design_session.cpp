@@ -1,11 +1,11 @@
 #include "session/design_session.h"
 
 #include "document/design_file_io.h"
+#include "form/design_form.h"
+#include "form/startup.h"
 #include "project/startup_form.h"
 #include "sheet/controls.h"
 #include "sheet/utf8.h"
-#include "window/design_form.h"
-#include "window/startup.h"
 
 #include <algorithm>
 #include <type_traits>
@@ -32,7 +32,7 @@ void DesignSession::Relay::showMessage(const Message& message) {
 }
 
 DesignSession::DesignSession(MessagePresenter& presenter)
-    : relay_(presenter), form_(designFormLayout(), relay_), document_(form_) {}
+    : relay_(presenter), form_(designFormListsAndEvents(), relay_), document_(form_) {}
 
 DesignSession::~DesignSession() = default;
 

@@ -39,7 +39,7 @@ protected:
     void SetUp() override { geometryRuns = doorRuns = referenceRuns = 0; }
 
     RecordingPresenter presenter;
-    CDesignDlg dlg{FormLayout{kLists, kEvents}, presenter};
+    CDesignDlg dlg{FormListsAndEvents{kLists, kEvents}, presenter};
 };
 
 TEST_F(DesignDlgTest, OpensWithEveryBoxShowingTheZeroRecord) {
@@ -125,7 +125,7 @@ TEST_F(DesignDlgTest, HiddenApplyButtonCannotBePressed) {
     counter = &applied;
     const std::array events{EventBinding{ctl::applyReferenceButton, EventKind::Click,
                                          [](CDesignDlg&) { ++*counter; }, "apply"}};
-    CDesignDlg form{FormLayout{kLists, events}, presenter};
+    CDesignDlg form{FormListsAndEvents{kLists, events}, presenter};
     form.userClicks(ctl::applyReferenceButton);
     form.setVisible(ctl::applyReferenceButton, false);
     form.userClicks(ctl::applyReferenceButton);

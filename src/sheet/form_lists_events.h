@@ -50,8 +50,8 @@ struct EventBinding {
     std::string_view handlerName;
 };
 
-// What the form is made of: its lists and its event table.
-struct FormLayout {
+// The form's behaviour as data: its lists and its event table.
+struct FormListsAndEvents {
     std::span<const ListDef> lists;
     std::span<const EventBinding> events;
 };

@@ -1,4 +1,4 @@
-#include "window/design_form.h"
+#include "form/design_form.h"
 
 #include "calc/cooling_load.h"
 #include "calc/dependent_rules.h"
@@ -141,7 +141,7 @@ const ListChoice* listChoiceIn(const FormState& form, int listCtl) {
     return nullptr;
 }
 
-FormLayout designFormLayout() {
+FormListsAndEvents designFormListsAndEvents() {
     return {designFormLists(), designFormEvents()};
 }
 

@@ -1,7 +1,7 @@
 #pragma once
 
+#include "form/form_groups_table.h"
 #include "sheet/controls.h"
-#include "window/form_groups_table.h"
 
 #include <array>
 #include <cstdint>
