@@ -111,7 +111,7 @@ QWidget* CDesignWindow::buildGroup(int group) {
     grid->setVerticalSpacing(1);
     int lastRow = 0;
     for (const FormCellDef& cell : kFormCells) {
-        if (cell.group == group) {
+        if (cell.group == static_cast<FormGroup>(group)) {
             placeCell(*grid, *box, cell);
             lastRow = std::max(lastRow, cell.row);
         }

@@ -5,8 +5,10 @@
 #include "evaporator/air_cooler.h"
 #include "evaporator/coil.h"
 #include "evaporator/room_choices.h"
+#include "form/form_lists_table.h"
 #include "reference/reference_rooms.h"
 #include "sheet/controls.h"
+#include "sheet/field_dictionary.h"
 #include "tables/goods_kind.h"
 #include "tables/insulation.h"
 #include "tables/packaging.h"
@@ -20,111 +22,79 @@
 namespace gelvant {
 namespace {
 
-const std::array<ListDef, 24>& listTable() {
-    using enum ListStyle;
-    static const std::array<ListDef, 24> kLists{{
-        {ctl::insulationChoice, "insulationChoice", Extended, false, insulationItems()},
-        {ctl::goodsKindChoice, "goodsKindChoice", Extended, false, goodsKindItems()},
-        {ctl::productChoice, "productChoice", Extended, false, productItems()},
-        {ctl::siteChoice, "siteChoice", Extended, false, siteItems()},
-        {ctl::packagingMaterialChoice, "packagingMaterialChoice", Extended, false,
-         packagingMaterialItems()},
-        {ctl::packagingRatioChoice, "packagingRatioChoice", Extended, false, packagingRatioItems()},
-        {ctl::produceAirChangeChoice, "produceAirChangeChoice", Extended, false,
-         produceAirChangeItems()},
-        {ctl::respirationProduceChoice, "respirationProduceChoice", Extended, false,
-         respirationProduceItems()},
-        {ctl::doorChoice, "doorChoice", Extended, false, doorItems()},
-        {ctl::floorChoice, "floorChoice", Extended, false, floorItems()},
-        {ctl::roomKindChoice, "roomKindChoice", Extended, false, roomKindItems()},
-        {ctl::freshAirChoice, "freshAirChoice", Extended, false, freshAirItems()},
-        {ctl::coilTypeChoice, "coilTypeChoice", Extended, false, coilTypeItems()},
-        {ctl::coilPitchChoice, "coilPitchChoice", Extended, false, coilPitchItems()},
-        {ctl::coilDiameterChoice, "coilDiameterChoice", Extended, false, coilDiameterItems()},
-        {ctl::coilFeedChoice, "coilFeedChoice", Extended, false, coilFeedItems()},
-        {ctl::coilRoomTempChoice, "coilRoomTempChoice", Extended, false, coilRoomTempItems()},
-        {ctl::coilTempDiffChoice, "coilTempDiffChoice", Extended, false, coilTempDiffItems()},
-        {ctl::coilRowsChoice, "coilRowsChoice", Extended, false, coilRowsItems()},
-        {ctl::airCoolerEvapChoice, "airCoolerEvapChoice", Extended, false, airCoolerEvapItems()},
-        {ctl::airCoolerTempDiffChoice, "airCoolerTempDiffChoice", Extended, false,
-         airCoolerTempDiffItems()},
-        {ctl::airCoolerTubeChoice, "airCoolerTubeChoice", Extended, false, airCoolerTubeItems()},
-        {ctl::referenceList, "referenceList", Plain, false, referenceInitialItems(),
-         referenceAppendedItems()},
-        {ctl::referenceListCompact, "referenceListCompact", Extended, true,
-         referenceCompactItems()},
-    }};
-    return kLists;
+// Boxes are named by their field, lists by their list name: a misspelt name
+// does not build.
+consteval EventBinding onEdit(std::string_view field, Handler handler) {
+    return {fieldControl(field), EventKind::Edit, handler};
+}
+consteval EventBinding onChange(std::string_view list, Handler handler) {
+    return {listControl(list), EventKind::ListChange, handler};
+}
+consteval EventBinding onSelection(std::string_view list, Handler handler) {
+    return {listControl(list), EventKind::Selection, handler};
+}
+consteval EventBinding onClick(int button, Handler handler) {
+    return {button, EventKind::Click, handler};
 }
 
-constexpr auto edit = EventKind::Edit;
-constexpr auto change = EventKind::ListChange;
-
-#define BIND(control, event, handler)                                                              \
-    EventBinding {                                                                                 \
-        control, event, &handler, #handler                                                         \
-    }
-
-// clang-format off
-const std::array kEvents{
-    BIND(1003, edit, OnGeometryChange),             // storeLength
-    BIND(1004, edit, OnGeometryChange),             // storeWidth
-    BIND(1005, edit, OnGeometryChange),             // storeHeight
-    BIND(1019, edit, OnGeometryChange),             // goodsDensity
-    BIND(1020, edit, OnVolumeCoefficientChange),    // volumeCoefficient
-    BIND(1008, edit, OnInsulationChange),           // insulationThicknessMm
-    BIND(1009, edit, OnInsulationChange),           // insulationConductivity
-    BIND(1012, edit, OnDoorSizeChange),             // doorWidth
-    BIND(1013, edit, OnDoorSizeChange),             // doorHeight
-    BIND(1056, edit, OnTonnageChange),              // storageTonnage
-    BIND(1021, edit, OnTonnageChange),              // dailyIntakePercent
-    BIND(1028, edit, OnProduceAirChangesChange),    // produceAirChangesPerDay
-    BIND(1024, edit, OnRoomTempChange),             // roomTemp
-    BIND(1044, edit, OnRespirationFieldEdit),       // respirationPer10C
-    BIND(1046, edit, OnRespirationFieldEdit),       // intakeRespirationHeat
-    BIND(1032, edit, RecomputeGoodsHeat),           // waterContentPercent
-    BIND(1031, edit, RecomputeGoodsHeat),           // specificHeatUnfrozen
-    BIND(1034, edit, RecomputeGoodsHeat),           // specificHeatFrozen
-    BIND(1035, edit, RecomputeGoodsHeat),           // freezingPoint
-    BIND(1026, edit, OnGoodsTempChange),            // intakeTemp
-    BIND(1027, edit, OnGoodsTempChange),            // finalTemp
-    BIND(1033, edit, OnFrozenFractionChange),       // frozenFractionPercent
-    BIND(1121, edit, OnCoilHeatTransferChange),     // coilHeatTransfer
-    BIND(1122, edit, OnAirCoolerHeatTransferChange),// airCoolerHeatTransfer
-    BIND(ctl::doorChoice, change, OnGeometryChange),
-    BIND(ctl::insulationChoice, change, OnInsulationMaterialChange),
-    BIND(ctl::goodsKindChoice, change, OnGoodsKindChange),
-    BIND(ctl::productChoice, change, OnProductChange),
-    BIND(ctl::siteChoice, change, OnSiteChange),
-    BIND(ctl::packagingMaterialChoice, change, OnPackagingMaterialChange),
-    BIND(ctl::packagingRatioChoice, change, OnPackagingRatioChange),
-    BIND(ctl::produceAirChangeChoice, change, OnAirChangeCountChange),
-    BIND(ctl::respirationProduceChoice, change, OnRespirationProduceChange),
-    BIND(ctl::coilTypeChoice, change, OnCoilChoiceChange),
-    BIND(ctl::coilPitchChoice, change, OnCoilChoiceChange),
-    BIND(ctl::coilDiameterChoice, change, OnCoilChoiceChange),
-    BIND(ctl::coilFeedChoice, change, OnCoilChoiceChange),
-    BIND(ctl::coilRoomTempChoice, change, OnCoilChoiceChange),
-    BIND(ctl::coilTempDiffChoice, change, OnCoilChoiceChange),
-    BIND(ctl::coilRowsChoice, change, OnCoilChoiceChange),
-    BIND(ctl::airCoolerEvapChoice, change, OnAirCoolerChoiceChange),
-    BIND(ctl::airCoolerTubeChoice, change, OnAirCoolerChoiceChange),
-    BIND(ctl::airCoolerTempDiffChoice, change, OnAirCoolerTempDiffChange),
-    BIND(ctl::roomKindChoice, change, OnRoomKindChange),
-    BIND(ctl::floorChoice, change, OnFloorChange),
-    BIND(ctl::freshAirChoice, change, OnFreshAirChange),
-    BIND(ctl::referenceListCompact, change, OnReferenceCompactChange),
-    BIND(ctl::referenceList, EventKind::Selection, OnReferenceChange),
-    BIND(ctl::computeButton, EventKind::Click, ComputeCoolingLoad),
-    BIND(ctl::applyReferenceButton, EventKind::Click, OnApplyReference),
+// The form's event table: which handler each box, list and button runs.
+constexpr std::array kEvents{
+    onEdit("storeLength", OnGeometryChange),
+    onEdit("storeWidth", OnGeometryChange),
+    onEdit("storeHeight", OnGeometryChange),
+    onEdit("goodsDensity", OnGeometryChange),
+    onEdit("volumeCoefficient", OnVolumeCoefficientChange),
+    onEdit("insulationThicknessMm", OnInsulationChange),
+    onEdit("insulationConductivity", OnInsulationChange),
+    onEdit("doorWidth", OnDoorSizeChange),
+    onEdit("doorHeight", OnDoorSizeChange),
+    onEdit("storageTonnage", OnTonnageChange),
+    onEdit("dailyIntakePercent", OnTonnageChange),
+    onEdit("produceAirChangesPerDay", OnProduceAirChangesChange),
+    onEdit("roomTemp", OnRoomTempChange),
+    onEdit("respirationPer10C", OnRespirationFieldEdit),
+    onEdit("intakeRespirationHeat", OnRespirationFieldEdit),
+    onEdit("waterContentPercent", RecomputeGoodsHeat),
+    onEdit("specificHeatUnfrozen", RecomputeGoodsHeat),
+    onEdit("specificHeatFrozen", RecomputeGoodsHeat),
+    onEdit("freezingPoint", RecomputeGoodsHeat),
+    onEdit("intakeTemp", OnGoodsTempChange),
+    onEdit("finalTemp", OnGoodsTempChange),
+    onEdit("frozenFractionPercent", OnFrozenFractionChange),
+    onEdit("coilHeatTransfer", OnCoilHeatTransferChange),
+    onEdit("airCoolerHeatTransfer", OnAirCoolerHeatTransferChange),
+    onChange("doorChoice", OnGeometryChange),
+    onChange("insulationChoice", OnInsulationMaterialChange),
+    onChange("goodsKindChoice", OnGoodsKindChange),
+    onChange("productChoice", OnProductChange),
+    onChange("siteChoice", OnSiteChange),
+    onChange("packagingMaterialChoice", OnPackagingMaterialChange),
+    onChange("packagingRatioChoice", OnPackagingRatioChange),
+    onChange("produceAirChangeChoice", OnAirChangeCountChange),
+    onChange("respirationProduceChoice", OnRespirationProduceChange),
+    onChange("coilTypeChoice", OnCoilChoiceChange),
+    onChange("coilPitchChoice", OnCoilChoiceChange),
+    onChange("coilDiameterChoice", OnCoilChoiceChange),
+    onChange("coilFeedChoice", OnCoilChoiceChange),
+    onChange("coilRoomTempChoice", OnCoilChoiceChange),
+    onChange("coilTempDiffChoice", OnCoilChoiceChange),
+    onChange("coilRowsChoice", OnCoilChoiceChange),
+    onChange("airCoolerEvapChoice", OnAirCoolerChoiceChange),
+    onChange("airCoolerTubeChoice", OnAirCoolerChoiceChange),
+    onChange("airCoolerTempDiffChoice", OnAirCoolerTempDiffChange),
+    onChange("roomKindChoice", OnRoomKindChange),
+    onChange("floorChoice", OnFloorChange),
+    onChange("freshAirChoice", OnFreshAirChange),
+    onChange("referenceListCompact", OnReferenceCompactChange),
+    onSelection("referenceList", OnReferenceChange),
+    onClick(ctl::computeButton, ComputeCoolingLoad),
+    onClick(ctl::applyReferenceButton, OnApplyReference),
 };
-// clang-format on
-#undef BIND
 
 } // namespace
 
 std::span<const ListDef> designFormLists() {
-    return listTable();
+    return kFormLists;
 }
 
 std::span<const EventBinding> designFormEvents() {
@@ -150,7 +120,7 @@ const ListDef* findList(std::string_view nameOrControlId) {
     const char* end = nameOrControlId.data() + nameOrControlId.size();
     const auto parsed = std::from_chars(nameOrControlId.data(), end, controlId);
     const bool isNumber = parsed.ec == std::errc{} && parsed.ptr == end;
-    for (const ListDef& def : listTable()) {
+    for (const ListDef& def : kFormLists) {
         if (isNumber ? def.controlId == controlId : def.name == nameOrControlId) {
             return &def;
         }

@@ -7,7 +7,7 @@
 
 namespace gelvant {
 
-// The 24 lists of the design form, in the order the dump lists them.
+// The form's lists (kFormLists), in the order the form keeps their choices.
 std::span<const ListDef> designFormLists();
 // The form's event table: which handler each control and event runs.
 std::span<const EventBinding> designFormEvents();

@@ -21,7 +21,8 @@ CDesignDlg::CDesignDlg(FormListsAndEvents listsAndEvents, MessagePresenter& pres
     lists_.reserve(listsAndEvents_.lists.size());
     for (const ListDef& def : listsAndEvents_.lists) {
         ListState state{&def, {}, -1, {}};
-        state.items.assign(def.items.begin(), def.items.end());
+        const auto items = def.items();
+        state.items.assign(items.begin(), items.end());
         lists_.push_back(std::move(state));
     }
     for (std::size_t i = 0; i < kStaticTexts.size(); ++i) {

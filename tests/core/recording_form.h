@@ -51,10 +51,9 @@ inline constexpr std::array<int, 23> kRecordedLists{
 
 template <std::size_t... I>
 constexpr std::array<EventBinding, 25> recordingEvents(std::index_sequence<I...>) {
-    return {{{kRecordedLists[I], EventKind::ListChange, &recordChoice<kRecordedLists[I]>,
-              "recordChoice"}...,
-             {ctl::referenceList, EventKind::Selection, &OnReferenceChange, "OnReferenceChange"},
-             {ctl::applyReferenceButton, EventKind::Click, &OnApplyReference, "OnApplyReference"}}};
+    return {{{kRecordedLists[I], EventKind::ListChange, &recordChoice<kRecordedLists[I]>}...,
+             {ctl::referenceList, EventKind::Selection, &OnReferenceChange},
+             {ctl::applyReferenceButton, EventKind::Click, &OnApplyReference}}};
 }
 
 inline FormListsAndEvents recordingListsAndEvents() {
