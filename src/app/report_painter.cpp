@@ -3,7 +3,7 @@
 #include "app/page_flow.h"
 #include "app/pdf_text_map.h"
 #include "document/atomic_file.h"
-#include "document/design_file.h"
+#include "sheet/program.h"
 
 #include <QBuffer>
 #include <QPageLayout>
@@ -616,7 +616,7 @@ QByteArray reportPdf(const Report& report) {
     {
         QPdfWriter writer(&buffer);
         writer.setResolution(600);
-        writer.setCreator(qs(programName()) + QLatin1Char(' ') + qs(programVersion()));
+        writer.setCreator(qs(kProgramName) + QLatin1Char(' ') + qs(kProgramVersion));
         writer.setTitle(report.projectName.empty()
                             ? qs(report.title)
                             : qs(report.title) + QStringLiteral(" - ") + qs(report.projectName));

@@ -5,6 +5,7 @@
 #include "project/startup_form.h"
 #include "sheet/controls.h"
 #include "sheet/field_dictionary.h"
+#include "sheet/program.h"
 #include "sheet/text_exchange.h"
 
 #include <nlohmann/json.hpp>
@@ -431,14 +432,6 @@ std::pair<std::size_t, std::size_t> lineAndColumn(std::string_view bytes, std::s
 
 } // namespace
 
-std::string_view programName() {
-    return "Gelvant";
-}
-
-std::string_view programVersion() {
-    return GELVANT_VERSION;
-}
-
 std::string designFileText(const Project& project, std::string_view recoveredFrom) {
     JsonWriter out;
     out.beginObject();
@@ -449,9 +442,9 @@ std::string designFileText(const Project& project, std::string_view recoveredFro
     out.key("program");
     out.beginObject();
     out.key("name");
-    out.string(programName());
+    out.string(kProgramName);
     out.key("version");
-    out.string(programVersion());
+    out.string(kProgramVersion);
     out.endObject();
     out.key("project");
     writeProjectInfo(out, project.info);

@@ -16,9 +16,6 @@ inline constexpr std::string_view kDesignExtension = ".gelvant";
 // A design of a few hundred rooms stays far below this.
 inline constexpr std::size_t kMaxDesignFileBytes = 16U * 1024U * 1024U;
 
-std::string_view programName();
-std::string_view programVersion();
-
 // Why a design file cannot be opened.
 enum class DesignFileProblem {
     Unreadable,   // cannot be opened or read (detail: the system's reason)
