@@ -2,22 +2,18 @@
 
 #include "sheet/controls.h"
 
+#include <algorithm>
 #include <bit>
 #include <cstdint>
 
 namespace gelvant {
 
 bool sameRecord(const DesignSheet& a, const DesignSheet& b) {
-    for (const FieldDef& def : kFields) {
-        const bool same = def.type == FieldType::Float
-                              ? std::bit_cast<std::uint32_t>(a.*def.floatMember) ==
-                                    std::bit_cast<std::uint32_t>(b.*def.floatMember)
-                              : a.*def.intMember == b.*def.intMember;
-        if (!same) {
-            return false;
-        }
-    }
-    return true;
+    return std::ranges::all_of(kFields, [&](const FieldDef& def) {
+        return def.type == FieldType::Float ? std::bit_cast<std::uint32_t>(a.*def.floatMember) ==
+                                                  std::bit_cast<std::uint32_t>(b.*def.floatMember)
+                                            : a.*def.intMember == b.*def.intMember;
+    });
 }
 
 const std::string& FormState::staticText(int textCtl) const {

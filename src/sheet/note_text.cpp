@@ -12,7 +12,7 @@ std::string fixedText(double value, int decimals) {
     char buffer[400]; // 1e308 in fixed notation with a few decimals fits
     const auto result =
         std::to_chars(buffer, buffer + sizeof buffer, value, std::chars_format::fixed, decimals);
-    return std::string(buffer, result.ptr);
+    return {buffer, result.ptr};
 }
 
 std::string joinText(std::initializer_list<std::string_view> pieces) {

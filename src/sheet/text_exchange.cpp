@@ -187,7 +187,7 @@ std::string formatFloatText(float value) {
     char buffer[32];
     const auto result = std::to_chars(buffer, buffer + sizeof buffer, static_cast<double>(value),
                                       std::chars_format::general, 6);
-    return std::string(buffer, result.ptr);
+    return {buffer, result.ptr};
 }
 
 std::string formatIntText(std::int32_t value) {
