@@ -4,10 +4,10 @@
 
 #include "document/design_document.h"
 #include "document/design_file_io.h"
+#include "form/design_form.h"
+#include "form/startup.h"
 #include "project/summary.h"
 #include "sheet/field_dictionary.h"
-#include "window/design_form.h"
-#include "window/startup.h"
 
 #include <benchmark/benchmark.h>
 #include <unistd.h>
@@ -38,7 +38,7 @@ struct OpenDesign {
         document->selectRoom(0);
     }
     NullPresenter presenter;
-    CDesignDlg dlg{designFormLayout(), presenter};
+    CDesignDlg dlg{designFormListsAndEvents(), presenter};
     std::optional<DesignDocument> document;
 };
 

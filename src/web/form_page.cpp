@@ -1,39 +1,39 @@
 // The page's link to the core: a small C interface that the page's script
-// calls. It keeps the one design form with its document (undo steps, typing
-// runs) and answers every action with the whole form as JSON, the messages
-// the action raised included, in the order raised; the page shows them.
-// The form's groups, cells, labels and lists come from the core's tables.
+// calls, a thin view of one design session. Each verb of the designer goes
+// to the session, and the answer is the whole form as JSON with the messages
+// the verb raised, in the order raised; the page shows them. The form's
+// groups, cells, labels and lists come from the core's tables.
 
 #include "cli/form_json.h"
-#include "document/design_document.h"
+#include "form/form_cells_table.h"
+#include "form/form_groups_table.h"
+#include "session/design_session.h"
 #include "sheet/controls.h"
 #include "sheet/design_dlg.h"
 #include "sheet/field_dictionary.h"
-#include "window/design_form.h"
-#include "window/form_cells_table.h"
-#include "window/form_groups_table.h"
-#include "window/startup.h"
 
 #include <nlohmann/json.hpp>
 
-#include <algorithm>
-#include <memory>
 #include <string>
+#include <utility>
 
 namespace gelvant {
 namespace {
 
 using Json = nlohmann::ordered_json;
 
-struct PageForm {
+struct PageSession {
+    PageSession() {
+        session.listen([this](const SessionChanges& changes) { refusedBox |= changes.refusedBox; });
+    }
     RecordingPresenter presenter;
-    CDesignDlg dlg{designFormLayout(), presenter};
-    std::unique_ptr<DesignDocument> document;
+    DesignSession session{presenter};
+    bool refusedBox = false; // since the last answer
 };
 
-PageForm& page() {
-    static PageForm form;
-    return form;
+PageSession& page() {
+    static PageSession page;
+    return page;
 }
 
 // The text handed back to the script stays valid until the next call.
@@ -77,7 +77,7 @@ std::string_view boxStyleName(BoxStyle style) {
 
 // What a cell shows: a box by its field, a list by its name and items.
 Json cellJson(const FormCellDef& cell) {
-    Json json = {{"group", cell.group},
+    Json json = {{"group", static_cast<int>(cell.group)},
                  {"kind", std::string(cellKindName(cell.kind))},
                  {"control", cell.control},
                  {"row", cell.row},
@@ -110,6 +110,7 @@ Json listsJson(const CDesignDlg& dlg) {
     Json lists = Json::object();
     for (const ListDef& def : dlg.listDefs()) {
         lists[std::string(def.name)] = {{"control", def.controlId},
+                                        {"caption", std::string(def.caption)},
                                         {"hidden", def.hidden},
                                         {"items", dlg.items(def.controlId)}};
     }
@@ -120,22 +121,19 @@ Json listsJson(const CDesignDlg& dlg) {
 // visibility, messages), the box that refused its number, and the item
 // counts, so that the page refetches a list that grew.
 const char* formAfterAction() {
-    PageForm& form = page();
-    std::string dump = dumpFormJson(form.dlg, form.presenter.messages);
-    // A failed read prompts under the program's own caption; the box then
-    // gets the focus, as in the window.
-    const bool prompted =
-        std::any_of(form.presenter.messages.begin(), form.presenter.messages.end(),
-                    [](const Message& m) { return m.caption == caption::program; });
-    form.presenter.messages.clear();
-    Json extra = {{"prompted", prompted},
-                  {"focus", form.dlg.focusedControl()},
-                  {"focusSelected", form.dlg.focusTextSelected()},
-                  {"canUndo", form.document->canUndo()},
-                  {"canRedo", form.document->canRedo()}};
+    PageSession& p = page();
+    const CDesignDlg& form = p.session.form();
+    std::string dump = dumpFormJson(form, p.presenter.messages);
+    p.presenter.messages.clear();
+    // A refused box gets the focus with its text selected, as in the window.
+    Json extra = {{"prompted", std::exchange(p.refusedBox, false)},
+                  {"focus", form.focusedControl()},
+                  {"focusSelected", form.focusTextSelected()},
+                  {"canUndo", p.session.canUndo()},
+                  {"canRedo", p.session.canRedo()}};
     Json counts = Json::object();
-    for (const ListDef& def : form.dlg.listDefs()) {
-        counts[std::string(def.name)] = form.dlg.itemCount(def.controlId);
+    for (const ListDef& def : form.listDefs()) {
+        counts[std::string(def.name)] = form.itemCount(def.controlId);
     }
     extra["itemCounts"] = counts;
     dump.pop_back(); // the dump's closing brace: the extra keys join it
@@ -164,58 +162,54 @@ const char* gv_layout() {
     const Json layout = {{"topNote", std::string(kFormTopNote)},
                          {"groups", groups},
                          {"cells", cells},
-                         {"lists", listsJson(page().dlg)}};
+                         {"lists", listsJson(page().session.form())}};
     return handBack(layout.dump(-1, ' ', false, Json::error_handler_t::replace));
 }
 
 // Opens the form as the desktop program does: the welcome box, then the
 // computed reference room.
 const char* gv_start() {
-    PageForm& form = page();
-    OnInitDialog(form.dlg);
-    form.document = std::make_unique<DesignDocument>(form.dlg);
+    page().session.start();
     return formAfterAction();
 }
 
 const char* gv_type(int field, const char* text) {
-    page().document->typeInto(static_cast<std::size_t>(field), text);
+    page().session.type(static_cast<std::size_t>(field), text);
     return formAfterAction();
 }
 
 const char* gv_type_over_list(int listCtl, const char* text) {
-    page().document->typeOverList(listCtl, text);
+    page().session.typeOverList(listCtl, text);
     return formAfterAction();
 }
 
 const char* gv_choose(int listCtl, int index) {
-    PageForm& form = page();
-    form.document->perform([&] { form.dlg.userChooses(listCtl, index); });
+    page().session.choose(listCtl, index);
     return formAfterAction();
 }
 
 const char* gv_click(int buttonCtl) {
-    PageForm& form = page();
-    form.document->perform([&] { form.dlg.userClicks(buttonCtl); });
+    page().session.click(buttonCtl);
     return formAfterAction();
 }
 
 // The designer left the box or list being typed into.
 void gv_leave() {
-    page().document->endTypingRun();
+    page().session.leaveBox();
 }
 
 const char* gv_undo() {
-    page().document->undo();
+    page().session.undo();
     return formAfterAction();
 }
 
 const char* gv_redo() {
-    page().document->redo();
+    page().session.redo();
     return formAfterAction();
 }
 
 const char* gv_items(int listCtl) {
-    return handBack(listItemsJson(page().dlg, listCtl));
+    return handBack(listItemsJson(page().session.form(), listCtl));
 }
 
 } // extern "C"

@@ -128,8 +128,13 @@
         box.append(input);
     }
 
-    // A list is named by the caption before it in its row, else by its group.
+    // A list is named by its caption in the list table, else by the caption
+    // before it in its row, else by its group.
     function listLabel(cell, group, cells) {
+        const def = Object.values(page.layout.lists).find((l) => l.control === cell.control);
+        if (def && def.caption) {
+            return def.caption;
+        }
         const before = cells.filter((c) => c.kind === "caption" && c.row === cell.row &&
                                            c.column < cell.column);
         const caption = before.length ? before[before.length - 1].caption.replace(/\s+/g, "") : "";
