@@ -11,6 +11,7 @@
 #include "sheet/controls.h"
 #include "sheet/design_dlg.h"
 #include "sheet/field_dictionary.h"
+#include "web/page_session.h"
 
 #include <nlohmann/json.hpp>
 
@@ -21,27 +22,6 @@ namespace gelvant {
 namespace {
 
 using Json = nlohmann::ordered_json;
-
-struct PageSession {
-    PageSession() {
-        session.listen([this](const SessionChanges& changes) { refusedBox |= changes.refusedBox; });
-    }
-    RecordingPresenter presenter;
-    DesignSession session{presenter};
-    bool refusedBox = false; // since the last answer
-};
-
-PageSession& page() {
-    static PageSession page;
-    return page;
-}
-
-// The text handed back to the script stays valid until the next call.
-const char* handBack(std::string text) {
-    static std::string held;
-    held = std::move(text);
-    return held.c_str();
-}
 
 std::string_view cellKindName(CellKind kind) {
     switch (kind) {
@@ -117,6 +97,20 @@ Json listsJson(const CDesignDlg& dlg) {
     return lists;
 }
 
+} // namespace
+
+PageSession& page() {
+    static PageSession page;
+    return page;
+}
+
+// The text handed back to the script stays valid until the next call.
+const char* handBack(std::string text) {
+    static std::string held;
+    held = std::move(text);
+    return held.c_str();
+}
+
 // The form after an action: the driver's dump (boxes, lists, texts,
 // visibility, messages), the box that refused its number, and the item
 // counts, so that the page refetches a list that grew.
@@ -140,7 +134,6 @@ const char* formAfterAction() {
     return handBack(dump + ",\"page\":" + extra.dump() + "}");
 }
 
-} // namespace
 } // namespace gelvant
 
 using namespace gelvant;

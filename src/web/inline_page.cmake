@@ -3,8 +3,14 @@
 cmake_minimum_required(VERSION 3.25)
 file(READ ${SOURCE}/page.html html)
 file(READ ${SOURCE}/page.css style)
+# The work around the form follows the form's own style and script.
+file(READ ${SOURCE}/work.css work_style)
+string(APPEND style "${work_style}")
 file(READ ${CORE} core)
 file(READ ${SOURCE}/page.js script)
+file(READ ${SOURCE}/work.js work_script)
+file(READ ${SOURCE}/sheet.js sheet_script)
+string(APPEND script "${work_script}" "${sheet_script}")
 # A script element ends at the first "</script" it holds.
 string(REPLACE "</script" "<\\/script" core "${core}")
 string(REPLACE "</script" "<\\/script" script "${script}")

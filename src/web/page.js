@@ -227,6 +227,9 @@
         }
         page.queue.push(...state.messages);
         showNextMessage();
+        if (page.shown) {
+            page.shown(state); // the work around the form follows
+        }
     }
 
     function showList(name, list, count) {
@@ -288,7 +291,18 @@
         buildForm();
         document.getElementById("message").addEventListener("close", showNextMessage);
         document.addEventListener("keydown", keepEnterAndEsc);
-        show(JSON.parse(call("gv_start", [], [])));
+        // The work around the form may first offer a recovered design.
+        page.act = act;
+        page.show = show;
+        page.showMessage = (message) => {
+            page.queue.push(message);
+            showNextMessage();
+        };
+        const start = () => show(JSON.parse(call("gv_start", [], [])));
+        Promise.resolve(page.start ? page.start(start) : start()).then(ready);
+    }
+
+    function ready() {
         page.ready = true;
         // The first frame with the computed form, for the benchmark.
         requestAnimationFrame(() => setTimeout(() => { page.paintedAt = performance.now(); }));

@@ -1,0 +1,597 @@
+// The work around the form, as the window has it: the menus, design files
+// opened, dropped and downloaded, undo and redo, the rooms and the project
+// summary, the calculation sheet and its CSV, and the copy of unsaved changes
+// kept for recovery. The design session does every one of these; this script
+// passes the designer's commands on and hands the bytes it writes to the
+// browser.
+"use strict";
+
+(function () {
+    const page = window.gelvant;
+    const work = { fileName: "", state: null, recoveryTimer: 0, tabId: "", downloads: [] };
+    page.work = work;
+
+    const kUntitled = "无标题";
+    const kRecoveryDelayMs = 2000;
+    const kRecoveryPrefix = "gelvant-recovery:";
+    const kTabLockPrefix = "gelvant-tab:";
+
+    const element = (tag, attributes, text) => {
+        const node = document.createElement(tag);
+        for (const [key, value] of Object.entries(attributes || {})) {
+            node.setAttribute(key, value);
+        }
+        if (text !== undefined) {
+            node.textContent = text;
+        }
+        return node;
+    };
+    const core = (name, types, args) => page.core.ccall(name, "string", types || [], args || []);
+    const act = (name, types, args) => {
+        const answer = JSON.parse(core(name, types, args));
+        page.show(answer);
+        return answer;
+    };
+    const today = () => {
+        const now = new Date();
+        const two = (n) => String(n).padStart(2, "0");
+        return `${now.getFullYear()}-${two(now.getMonth() + 1)}-${two(now.getDate())}`;
+    };
+
+    // Bytes the core handed back (a design file, a CSV), copied out of its memory.
+    function heldBytes(pointer) {
+        const size = page.core.ccall("gv_held_size", "number", [], []);
+        return page.core.HEAPU8.slice(pointer, pointer + size);
+    }
+
+    // Bytes handed to the core: it gets its own copy for the call.
+    function withBytes(bytes, use) {
+        const pointer = page.core._malloc(Math.max(bytes.length, 1));
+        try {
+            page.core.HEAPU8.set(bytes, pointer);
+            return use(pointer, bytes.length);
+        } finally {
+            page.core._free(pointer);
+        }
+    }
+
+    function download(name, bytes, type) {
+        work.downloads.push({ name, bytes });
+        const link = element("a", { download: name });
+        link.href = URL.createObjectURL(new Blob([bytes], { type }));
+        document.body.append(link);
+        link.click();
+        link.remove();
+        setTimeout(() => URL.revokeObjectURL(link.href), 10000);
+    }
+
+    // --- Questions -------------------------------------------------------------------
+
+    // A modal box with the given buttons; resolves with the value of the one
+    // pressed (Esc: the last button's).
+    function ask(caption, text, buttons, input) {
+        return new Promise((resolve) => {
+            const dialog = element("dialog", { class: "ask" });
+            const form = element("form", { method: "dialog" });
+            form.append(element("h2", {}, caption));
+            if (text) {
+                form.append(element("p", {}, text));
+            }
+            let field = null;
+            if (input !== undefined) {
+                field = element("input", { type: "text", "aria-label": text || caption });
+                field.value = input;
+                form.append(field);
+            }
+            const row = element("div", { class: "buttons" });
+            for (const [label, value] of buttons) {
+                row.append(element("button", { value }, label));
+            }
+            form.append(row);
+            dialog.append(form);
+            document.body.append(dialog);
+            dialog.addEventListener("close", () => {
+                const value = dialog.returnValue || buttons[buttons.length - 1][1];
+                dialog.remove();
+                resolve(field ? { value, text: field.value } : value);
+            });
+            dialog.showModal();
+            if (field) {
+                field.select();
+            }
+        });
+    }
+
+    function tell(caption, text) {
+        page.showMessage({ caption, text });
+    }
+
+    // --- Title, menus' state, rooms and summary --------------------------------------
+
+    function refresh() {
+        const state = JSON.parse(core("gv_work"));
+        work.state = state;
+        document.title = `${work.fileName || kUntitled}${state.modified ? "*" : ""} - Gelvant`;
+        const enabled = {
+            undo: state.canUndo, redo: state.canRedo, deleteRoom: state.canDelete,
+            moveUp: state.canMoveUp, moveDown: state.canMoveDown,
+            previousRoom: state.current > 0, nextRoom: state.current + 1 < state.rooms.length,
+        };
+        for (const [name, on] of Object.entries(enabled)) {
+            commands[name].entry.disabled = !on;
+        }
+        commands.airCooler.entry.setAttribute("aria-checked", String(!state.coil));
+        commands.coil.entry.setAttribute("aria-checked", String(state.coil));
+        showRooms(state);
+        showSummary(state);
+        keepForRecovery(state.modified);
+    }
+
+    function showRooms(state) {
+        const select = work.roomSelect;
+        if (select.options.length !== state.rooms.length ||
+            state.rooms.some((name, i) => select.options[i].text !== name)) {
+            select.textContent = "";
+            for (const name of state.rooms) {
+                select.append(element("option", {}, name));
+            }
+        }
+        select.selectedIndex = state.current;
+    }
+
+    function tableRow(cells, tag) {
+        const row = element("tr");
+        for (const cell of cells) {
+            row.append(element(tag, {}, cell));
+        }
+        return row;
+    }
+
+    function showSummary(state) {
+        const summary = state.summary;
+        const rooms = work.summaryRooms;
+        rooms.textContent = "";
+        rooms.append(tableRow(summary.roomColumns, "th"));
+        summary.rooms.forEach((cells, index) => {
+            const row = tableRow(cells, "td");
+            row.dataset.room = String(index);
+            row.title = "转到此库房";
+            row.classList.toggle("current", index === state.current);
+            rooms.append(row);
+        });
+        const groups = work.summaryGroups;
+        groups.textContent = "";
+        groups.append(tableRow(summary.groupColumns, "th"));
+        for (const cells of summary.groups) {
+            groups.append(tableRow(cells, "td"));
+        }
+        const total = tableRow(summary.total, "td");
+        total.classList.add("total");
+        groups.append(total);
+        work.summaryNotes.textContent = summary.notes.join("\n");
+    }
+
+    // --- Files ---------------------------------------------------------------------------
+
+    // Unsaved changes are the designer's to keep or drop before they go.
+    async function mayDiscardChanges() {
+        if (!work.state.modified) {
+            return true;
+        }
+        const answer = await ask("Gelvant", `设计“${work.fileName || kUntitled}”已修改。\n要保存修改吗？`,
+                                 [["保存", "save"], ["不保存", "discard"], ["取消", "cancel"]]);
+        if (answer === "save") {
+            save();
+            return true;
+        }
+        return answer === "discard";
+    }
+
+    async function newDesign() {
+        if (await mayDiscardChanges()) {
+            work.fileName = "";
+            act("gv_new");
+        }
+    }
+
+    function chooseFile() {
+        work.filePicker.value = "";
+        work.filePicker.click();
+    }
+
+    // A file that cannot be read changes nothing and asks nothing.
+    async function openFile(file) {
+        const bytes = new Uint8Array(await file.arrayBuffer());
+        if (!(await mayDiscardChanges())) {
+            return false;
+        }
+        const answer = withBytes(bytes, (pointer, size) => JSON.parse(
+            core("gv_open", ["number", "number", "string"], [pointer, size, file.name])));
+        if (answer.refused) {
+            tell(answer.refused.caption, answer.refused.text);
+            return false;
+        }
+        work.fileName = file.name;
+        page.show(answer);
+        return true;
+    }
+
+    // Named after the project, as the window's 另存为 suggests.
+    function designFileName() {
+        const name = (work.state.projectName || "").replace(/\//g, "-");
+        return `${name || kUntitled}.gelvant`;
+    }
+
+    function save() {
+        const name = designFileName();
+        const bytes = heldBytes(page.core.ccall("gv_save", "number", [], []));
+        download(name, bytes, "application/json");
+        work.fileName = name;
+        refresh();
+    }
+
+    // --- The calculation sheet --------------------------------------------------------
+
+    function reportName(extension) {
+        const base = work.fileName ? work.fileName.replace(/\.[^.]*$/, "") : "冷负荷计算书";
+        return `${base}.${extension}`;
+    }
+
+    function exportCsv() {
+        const pointer = page.core.ccall("gv_csv", "number", ["string", "string"],
+                                        [work.fileName, today()]);
+        download(reportName("csv"), heldBytes(pointer), "text/csv");
+    }
+
+    function printSheet() {
+        const report = JSON.parse(core("gv_report", ["string", "string"], [work.fileName, today()]));
+        page.layoutSheet(report);
+        document.body.classList.add("printing");
+        window.print();
+    }
+
+    // --- Rooms -------------------------------------------------------------------------
+
+    async function renameRoom() {
+        const current = work.state.rooms[work.state.current];
+        const answer = await ask("重命名库房", "库房名称：", [["确定", "ok"], ["取消", "cancel"]],
+                                 current);
+        if (answer.value === "ok") {
+            act("gv_room_rename", ["string"], [answer.text]);
+        }
+    }
+
+    async function deleteRoom() {
+        const current = work.state.rooms[work.state.current];
+        if (!work.state.canDelete) {
+            return;
+        }
+        const answer = await ask("删除库房", `删除库房“${current}”？\n删除后可以用“撤销”恢复。`,
+                                 [["是", "yes"], ["否", "no"]]);
+        if (answer === "yes") {
+            act("gv_room_delete");
+        }
+    }
+
+    function selectRoom(index) {
+        if (index >= 0 && index < work.state.rooms.length && index !== work.state.current) {
+            act("gv_room_select", ["number"], [index]);
+        }
+    }
+
+    function computeAll() {
+        const answer = act("gv_compute_all");
+        if (answer.gathered) {
+            ask("全部重新计算", `以下库房的计算给出了提示：\n\n${answer.gathered}`, [["确定", "ok"]]);
+        }
+    }
+
+    function showHelp() {
+        const lines = Object.values(commands).filter((c) => c.keys.length)
+            .map((c) => `${c.label.replace(/\.\.\.$/, "")}\t${c.keys.join("，")}`);
+        ask("键盘快捷键", "浏览器自己占用 Ctrl+N、Ctrl+PgUp、Ctrl+PgDown 等键，" +
+            "这些命令在本页另有快捷键：\n\n" + lines.join("\n"), [["确定", "ok"]]);
+    }
+
+    // --- The menus -----------------------------------------------------------------------
+
+    // Each command: its menu entry's text, what it does, and the keys the
+    // browser leaves to the page (written as the help lists them).
+    const commands = {
+        newDesign: { label: "新建", run: newDesign, keys: ["Alt+Shift+N"] },
+        open: { label: "打开...", run: chooseFile, keys: ["Ctrl+O"] },
+        save: { label: "保存", run: save, keys: ["Ctrl+S"] },
+        print: { label: "打印计算书...", run: printSheet, keys: ["Ctrl+P"] },
+        csv: { label: "导出结果(CSV)...", run: exportCsv, keys: [] },
+        undo: { label: "撤销", run: () => act("gv_undo"), keys: ["Ctrl+Z", "Alt+Backspace"] },
+        redo: { label: "重做", run: () => act("gv_redo"),
+                keys: ["Ctrl+Y", "Ctrl+Shift+Z", "Alt+Shift+Backspace"] },
+        addRoom: { label: "新增库房", run: () => act("gv_room_add"), keys: [] },
+        copyRoom: { label: "复制库房", run: () => act("gv_room_copy"), keys: [] },
+        renameRoom: { label: "重命名...", run: renameRoom, keys: ["F2"] },
+        deleteRoom: { label: "删除库房", run: deleteRoom, keys: [] },
+        moveUp: { label: "上移", run: () => act("gv_room_move", ["number"], [-1]), keys: [] },
+        moveDown: { label: "下移", run: () => act("gv_room_move", ["number"], [1]), keys: [] },
+        previousRoom: { label: "上一库房", run: () => selectRoom(work.state.current - 1),
+                        keys: ["Alt+PageUp"] },
+        nextRoom: { label: "下一库房", run: () => selectRoom(work.state.current + 1),
+                    keys: ["Alt+PageDown"] },
+        airCooler: { label: "冷风机", run: () => act("gv_room_coil", ["number"], [0]), keys: [] },
+        coil: { label: "排管", run: () => act("gv_room_coil", ["number"], [1]), keys: [] },
+        computeAll: { label: "全部重新计算", run: computeAll, keys: [] },
+        summary: { label: "项目汇总", run: () => work.summary.scrollIntoView(), keys: [] },
+        help: { label: "键盘快捷键", run: showHelp, keys: [] },
+    };
+    const menus = [
+        ["文件", ["newDesign", "open", "save", "-", "print", "csv"]],
+        ["编辑", ["undo", "redo"]],
+        ["库房", ["addRoom", "copyRoom", "renameRoom", "deleteRoom", "-", "moveUp", "moveDown", "-",
+                  "previousRoom", "nextRoom", "-", "冷却设备", "airCooler", "coil", "-",
+                  "computeAll", "-", "summary"]],
+        ["帮助", ["help"]],
+    ];
+
+    function buildMenus() {
+        const bar = element("nav", { id: "menubar", role: "menubar" });
+        for (const [title, names] of menus) {
+            const menu = element("div", { class: "menu" });
+            const opener = element("button", { type: "button", class: "opener",
+                                               "aria-haspopup": "menu" }, title);
+            const list = element("div", { class: "entries", role: "menu" });
+            for (const name of names) {
+                if (name === "-") {
+                    list.append(element("hr"));
+                    continue;
+                }
+                const command = commands[name];
+                if (!command) {
+                    list.append(element("div", { class: "section" }, name));
+                    continue;
+                }
+                const entry = element("button", { type: "button", role: "menuitem",
+                                                  "data-command": name });
+                entry.append(element("span", {}, command.label),
+                             element("kbd", {}, command.keys[0] || ""));
+                entry.addEventListener("click", () => {
+                    closeMenus();
+                    command.run();
+                });
+                command.entry = entry;
+                list.append(entry);
+            }
+            opener.addEventListener("click", () => {
+                const open = menu.classList.contains("open");
+                closeMenus();
+                menu.classList.toggle("open", !open);
+            });
+            opener.addEventListener("mouseenter", () => {
+                if (bar.querySelector(".menu.open") && !menu.classList.contains("open")) {
+                    closeMenus();
+                    menu.classList.add("open");
+                }
+            });
+            menu.append(opener, list);
+            bar.append(menu);
+        }
+        const select = element("select", { id: "room-select", "aria-label": "库房" });
+        select.addEventListener("change", () => selectRoom(select.selectedIndex));
+        bar.append(element("span", { class: "room-label" }, "库房："), select);
+        work.roomSelect = select;
+        document.addEventListener("click", (event) => {
+            if (!event.target.closest("#menubar")) {
+                closeMenus();
+            }
+        });
+        document.body.prepend(bar);
+    }
+
+    function closeMenus() {
+        for (const open of document.querySelectorAll("#menubar .menu.open")) {
+            open.classList.remove("open");
+        }
+    }
+
+    function buildSummary() {
+        const summary = element("section", { id: "summary", "aria-label": "项目汇总" });
+        summary.append(element("h2", {}, "项目汇总"));
+        work.summaryRooms = element("table", { class: "rooms" });
+        work.summaryGroups = element("table", { class: "groups" });
+        work.summaryNotes = element("p", { class: "notes" });
+        summary.append(work.summaryRooms, work.summaryGroups, work.summaryNotes);
+        work.summaryRooms.addEventListener("click", (event) => {
+            const row = event.target.closest("tr[data-room]");
+            if (row) {
+                selectRoom(Number(row.dataset.room));
+            }
+        });
+        document.getElementById("form").after(summary);
+        work.summary = summary;
+    }
+
+    // The key as the help writes it: "Ctrl+Shift+Z", "Alt+PageUp".
+    function keyName(event) {
+        const key = event.key.length === 1 ? event.key.toUpperCase() : event.key;
+        return [event.ctrlKey && "Ctrl", event.altKey && "Alt", event.shiftKey && "Shift", key]
+            .filter(Boolean).join("+");
+    }
+
+    function onKey(event) {
+        if (document.querySelector("dialog[open]")) {
+            return; // a box is up: its keys are its own
+        }
+        const pressed = keyName(event);
+        const command = Object.values(commands).find((c) => c.keys.includes(pressed));
+        if (command && !(command.entry && command.entry.disabled)) {
+            event.preventDefault();
+            command.run();
+        } else if (command) {
+            event.preventDefault();
+        }
+    }
+
+    // --- Recovery ------------------------------------------------------------------------
+
+    // Each tab keeps its copy under its own name and holds a lock of that
+    // name while it is open, so that a copy whose lock nobody holds was left
+    // by a tab that is gone, and only one tab can take it.
+    function newTabId() {
+        const bytes = crypto.getRandomValues(new Uint8Array(8));
+        return Array.from(bytes, (b) => b.toString(16).padStart(2, "0")).join("");
+    }
+
+    function holdTab(id) {
+        work.tabId = id;
+        return new Promise((held) => {
+            navigator.locks.request(kTabLockPrefix + id, () => {
+                held();
+                return new Promise(() => {}); // held until the tab goes
+            });
+        });
+    }
+
+    function keepForRecovery(modified) {
+        clearTimeout(work.recoveryTimer);
+        if (!work.tabId) {
+            return;
+        }
+        if (!modified) {
+            localStorage.removeItem(kRecoveryPrefix + work.tabId);
+            return;
+        }
+        work.recoveryTimer = setTimeout(writeRecovery, kRecoveryDelayMs);
+    }
+
+    function writeRecovery() {
+        const pointer = page.core.ccall("gv_recovery_bytes", "number", ["string"], [work.fileName]);
+        const text = new TextDecoder().decode(heldBytes(pointer));
+        try {
+            localStorage.setItem(kRecoveryPrefix + work.tabId,
+                                 JSON.stringify({ savedAt: Date.now(), design: text }));
+        } catch (error) {
+            // Storage full or refused: the design itself is untouched.
+            console.warn("gelvant: cannot keep the recovery copy:", error);
+        }
+    }
+
+    // Copies left by tabs that are gone, newest first.
+    async function leftCopies() {
+        const held = new Set((await navigator.locks.query()).held.map((lock) => lock.name));
+        const left = [];
+        for (let i = 0; i < localStorage.length; ++i) {
+            const key = localStorage.key(i);
+            if (key.startsWith(kRecoveryPrefix) &&
+                !held.has(kTabLockPrefix + key.slice(kRecoveryPrefix.length))) {
+                left.push(key);
+            }
+        }
+        const savedAt = (key) => {
+            try {
+                return JSON.parse(localStorage.getItem(key)).savedAt || 0;
+            } catch (error) {
+                return 0;
+            }
+        };
+        return left.sort((a, b) => savedAt(b) - savedAt(a));
+    }
+
+    // Takes a left copy by holding its tab's lock: a second tab opening at
+    // the same moment finds it held and leaves the copy alone.
+    function claim(key) {
+        const id = key.slice(kRecoveryPrefix.length);
+        return new Promise((claimed) => {
+            navigator.locks.request(kTabLockPrefix + id, { ifAvailable: true }, (lock) => {
+                if (!lock || localStorage.getItem(key) === null) {
+                    claimed(false);
+                    return undefined;
+                }
+                claimed(true);
+                return new Promise(() => {}); // this tab now stands for it
+            });
+        });
+    }
+
+    function offerText(copy, from) {
+        const when = new Date(copy.savedAt || Date.now());
+        const two = (n) => String(n).padStart(2, "0");
+        const time = `${when.getFullYear()}-${two(when.getMonth() + 1)}-${two(when.getDate())} ` +
+                     `${two(when.getHours())}:${two(when.getMinutes())}`;
+        return `Gelvant 上次没有正常关闭。设计“${from || kUntitled}”有未保存的修改（${time} 自动保存）。\n` +
+               "要恢复这些修改吗？";
+    }
+
+    // Before anything else: a copy a closed tab left is offered first.
+    async function offerRecovery() {
+        for (const key of await leftCopies()) {
+            if (!(await claim(key))) {
+                continue;
+            }
+            let copy = null;
+            try {
+                copy = JSON.parse(localStorage.getItem(key));
+            } catch (error) {
+                copy = null;
+            }
+            const bytes = new TextEncoder().encode(copy && copy.design ? copy.design : "");
+            const from = (/"recoveredFrom"\s*:\s*"([^"]*)"/.exec(copy ? copy.design : "") || [])[1];
+            const answer = await ask("Gelvant", offerText(copy || {}, from),
+                                     [["恢复", "restore"], ["放弃", "discard"]]);
+            if (answer !== "restore") {
+                localStorage.removeItem(key);
+                continue;
+            }
+            const restored = withBytes(bytes, (pointer, size) =>
+                JSON.parse(core("gv_recover", ["number", "number"], [pointer, size])));
+            localStorage.removeItem(key);
+            if (restored.refused) {
+                tell(restored.refused.caption, restored.refused.text);
+                continue;
+            }
+            work.fileName = restored.recoveredFrom || "";
+            page.show(restored);
+            return true;
+        }
+        return false;
+    }
+
+    // --- Start ---------------------------------------------------------------------------
+
+    page.start = async (startForm) => {
+        buildMenus();
+        buildSummary();
+        page.shown = refresh;
+        work.filePicker = element("input", { type: "file", accept: ".gelvant", class: "absent" });
+        work.filePicker.addEventListener("change", () => {
+            if (work.filePicker.files.length === 1) {
+                openFile(work.filePicker.files[0]);
+            }
+        });
+        document.body.append(work.filePicker);
+        document.addEventListener("keydown", onKey);
+        document.addEventListener("dragover", (event) => event.preventDefault());
+        document.addEventListener("drop", (event) => {
+            event.preventDefault();
+            const files = event.dataTransfer.files;
+            if (files.length === 1) {
+                openFile(files[0]);
+            }
+        });
+        window.addEventListener("beforeunload", (event) => {
+            if (work.state && work.state.modified) {
+                event.preventDefault();
+                event.returnValue = ""; // the browser asks its own question
+            }
+        });
+        window.addEventListener("afterprint", () => document.body.classList.remove("printing"));
+        const canRecover = window.navigator.locks && window.localStorage;
+        const restored = canRecover ? await offerRecovery() : false;
+        if (canRecover) {
+            await holdTab(newTabId());
+        }
+        if (!restored) {
+            startForm();
+        }
+        refresh();
+        work.ready = true;
+        document.dispatchEvent(new Event("gelvant-work-ready"));
+    };
+})();

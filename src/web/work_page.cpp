@@ -1,0 +1,310 @@
+// The page's link to the work around the form: design files, rooms, the
+// project summary, the calculation sheet and its CSV, and the copy kept for
+// recovery. Every rule stays in the design session and the report model; the
+// page only shows what these hand back and hands over the bytes they write.
+
+#include "document/design_file.h"
+#include "document/design_file_error.h"
+#include "document/gathered_messages.h"
+#include "project/summary.h"
+#include "report/report_export.h"
+#include "report/report_model.h"
+#include "report/summary_table.h"
+#include "sheet/controls.h"
+#include "web/page_session.h"
+
+#include <nlohmann/json.hpp>
+
+#include <cstddef>
+#include <string>
+#include <string_view>
+#include <utility>
+
+namespace gelvant {
+namespace {
+
+using Json = nlohmann::ordered_json;
+
+// Bytes handed to the script (a design file, a CSV): read with their size,
+// valid until the next such call.
+std::string& heldBytes() {
+    static std::string held;
+    return held;
+}
+
+const char* handBytes(std::string bytes) {
+    heldBytes() = std::move(bytes);
+    return heldBytes().data();
+}
+
+std::string_view bytesAt(const char* data, int size) {
+    return size > 0 && data != nullptr ? std::string_view(data, static_cast<std::size_t>(size))
+                                       : std::string_view();
+}
+
+std::string dumpJson(const Json& json) {
+    return json.dump(-1, ' ', false, Json::error_handler_t::replace);
+}
+
+// The form after the action with the words the page shows besides it.
+const char* formWith(const Json& extra) {
+    std::string form = formAfterAction();
+    form.pop_back(); // the closing brace: the extra keys join it
+    std::string more = dumpJson(extra);
+    more.front() = ',';
+    return handBack(form + more);
+}
+
+template <std::size_t N> Json textRow(const std::array<std::string, N>& row) {
+    Json cells = Json::array();
+    for (const std::string& cell : row) {
+        cells.push_back(cell);
+    }
+    return cells;
+}
+
+template <std::size_t N> Json headers(const std::array<SummaryColumn, N>& columns) {
+    Json names = Json::array();
+    for (const SummaryColumn& column : columns) {
+        names.push_back(columnHeader(column));
+    }
+    return names;
+}
+
+Json summaryJson(const SummaryTable& table) {
+    Json rooms = Json::array();
+    for (const SummaryRoomRow& row : table.rooms) {
+        rooms.push_back(textRow(row));
+    }
+    Json groups = Json::array();
+    for (const SummaryGroupRow& row : table.groups) {
+        groups.push_back(textRow(row));
+    }
+    return {{"roomColumns", headers(kRoomColumns)},   {"rooms", rooms},
+            {"groupColumns", headers(kGroupColumns)}, {"groups", groups},
+            {"total", textRow(table.total)},          {"notes", table.notes}};
+}
+
+Json fieldsJson(const std::vector<ReportField>& fields) {
+    Json list = Json::array();
+    for (const ReportField& field : fields) {
+        list.push_back({{"label", field.label}, {"value", field.value}, {"unit", field.unit}});
+    }
+    return list;
+}
+
+Json groupJson(const ReportGroup& group) {
+    return {{"title", group.title}, {"fields", fieldsJson(group.fields)}};
+}
+
+Json groupsJson(const std::vector<ReportGroup>& groups) {
+    Json list = Json::array();
+    for (const ReportGroup& group : groups) {
+        list.push_back(groupJson(group));
+    }
+    return list;
+}
+
+Json loadRowJson(const LoadRow& row) {
+    return {{"label", row.label},      {"watts", row.watts}, {"kcal", row.kcalPerHour},
+            {"share", row.share},      {"basis", row.basis}, {"inOperating", row.inOperating},
+            {"subtotal", row.subtotal}};
+}
+
+Json chartJson(const BarChart& chart) {
+    Json bars = Json::array();
+    for (const ChartBar& bar : chart.bars) {
+        bars.push_back({{"label", bar.label},
+                        {"fraction", bar.fraction},
+                        {"value", bar.valueText},
+                        {"share", bar.shareText}});
+    }
+    return {{"title", chart.title}, {"bars", bars}, {"emptyNote", chart.emptyNote}};
+}
+
+Json roomReportJson(const RoomReport& room) {
+    Json rows = Json::array();
+    for (const LoadRow& row : room.load.rows) {
+        rows.push_back(loadRowJson(row));
+    }
+    Json json = {{"name", room.name},
+                 {"stateNote", room.stateNote},
+                 {"keyResults", groupJson(room.keyResults)},
+                 {"inputs", groupsJson(room.inputs)},
+                 {"load",
+                  {{"rows", rows},
+                   {"total", loadRowJson(room.load.total)},
+                   {"totalNote", room.load.totalNote},
+                   {"loadPerTon", fieldsJson({room.load.loadPerTon})},
+                   {"tonnageNote", room.load.tonnageNote}}},
+                 {"chart", chartJson(room.chart)},
+                 {"equipment", groupsJson(room.equipmentGroups)}};
+    if (room.reference) {
+        json["reference"] = {{"row", room.reference->row}, {"note", room.reference->note}};
+    }
+    return json;
+}
+
+Json reportJson(const Report& report) {
+    Json json = {{"title", report.title},
+                 {"projectName", report.projectName},
+                 {"heading", fieldsJson(report.heading)},
+                 {"fileName", report.fileName},
+                 {"date", report.date}};
+    if (report.summary) {
+        json["summary"] = {{"table", summaryJson(report.summary->table)},
+                           {"chart", chartJson(report.summary->capacityChart)}};
+    }
+    Json rooms = Json::array();
+    for (const RoomReport& room : report.rooms) {
+        rooms.push_back(roomReportJson(room));
+    }
+    json["rooms"] = rooms;
+    return json;
+}
+
+Report wholeReport(const char* fileName, const char* date) {
+    return buildReport(page().session.project(), ReportScope::WholeProject, fileName, date);
+}
+
+} // namespace
+} // namespace gelvant
+
+using namespace gelvant;
+
+extern "C" {
+
+// How many bytes the last design file or CSV handed over holds.
+int gv_held_size() {
+    return static_cast<int>(heldBytes().size());
+}
+
+// What the page shows around the form: the design's state for the title and
+// the menus, the rooms for the selector, the project summary.
+const char* gv_work() {
+    const DesignSession& session = page().session;
+    const Project& project = session.project();
+    Json rooms = Json::array();
+    for (const Room& room : project.rooms) {
+        rooms.push_back(room.name);
+    }
+    const Json work = {{"projectName", project.info.name},
+                       {"modified", session.isModified()},
+                       {"canUndo", session.canUndo()},
+                       {"canRedo", session.canRedo()},
+                       {"canDelete", session.canDeleteRoom()},
+                       {"canMoveUp", session.canMoveRoom(RoomMove::Up)},
+                       {"canMoveDown", session.canMoveRoom(RoomMove::Down)},
+                       {"coil", project.currentRoom().equipment == CoolingEquipment::Coil},
+                       {"rooms", rooms},
+                       {"current", project.current},
+                       {"summary", summaryJson(summaryTable(summarizeProject(project)))}};
+    return handBack(dumpJson(work));
+}
+
+// The form the program opens on, without the welcome box.
+const char* gv_new() {
+    page().session.newDesign();
+    return formAfterAction();
+}
+
+// A design file's bytes. A file that cannot be read changes nothing: the
+// answer is then the window's reason alone, under the program's caption.
+const char* gv_open(const char* bytes, int size, const char* fileName) {
+    if (const auto error = page().session.openBytes(bytesAt(bytes, size))) {
+        const Json refused = {{"refused",
+                               {{"caption", std::string(caption::program)},
+                                {"text", "无法打开“" + std::string(fileName) + "”：\n" +
+                                             describeInChinese(*error)}}}};
+        return handBack(dumpJson(refused));
+    }
+    return formAfterAction();
+}
+
+// The design as the window's 保存 writes it; from then on it is unchanged.
+const char* gv_save() {
+    return handBytes(page().session.saveToBytes());
+}
+
+// The design as it stands, for the recovery copy, naming the file it stands
+// in for; nothing about the design changes.
+const char* gv_recovery_bytes(const char* fileName) {
+    return handBytes(page().session.designBytes(fileName));
+}
+
+// Takes back a recovery copy: the design with its unsaved changes, modified.
+// The answer names the file it stood in for, or is the reason it is refused.
+const char* gv_recover(const char* bytes, int size) {
+    DesignReadResult read = readDesignText(bytesAt(bytes, size));
+    if (read.error) {
+        const Json refused = {
+            {"refused",
+             {{"caption", std::string(caption::program)},
+              {"text", "上次未保存的设计无法恢复：\n" + describeInChinese(*read.error)}}}};
+        return handBack(dumpJson(refused));
+    }
+    const std::string from = read.design->recoveredFrom;
+    page().session.open(std::move(*read.design), true);
+    return formWith({{"recoveredFrom", from}});
+}
+
+// --- Rooms -------------------------------------------------------------------------
+
+const char* gv_room_add() {
+    page().session.addRoom();
+    return formAfterAction();
+}
+
+const char* gv_room_copy() {
+    page().session.copyRoom();
+    return formAfterAction();
+}
+
+const char* gv_room_rename(const char* name) {
+    page().session.renameRoom(name);
+    return formAfterAction();
+}
+
+const char* gv_room_delete() {
+    page().session.deleteRoom();
+    return formAfterAction();
+}
+
+// -1 moves the room up, 1 down.
+const char* gv_room_move(int direction) {
+    page().session.moveRoom(direction < 0 ? RoomMove::Up : RoomMove::Down);
+    return formAfterAction();
+}
+
+const char* gv_room_select(int index) {
+    if (index >= 0) {
+        page().session.selectRoom(static_cast<std::size_t>(index));
+    }
+    return formAfterAction();
+}
+
+const char* gv_room_coil(int coil) {
+    page().session.setEquipment(coil != 0 ? CoolingEquipment::Coil : CoolingEquipment::AirCooler);
+    return formAfterAction();
+}
+
+// Every room computed; what their message boxes said comes gathered room by
+// room in one text, empty when no room said anything.
+const char* gv_compute_all() {
+    const std::vector<RoomMessages> gathered = page().session.computeAllRooms();
+    return formWith({{"gathered", gatheredMessagesText(gathered)}});
+}
+
+// --- The calculation sheet ------------------------------------------------------------
+
+// The whole project's report, for the page to lay out for print.
+const char* gv_report(const char* fileName, const char* date) {
+    return handBack(dumpJson(reportJson(wholeReport(fileName, date))));
+}
+
+// The same CSV as the window's 导出结果(CSV), byte-order mark included.
+const char* gv_csv(const char* fileName, const char* date) {
+    return handBytes(reportCsv(wholeReport(fileName, date)));
+}
+
+} // extern "C"
