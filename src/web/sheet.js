@@ -107,7 +107,7 @@
         const section = element("section", { class: "sheet-section" });
         section.append(element("h3", {}, room.name));
         if (room.stateNote) {
-            section.append(element("p", { class: "note" }, room.stateNote));
+            section.append(table(null, [["说明", room.stateNote]], "fields state"));
         }
         section.append(group(room.keyResults));
         for (const block of room.inputs) {
@@ -119,8 +119,11 @@
             section.append(group(block));
         }
         if (room.reference) {
-            section.append(element("p", { class: "note" }, room.reference.row));
-            section.append(element("p", { class: "note" }, room.reference.note));
+            const part = element("div", { class: "group" });
+            part.append(element("h4", {}, "经验数据"));
+            part.append(table(null, [["库房类型", room.reference.row], ["说明", room.reference.note]],
+                              "fields"));
+            section.append(part);
         }
         return section;
     }
@@ -140,8 +143,8 @@
             title.append(element("h3", {}, "项目汇总"));
             title.append(table(table_.roomColumns, table_.rooms, "summary"));
             title.append(table(table_.groupColumns, table_.groups.concat([table_.total]), "summary"));
-            for (const note of table_.notes) {
-                title.append(element("p", { class: "note" }, note));
+            if (table_.notes.length) {
+                title.append(table(null, table_.notes.map((note) => ["说明", note]), "fields"));
             }
             title.append(chart(report.summary.chart));
         }

@@ -202,17 +202,17 @@
     // A file that cannot be read changes nothing and asks nothing.
     async function openFile(file) {
         const bytes = new Uint8Array(await file.arrayBuffer());
+        const read = withBytes(bytes, (pointer, size) => JSON.parse(
+            core("gv_read", ["number", "number", "string"], [pointer, size, file.name])));
+        if (read.refused) {
+            tell(read.refused.caption, read.refused.text);
+            return false;
+        }
         if (!(await mayDiscardChanges())) {
             return false;
         }
-        const answer = withBytes(bytes, (pointer, size) => JSON.parse(
-            core("gv_open", ["number", "number", "string"], [pointer, size, file.name])));
-        if (answer.refused) {
-            tell(answer.refused.caption, answer.refused.text);
-            return false;
-        }
         work.fileName = file.name;
-        page.show(answer);
+        act("gv_adopt");
         return true;
     }
 

@@ -16,6 +16,7 @@
 #include <nlohmann/json.hpp>
 
 #include <cstddef>
+#include <optional>
 #include <string>
 #include <string_view>
 #include <utility>
@@ -167,6 +168,13 @@ Report wholeReport(const char* fileName, const char* date) {
     return buildReport(page().session.project(), ReportScope::WholeProject, fileName, date);
 }
 
+// A design file read and waiting for the designer's word on the unsaved
+// changes of the design it replaces.
+std::optional<OpenedDesign>& pendingDesign() {
+    static std::optional<OpenedDesign> pending;
+    return pending;
+}
+
 } // namespace
 } // namespace gelvant
 
@@ -208,15 +216,28 @@ const char* gv_new() {
     return formAfterAction();
 }
 
-// A design file's bytes. A file that cannot be read changes nothing: the
-// answer is then the window's reason alone, under the program's caption.
-const char* gv_open(const char* bytes, int size, const char* fileName) {
-    if (const auto error = page().session.openBytes(bytesAt(bytes, size))) {
+// Reads a design file's bytes. A file that cannot be read changes nothing
+// and is refused with the window's reason, under the program's caption;
+// one that can waits for gv_adopt.
+const char* gv_read(const char* bytes, int size, const char* fileName) {
+    DesignReadResult read = readDesignText(bytesAt(bytes, size));
+    pendingDesign().reset();
+    if (read.error) {
         const Json refused = {{"refused",
                                {{"caption", std::string(caption::program)},
                                 {"text", "无法打开“" + std::string(fileName) + "”：\n" +
-                                             describeInChinese(*error)}}}};
+                                             describeInChinese(*read.error)}}}};
         return handBack(dumpJson(refused));
+    }
+    pendingDesign() = std::move(read.design);
+    return handBack("{}");
+}
+
+// Replaces the design with the file read last, unchanged.
+const char* gv_adopt() {
+    if (auto& pending = pendingDesign()) {
+        page().session.open(std::move(*pending));
+        pending.reset();
     }
     return formAfterAction();
 }
