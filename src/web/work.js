@@ -147,8 +147,23 @@
         return row;
     }
 
+    // The core hands the summary over only when it changed; the current
+    // room's row is marked whichever it is.
     function showSummary(state) {
-        const summary = state.summary;
+        const rows = work.summaryRooms.rows;
+        const current = work.summaryRooms.querySelector("tr.current");
+        if (current) {
+            current.classList.remove("current");
+        }
+        if (state.summary) {
+            layoutSummary(state.summary);
+        }
+        if (rows[state.current + 1]) {
+            rows[state.current + 1].classList.add("current");
+        }
+    }
+
+    function layoutSummary(summary) {
         const rooms = work.summaryRooms;
         rooms.textContent = "";
         rooms.append(tableRow(summary.roomColumns, "th"));
@@ -156,7 +171,6 @@
             const row = tableRow(cells, "td");
             row.dataset.room = String(index);
             row.title = "转到此库房";
-            row.classList.toggle("current", index === state.current);
             rooms.append(row);
         });
         const groups = work.summaryGroups;
@@ -552,6 +566,10 @@
         }
         return false;
     }
+
+    // For the tests and the benchmark.
+    work.openFile = openFile;
+    work.selectRoom = selectRoom;
 
     // --- Start ---------------------------------------------------------------------------
 

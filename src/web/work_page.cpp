@@ -164,6 +164,24 @@ Json reportJson(const Report& report) {
     return json;
 }
 
+// The project summary as last handed over, worked out again only after a
+// verb that may have changed a room: a project of many rooms is summed once,
+// not at every key typed after it.
+struct SummaryCache {
+    SummaryCache() {
+        page().session.listen([this](const SessionChanges& changes) {
+            stale = stale || changes.form || changes.rooms || changes.replaced;
+        });
+    }
+    bool stale = true;
+    std::string sent;
+};
+
+SummaryCache& summaryCache() {
+    static SummaryCache cache;
+    return cache;
+}
+
 Report wholeReport(const char* fileName, const char* date) {
     return buildReport(page().session.project(), ReportScope::WholeProject, fileName, date);
 }
@@ -188,7 +206,8 @@ int gv_held_size() {
 }
 
 // What the page shows around the form: the design's state for the title and
-// the menus, the rooms for the selector, the project summary.
+// the menus, the rooms for the selector, and the project summary when it
+// differs from the one handed over last.
 const char* gv_work() {
     const DesignSession& session = page().session;
     const Project& project = session.project();
@@ -205,9 +224,18 @@ const char* gv_work() {
                        {"canMoveDown", session.canMoveRoom(RoomMove::Down)},
                        {"coil", project.currentRoom().equipment == CoolingEquipment::Coil},
                        {"rooms", rooms},
-                       {"current", project.current},
-                       {"summary", summaryJson(summaryTable(summarizeProject(project)))}};
-    return handBack(dumpJson(work));
+                       {"current", project.current}};
+    std::string answer = dumpJson(work);
+    SummaryCache& cache = summaryCache();
+    if (std::exchange(cache.stale, false)) {
+        std::string summary = dumpJson(summaryJson(summaryTable(summarizeProject(project))));
+        if (summary != cache.sent) {
+            cache.sent = std::move(summary);
+            answer.pop_back(); // the closing brace: the summary joins it
+            answer += ",\"summary\":" + cache.sent + "}";
+        }
+    }
+    return handBack(std::move(answer));
 }
 
 // The form the program opens on, without the welcome box.
@@ -299,7 +327,10 @@ const char* gv_room_move(int direction) {
 
 const char* gv_room_select(int index) {
     if (index >= 0) {
+        // Going to another room changes no room: the summary stays as it is.
+        const bool stale = summaryCache().stale;
         page().session.selectRoom(static_cast<std::size_t>(index));
+        summaryCache().stale = stale;
     }
     return formAfterAction();
 }
