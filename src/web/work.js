@@ -244,6 +244,42 @@
         refresh();
     }
 
+    // The project's title block; its name names the design file.
+    function editProjectInfo() {
+        const info = JSON.parse(core("gv_project_info"));
+        const dialog = element("dialog", { class: "ask project-info" });
+        const form = element("form", { method: "dialog" });
+        form.append(element("h2", {}, "项目信息"));
+        const rows = [["name", "项目名称:"], ["company", "设计单位:"], ["designer", "设计人:"],
+                      ["date", "日期:"], ["notes", "备注:"]];
+        const boxes = {};
+        for (const [key, label] of rows) {
+            const id = `project-${key}`;
+            const box = key === "notes" ? element("textarea", { id, rows: "4" })
+                                        : element("input", { id, type: "text" });
+            box.value = info[key];
+            if (key === "date") {
+                box.placeholder = today();
+            }
+            boxes[key] = box;
+            form.append(element("label", { for: id }, label), box);
+        }
+        const buttons = element("div", { class: "buttons" });
+        buttons.append(element("button", { value: "ok" }, "确定"),
+                       element("button", { value: "cancel" }, "取消"));
+        form.append(buttons);
+        dialog.append(form);
+        document.body.append(dialog);
+        dialog.addEventListener("close", () => {
+            dialog.remove();
+            if (dialog.returnValue === "ok") {
+                act("gv_set_project_info", ["string", "string", "string", "string", "string"],
+                    rows.map(([key]) => boxes[key].value));
+            }
+        });
+        dialog.showModal();
+    }
+
     // --- The calculation sheet --------------------------------------------------------
 
     function reportName(extension) {
@@ -317,6 +353,7 @@
         save: { label: "保存", run: save, keys: ["Ctrl+S"] },
         print: { label: "打印计算书...", run: printSheet, keys: ["Ctrl+P"] },
         csv: { label: "导出结果(CSV)...", run: exportCsv, keys: [] },
+        projectInfo: { label: "项目信息...", run: editProjectInfo, keys: [] },
         undo: { label: "撤销", run: () => act("gv_undo"), keys: ["Ctrl+Z", "Alt+Backspace"] },
         redo: { label: "重做", run: () => act("gv_redo"),
                 keys: ["Ctrl+Y", "Ctrl+Shift+Z", "Alt+Shift+Backspace"] },
@@ -337,7 +374,7 @@
         help: { label: "键盘快捷键", run: showHelp, keys: [] },
     };
     const menus = [
-        ["文件", ["newDesign", "open", "save", "-", "print", "csv"]],
+        ["文件", ["newDesign", "open", "save", "-", "print", "csv", "-", "projectInfo"]],
         ["编辑", ["undo", "redo"]],
         ["库房", ["addRoom", "copyRoom", "renameRoom", "deleteRoom", "-", "moveUp", "moveDown", "-",
                   "previousRoom", "nextRoom", "-", "冷却设备", "airCooler", "coil", "-",

@@ -297,6 +297,23 @@ const char* gv_recover(const char* bytes, int size) {
     return formWith({{"recoveredFrom", from}});
 }
 
+// The project's name, company, designer, date and notes, as 项目信息 edits them.
+const char* gv_project_info() {
+    const ProjectInfo& info = page().session.project().info;
+    const Json json = {{"name", info.name},
+                       {"company", info.company},
+                       {"designer", info.designer},
+                       {"date", info.date},
+                       {"notes", info.notes}};
+    return handBack(dumpJson(json));
+}
+
+const char* gv_set_project_info(const char* name, const char* company, const char* designer,
+                                const char* date, const char* notes) {
+    page().session.setProjectInfo(ProjectInfo{name, company, designer, date, notes});
+    return formAfterAction();
+}
+
 // --- Rooms -------------------------------------------------------------------------
 
 const char* gv_room_add() {

@@ -215,6 +215,20 @@ class WorkTest(unittest.TestCase):
             self.select_room(room)
             self.assertEqual(form_only(self.form()), form_only(dump), f"room {room}")
 
+    def test_the_design_file_is_named_after_the_project(self):
+        self.menu("文件", "项目信息...")
+        name = self.browser.find_element(By.ID, "project-name")
+        name.send_keys("冷库一期/二号")
+        self.browser.find_element(By.XPATH, '//dialog[@open]//button[text()="确定"]').click()
+        self.assertEqual(self.work()["projectName"], "冷库一期/二号")
+        self.assertEqual(self.browser.title, "无标题* - Gelvant")
+        self.menu("文件", "保存")
+        saved = json.loads(self.downloaded("冷库一期-二号.gelvant"))
+        self.assertEqual(saved["project"]["name"], "冷库一期/二号")
+        self.assertEqual(self.browser.title, "冷库一期-二号.gelvant - Gelvant")
+        self.menu("编辑", "撤销")  # the name was one step
+        self.assertEqual(self.work()["projectName"], "")
+
     def test_undo_and_redo_keys_the_browser_leaves_to_the_page(self):
         before = self.form()
         self.type_keys("storeLength", "60")
