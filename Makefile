@@ -79,6 +79,7 @@ bench: deps build/release/CMakeCache.txt web
 	@if [ -x build/release/src/app/gelvant ]; then bench/startup_window.sh 20 build/release/src/app/gelvant; fi
 	@if [ -x build/release/src/app/gelvant ]; then bench/report_export.sh 20 build/release/src/app/gelvant; fi
 	/usr/bin/python3 bench/web_bench.py build/web/gelvant.html
+	/usr/bin/python3 bench/web_work_bench.py build/web/gelvant.html build/release/src/cli/gelvant-cli
 
 package: deps build/release/CMakeCache.txt
 	cmake --build --preset release -j $(JOBS)

@@ -359,7 +359,7 @@
                 keys: ["Ctrl+Y", "Ctrl+Shift+Z", "Alt+Shift+Backspace"] },
         addRoom: { label: "新增库房", run: () => act("gv_room_add"), keys: [] },
         copyRoom: { label: "复制库房", run: () => act("gv_room_copy"), keys: [] },
-        renameRoom: { label: "重命名...", run: renameRoom, keys: ["F2"] },
+        renameRoom: { label: "重命名...", run: renameRoom, keys: [] },
         deleteRoom: { label: "删除库房", run: deleteRoom, keys: [] },
         moveUp: { label: "上移", run: () => act("gv_room_move", ["number"], [-1]), keys: [] },
         moveDown: { label: "下移", run: () => act("gv_room_move", ["number"], [1]), keys: [] },

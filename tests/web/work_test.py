@@ -229,6 +229,22 @@ class WorkTest(unittest.TestCase):
         self.menu("编辑", "撤销")  # the name was one step
         self.assertEqual(self.work()["projectName"], "")
 
+    def test_a_dropped_design_file_is_opened(self):
+        folder = pathlib.Path(tempfile.mkdtemp(prefix="gelvant-drop-"))
+        native(f"room add 冷藏间B\ntype storeLength 40\nsave {folder / 'drop.gelvant'}\n")
+        self.browser.execute_script("""
+            const file = new File([Uint8Array.from(atob(arguments[0]), c => c.charCodeAt(0))],
+                                  "drop.gelvant");
+            const drop = new DataTransfer();
+            drop.items.add(file);
+            document.getElementById("form").dispatchEvent(
+                new DragEvent("drop", {dataTransfer: drop, bubbles: true, cancelable: true}));""",
+            base64.b64encode((folder / "drop.gelvant").read_bytes()).decode())
+        WebDriverWait(self.browser, 5).until(lambda _: len(self.work()["rooms"]) == 2)
+        self.assertEqual(self.work()["rooms"], ["库房1", "冷藏间B"])
+        self.assertEqual(self.form()["fields"]["storeLength"], "40")
+        self.assertEqual(self.browser.title, "drop.gelvant - Gelvant")
+
     def test_undo_and_redo_keys_the_browser_leaves_to_the_page(self):
         before = self.form()
         self.type_keys("storeLength", "60")
