@@ -518,9 +518,11 @@
         try {
             localStorage.setItem(kRecoveryPrefix + work.tabId,
                                  JSON.stringify({ savedAt: Date.now(), design: text }));
+            return true;
         } catch (error) {
             // Storage full or refused: the design itself is untouched.
             console.warn("gelvant: cannot keep the recovery copy:", error);
+            return false;
         }
     }
 
@@ -592,16 +594,16 @@
             }
             const restored = withBytes(bytes, (pointer, size) =>
                 JSON.parse(core("gv_recover", ["number", "number"], [pointer, size])));
-            localStorage.removeItem(key);
             if (restored.refused) {
+                localStorage.removeItem(key);
                 tell(restored.refused.caption, restored.refused.text);
                 continue;
             }
             work.fileName = restored.recoveredFrom || "";
             page.show(restored);
-            return true;
+            return key; // dropped once this tab has a copy of its own
         }
-        return false;
+        return null;
     }
 
     // For the tests and the benchmark.
@@ -638,7 +640,7 @@
         });
         window.addEventListener("afterprint", () => document.body.classList.remove("printing"));
         const canRecover = window.navigator.locks && window.localStorage;
-        const restored = canRecover ? await offerRecovery() : false;
+        const restored = canRecover ? await offerRecovery() : null;
         if (canRecover) {
             await holdTab(newTabId());
         }
@@ -646,6 +648,10 @@
             startForm();
         }
         refresh();
+        // The restored changes are never without a copy.
+        if (restored && writeRecovery()) {
+            localStorage.removeItem(restored);
+        }
         work.ready = true;
         document.dispatchEvent(new Event("gelvant-work-ready"));
     };

@@ -387,7 +387,8 @@ class RecoveryTest(unittest.TestCase):
         self.browser.get(PAGE.as_uri())
         first = self.browser.current_window_handle
         changed = self.change_and_wait()
-        self.assertEqual(len(self.recovery_copies()), 1)
+        left = self.recovery_copies()
+        self.assertEqual(len(left), 1)
         # A tab opened while the first is still open is not offered its copy.
         self.open_tab()
         self.assertIsNone(self.asked())
@@ -401,6 +402,10 @@ class RecoveryTest(unittest.TestCase):
         self.assertEqual(self.close_messages(), [])  # no welcome box over a restored design
         self.assertEqual(self.browser.execute_script(READ_FORM), changed)
         self.assertEqual(self.browser.title, "无标题* - Gelvant")
+        # The restoring tab keeps the changes under its own name at once.
+        kept = self.recovery_copies()
+        self.assertEqual(len(kept), 1)
+        self.assertNotEqual(kept, left)
         # A save clears the copy.
         self.browser.find_element(By.XPATH, '//nav[@id="menubar"]//button[text()="文件"]').click()
         self.browser.find_element(By.XPATH, '//button[@role="menuitem"][span="保存"]').click()
