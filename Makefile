@@ -1,6 +1,7 @@
 # make run   - install what is missing, build, open the design window
 # make test  - install what is missing, build, run every test (normal and sanitizer
 #              builds) and fuzz each fuzz target for a minute
+# make lint  - check the formatting of every source and run clang-tidy over the core
 # make fuzz  - build the fuzz targets with clang and fuzz each for ten minutes
 # make bench - build optimised and run the benchmarks (calculation, design files, room
 #              switching in the window, window start-up, report)
@@ -12,7 +13,7 @@ JOBS ?= $(shell nproc)
 FUZZ_SECONDS ?= 60
 LONG_FUZZ_SECONDS ?= 600
 
-.PHONY: run test test-dev test-asan test-fuzz test-web web fuzz bench package deps cli-example clean
+.PHONY: run test lint test-dev test-asan test-fuzz test-web web fuzz bench package deps cli-example clean
 
 deps:
 	@scripts/install-deps
@@ -42,6 +43,9 @@ cli-example: deps build/dev/CMakeCache.txt
 	build/dev/src/cli/gelvant-cli examples/cold-room.gvs
 
 test: test-dev test-web test-fuzz test-asan
+
+lint: deps build/dev/CMakeCache.txt
+	JOBS=$(JOBS) scripts/lint
 
 test-dev: deps build/dev/CMakeCache.txt
 	cmake --build --preset dev -j $(JOBS)

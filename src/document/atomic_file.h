@@ -18,13 +18,13 @@ struct FileSystemCalls {
 // The operating system's own calls.
 const FileSystemCalls& systemFileCalls();
 
-// Writes bytes to path so that the previous file is never destroyed: a new
+// Writes bytes to the requested path so that the previous file is never destroyed: a new
 // file is written beside it in the same folder, flushed and synced to the
 // disk, given the old file's permissions, then renamed over the old one.
 // On any failure the temporary file is removed, the old file is untouched,
 // and the reason is returned. This is the only place that touches the
 // operating system's files for writing.
-std::error_code writeFileAtomically(const std::filesystem::path& path, std::string_view bytes,
+std::error_code writeFileAtomically(const std::filesystem::path& requested, std::string_view bytes,
                                     const FileSystemCalls& calls = systemFileCalls());
 
 } // namespace gelvant

@@ -214,7 +214,7 @@ float floatFromJson(const Json& value, const std::string& where) {
 
 std::int32_t intFromJson(const Json& value, const std::string& where) {
     if (value.is_number_integer()) {
-        const bool isSigned = value.is_number_unsigned() == false;
+        const bool isSigned = !value.is_number_unsigned();
         if (isSigned) {
             const auto n = value.get<std::int64_t>();
             if (n >= std::numeric_limits<std::int32_t>::min() &&
@@ -374,7 +374,7 @@ void checkFormat(const Json& top) {
     }
     const Json* format = member(top, "format");
     if (format == nullptr || !format->is_string() || *format != kDesignFormat) {
-        refuse(DesignFileProblem::NotDesign, "\"format\" is not \"gelvant-design\"");
+        refuse(DesignFileProblem::NotDesign, R"("format" is not "gelvant-design")");
     }
     const Json* version = member(top, "version");
     if (version == nullptr || !version->is_number_unsigned() || version->get<std::uint64_t>() < 1) {

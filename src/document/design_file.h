@@ -15,7 +15,7 @@ inline constexpr std::string_view kDesignFormat = "gelvant-design";
 inline constexpr int kDesignFormatVersion = 1;
 inline constexpr std::string_view kDesignExtension = ".gelvant";
 // A design of a few hundred rooms stays far below this.
-inline constexpr std::size_t kMaxDesignFileBytes = 16U * 1024U * 1024U;
+inline constexpr std::size_t kMaxDesignFileBytes = std::size_t{16} * 1024 * 1024;
 
 // A design read from a file.
 struct OpenedDesign {

@@ -9,6 +9,7 @@
 #include "sheet/field_dictionary.h"
 #include "sheet/numeric.h"
 
+#include <algorithm>
 #include <array>
 #include <cstddef>
 
@@ -103,12 +104,9 @@ constexpr std::size_t fieldIndex(std::string_view name) {
 }
 
 constexpr bool presetStepsNameFields() {
-    for (const PresetStep& step : kPresetSteps) {
-        if (fieldIndex(step.field) == kFieldCount) {
-            return false;
-        }
-    }
-    return true;
+    return std::all_of(kPresetSteps.begin(), kPresetSteps.end(), [](const PresetStep& step) {
+        return fieldIndex(step.field) != kFieldCount;
+    });
 }
 static_assert(presetStepsNameFields(), "every start-up preset names a sheet field");
 

@@ -2,6 +2,7 @@
 
 #include "reference/reference_catalogue.h"
 
+#include <algorithm>
 #include <array>
 #include <cstdint>
 #include <string_view>
@@ -43,12 +44,10 @@ inline constexpr std::array<std::string_view, 26> kReferenceNotes{{
 // clang-format on
 
 constexpr bool referenceNoteNumbersValid() {
-    for (const ReferenceRoom& room : kReferenceCatalogue) {
-        if (room.note < 0 || room.note > static_cast<std::int8_t>(kReferenceNotes.size())) {
-            return false;
-        }
-    }
-    return true;
+    return std::all_of(
+        kReferenceCatalogue.begin(), kReferenceCatalogue.end(), [](const ReferenceRoom& room) {
+            return room.note >= 0 && room.note <= static_cast<std::int8_t>(kReferenceNotes.size());
+        });
 }
 static_assert(referenceNoteNumbersValid(), "every row names one of the notes or none");
 

@@ -61,7 +61,7 @@ class FormReader {
 public:
     explicit FormReader(const FormState& form) : form_(form) {}
 
-    std::size_t field(std::string_view name) const { return *fieldIndexByName(name); }
+    static std::size_t field(std::string_view name) { return *fieldIndexByName(name); }
     const std::string& box(std::size_t field) const { return form_.editTexts.at(field); }
     const std::string& box(std::string_view name) const { return box(field(name)); }
 

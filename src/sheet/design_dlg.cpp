@@ -165,7 +165,7 @@ void CDesignDlg::chooseItem(int listCtl, int index) {
 
 // --- Static texts, visibility, options ------------------------------------------
 
-std::size_t CDesignDlg::staticTextSlot(int textCtl) const {
+std::size_t CDesignDlg::staticTextSlot(int textCtl) {
     if (const auto slot = gelvant::staticTextSlot(textCtl)) {
         return *slot;
     }
@@ -180,7 +180,7 @@ void CDesignDlg::setStaticText(int textCtl, std::string text) {
     staticTexts_[staticTextSlot(textCtl)] = std::move(text);
 }
 
-std::size_t CDesignDlg::visibilitySlot(int ctl) const {
+std::size_t CDesignDlg::visibilitySlot(int ctl) {
     if (const auto slot = toggledSlot(ctl)) {
         return *slot;
     }

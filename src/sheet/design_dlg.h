@@ -110,11 +110,11 @@ private:
 
     ListState& list(int listCtl);
     const ListState& list(int listCtl) const;
-    std::size_t staticTextSlot(int textCtl) const;
-    std::size_t visibilitySlot(int ctl) const;
+    static std::size_t staticTextSlot(int textCtl);
+    static std::size_t visibilitySlot(int ctl);
     bool readField(std::size_t field);
     void writeField(std::size_t field);
-    void setCurrent(ListState& state, int index);
+    static void setCurrent(ListState& state, int index);
 
     FormListsAndEvents listsAndEvents_;
     MessagePresenter& presenter_;

@@ -3,21 +3,17 @@
 #include "sheet/controls.h"
 #include "sheet/portable.h"
 
+#include <algorithm>
 #include <cstdint>
 
 namespace gelvant {
 
 bool sameRecord(const DesignSheet& a, const DesignSheet& b) {
-    for (const FieldDef& def : kFields) {
-        const bool same = def.type == FieldType::Float
-                              ? bitCast<std::uint32_t>(a.*def.floatMember) ==
-                                    bitCast<std::uint32_t>(b.*def.floatMember)
-                              : a.*def.intMember == b.*def.intMember;
-        if (!same) {
-            return false;
-        }
-    }
-    return true;
+    return std::all_of(kFields.begin(), kFields.end(), [&](const FieldDef& def) {
+        return def.type == FieldType::Float ? bitCast<std::uint32_t>(a.*def.floatMember) ==
+                                                  bitCast<std::uint32_t>(b.*def.floatMember)
+                                            : a.*def.intMember == b.*def.intMember;
+    });
 }
 
 const std::string& FormState::staticText(int textCtl) const {
