@@ -1,9 +1,8 @@
 #pragma once
 
-#include "document/design_document.h"
+#include "session/design_session.h"
 
 #include <QWidget>
-#include <functional>
 
 class QComboBox;
 
@@ -11,15 +10,13 @@ namespace gelvant {
 
 // The rooms of the project, always in sight in the menu bar's corner: a list
 // of the room names (one pick switches to a room) and the current room's
-// cooling equipment, 冷风机 or 排管, beside it. A pick goes to the document,
-// then `changed` lets the owner show the document again; the owner calls
-// refresh() after every change of the document so that the names, their order
-// and the current room follow.
+// cooling equipment, 冷风机 or 排管, beside it. A pick goes to the session; the
+// owner calls refresh() after every change of the session so that the names,
+// their order and the current room follow.
 class RoomSelector : public QWidget {
     Q_OBJECT
 public:
-    RoomSelector(DesignDocument& document, std::function<void()> changed,
-                 QWidget* parent = nullptr);
+    explicit RoomSelector(DesignSession& session, QWidget* parent = nullptr);
 
     void refresh();
 
@@ -30,8 +27,7 @@ private:
     void showNames();
     void fitPopupToNames();
 
-    DesignDocument& document_;
-    std::function<void()> changed_;
+    DesignSession& session_;
     QComboBox* rooms_;
     QComboBox* equipment_;
 };

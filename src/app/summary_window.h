@@ -1,10 +1,9 @@
 #pragma once
 
-#include "document/design_document.h"
 #include "report/summary_table.h"
+#include "session/design_session.h"
 
 #include <QWidget>
-#include <functional>
 
 class QAction;
 class QLabel;
@@ -19,13 +18,12 @@ namespace gelvant {
 // total, then the notes on rooms left out of the sums: exactly the texts of
 // summaryTable(). A double click on a room (or Enter) goes to that room.
 //
-// The owner calls refresh() after every change of the document; while the
+// The owner calls refresh() after every change of the session; while the
 // window is hidden that costs nothing, and showing it brings it up to date.
 class SummaryWindow : public QWidget {
     Q_OBJECT
 public:
-    SummaryWindow(DesignDocument& document, std::function<void()> changed,
-                  QWidget* parent = nullptr);
+    explicit SummaryWindow(DesignSession& session, QWidget* parent = nullptr);
 
     // 项目汇总(&T)... with Ctrl+T: shows the window and brings it to the front.
     QAction* showAction() const { return showAction_; }
@@ -48,8 +46,7 @@ private:
     void goToRoom(int row);
     void fitToColumns();
 
-    DesignDocument& document_;
-    std::function<void()> changed_;
+    DesignSession& session_;
     QAction* showAction_;
     QTableWidget* rooms_;
     QLabel* totalsCaption_;

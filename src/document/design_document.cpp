@@ -131,7 +131,7 @@ void DesignDocument::renameRoom(std::string name) {
 }
 
 bool DesignDocument::deleteRoom() {
-    if (project_.rooms.size() <= 1) {
+    if (!canDeleteRoom()) {
         return false;
     }
     roomOperation([&] {
@@ -144,12 +144,16 @@ bool DesignDocument::deleteRoom() {
     return true;
 }
 
-bool DesignDocument::moveRoom(int direction) {
+bool DesignDocument::canMoveRoom(int direction) const {
     const std::size_t from = project_.current;
-    if ((direction < 0 && from == 0) || (direction > 0 && from + 1 >= project_.rooms.size()) ||
-        direction == 0) {
+    return (direction < 0 && from > 0) || (direction > 0 && from + 1 < project_.rooms.size());
+}
+
+bool DesignDocument::moveRoom(int direction) {
+    if (!canMoveRoom(direction)) {
         return false;
     }
+    const std::size_t from = project_.current;
     const std::size_t to = direction < 0 ? from - 1 : from + 1;
     roomOperation([&] {
         std::swap(project_.rooms[from], project_.rooms[to]);
@@ -228,6 +232,12 @@ void DesignDocument::replaceProject(Project project, bool modified) {
         history_.forgetSaved();
     }
     showCurrentRoom();
+}
+
+void DesignDocument::startFromForm() {
+    typingRun_.reset();
+    project_ = singleRoomProject(std::make_shared<const FormState>(form_.captureState()));
+    history_.clear();
 }
 
 } // namespace gelvant

@@ -5,12 +5,12 @@
 #include "project/startup_form.h"
 #include "sheet/controls.h"
 #include "sheet/field_dictionary.h"
+#include "sheet/portable.h"
 #include "sheet/program.h"
 #include "sheet/text_exchange.h"
 
 #include <nlohmann/json.hpp>
 
-#include <bit>
 #include <cmath>
 #include <cstdint>
 #include <limits>
@@ -34,7 +34,7 @@ std::string str(std::string_view s) {
 // shows 4.2 and not 4.199999809265137; non-finite values as words.
 void writeFloat(JsonWriter& out, float value) {
     if (std::isnan(value)) {
-        out.string((std::bit_cast<std::uint32_t>(value) & kSignBit) != 0 ? "-nan" : "nan");
+        out.string((bitCast<std::uint32_t>(value) & kSignBit) != 0 ? "-nan" : "nan");
         return;
     }
     if (std::isinf(value)) {
@@ -194,7 +194,7 @@ float floatFromJson(const Json& value, const std::string& where) {
             return text == "inf" ? inf : -inf;
         }
         if (text == "nan" || text == "-nan") {
-            return std::bit_cast<float>(text == "nan" ? kQuietNan : kQuietNan | kSignBit);
+            return bitCast<float>(text == "nan" ? kQuietNan : kQuietNan | kSignBit);
         }
         refuse(DesignFileProblem::BadValue, where);
     }

@@ -1,17 +1,17 @@
 #include "sheet/form_state.h"
 
 #include "sheet/controls.h"
+#include "sheet/portable.h"
 
 #include <algorithm>
-#include <bit>
 #include <cstdint>
 
 namespace gelvant {
 
 bool sameRecord(const DesignSheet& a, const DesignSheet& b) {
     return std::ranges::all_of(kFields, [&](const FieldDef& def) {
-        return def.type == FieldType::Float ? std::bit_cast<std::uint32_t>(a.*def.floatMember) ==
-                                                  std::bit_cast<std::uint32_t>(b.*def.floatMember)
+        return def.type == FieldType::Float ? bitCast<std::uint32_t>(a.*def.floatMember) ==
+                                                  bitCast<std::uint32_t>(b.*def.floatMember)
                                             : a.*def.intMember == b.*def.intMember;
     });
 }
