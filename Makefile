@@ -71,13 +71,14 @@ fuzz: deps build/fuzz/CMakeCache.txt
 	cmake --build --preset fuzz -j $(JOBS)
 	fuzz/run $(LONG_FUZZ_SECONDS)
 
-bench: deps build/release/CMakeCache.txt
+bench: deps build/release/CMakeCache.txt web
 	cmake --build --preset release -j $(JOBS)
 	build/release/bench/gelvant_bench --benchmark_repetitions=5 --benchmark_report_aggregates_only=true
 	@if [ -x build/release/bench/app/gelvant_window_bench ]; then \
 	build/release/bench/app/gelvant_window_bench --benchmark_repetitions=5 --benchmark_report_aggregates_only=true; fi
 	@if [ -x build/release/src/app/gelvant ]; then bench/startup_window.sh 20 build/release/src/app/gelvant; fi
 	@if [ -x build/release/src/app/gelvant ]; then bench/report_export.sh 20 build/release/src/app/gelvant; fi
+	/usr/bin/python3 bench/web_bench.py build/web/gelvant.html
 
 package: deps build/release/CMakeCache.txt
 	cmake --build --preset release -j $(JOBS)

@@ -21,7 +21,6 @@ namespace gelvant {
 namespace {
 
 constexpr const char* kAboutEntry = "关于 Gelvant(&A)...";
-// The system command of the About entry.
 
 QString qtext(std::string_view text) {
     return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));

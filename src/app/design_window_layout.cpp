@@ -22,16 +22,6 @@
 namespace gelvant {
 namespace {
 
-// The note across the top of the form, blank runs included.
-constexpr const char* kTopNote =
-    "说明：空库热仅指库板和库内金属材料、空气的降温热量 ，不含操作通风和货物热。"
-    "压缩机选用指直接制冷式，冷凝温度一般35-45℃，管道冷损耗取7％，吸气间温差2℃。"
-    "间接制冷蒸       发温度和冷量都会相应增加，计算排管面积时未包括冷风机的电机热，"
-    "所以一般排管冷要小于冷风机用冷，如排管间另设有电机，应另外计算增加面积和负荷。"
-    "对冷风机根据面积       和温度选定型号后输入冷风机功率和台数后二次计算修正结果。"
-    "提高温差会使排管和冷风机面积减少，但会降低蒸发温度提高压缩机负荷增加运行成本，"
-    "一般取8℃左右比较经济";
-
 QString qtext(std::string_view text) {
     return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
 }
@@ -51,7 +41,7 @@ void CDesignWindow::buildForm() {
     outer->setContentsMargins(6, 2, 6, 3);
     outer->setSpacing(2);
 
-    topNote_ = new QLabel(QString::fromUtf8(kTopNote), this);
+    topNote_ = new QLabel(qtext(kFormTopNote), this);
     topNote_->setTextFormat(Qt::PlainText);
     topNote_->setWordWrap(true);
     // The note takes the width of the groups beneath it (see fixFormSize).

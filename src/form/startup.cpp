@@ -104,8 +104,9 @@ constexpr std::size_t fieldIndex(std::string_view name) {
 }
 
 constexpr bool presetStepsNameFields() {
-    return std::ranges::all_of(
-        kPresetSteps, [](const PresetStep& step) { return fieldIndex(step.field) != kFieldCount; });
+    return std::all_of(kPresetSteps.begin(), kPresetSteps.end(), [](const PresetStep& step) {
+        return fieldIndex(step.field) != kFieldCount;
+    });
 }
 static_assert(presetStepsNameFields(), "every start-up preset names a sheet field");
 

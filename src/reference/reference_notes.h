@@ -44,9 +44,10 @@ inline constexpr std::array<std::string_view, 26> kReferenceNotes{{
 // clang-format on
 
 constexpr bool referenceNoteNumbersValid() {
-    return std::ranges::all_of(kReferenceCatalogue, [](const ReferenceRoom& room) {
-        return room.note >= 0 && room.note <= static_cast<std::int8_t>(kReferenceNotes.size());
-    });
+    return std::all_of(
+        kReferenceCatalogue.begin(), kReferenceCatalogue.end(), [](const ReferenceRoom& room) {
+            return room.note >= 0 && room.note <= static_cast<std::int8_t>(kReferenceNotes.size());
+        });
 }
 static_assert(referenceNoteNumbersValid(), "every row names one of the notes or none");
 

@@ -1,6 +1,7 @@
 #include "report/report_labels.h"
 
 #include "form/form_lists_table.h"
+#include "sheet/portable.h"
 
 #include <algorithm>
 #include <array>
@@ -72,7 +73,7 @@ std::string_view labelName(std::string_view label) {
 }
 
 std::string_view listCaption(int listCtl) {
-    const auto found = std::ranges::find(kFormLists, listCtl, &ListDef::controlId);
+    const auto found = findBy(kFormLists, listCtl, &ListDef::controlId);
     return found == kFormLists.end() ? std::string_view{} : found->caption;
 }
 

@@ -119,19 +119,16 @@ void DesignSession::open(OpenedDesign design, bool modified) {
 }
 
 std::optional<DesignFileError> DesignSession::open(const std::filesystem::path& path) {
-    DesignReadResult read = openDesignFile(path);
-    if (read.error) {
-        tell({});
-        return read.error;
-    }
-    open(std::move(*read.design));
-    return std::nullopt;
+    return openRead(openDesignFile(path));
 }
 
 std::optional<DesignFileError> DesignSession::openBytes(std::string_view bytes) {
-    DesignReadResult read = readDesignText(bytes);
+    return openRead(readDesignText(bytes));
+}
+
+std::optional<DesignFileError> DesignSession::openRead(DesignReadResult read) {
     if (read.error) {
-        tell({});
+        tell({}); // nothing changes
         return read.error;
     }
     open(std::move(*read.design));

@@ -143,6 +143,7 @@ private:
     // counts as changing the form: a refused text shows its old value again.
     template <typename Verb> auto run(bool formVerb, Verb&& verb);
     template <typename Verb> auto replaceDesign(Verb&& verb);
+    std::optional<DesignFileError> openRead(DesignReadResult read);
 
     Relay relay_;
     CDesignDlg form_;

@@ -9,7 +9,7 @@
 namespace gelvant {
 
 bool sameRecord(const DesignSheet& a, const DesignSheet& b) {
-    return std::ranges::all_of(kFields, [&](const FieldDef& def) {
+    return std::all_of(kFields.begin(), kFields.end(), [&](const FieldDef& def) {
         return def.type == FieldType::Float ? bitCast<std::uint32_t>(a.*def.floatMember) ==
                                                   bitCast<std::uint32_t>(b.*def.floatMember)
                                             : a.*def.intMember == b.*def.intMember;

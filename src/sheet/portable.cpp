@@ -92,12 +92,12 @@ Decimal neighbour(Decimal d, int direction) {
 template <class T> Decimal shortestDigits(T value) {
     const int maxDigits = std::numeric_limits<T>::max_digits10;
     for (int count = 1; count < maxDigits; ++count) {
-        const Decimal rounded = roundedDigits(value, count);
+        Decimal rounded = roundedDigits(value, count);
         if (readsBackTo(rounded, value)) {
             return rounded;
         }
         const double roundedValue = std::strtod(scientific(rounded).c_str(), nullptr);
-        const Decimal other = neighbour(rounded, roundedValue > value ? -1 : 1);
+        Decimal other = neighbour(rounded, roundedValue > value ? -1 : 1);
         if (readsBackTo(other, value)) {
             return other;
         }

@@ -1,0 +1,215 @@
+// The page's link to the core: a small C interface that the page's script
+// calls, a thin view of one design session. Each verb of the designer goes
+// to the session, and the answer is the whole form as JSON with the messages
+// the verb raised, in the order raised; the page shows them. The form's
+// groups, cells, labels and lists come from the core's tables.
+
+#include "cli/form_json.h"
+#include "form/form_cells_table.h"
+#include "form/form_groups_table.h"
+#include "session/design_session.h"
+#include "sheet/controls.h"
+#include "sheet/design_dlg.h"
+#include "sheet/field_dictionary.h"
+
+#include <nlohmann/json.hpp>
+
+#include <string>
+#include <utility>
+
+namespace gelvant {
+namespace {
+
+using Json = nlohmann::ordered_json;
+
+struct PageSession {
+    PageSession() {
+        session.listen([this](const SessionChanges& changes) { refusedBox |= changes.refusedBox; });
+    }
+    RecordingPresenter presenter;
+    DesignSession session{presenter};
+    bool refusedBox = false; // since the last answer
+};
+
+PageSession& page() {
+    static PageSession page;
+    return page;
+}
+
+// The text handed back to the script stays valid until the next call.
+const char* handBack(std::string text) {
+    static std::string held;
+    held = std::move(text);
+    return held.c_str();
+}
+
+std::string_view cellKindName(CellKind kind) {
+    switch (kind) {
+    case CellKind::Field:
+        return "field";
+    case CellKind::BareField:
+        return "bareField";
+    case CellKind::List:
+        return "list";
+    case CellKind::Text:
+        return "text";
+    case CellKind::Caption:
+        return "caption";
+    case CellKind::Button:
+        return "button";
+    case CellKind::Option:
+        return "option";
+    }
+    return "caption";
+}
+
+std::string_view boxStyleName(BoxStyle style) {
+    switch (style) {
+    case BoxStyle::Editable:
+        return "editable";
+    case BoxStyle::ReadOnly:
+        return "readOnly";
+    case BoxStyle::Hidden:
+        return "hidden";
+    }
+    return "editable";
+}
+
+// What a cell shows: a box by its field, a list by its name and items.
+Json cellJson(const FormCellDef& cell) {
+    Json json = {{"group", static_cast<int>(cell.group)},
+                 {"kind", std::string(cellKindName(cell.kind))},
+                 {"control", cell.control},
+                 {"row", cell.row},
+                 {"column", cell.column},
+                 {"span", cell.span},
+                 {"widthEm", cell.widthEm},
+                 {"lines", cell.lines},
+                 {"caption", std::string(cell.caption)}};
+    if (const auto field = fieldIndexByControl(cell.control)) {
+        const FieldDef& def = kFields[*field];
+        json["field"] = *field;
+        json["name"] = std::string(def.name);
+        json["label"] = std::string(def.label);
+        json["box"] = std::string(boxStyleName(def.box));
+    }
+    for (const StaticTextDef& def : kStaticTexts) {
+        if (def.controlId == cell.control) {
+            json["name"] = std::string(def.name);
+        }
+    }
+    for (const VisibilityDef& def : kToggledControls) {
+        if (def.controlId == cell.control) {
+            json["toggled"] = std::string(def.name);
+        }
+    }
+    return json;
+}
+
+Json listsJson(const CDesignDlg& dlg) {
+    Json lists = Json::object();
+    for (const ListDef& def : dlg.listDefs()) {
+        lists[std::string(def.name)] = {{"control", def.controlId},
+                                        {"caption", std::string(def.caption)},
+                                        {"hidden", def.hidden},
+                                        {"items", dlg.items(def.controlId)}};
+    }
+    return lists;
+}
+
+// The form after an action: the driver's dump (boxes, lists, texts,
+// visibility, messages), the box that refused its number, and the item
+// counts, so that the page refetches a list that grew.
+const char* formAfterAction() {
+    PageSession& p = page();
+    const CDesignDlg& form = p.session.form();
+    std::string dump = dumpFormJson(form, p.presenter.messages);
+    p.presenter.messages.clear();
+    // A refused box gets the focus with its text selected, as in the window.
+    Json extra = {{"prompted", std::exchange(p.refusedBox, false)},
+                  {"focus", form.focusedControl()},
+                  {"focusSelected", form.focusTextSelected()},
+                  {"canUndo", p.session.canUndo()},
+                  {"canRedo", p.session.canRedo()}};
+    Json counts = Json::object();
+    for (const ListDef& def : form.listDefs()) {
+        counts[std::string(def.name)] = form.itemCount(def.controlId);
+    }
+    extra["itemCounts"] = counts;
+    dump.pop_back(); // the dump's closing brace: the extra keys join it
+    return handBack(dump + ",\"page\":" + extra.dump() + "}");
+}
+
+} // namespace
+} // namespace gelvant
+
+using namespace gelvant;
+
+extern "C" {
+
+// The form's make-up: the note across the top, the groups, every cell, the
+// lists with their items.
+const char* gv_layout() {
+    Json groups = Json::array();
+    for (const FormGroupDef& def : kFormGroups) {
+        groups.push_back(
+            {{"title", std::string(def.title)}, {"band", def.band}, {"column", def.column}});
+    }
+    Json cells = Json::array();
+    for (const FormCellDef& cell : kFormCells) {
+        cells.push_back(cellJson(cell));
+    }
+    const Json layout = {{"topNote", std::string(kFormTopNote)},
+                         {"groups", groups},
+                         {"cells", cells},
+                         {"lists", listsJson(page().session.form())}};
+    return handBack(layout.dump(-1, ' ', false, Json::error_handler_t::replace));
+}
+
+// Opens the form as the desktop program does: the welcome box, then the
+// computed reference room.
+const char* gv_start() {
+    page().session.start();
+    return formAfterAction();
+}
+
+const char* gv_type(int field, const char* text) {
+    page().session.type(static_cast<std::size_t>(field), text);
+    return formAfterAction();
+}
+
+const char* gv_type_over_list(int listCtl, const char* text) {
+    page().session.typeOverList(listCtl, text);
+    return formAfterAction();
+}
+
+const char* gv_choose(int listCtl, int index) {
+    page().session.choose(listCtl, index);
+    return formAfterAction();
+}
+
+const char* gv_click(int buttonCtl) {
+    page().session.click(buttonCtl);
+    return formAfterAction();
+}
+
+// The designer left the box or list being typed into.
+void gv_leave() {
+    page().session.leaveBox();
+}
+
+const char* gv_undo() {
+    page().session.undo();
+    return formAfterAction();
+}
+
+const char* gv_redo() {
+    page().session.redo();
+    return formAfterAction();
+}
+
+const char* gv_items(int listCtl) {
+    return handBack(listItemsJson(page().session.form(), listCtl));
+}
+
+} // extern "C"
