@@ -1,8 +1,10 @@
 #include "cli/script.h"
 
 #include "cli/form_json.h"
+#include "cli/plant_commands.h"
 #include "document/design_document.h"
 #include "document/design_file_io.h"
+#include "plant/machine_load.h"
 #include "project/summary.h"
 #include "sheet/controls.h"
 #include "sheet/design_dlg.h"
@@ -94,6 +96,9 @@ public:
         }
         if (command == "compute") {
             return computeAll(rest);
+        }
+        if (command == "plant") {
+            return plant(rest);
         }
         if (command == "summary") {
             return summary(rest);
@@ -216,6 +221,8 @@ private:
         } else if (verb == "equipment" && (rest == "aircooler" || rest == "coil")) {
             document_.setEquipment(rest == "coil" ? CoolingEquipment::Coil
                                                   : CoolingEquipment::AirCooler);
+        } else if (verb == "use") {
+            return roomUse(rest);
         } else {
             return UsageError{"unknown room command " + quoteForMessage(args)};
         }
@@ -233,6 +240,24 @@ private:
                               std::to_string(document_.project().rooms.size()) + " rooms)"};
         }
         document_.selectRoom(index);
+        return std::nullopt;
+    }
+
+    std::optional<UsageError> roomUse(std::string_view args) {
+        auto use = namedRoomUse(args);
+        if (auto* problem = std::get_if<std::string>(&use)) {
+            return UsageError{std::move(*problem)};
+        }
+        document_.setRoomUse(std::get<RoomUse>(use));
+        return std::nullopt;
+    }
+
+    std::optional<UsageError> plant(std::string_view args) {
+        auto settings = changedPlantSettings(args, document_.project().plant);
+        if (auto* problem = std::get_if<std::string>(&settings)) {
+            return UsageError{std::move(*problem)};
+        }
+        document_.setPlantSettings(std::get<PlantSettings>(settings));
         return std::nullopt;
     }
 
@@ -255,7 +280,8 @@ private:
         if (!args.empty()) {
             return UsageError{"summary takes no arguments"};
         }
-        emit(summaryJson(summarizeProject(document_.project())));
+        const ProjectSummary projectSummary = summarizeProject(document_.project());
+        emit(summaryJson(projectSummary, machineLoad(document_.project(), projectSummary)));
         return std::nullopt;
     }
 
