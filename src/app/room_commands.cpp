@@ -1,5 +1,6 @@
 #include "app/room_commands.h"
 
+#include "app/plant_dialog.h"
 #include "document/gathered_messages.h"
 
 #include <QAction>
@@ -71,6 +72,14 @@ void WindowRoomDialogs::showGatheredMessages(const std::vector<RoomMessages>& ro
     box.exec();
 }
 
+std::optional<PlantSettings> WindowRoomDialogs::askPlantSettings(const PlantSettings& now) {
+    PlantDialog dialog(now, window_);
+    if (dialog.exec() != QDialog::Accepted) {
+        return std::nullopt;
+    }
+    return dialog.settings();
+}
+
 // --- The commands ---------------------------------------------------------------
 
 RoomCommands::RoomCommands(DesignDocument& document, RoomDialogs& dialogs,
@@ -85,6 +94,7 @@ RoomCommands::RoomCommands(DesignDocument& document, RoomDialogs& dialogs,
     airCooler_ = makeAction("冷风机(&F)", &RoomCommands::chooseAirCooler);
     coil_ = makeAction("排管(&P)", &RoomCommands::chooseCoil);
     computeAll_ = makeAction("全部重新计算(&A)", &RoomCommands::computeAll);
+    plantSettings_ = makeAction("机械负荷系数(&L)...", &RoomCommands::editPlantSettings);
     nextRoom_ = makeAction("下一库房(&X)", &RoomCommands::nextRoom);
     previousRoom_ = makeAction("上一库房(&V)", &RoomCommands::previousRoom);
 
@@ -117,6 +127,7 @@ QMenu* RoomCommands::createMenu(QWidget* parent) {
     menu->addActions({airCooler_, coil_});
     menu->addSeparator();
     menu->addAction(computeAll_);
+    menu->addAction(plantSettings_);
     return menu;
 }
 
@@ -190,6 +201,12 @@ void RoomCommands::computeAll() {
     changed_(); // the form shows its results before the box comes up over it
     if (!gathered.empty()) {
         dialogs_.showGatheredMessages(gathered);
+    }
+}
+
+void RoomCommands::editPlantSettings() {
+    if (const auto settings = dialogs_.askPlantSettings(document_.project().plant)) {
+        act([&] { document_.setPlantSettings(*settings); });
     }
 }
 

@@ -11,7 +11,8 @@ namespace gelvant {
 
 // The rooms of the project, always in sight in the menu bar's corner: a list
 // of the room names (one pick switches to a room) and the current room's
-// cooling equipment, 冷风机 or 排管, beside it. A pick goes to the document,
+// cooling equipment, 冷风机 or 排管, and its use beside it (自动 names the use
+// the form implies). A pick goes to the document,
 // then `changed` lets the owner show the document again; the owner calls
 // refresh() after every change of the document so that the names, their order
 // and the current room follow.
@@ -25,15 +26,18 @@ public:
 
     QComboBox* rooms() const { return rooms_; }
     QComboBox* equipment() const { return equipment_; }
+    QComboBox* use() const { return use_; }
 
 private:
     void showNames();
     void fitPopupToNames();
+    void showUse();
 
     DesignDocument& document_;
     std::function<void()> changed_;
     QComboBox* rooms_;
     QComboBox* equipment_;
+    QComboBox* use_;
 };
 
 } // namespace gelvant

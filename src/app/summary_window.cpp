@@ -1,5 +1,6 @@
 #include "app/summary_window.h"
 
+#include "plant/machine_load.h"
 #include "project/summary.h"
 
 #include <QAction>
@@ -24,6 +25,8 @@ QString qtext(std::string_view text) {
 constexpr std::size_t kRoomNameColumn = 0;
 constexpr std::size_t kRoomEquipmentColumn = 5;
 constexpr std::size_t kGroupRoomsColumn = 1;
+constexpr std::size_t kMachineUseColumn = 1;
+constexpr std::size_t kMachineCoefficientsColumn = 7;
 
 template <std::size_t N>
 QTableWidget* makeTable(QWidget& owner, const std::array<SummaryColumn, N>& columns) {
@@ -38,7 +41,45 @@ QTableWidget* makeTable(QWidget& owner, const std::array<SummaryColumn, N>& colu
     table->setSelectionMode(QAbstractItemView::SingleSelection);
     table->setWordWrap(false);
     table->verticalHeader()->setDefaultSectionSize(table->fontMetrics().height() + 6);
+    // As tall as its rows: the window opens showing every table whole.
+    table->setSizeAdjustPolicy(QAbstractScrollArea::AdjustToContents);
     return table;
+}
+
+// The last row is the project total: it stands out from the groups above it.
+void boldenLastRow(QTableWidget& table) {
+    for (int row = 0; row < table.rowCount(); ++row) {
+        const bool total = row + 1 == table.rowCount();
+        for (int column = 0; column < table.columnCount(); ++column) {
+            QTableWidgetItem* item = table.item(row, column);
+            if (item != nullptr && item->font().bold() != total) {
+                QFont font = item->font();
+                font.setBold(total);
+                item->setFont(font);
+            }
+        }
+    }
+}
+
+QString joinedLines(const std::vector<std::string>& lines) {
+    QString text;
+    for (const std::string& line : lines) {
+        if (!text.isEmpty()) {
+            text += QLatin1Char('\n');
+        }
+        text += qtext(line);
+    }
+    return text;
+}
+
+// The formula and the coefficients in two lines.
+QString coefficientsText(const MachineLoadTable& table) {
+    QString text = qtext(kMachineLoadFormula) + QLatin1Char('\n');
+    for (std::size_t i = 0; i < table.coefficients.size() && i < 6; ++i) {
+        text += (i == 0 ? QString() : QStringLiteral("；")) +
+                qtext(table.coefficients[i].label + " " + table.coefficients[i].value);
+    }
+    return text + QStringLiteral("；n4、n5 按同一蒸发温度下同类冷间的间数");
 }
 
 // Writes one row, touching only the cells whose text differs.
@@ -76,7 +117,10 @@ SummaryWindow::SummaryWindow(DesignDocument& document, std::function<void()> cha
       showAction_(new QAction(QStringLiteral("项目汇总(&T)..."), this)),
       rooms_(makeTable(*this, kRoomColumns)),
       totalsCaption_(new QLabel(QStringLiteral("按蒸发温度合计（从最低蒸发温度起）"), this)),
-      totals_(makeTable(*this, kGroupColumns)), notes_(new QPlainTextEdit(this)) {
+      totals_(makeTable(*this, kGroupColumns)), notes_(new QPlainTextEdit(this)),
+      machineCaption_(new QLabel(qtext(kMachineLoadTitle), this)),
+      machineCoefficients_(new QLabel(this)), machineRooms_(makeTable(*this, kMachineRoomColumns)),
+      machineGroups_(makeTable(*this, kMachineGroupColumns)), tempDiffNotes_(new QLabel(this)) {
     setWindowTitle(QStringLiteral("项目汇总"));
     auto* layout = new QVBoxLayout(this);
     layout->setContentsMargins(6, 6, 6, 6);
@@ -85,6 +129,21 @@ SummaryWindow::SummaryWindow(DesignDocument& document, std::function<void()> cha
     layout->addWidget(totalsCaption_);
     layout->addWidget(totals_, 1);
     layout->addWidget(notes_);
+    layout->addWidget(machineCaption_);
+    layout->addWidget(machineCoefficients_);
+    layout->addWidget(machineRooms_, 3);
+    layout->addWidget(machineGroups_, 1);
+    layout->addWidget(tempDiffNotes_);
+    QFont captionFont = machineCaption_->font();
+    captionFont.setBold(true);
+    machineCaption_->setFont(captionFont);
+    machineCoefficients_->setWordWrap(true);
+    machineCoefficients_->setTextInteractionFlags(Qt::TextSelectableByMouse);
+    tempDiffNotes_->setWordWrap(true);
+    tempDiffNotes_->setHidden(true);
+    machineRooms_->setToolTip(QStringLiteral("双击一行转到该库房"));
+    machineGroups_->setSelectionMode(QAbstractItemView::NoSelection);
+    machineGroups_->verticalHeader()->hide();
     rooms_->setToolTip(QStringLiteral("双击一行转到该库房"));
     totals_->setSelectionMode(QAbstractItemView::NoSelection);
     totals_->verticalHeader()->hide();
@@ -100,8 +159,10 @@ SummaryWindow::SummaryWindow(DesignDocument& document, std::function<void()> cha
         activateWindow();
     });
     // A double click, or Enter on a row.
-    connect(rooms_, &QTableWidget::activated, this,
-            [this](const QModelIndex& index) { goToRoom(index.row()); });
+    for (QTableWidget* table : {rooms_, machineRooms_}) {
+        connect(table, &QTableWidget::activated, this,
+                [this](const QModelIndex& index) { goToRoom(index.row()); });
+    }
 }
 
 void SummaryWindow::showEvent(QShowEvent* event) {
@@ -117,7 +178,9 @@ void SummaryWindow::refresh() {
     if (!isVisible()) {
         return; // showing the window refreshes it
     }
-    showTable(summaryTable(summarizeProject(document_.project())));
+    const ProjectSummary summary = summarizeProject(document_.project());
+    showTable(summaryTable(summary));
+    showMachineLoad(machineLoadTable(summary, machineLoad(document_.project(), summary)));
 }
 
 void SummaryWindow::showTable(const SummaryTable& table) {
@@ -147,41 +210,48 @@ void SummaryWindow::showTotals(const SummaryTable& table) {
     for (std::size_t row = 0; row < table.groups.size(); ++row) {
         putRow(*totals_, static_cast<int>(row), table.groups[row], {kGroupRoomsColumn});
     }
-    const int totalRow = static_cast<int>(table.groups.size());
-    putRow(*totals_, totalRow, table.total, {0, kGroupRoomsColumn});
-    for (int column = 0; column < totals_->columnCount(); ++column) {
-        QTableWidgetItem* item = totals_->item(totalRow, column);
-        QFont font = item->font();
-        if (!font.bold()) {
-            font.setBold(true); // the project total stands out from the groups
-            item->setFont(font);
-        }
-    }
-    // A row that was the total before is a group now.
-    for (int row = 0; row < totalRow; ++row) {
-        for (int column = 0; column < totals_->columnCount(); ++column) {
-            QTableWidgetItem* item = totals_->item(row, column);
-            if (item->font().bold()) {
-                QFont font = item->font();
-                font.setBold(false);
-                item->setFont(font);
-            }
-        }
-    }
+    putRow(*totals_, static_cast<int>(table.groups.size()), table.total, {0, kGroupRoomsColumn});
+    boldenLastRow(*totals_);
 }
 
 void SummaryWindow::showNotes(const std::vector<std::string>& notes) {
-    QString text;
-    for (const std::string& note : notes) {
-        if (!text.isEmpty()) {
-            text += QLatin1Char('\n');
-        }
-        text += qtext(note);
-    }
+    const QString text = joinedLines(notes);
     if (notes_->toPlainText() != text) {
         notes_->setPlainText(text);
     }
     notes_->setHidden(notes.empty());
+}
+
+void SummaryWindow::showMachineLoad(const MachineLoadTable& table) {
+    const QString coefficients = coefficientsText(table);
+    if (machineCoefficients_->text() != coefficients) {
+        machineCoefficients_->setText(coefficients);
+    }
+    const bool newRows = machineRooms_->rowCount() != static_cast<int>(table.rooms.size());
+    setRowCount(*machineRooms_, table.rooms.size());
+    for (std::size_t row = 0; row < table.rooms.size(); ++row) {
+        putRow(*machineRooms_, static_cast<int>(row), table.rooms[row],
+               {kRoomNameColumn, kMachineUseColumn, kMachineCoefficientsColumn});
+    }
+    const int current = static_cast<int>(document_.project().current);
+    if (machineRooms_->currentRow() != current) {
+        machineRooms_->setCurrentCell(current, 0);
+    }
+    setRowCount(*machineGroups_, table.groups.size() + 1);
+    for (std::size_t row = 0; row < table.groups.size(); ++row) {
+        putRow(*machineGroups_, static_cast<int>(row), table.groups[row], {kGroupRoomsColumn});
+    }
+    putRow(*machineGroups_, static_cast<int>(table.groups.size()), table.total,
+           {0, kGroupRoomsColumn});
+    boldenLastRow(*machineGroups_);
+    const QString notes = joinedLines(table.tempDiffNotes);
+    if (tempDiffNotes_->text() != notes) {
+        tempDiffNotes_->setText(notes);
+    }
+    tempDiffNotes_->setHidden(notes.isEmpty());
+    if (newRows) {
+        machineRooms_->resizeColumnsToContents();
+    }
 }
 
 void SummaryWindow::goToRoom(int row) {
@@ -200,17 +270,24 @@ void SummaryWindow::goToRoom(int row) {
 }
 
 void SummaryWindow::fitToColumns() {
-    // Wide enough for every column when the screen allows it.
-    rooms_->resizeColumnsToContents();
-    totals_->resizeColumnsToContents();
-    const int columns = rooms_->horizontalHeader()->length() + rooms_->verticalHeader()->width() +
-                        2 * rooms_->frameWidth() + rooms_->verticalScrollBar()->sizeHint().width();
+    // Wide enough for every column of every table and tall enough for every
+    // row, when the screen allows it.
+    int columns = 0;
+    for (QTableWidget* table : {rooms_, totals_, machineRooms_, machineGroups_}) {
+        table->resizeColumnsToContents();
+        columns = std::max(columns, table->horizontalHeader()->length() +
+                                        table->verticalHeader()->width() + 2 * table->frameWidth() +
+                                        table->verticalScrollBar()->sizeHint().width());
+    }
     const QMargins margins = layout()->contentsMargins();
     int width = columns + margins.left() + margins.right();
+    layout()->activate();
+    int tall = layout()->sizeHint().height();
     if (const QScreen* screen = this->screen()) {
         width = std::min(width, screen->availableGeometry().width() - 40);
+        tall = std::min(tall, screen->availableGeometry().height() - 80);
     }
-    resize(std::max(width, this->width()), height());
+    resize(std::max(width, this->width()), std::max(tall, height()));
 }
 
 } // namespace gelvant

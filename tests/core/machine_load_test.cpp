@@ -4,9 +4,11 @@
 // temperature.
 
 #include "core/report_forms.h"
+#include "document/design_file_io.h"
 #include "evaporator/room_choices.h"
 #include "plant/machine_load.h"
 #include "plant/plant_settings.h"
+#include "report/machine_load_table.h"
 #include "sheet/field_dictionary.h"
 
 #include <gtest/gtest.h>
@@ -240,4 +242,32 @@ TEST(PlantSettings, CoefficientsWithinTheirRangesOnly) {
     EXPECT_EQ(outOfRangeMessage(PlantCoefficient::N1),
               "围护结构热流量季节修正系数 n1 应在 0.5～1.5 之间。");
     EXPECT_EQ(outOfRangeMessage(PlantCoefficient::N3), "同期换气系数 n3 应在 0.5～1 之间。");
+}
+
+// The example project's machine load as the summary window, the report and
+// the CSV show it.
+TEST(MachineLoadTable, TheExampleProjectsTexts) {
+    const std::string path =
+        std::string(GELVANT_SOURCE_DIR) + "/examples/distribution-cold-store.gelvant";
+    const DesignReadResult read = openDesignFile(path);
+    ASSERT_TRUE(read.design);
+    Project project = read.design->project;
+    project.plant.system = CoolingSystem::Indirect;
+    project.rooms[4].use = RoomUse::Anteroom;
+    const ProjectSummary summary = summarizeProject(project);
+    const MachineLoadTable table = machineLoadTable(summary, machineLoad(project, summary));
+    ASSERT_EQ(table.rooms.size(), 5U);
+    EXPECT_EQ(table.rooms[3], (MachineRoomRow{"冻结间", "冻结间（自动）", "1912", "219933", "0",
+                                              "26400", "0", "1/1/1/1/1"}));
+    EXPECT_EQ(table.rooms[4][1], "穿堂");
+    EXPECT_EQ(table.rooms[1][7], "1/0.8/1/0.5/0.5");
+    ASSERT_EQ(table.groups.size(), 4U);
+    // 1.12 × 16993.6 W over 124.1 t + 82.3 t.
+    EXPECT_EQ(table.groups[1], (MachineGroupRow{"-28", "冻结物冷藏间1、冻结物冷藏间2", "10875",
+                                                "3977", "0", "0", "5874", "19033", "19.0", "92"}));
+    EXPECT_EQ(table.total[0], "合计");
+    EXPECT_EQ(table.total[1], "5");
+    EXPECT_EQ(table.coefficients.front().value, "1.12");
+    EXPECT_TRUE(table.leftOutNotes.empty());
+    EXPECT_TRUE(table.tempDiffNotes.empty());
 }
