@@ -4,6 +4,7 @@
 #include "project/summary.h"
 
 #include <QAction>
+#include <QGridLayout>
 #include <QHeaderView>
 #include <QLabel>
 #include <QPlainTextEdit>
@@ -103,10 +104,31 @@ void putRow(QTableWidget& table, int row, const std::array<std::string, N>& text
     }
 }
 
-void setRowCount(QTableWidget& table, std::size_t rows) {
-    if (table.rowCount() != static_cast<int>(rows)) {
-        table.setRowCount(static_cast<int>(rows));
+// A list of room names may be cut to the column's width: its tip shows it whole.
+void tipWholeNames(QTableWidget& table, int column) {
+    for (int row = 0; row < table.rowCount(); ++row) {
+        QTableWidgetItem* item = table.item(row, column);
+        if (item != nullptr && item->toolTip() != item->text()) {
+            item->setToolTip(item->text());
+        }
     }
+}
+
+// Up to this many rows of a table are always in sight; more scroll.
+constexpr int kRowsInSight = 11;
+
+void setRowCount(QTableWidget& table, std::size_t rows) {
+    if (table.rowCount() == static_cast<int>(rows)) {
+        return;
+    }
+    table.setRowCount(static_cast<int>(rows));
+    // Room for the rows and for a horizontal scroll bar, which a narrow
+    // screen may need: the rows stay in sight whatever the width.
+    const int shown = std::min(table.rowCount(), kRowsInSight);
+    table.setMinimumHeight(table.horizontalHeader()->sizeHint().height() +
+                           shown * table.verticalHeader()->defaultSectionSize() +
+                           2 * table.frameWidth() +
+                           table.horizontalScrollBar()->sizeHint().height());
 }
 
 } // namespace
@@ -119,21 +141,32 @@ SummaryWindow::SummaryWindow(DesignDocument& document, std::function<void()> cha
       totalsCaption_(new QLabel(QStringLiteral("按蒸发温度合计（从最低蒸发温度起）"), this)),
       totals_(makeTable(*this, kGroupColumns)), notes_(new QPlainTextEdit(this)),
       machineCaption_(new QLabel(qtext(kMachineLoadTitle), this)),
+      machineGroupsCaption_(new QLabel(QStringLiteral("各蒸发温度的机械负荷及合计"), this)),
       machineCoefficients_(new QLabel(this)), machineRooms_(makeTable(*this, kMachineRoomColumns)),
       machineGroups_(makeTable(*this, kMachineGroupColumns)), tempDiffNotes_(new QLabel(this)) {
     setWindowTitle(QStringLiteral("项目汇总"));
-    auto* layout = new QVBoxLayout(this);
+    // Today's summary on the left, the machine load beside it: row for row
+    // the same rooms, and the same groups from the coldest up.
+    auto* layout = new QGridLayout(this);
     layout->setContentsMargins(6, 6, 6, 6);
-    layout->setSpacing(4);
-    layout->addWidget(rooms_, 3);
-    layout->addWidget(totalsCaption_);
-    layout->addWidget(totals_, 1);
-    layout->addWidget(notes_);
-    layout->addWidget(machineCaption_);
-    layout->addWidget(machineCoefficients_);
-    layout->addWidget(machineRooms_, 3);
-    layout->addWidget(machineGroups_, 1);
-    layout->addWidget(tempDiffNotes_);
+    layout->setHorizontalSpacing(8);
+    layout->setVerticalSpacing(4);
+    layout->addWidget(machineCaption_, 0, 1);
+    layout->addWidget(rooms_, 1, 0);
+    layout->addWidget(machineRooms_, 1, 1);
+    layout->addWidget(totalsCaption_, 2, 0);
+    layout->addWidget(machineGroupsCaption_, 2, 1);
+    layout->addWidget(totals_, 3, 0);
+    layout->addWidget(machineGroups_, 3, 1);
+    layout->addWidget(notes_, 4, 0, Qt::AlignTop);
+    auto* machineNotes = new QVBoxLayout;
+    machineNotes->addWidget(machineCoefficients_);
+    machineNotes->addWidget(tempDiffNotes_);
+    layout->addLayout(machineNotes, 4, 1, Qt::AlignTop);
+    layout->setRowStretch(1, 3);
+    layout->setRowStretch(3, 1);
+    layout->setColumnStretch(0, 3);
+    layout->setColumnStretch(1, 2);
     QFont captionFont = machineCaption_->font();
     captionFont.setBold(true);
     machineCaption_->setFont(captionFont);
@@ -212,6 +245,7 @@ void SummaryWindow::showTotals(const SummaryTable& table) {
     }
     putRow(*totals_, static_cast<int>(table.groups.size()), table.total, {0, kGroupRoomsColumn});
     boldenLastRow(*totals_);
+    tipWholeNames(*totals_, static_cast<int>(kGroupRoomsColumn));
 }
 
 void SummaryWindow::showNotes(const std::vector<std::string>& notes) {
@@ -244,6 +278,7 @@ void SummaryWindow::showMachineLoad(const MachineLoadTable& table) {
     putRow(*machineGroups_, static_cast<int>(table.groups.size()), table.total,
            {0, kGroupRoomsColumn});
     boldenLastRow(*machineGroups_);
+    tipWholeNames(*machineGroups_, static_cast<int>(kGroupRoomsColumn));
     const QString notes = joinedLines(table.tempDiffNotes);
     if (tempDiffNotes_->text() != notes) {
         tempDiffNotes_->setText(notes);
@@ -270,19 +305,27 @@ void SummaryWindow::goToRoom(int row) {
 }
 
 void SummaryWindow::fitToColumns() {
-    // Wide enough for every column of every table and tall enough for every
-    // row, when the screen allows it.
-    int columns = 0;
-    for (QTableWidget* table : {rooms_, totals_, machineRooms_, machineGroups_}) {
+    // The two sides wide enough for every column, the long lists of room
+    // names cut to a readable width (the cell's tip shows them whole), and
+    // every row in sight, when the screen allows it.
+    const int roomNamesMm = 24 * fontMetrics().horizontalAdvance(QChar(0x56FD));
+    const auto tableWidth = [&](QTableWidget* table, int namesColumn) {
         table->resizeColumnsToContents();
-        columns = std::max(columns, table->horizontalHeader()->length() +
-                                        table->verticalHeader()->width() + 2 * table->frameWidth() +
-                                        table->verticalScrollBar()->sizeHint().width());
-    }
-    const QMargins margins = layout()->contentsMargins();
-    int width = columns + margins.left() + margins.right();
-    layout()->activate();
-    int tall = layout()->sizeHint().height();
+        if (namesColumn >= 0 && table->columnWidth(namesColumn) > roomNamesMm) {
+            table->setColumnWidth(namesColumn, roomNamesMm);
+        }
+        return table->horizontalHeader()->length() + table->verticalHeader()->width() +
+               2 * table->frameWidth() + table->verticalScrollBar()->sizeHint().width();
+    };
+    const int left =
+        std::max(tableWidth(rooms_, -1), tableWidth(totals_, static_cast<int>(kGroupRoomsColumn)));
+    const int right = std::max(tableWidth(machineRooms_, -1),
+                               tableWidth(machineGroups_, static_cast<int>(kGroupRoomsColumn)));
+    auto* grid = static_cast<QGridLayout*>(layout());
+    const QMargins margins = grid->contentsMargins();
+    int width = left + right + grid->horizontalSpacing() + margins.left() + margins.right();
+    grid->activate();
+    int tall = grid->sizeHint().height();
     if (const QScreen* screen = this->screen()) {
         width = std::min(width, screen->availableGeometry().width() - 40);
         tall = std::min(tall, screen->availableGeometry().height() - 80);

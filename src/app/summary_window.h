@@ -18,7 +18,7 @@ namespace gelvant {
 // form. The rooms table (a room not computed says 未计算), beneath it one
 // total per evaporating temperature from the coldest up and the project
 // total, then the notes on rooms left out of the sums: exactly the texts of
-// summaryTable(). Below them the section 机械负荷（GB 50072）: the
+// summaryTable(). Beside them the section 机械负荷（GB 50072）: the
 // coefficients used, every room's use, flows and coefficients, the machine
 // load per evaporating temperature with the project total, and the rooms
 // whose temperature difference is beyond the system's limit: the texts of
@@ -70,6 +70,7 @@ private:
     QTableWidget* totals_;
     QPlainTextEdit* notes_;
     QLabel* machineCaption_;
+    QLabel* machineGroupsCaption_;
     QLabel* machineCoefficients_;
     QTableWidget* machineRooms_;
     QTableWidget* machineGroups_;
