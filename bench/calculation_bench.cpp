@@ -2,10 +2,10 @@
 // whole-form exchange on its own.
 
 #include "calc/cooling_load.h"
+#include "form/design_form.h"
+#include "form/startup.h"
 #include "sheet/design_dlg.h"
 #include "sheet/field_dictionary.h"
-#include "window/design_form.h"
-#include "window/startup.h"
 
 #include <benchmark/benchmark.h>
 
@@ -24,7 +24,7 @@ void openForm(CDesignDlg& dlg) {
 
 void BM_ComputeCoolingLoad(benchmark::State& state) {
     NullPresenter presenter;
-    CDesignDlg dlg(gelvant::designFormLayout(), presenter);
+    CDesignDlg dlg(gelvant::designFormListsAndEvents(), presenter);
     openForm(dlg);
     for (auto _ : state) {
         gelvant::ComputeCoolingLoad(dlg);
@@ -35,7 +35,7 @@ BENCHMARK(BM_ComputeCoolingLoad);
 
 void BM_SheetRead(benchmark::State& state) {
     NullPresenter presenter;
-    CDesignDlg dlg(gelvant::designFormLayout(), presenter);
+    CDesignDlg dlg(gelvant::designFormListsAndEvents(), presenter);
     openForm(dlg);
     for (auto _ : state) {
         benchmark::DoNotOptimize(dlg.readSheet());
@@ -46,7 +46,7 @@ BENCHMARK(BM_SheetRead);
 // Every box gets a new value each time: the whole record is formatted.
 void BM_SheetWrite(benchmark::State& state) {
     NullPresenter presenter;
-    CDesignDlg dlg(gelvant::designFormLayout(), presenter);
+    CDesignDlg dlg(gelvant::designFormListsAndEvents(), presenter);
     openForm(dlg);
     float step = 1.0F;
     for (auto _ : state) {
@@ -67,7 +67,7 @@ BENCHMARK(BM_SheetWrite);
 // A write after a handler that changed nothing: no box needs new text.
 void BM_SheetWriteUnchanged(benchmark::State& state) {
     NullPresenter presenter;
-    CDesignDlg dlg(gelvant::designFormLayout(), presenter);
+    CDesignDlg dlg(gelvant::designFormListsAndEvents(), presenter);
     openForm(dlg);
     for (auto _ : state) {
         dlg.writeSheet();

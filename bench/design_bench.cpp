@@ -5,11 +5,11 @@
 
 #include "document/design_document.h"
 #include "document/design_file_io.h"
+#include "form/design_form.h"
+#include "form/startup.h"
 #include "plant/machine_load.h"
 #include "project/summary.h"
 #include "sheet/field_dictionary.h"
-#include "window/design_form.h"
-#include "window/startup.h"
 
 #include <benchmark/benchmark.h>
 #include <unistd.h>
@@ -40,7 +40,7 @@ struct OpenDesign {
         document->selectRoom(0);
     }
     NullPresenter presenter;
-    CDesignDlg dlg{designFormLayout(), presenter};
+    CDesignDlg dlg{designFormListsAndEvents(), presenter};
     std::optional<DesignDocument> document;
 };
 

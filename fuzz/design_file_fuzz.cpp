@@ -4,7 +4,7 @@
 
 #include "document/design_document.h"
 #include "document/design_file.h"
-#include "window/design_form.h"
+#include "form/design_form.h"
 
 #include <cstddef>
 #include <cstdint>
@@ -39,7 +39,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     using namespace gelvant;
     const std::string_view bytes(reinterpret_cast<const char*>(data), size);
     static RecordingPresenter presenter;
-    static CDesignDlg form(designFormLayout(), presenter);
+    static CDesignDlg form(designFormListsAndEvents(), presenter);
     static DesignDocument document(form);
     const FormState before = form.captureState();
 

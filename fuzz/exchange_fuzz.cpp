@@ -12,12 +12,12 @@
 //              before them n more times, so that numbers of hundreds of
 //              digits (past a double's range) are a few mutations away
 
+#include "form/design_form.h"
+#include "form/startup.h"
 #include "sheet/controls.h"
 #include "sheet/design_dlg.h"
 #include "sheet/numeric.h"
 #include "support/form_invariants.h"
-#include "window/design_form.h"
-#include "window/startup.h"
 
 #include <algorithm>
 #include <bit>
@@ -162,7 +162,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     const std::string_view rest(reinterpret_cast<const char*>(data + 1), size - 1);
 
     RecordingPresenter presenter;
-    CDesignDlg dlg(designFormLayout(), presenter);
+    CDesignDlg dlg(designFormListsAndEvents(), presenter);
     if ((mode & 0x80) == 0) {
         OnInitDialog(dlg);
     }

@@ -1,10 +1,10 @@
 #include "app/design_window.h"
 
 #include "app/form_look.h"
+#include "form/form_cells_table.h"
+#include "form/form_groups_table.h"
+#include "form/startup.h"
 #include "sheet/controls.h"
-#include "window/form_cells_table.h"
-#include "window/form_groups_table.h"
-#include "window/startup.h"
 
 #include <QAbstractItemView>
 #include <QAction>
@@ -88,7 +88,8 @@ void CDesignWindow::WatchingPresenter::showMessage(const Message& message) {
     shown_.showMessage(message);
 }
 
-CDesignWindow::CDesignWindow(MessagePresenter& presenter, FormLayout layout, QWidget* parent)
+CDesignWindow::CDesignWindow(MessagePresenter& presenter, FormListsAndEvents layout,
+                             QWidget* parent)
     : QWidget(parent), presenter_(presenter, *this), model_(layout, presenter_), document_(model_) {
     setWindowTitle(QStringLiteral("Gelvant"));
     setWindowFlags(Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
@@ -209,7 +210,7 @@ QWidget* CDesignWindow::buildGroup(int group) {
     grid->setVerticalSpacing(1);
     int lastRow = 0;
     for (const FormCellDef& cell : kFormCells) {
-        if (cell.group == group) {
+        if (cell.group == static_cast<FormGroup>(group)) {
             placeCell(*grid, *box, cell);
             lastRow = std::max(lastRow, cell.row);
         }

@@ -1,11 +1,11 @@
 #pragma once
 
 #include "document/design_document.h"
+#include "form/design_form.h"
+#include "form/form_cells_table.h"
 #include "sheet/design_dlg.h"
 #include "sheet/field_dictionary.h"
 #include "sheet/messages.h"
-#include "window/design_form.h"
-#include "window/form_cells_table.h"
 
 #include <QWidget>
 #include <array>
@@ -34,7 +34,8 @@ namespace gelvant {
 class CDesignWindow : public QWidget {
     Q_OBJECT
 public:
-    explicit CDesignWindow(MessagePresenter& presenter, FormLayout layout = designFormLayout(),
+    explicit CDesignWindow(MessagePresenter& presenter,
+                           FormListsAndEvents layout = designFormListsAndEvents(),
                            QWidget* parent = nullptr);
     ~CDesignWindow() override;
 

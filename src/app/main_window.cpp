@@ -74,7 +74,7 @@ QString draggedFile(const QMimeData& data) {
 
 CMainWindow::CMainWindow(MessagePresenter& messages, DocumentPrompts& prompts, QWidget* parent)
     : QMainWindow(parent), messages_(messages), prompts_(prompts),
-      form_(new CDesignWindow(messages, designFormLayout())) {
+      form_(new CDesignWindow(messages, designFormListsAndEvents())) {
     setWindowFlags(Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
                    Qt::WindowSystemMenuHint | Qt::WindowMinimizeButtonHint |
                    Qt::WindowCloseButtonHint);

@@ -6,8 +6,8 @@
 #include "calc/surface_areas.h"
 #include "sheet/controls.h"
 #include "sheet/design_dlg.h"
+#include "sheet/note_text.h"
 #include "sheet/numeric.h"
-#include "sheet/printf_format.h"
 
 #include <array>
 #include <cstdint>

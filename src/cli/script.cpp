@@ -2,19 +2,17 @@
 
 #include "cli/form_json.h"
 #include "cli/plant_commands.h"
-#include "document/design_document.h"
-#include "document/design_file_io.h"
+#include "form/design_form.h"
 #include "plant/machine_load.h"
 #include "project/summary.h"
+#include "session/design_session.h"
 #include "sheet/controls.h"
-#include "sheet/design_dlg.h"
 #include "sheet/field_dictionary.h"
 #include "sheet/utf8.h"
-#include "window/design_form.h"
-#include "window/startup.h"
 
 #include <charconv>
 #include <exception>
+#include <filesystem>
 #include <istream>
 #include <optional>
 #include <ostream>
@@ -56,8 +54,8 @@ template <typename Number> std::optional<Number> wholeNumber(std::string_view wo
 
 class Interpreter {
 public:
-    Interpreter(CDesignDlg& dlg, RecordingPresenter& presenter, std::ostream& out)
-        : dlg_(dlg), presenter_(presenter), out_(out), document_(dlg) {}
+    Interpreter(DesignSession& session, RecordingPresenter& presenter, std::ostream& out)
+        : session_(session), presenter_(presenter), out_(out) {}
 
     std::optional<UsageError> execute(std::string_view line) {
         const auto [command, rest] = splitWord(line);
@@ -88,7 +86,7 @@ public:
             if (!rest.empty()) {
                 return UsageError{std::string(command) + " takes no arguments"};
             }
-            command == "undo" ? document_.undo() : document_.redo();
+            command == "undo" ? session_.undo() : session_.redo();
             return std::nullopt;
         }
         if (command == "room") {
@@ -113,11 +111,10 @@ private:
         if (!field) {
             return UsageError{"unknown field " + quoteForMessage(name)};
         }
-        std::string typed(text);
         if (raiseEvent) {
-            document_.typeInto(*field, std::move(typed));
+            session_.type(*field, std::string(text));
         } else {
-            document_.perform([&] { dlg_.setEditText(*field, std::move(typed)); });
+            session_.set(*field, std::string(text));
         }
         return std::nullopt;
     }
@@ -132,13 +129,12 @@ private:
         if (!parsed) {
             return UsageError{"index " + quoteForMessage(indexText) + " is not a whole number"};
         }
-        const int index = *parsed;
-        if (index < 0 || static_cast<std::size_t>(index) >= dlg_.itemCount(list->controlId)) {
-            return UsageError{"index " + std::to_string(index) + " is outside list '" +
+        if (!session_.choose(list->controlId, *parsed)) {
+            return UsageError{"index " + std::to_string(*parsed) + " is outside list '" +
                               std::string(list->name) + "' (" +
-                              std::to_string(dlg_.itemCount(list->controlId)) + " items)"};
+                              std::to_string(session_.form().itemCount(list->controlId)) +
+                              " items)"};
         }
-        document_.perform([&] { dlg_.userChooses(list->controlId, index); });
         return std::nullopt;
     }
 
@@ -147,15 +143,15 @@ private:
         if (list == nullptr) {
             return UsageError{"unknown list " + quoteForMessage(args)};
         }
-        document_.perform([&] { dlg_.userClearsList(list->controlId); });
+        session_.clear(list->controlId);
         return std::nullopt;
     }
 
     std::optional<UsageError> click(std::string_view button) {
         if (button == "compute" || button == "1060") {
-            document_.perform([&] { dlg_.userClicks(ctl::computeButton); });
+            session_.click(ctl::computeButton);
         } else if (button == "apply" || button == "1132") {
-            document_.perform([&] { dlg_.userClicks(ctl::applyReferenceButton); });
+            session_.click(ctl::applyReferenceButton);
         } else {
             return UsageError{"unknown button " + quoteForMessage(button)};
         }
@@ -167,7 +163,7 @@ private:
             return UsageError{"dump takes no arguments"};
         }
         takeFormMessages();
-        emit(dumpFormJson(dlg_, messages_, messageRooms_));
+        emit(dumpFormJson(session_.form(), messages_, messageRooms_));
         messages_.clear();
         messageRooms_.clear();
         return std::nullopt;
@@ -175,22 +171,18 @@ private:
 
     // --- Design files, undo and rooms ------------------------------------------
 
+    // A script's save is a copy: it leaves a typing run going.
     std::optional<UsageError> save(std::string_view path) {
-        if (const std::error_code ec = saveDesignFile(std::string(path), document_.project())) {
+        if (const std::error_code ec = session_.writeCopy(std::string(path))) {
             return UsageError{"cannot save " + quoteForMessage(path) + ": " + ec.message()};
         }
         return std::nullopt;
     }
 
     std::optional<UsageError> open(std::string_view path) {
-        DesignReadResult read = openDesignFile(std::string(path));
-        if (read.error) {
+        if (const auto error = session_.open(std::filesystem::path(std::string(path)))) {
             return UsageError{"cannot open " + quoteForMessage(path) + ": " +
-                              describeInEnglish(*read.error)};
-        }
-        document_.replaceProject(std::move(read.design->project));
-        if (!read.design->unrestoredLists.empty()) {
-            dlg_.showMessage(caption::notice, unrestoredListsText(read.design->unrestoredLists));
+                              describeInEnglish(*error)};
         }
         return std::nullopt;
     }
@@ -198,29 +190,27 @@ private:
     std::optional<UsageError> room(std::string_view args) {
         const auto [verb, rest] = splitWord(args);
         if (verb == "add") {
-            document_.addRoom(rest.empty() ? std::nullopt
-                                           : std::optional<std::string>(std::string(rest)));
+            session_.addRoom(rest);
         } else if (verb == "copy" && rest.empty()) {
-            document_.copyRoom();
+            session_.copyRoom();
         } else if (verb == "select") {
             return selectRoom(rest);
         } else if (verb == "rename") {
-            if (rest.empty()) {
+            if (!session_.renameRoom(rest)) {
                 return UsageError{"room rename needs a name"};
             }
-            document_.renameRoom(std::string(rest));
         } else if (verb == "delete" && rest.empty()) {
-            if (!document_.deleteRoom()) {
+            if (!session_.deleteRoom()) {
                 return UsageError{"the last room cannot be deleted"};
             }
         } else if (verb == "move" && (rest == "up" || rest == "down")) {
-            if (!document_.moveRoom(rest == "up" ? -1 : 1)) {
+            if (!session_.moveRoom(rest == "up" ? RoomMove::Up : RoomMove::Down)) {
                 return UsageError{"the " + std::string(rest == "up" ? "first" : "last") +
                                   " room cannot move " + std::string(rest)};
             }
         } else if (verb == "equipment" && (rest == "aircooler" || rest == "coil")) {
-            document_.setEquipment(rest == "coil" ? CoolingEquipment::Coil
-                                                  : CoolingEquipment::AirCooler);
+            session_.setEquipment(rest == "coil" ? CoolingEquipment::Coil
+                                                 : CoolingEquipment::AirCooler);
         } else if (verb == "use") {
             return roomUse(rest);
         } else {
@@ -234,12 +224,10 @@ private:
         if (!parsed) {
             return UsageError{"room " + quoteForMessage(indexText) + " is not a whole number"};
         }
-        const std::size_t index = *parsed;
-        if (index >= document_.project().rooms.size()) {
-            return UsageError{"there is no room " + std::to_string(index) + " (" +
-                              std::to_string(document_.project().rooms.size()) + " rooms)"};
+        if (!session_.selectRoom(*parsed)) {
+            return UsageError{"there is no room " + std::to_string(*parsed) + " (" +
+                              std::to_string(session_.project().rooms.size()) + " rooms)"};
         }
-        document_.selectRoom(index);
         return std::nullopt;
     }
 
@@ -248,16 +236,16 @@ private:
         if (auto* problem = std::get_if<std::string>(&use)) {
             return UsageError{std::move(*problem)};
         }
-        document_.setRoomUse(std::get<RoomUse>(use));
+        session_.setRoomUse(std::get<RoomUse>(use));
         return std::nullopt;
     }
 
     std::optional<UsageError> plant(std::string_view args) {
-        auto settings = changedPlantSettings(args, document_.project().plant);
+        auto settings = changedPlantSettings(args, session_.project().plant);
         if (auto* problem = std::get_if<std::string>(&settings)) {
             return UsageError{std::move(*problem)};
         }
-        document_.setPlantSettings(std::get<PlantSettings>(settings));
+        session_.setPlantSettings(std::get<PlantSettings>(settings));
         return std::nullopt;
     }
 
@@ -267,7 +255,7 @@ private:
                               "' (compute all)"};
         }
         takeFormMessages();
-        for (RoomMessages& room : document_.computeAllRooms()) {
+        for (RoomMessages& room : session_.computeAllRooms()) {
             for (Message& message : room.messages) {
                 messages_.push_back(std::move(message));
                 messageRooms_.push_back(room.room);
@@ -280,8 +268,8 @@ private:
         if (!args.empty()) {
             return UsageError{"summary takes no arguments"};
         }
-        const ProjectSummary projectSummary = summarizeProject(document_.project());
-        emit(summaryJson(projectSummary, machineLoad(document_.project(), projectSummary)));
+        const ProjectSummary projectSummary = summarizeProject(session_.project());
+        emit(summaryJson(projectSummary, machineLoad(session_.project(), projectSummary)));
         return std::nullopt;
     }
 
@@ -300,7 +288,7 @@ private:
         if (list == nullptr) {
             return UsageError{"unknown list " + quoteForMessage(args)};
         }
-        emit(listItemsJson(dlg_, list->controlId));
+        emit(listItemsJson(session_.form(), list->controlId));
         return std::nullopt;
     }
 
@@ -318,10 +306,9 @@ private:
         return fieldIndexByName(nameOrControlId);
     }
 
-    CDesignDlg& dlg_;
+    DesignSession& session_;
     RecordingPresenter& presenter_;
     std::ostream& out_;
-    DesignDocument document_;
     std::vector<Message> messages_;
     std::vector<std::string> messageRooms_;
 };
@@ -372,16 +359,16 @@ bool readLine(std::istream& in, std::string& line, bool& truncated) {
 
 int runScript(std::istream& script, std::ostream& out, std::ostream& err, ScriptOptions options) {
     RecordingPresenter presenter;
-    CDesignDlg dlg(designFormLayout(), presenter);
+    DesignSession session(presenter);
     if (options.runStartup) {
         try {
-            OnInitDialog(dlg);
+            session.start();
         } catch (const std::exception& e) {
             err << "gelvant-cli: start-up: internal error: " << quoteForMessage(e.what()) << '\n';
             return kInternalError;
         }
     }
-    Interpreter interpreter(dlg, presenter, out);
+    Interpreter interpreter(session, presenter, out);
 
     const auto stop = [&](std::size_t lineNumber, std::string_view what, int status) {
         out.flush();

@@ -1,9 +1,9 @@
 #include "document/design_document.h"
 
+#include "form/design_form.h"
 #include "plant/plant_settings.h"
 #include "project/startup_form.h"
 #include "sheet/controls.h"
-#include "window/design_form.h"
 
 #include <utility>
 
@@ -132,7 +132,7 @@ void DesignDocument::renameRoom(std::string name) {
 }
 
 bool DesignDocument::deleteRoom() {
-    if (project_.rooms.size() <= 1) {
+    if (!canDeleteRoom()) {
         return false;
     }
     roomOperation([&] {
@@ -145,12 +145,16 @@ bool DesignDocument::deleteRoom() {
     return true;
 }
 
-bool DesignDocument::moveRoom(int direction) {
+bool DesignDocument::canMoveRoom(int direction) const {
     const std::size_t from = project_.current;
-    if ((direction < 0 && from == 0) || (direction > 0 && from + 1 >= project_.rooms.size()) ||
-        direction == 0) {
+    return (direction < 0 && from > 0) || (direction > 0 && from + 1 < project_.rooms.size());
+}
+
+bool DesignDocument::moveRoom(int direction) {
+    if (!canMoveRoom(direction)) {
         return false;
     }
+    const std::size_t from = project_.current;
     const std::size_t to = direction < 0 ? from - 1 : from + 1;
     roomOperation([&] {
         std::swap(project_.rooms[from], project_.rooms[to]);
@@ -188,7 +192,7 @@ std::vector<RoomMessages> DesignDocument::computeAllRooms() {
     Project before = project_;
     std::vector<RoomMessages> gathered;
     RecordingPresenter recorder;
-    CDesignDlg scratch(designFormLayout(), recorder);
+    CDesignDlg scratch(designFormListsAndEvents(), recorder);
     bool changed = false;
     for (Room& room : project_.rooms) {
         recorder.messages.clear();
@@ -246,6 +250,12 @@ void DesignDocument::replaceProject(Project project, bool modified) {
         history_.forgetSaved();
     }
     showCurrentRoom();
+}
+
+void DesignDocument::startFromForm() {
+    typingRun_.reset();
+    project_ = singleRoomProject(std::make_shared<const FormState>(form_.captureState()));
+    history_.clear();
 }
 
 } // namespace gelvant

@@ -54,8 +54,12 @@ public:
     void addRoom(std::optional<std::string> name = std::nullopt);
     void copyRoom();
     void renameRoom(std::string name);
+    // The last remaining room is always kept.
+    bool canDeleteRoom() const { return project_.rooms.size() > 1; }
     // False (and nothing done) for the last remaining room.
     bool deleteRoom();
+    // Whether the current room can move one place up (-1) or down (+1).
+    bool canMoveRoom(int direction) const;
     // Moves the current room one place up (-1) or down (+1); false at an end.
     bool moveRoom(int direction);
     void setEquipment(CoolingEquipment equipment);
@@ -84,6 +88,9 @@ public:
     // A design opened or new: the history starts afresh, unchanged, unless
     // told otherwise (a design recovered after a crash is not saved).
     void replaceProject(Project project, bool modified = false);
+    // The form as it now stands becomes the whole design, a project of one
+    // room, unchanged, with nothing to undo (the form as the program opens).
+    void startFromForm();
 
     const UndoHistory& history() const { return history_; }
 

@@ -1,13 +1,13 @@
 #include "document/design_file.h"
 
 #include "document/json_writer.h"
+#include "form/design_form.h"
 #include "plant/plant_settings.h"
 #include "plant/room_use.h"
 #include "project/startup_form.h"
 #include "sheet/controls.h"
 #include "sheet/field_dictionary.h"
 #include "sheet/text_exchange.h"
-#include "window/design_form.h"
 
 #include <nlohmann/json.hpp>
 

@@ -7,8 +7,8 @@
 #include "evaporator/compressor_selection.h"
 #include "sheet/controls.h"
 #include "sheet/design_dlg.h"
+#include "sheet/note_text.h"
 #include "sheet/numeric.h"
-#include "sheet/printf_format.h"
 #include "sheet/table_items.h"
 
 #include <array>

@@ -1,8 +1,8 @@
 #include "project/startup_form.h"
 
+#include "form/design_form.h"
+#include "form/startup.h"
 #include "sheet/design_dlg.h"
-#include "window/design_form.h"
-#include "window/startup.h"
 
 namespace gelvant {
 
@@ -10,7 +10,7 @@ std::shared_ptr<const FormState> startupForm() {
     // The sequence always gives the same form: it is worked out once.
     static const std::shared_ptr<const FormState> form = [] {
         RecordingPresenter unshown;
-        CDesignDlg dlg(designFormLayout(), unshown);
+        CDesignDlg dlg(designFormListsAndEvents(), unshown);
         OnInitDialog(dlg);
         return std::make_shared<const FormState>(dlg.captureState());
     }();

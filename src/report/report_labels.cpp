@@ -1,6 +1,9 @@
 #include "report/report_labels.h"
 
+#include "form/form_lists_table.h"
+
 #include <algorithm>
+#include <array>
 
 namespace gelvant {
 namespace {
@@ -69,9 +72,8 @@ std::string_view labelName(std::string_view label) {
 }
 
 std::string_view listCaption(int listCtl) {
-    const auto found = std::find_if(kListCaptions.begin(), kListCaptions.end(),
-                                    [&](const ListCaption& c) { return c.listCtl == listCtl; });
-    return found == kListCaptions.end() ? std::string_view{} : found->caption;
+    const auto found = std::ranges::find(kFormLists, listCtl, &ListDef::controlId);
+    return found == kFormLists.end() ? std::string_view{} : found->caption;
 }
 
 } // namespace gelvant

@@ -1,13 +1,13 @@
 #include "report/report_model.h"
 
 #include "document/design_file.h"
+#include "form/design_form.h"
+#include "form/form_cells_table.h"
 #include "project/summary.h"
 #include "report/report_labels.h"
 #include "report/report_numbers.h"
 #include "sheet/field_dictionary.h"
 #include "sheet/text_exchange.h"
-#include "window/design_form.h"
-#include "window/form_cells_table.h"
 
 #include <algorithm>
 #include <array>
@@ -22,10 +22,11 @@ constexpr double kNaN = std::numeric_limits<double>::quiet_NaN();
 // The input groups in the order a reader goes through the design: the store,
 // its insulation, the goods, the air, the door and floor, the people and
 // lights, the packaging and the air coolers.
-constexpr std::array kInputGroups{grp::storeSize,      grp::insulation,  grp::goods,
-                                  grp::goodsHeat,      grp::ventilation, grp::respiration,
-                                  grp::doorAndFloor,   grp::workers,     grp::lighting,
-                                  grp::otherMaterials, grp::airCoolers};
+constexpr std::array kInputGroups{
+    FormGroup::StoreSize,      FormGroup::Insulation,  FormGroup::Goods,
+    FormGroup::GoodsHeat,      FormGroup::Ventilation, FormGroup::Respiration,
+    FormGroup::DoorAndFloor,   FormGroup::Workers,     FormGroup::Lighting,
+    FormGroup::OtherMaterials, FormGroup::AirCoolers};
 
 // One component of the cooling load and the values that explain it: the
 // figures beside it in the result band, or the inputs it is worked out from.
@@ -89,8 +90,8 @@ private:
 
 // The fields and lists of one form group, in the form's order; hidden boxes
 // and lists are left out, as the form does not show them.
-ReportGroup inputGroup(const FormReader& form, int group) {
-    ReportGroup out{std::string(kFormGroups.at(static_cast<std::size_t>(group)).title), {}};
+ReportGroup inputGroup(const FormReader& form, FormGroup group) {
+    ReportGroup out{std::string(formGroupDef(group).title), {}};
     for (const FormCellDef& cell : kFormCells) {
         if (cell.group != group) {
             continue;
@@ -257,7 +258,7 @@ std::vector<ReportGroup> equipmentGroups(const FormReader& form, CoolingEquipmen
     ReportGroup coil{"排管选型", {}};
     ReportGroup airCooler{"冷风机选型", {}};
     for (const FormCellDef& cell : kFormCells) {
-        if (cell.group != grp::evaporators || cell.row > 1) {
+        if (cell.group != FormGroup::Evaporators || cell.row > 1) {
             continue;
         }
         ReportGroup& target = cell.row == 0 ? coil : airCooler;
@@ -361,7 +362,7 @@ RoomReport buildRoomReport(const Room& room) {
     RoomReport report;
     report.name = room.name;
     report.equipment = room.equipment;
-    for (const int group : kInputGroups) {
+    for (const FormGroup group : kInputGroups) {
         report.inputs.push_back(inputGroup(form, group));
     }
     report.load = loadTable(form);

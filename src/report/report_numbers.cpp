@@ -1,6 +1,6 @@
 #include "report/report_numbers.h"
 
-#include "sheet/printf_format.h"
+#include "sheet/note_text.h"
 #include "sheet/text_exchange.h"
 
 #include <cmath>

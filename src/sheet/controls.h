@@ -90,6 +90,16 @@ constexpr std::optional<std::size_t> staticTextSlot(int textCtl) {
     return std::nullopt;
 }
 
+// The control of the run-time text of that name; an unknown name does not build.
+consteval int textControl(std::string_view name) {
+    for (const StaticTextDef& def : kStaticTexts) {
+        if (def.name == name) {
+            return def.controlId;
+        }
+    }
+    throw "the form has no run-time text of that name";
+}
+
 constexpr std::optional<std::size_t> toggledSlot(int ctl) {
     for (std::size_t i = 0; i < kToggledControls.size(); ++i) {
         if (kToggledControls[i].controlId == ctl) {

@@ -16,12 +16,13 @@ constexpr unsigned kAboutCommand = 16;
 
 } // namespace
 
-CDesignDlg::CDesignDlg(FormLayout layout, MessagePresenter& presenter)
-    : layout_(layout), presenter_(presenter) {
-    lists_.reserve(layout_.lists.size());
-    for (const ListDef& def : layout_.lists) {
+CDesignDlg::CDesignDlg(FormListsAndEvents listsAndEvents, MessagePresenter& presenter)
+    : listsAndEvents_(listsAndEvents), presenter_(presenter) {
+    lists_.reserve(listsAndEvents_.lists.size());
+    for (const ListDef& def : listsAndEvents_.lists) {
         ListState state{&def, {}, -1, {}};
-        state.items.assign(def.items.begin(), def.items.end());
+        const auto items = def.items();
+        state.items.assign(items.begin(), items.end());
         lists_.push_back(std::move(state));
     }
     for (std::size_t i = 0; i < kStaticTexts.size(); ++i) {
@@ -255,11 +256,10 @@ void CDesignDlg::restoreState(const FormState& state) {
 // --- User events -------------------------------------------------------------------
 
 void CDesignDlg::raise(int controlId, EventKind event) {
-    const auto binding =
-        std::find_if(layout_.events.begin(), layout_.events.end(), [&](const EventBinding& row) {
-            return row.controlId == controlId && row.event == event;
-        });
-    if (binding != layout_.events.end() && binding->handler != nullptr) {
+    const auto binding = std::find_if(
+        listsAndEvents_.events.begin(), listsAndEvents_.events.end(),
+        [&](const EventBinding& row) { return row.controlId == controlId && row.event == event; });
+    if (binding != listsAndEvents_.events.end() && binding->handler != nullptr) {
         binding->handler(*this);
     }
 }

@@ -2,7 +2,7 @@
 
 #include "sheet/design_sheet.h"
 #include "sheet/field_dictionary.h"
-#include "sheet/form_layout.h"
+#include "sheet/form_lists_events.h"
 #include "sheet/form_state.h"
 #include "sheet/messages.h"
 
@@ -21,7 +21,7 @@ namespace gelvant {
 // Every rule and handler of the program is a function on this object.
 class CDesignDlg {
 public:
-    CDesignDlg(FormLayout layout, MessagePresenter& presenter);
+    CDesignDlg(FormListsAndEvents listsAndEvents, MessagePresenter& presenter);
 
     // --- The record and the exchange -------------------------------------
     DesignSheet& sheet() { return sheet_; }
@@ -98,7 +98,7 @@ public:
     // the state has them appended.
     void restoreState(const FormState& state);
 
-    std::span<const ListDef> listDefs() const { return layout_.lists; }
+    std::span<const ListDef> listDefs() const { return listsAndEvents_.lists; }
 
 private:
     struct ListState {
@@ -116,7 +116,7 @@ private:
     void writeField(std::size_t field);
     void setCurrent(ListState& state, int index);
 
-    FormLayout layout_;
+    FormListsAndEvents listsAndEvents_;
     MessagePresenter& presenter_;
     DesignSheet sheet_;
     std::array<std::string, kFieldCount> editTexts_;

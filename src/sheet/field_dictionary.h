@@ -162,6 +162,17 @@ inline constexpr std::array<FieldDef, 100> kFields{{
 
 inline constexpr std::size_t kFieldCount = kFields.size();
 
+// The control of the field of that name. Only for names known when compiling:
+// an unknown name is not a constant expression and does not build.
+consteval int fieldControl(std::string_view name) {
+    for (const FieldDef& def : kFields) {
+        if (def.name == name) {
+            return def.controlId;
+        }
+    }
+    throw "the record has no field of that name";
+}
+
 // Field indices, in exchange order, for the few places that name one box.
 std::optional<std::size_t> fieldIndexByName(std::string_view name);
 std::optional<std::size_t> fieldIndexByControl(int controlId);

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "sheet/controls.h"
 #include "sheet/design_sheet.h"
 #include "sheet/field_dictionary.h"
 
@@ -27,7 +28,7 @@ struct FormState {
     DesignSheet sheet;
     std::array<std::string, kFieldCount> editTexts;
     std::vector<ListChoice> lists; // in the form's list order
-    std::array<std::string, 7> staticTexts;
+    std::array<std::string, kStaticTexts.size()> staticTexts;
     std::array<bool, 2> visible{true, true};
     bool enthalpyChecked = false;
     bool specificHeatChecked = false;
@@ -42,6 +43,9 @@ struct FormState {
     // everything else by value.
     bool sameForm(const FormState& other) const;
 };
+
+// Every control whose visibility a rule changes starts shown.
+static_assert(std::tuple_size_v<decltype(FormState::visible)> == kToggledControls.size());
 
 // The record's fields compared bit for bit.
 bool sameRecord(const DesignSheet& a, const DesignSheet& b);

@@ -49,4 +49,50 @@ bool isValidUtf8(std::string_view s) {
     return true;
 }
 
+namespace {
+
+// The code point of a well-formed sequence of the given length.
+char32_t decodeSequence(std::string_view s, std::size_t length) {
+    static constexpr unsigned char kLeadBits[] = {0, 0x7F, 0x1F, 0x0F, 0x07};
+    char32_t codePoint = static_cast<unsigned char>(s[0]) & kLeadBits[length];
+    for (std::size_t k = 1; k < length; ++k) {
+        codePoint = (codePoint << 6) | (static_cast<unsigned char>(s[k]) & 0x3F);
+    }
+    return codePoint;
+}
+
+// White space as Unicode counts it (the separators and the control blanks).
+bool isBlank(char32_t c) {
+    return c == U' ' || (c >= U'\t' && c <= U'\r') || c == 0x85 || c == 0xA0 || c == 0x1680 ||
+           (c >= 0x2000 && c <= 0x200A) || c == 0x2028 || c == 0x2029 || c == 0x202F ||
+           c == 0x205F || c == 0x3000;
+}
+
+} // namespace
+
+std::string_view trimBlanks(std::string_view s) {
+    // From the front, one whole character at a time.
+    while (!s.empty()) {
+        const std::size_t length = utf8SequenceLength(s);
+        if (length == 0 || !isBlank(decodeSequence(s, length))) {
+            break;
+        }
+        s.remove_prefix(length);
+    }
+    // From the back: step over continuation bytes to the character's start.
+    while (!s.empty()) {
+        std::size_t start = s.size() - 1;
+        while (start > 0 && (static_cast<unsigned char>(s[start]) & 0xC0) == 0x80) {
+            --start;
+        }
+        const std::string_view last = s.substr(start);
+        const std::size_t length = utf8SequenceLength(last);
+        if (length != last.size() || !isBlank(decodeSequence(last, length))) {
+            break;
+        }
+        s.remove_suffix(last.size());
+    }
+    return s;
+}
+
 } // namespace gelvant

@@ -12,4 +12,8 @@ std::size_t utf8SequenceLength(std::string_view s);
 
 bool isValidUtf8(std::string_view s);
 
+// The text without the blanks around it: spaces, tabs, line breaks, the
+// no-break space and the full-width space of Chinese input methods.
+std::string_view trimBlanks(std::string_view s);
+
 } // namespace gelvant

@@ -46,7 +46,7 @@ private slots:
         checkFormShowsModel(window);
         QCOMPARE(window.list(ctl::referenceList)->currentIndex(), 27);
         RecordingPresenter twinPresenter;
-        CDesignDlg twin(designFormLayout(), twinPresenter);
+        CDesignDlg twin(designFormListsAndEvents(), twinPresenter);
         OnInitDialog(twin);
 
         // Enter and Esc run nothing and leave the form open.

@@ -7,9 +7,9 @@
 #include "app/document_prompts.h"
 #include "app/main_window.h"
 #include "document/design_file_io.h"
+#include "form/design_form.h"
+#include "form/startup.h"
 #include "sheet/controls.h"
-#include "window/design_form.h"
-#include "window/startup.h"
 
 #include <QComboBox>
 #include <QFile>
@@ -104,7 +104,7 @@ inline QStringList shownDesign(CMainWindow& window) {
 // its path, or empty when it could not be written.
 inline QString writeDesign(const QString& path, const char* length = "9") {
     RecordingPresenter unshown;
-    CDesignDlg dlg(designFormLayout(), unshown);
+    CDesignDlg dlg(designFormListsAndEvents(), unshown);
     OnInitDialog(dlg);
     dlg.userEdits(fieldNamed("storeLength"), length);
     const Project project =

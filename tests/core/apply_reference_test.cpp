@@ -1,10 +1,10 @@
 #include "cli/form_json.h"
+#include "form/startup.h"
 #include "recording_form.h"
 #include "reference/reference_notes.h"
 #include "reference/reference_presets.h"
 #include "sheet/field_dictionary.h"
 #include "sheet/text_exchange.h"
-#include "window/startup.h"
 
 #include <gtest/gtest.h>
 
@@ -54,7 +54,7 @@ struct OpenedForm {
         return std::ranges::count(presenter.messages, text, &Message::text);
     }
     WitnessPresenter presenter;
-    CDesignDlg dlg{designFormLayout(), presenter};
+    CDesignDlg dlg{designFormListsAndEvents(), presenter};
 };
 
 // One room of each kind on a form whose lists only record their choices:
@@ -77,7 +77,7 @@ TEST(ApplyOrder, ChoosesTheRoomsListsInTurnOnTheWrittenSheet) {
     for (const auto& [row, choices] : cases) {
         SCOPED_TRACE(row);
         RecordingPresenter presenter;
-        CDesignDlg dlg(testing_form::recordingLayout(), presenter);
+        CDesignDlg dlg(testing_form::recordingListsAndEvents(), presenter);
         dlg.sheet().airCoolerCount = 9;
         dlg.writeSheet();
         dlg.userChooses(ctl::referenceList, row);

@@ -1,8 +1,8 @@
 #include "calc/cooling_load.h"
+#include "form/design_form.h"
 #include "sheet/controls.h"
 #include "sheet/design_dlg.h"
 #include "sheet/field_dictionary.h"
-#include "window/design_form.h"
 
 #include <gtest/gtest.h>
 
@@ -17,7 +17,7 @@ namespace {
 // "set" lines give the record the calculation is checked on.
 DesignSheet referenceRoom() {
     RecordingPresenter presenter;
-    CDesignDlg form{FormLayout{designFormLists(), {}}, presenter};
+    CDesignDlg form{FormListsAndEvents{designFormLists(), {}}, presenter};
     std::ifstream script(GELVANT_SOURCE_DIR "/examples/cold-room.gvs");
     std::string command;
     std::string field;
@@ -52,7 +52,7 @@ struct LoadForm {
     }
 
     RecordingPresenter presenter;
-    CDesignDlg dlg{FormLayout{designFormLists(), {}}, presenter};
+    CDesignDlg dlg{FormListsAndEvents{designFormLists(), {}}, presenter};
 };
 struct CoolingLoadTest : testing::Test, LoadForm {};
 

@@ -1,10 +1,10 @@
 #include "evaporator_form.h"
+#include "form/design_form.h"
 #include "sheet/controls.h"
 #include "sheet/design_dlg.h"
 #include "sheet/field_dictionary.h"
 #include "tables/product.h"
 #include "tables/respiration.h"
-#include "window/design_form.h"
 
 #include <gtest/gtest.h>
 

@@ -17,17 +17,22 @@ int referenceRuns = 0;
 constexpr std::array<std::string_view, 3> kDoorItems{"a", "b", "c"};
 constexpr std::array<std::string_view, 2> kRows{"row 0", "row 1"};
 
+std::span<const std::string_view> doorItems() {
+    return kDoorItems;
+}
+std::span<const std::string_view> rowItems() {
+    return kRows;
+}
+
 const std::array kLists{
-    ListDef{ctl::doorChoice, "doorChoice", ListStyle::Extended, false, kDoorItems},
-    ListDef{ctl::referenceList, "referenceList", ListStyle::Plain, false, kRows},
+    ListDef{ctl::doorChoice, "doorChoice", "", ListStyle::Extended, false, doorItems},
+    ListDef{ctl::referenceList, "referenceList", "", ListStyle::Plain, false, rowItems},
 };
 
 const std::array kEvents{
-    EventBinding{1003, EventKind::Edit, [](CDesignDlg&) { ++geometryRuns; }, "countGeometry"},
-    EventBinding{ctl::doorChoice, EventKind::ListChange, [](CDesignDlg&) { ++doorRuns; },
-                 "countDoor"},
-    EventBinding{ctl::referenceList, EventKind::Selection, [](CDesignDlg&) { ++referenceRuns; },
-                 "countReference"},
+    EventBinding{1003, EventKind::Edit, [](CDesignDlg&) { ++geometryRuns; }},
+    EventBinding{ctl::doorChoice, EventKind::ListChange, [](CDesignDlg&) { ++doorRuns; }},
+    EventBinding{ctl::referenceList, EventKind::Selection, [](CDesignDlg&) { ++referenceRuns; }},
 };
 
 constexpr std::size_t kStoreLength = 3;
@@ -39,7 +44,7 @@ protected:
     void SetUp() override { geometryRuns = doorRuns = referenceRuns = 0; }
 
     RecordingPresenter presenter;
-    CDesignDlg dlg{FormLayout{kLists, kEvents}, presenter};
+    CDesignDlg dlg{FormListsAndEvents{kLists, kEvents}, presenter};
 };
 
 TEST_F(DesignDlgTest, OpensWithEveryBoxShowingTheZeroRecord) {
@@ -123,9 +128,9 @@ TEST_F(DesignDlgTest, HiddenApplyButtonCannotBePressed) {
     int applied = 0;
     static int* counter = nullptr;
     counter = &applied;
-    const std::array events{EventBinding{ctl::applyReferenceButton, EventKind::Click,
-                                         [](CDesignDlg&) { ++*counter; }, "apply"}};
-    CDesignDlg form{FormLayout{kLists, events}, presenter};
+    const std::array events{
+        EventBinding{ctl::applyReferenceButton, EventKind::Click, [](CDesignDlg&) { ++*counter; }}};
+    CDesignDlg form{FormListsAndEvents{kLists, events}, presenter};
     form.userClicks(ctl::applyReferenceButton);
     form.setVisible(ctl::applyReferenceButton, false);
     form.userClicks(ctl::applyReferenceButton);

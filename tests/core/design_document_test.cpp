@@ -3,9 +3,9 @@
 
 #include "document/design_document.h"
 #include "document/gathered_messages.h"
+#include "form/design_form.h"
+#include "form/startup.h"
 #include "sheet/controls.h"
-#include "window/design_form.h"
-#include "window/startup.h"
 
 #include <gtest/gtest.h>
 
@@ -28,7 +28,7 @@ CDesignDlg& opened(CDesignDlg& dlg) {
 // The opened form with its document, as the window and the driver hold them.
 struct Opened {
     RecordingPresenter presenter;
-    CDesignDlg dlg{designFormLayout(), presenter};
+    CDesignDlg dlg{designFormListsAndEvents(), presenter};
     DesignDocument doc{opened(dlg)};
 
     void type(std::string_view name, const std::string& text) { doc.typeInto(field(name), text); }

@@ -3,11 +3,11 @@
 
 #include "document/design_file.h"
 #include "document/design_file_io.h"
+#include "form/design_form.h"
 #include "project/startup_form.h"
 #include "sheet/controls.h"
 #include "sheet/design_dlg.h"
 #include "sheet/messages.h"
-#include "window/design_form.h"
 
 #include <gtest/gtest.h>
 #include <nlohmann/json.hpp>
@@ -120,7 +120,7 @@ TEST(DesignFile, ReadsWhatItCanOfAnotherVersionsFile) {
     const DesignReadResult read = readDesignText(file.dump());
     ASSERT_TRUE(read.design);
     RecordingPresenter presenter;
-    CDesignDlg form(designFormLayout(), presenter);
+    CDesignDlg form(designFormListsAndEvents(), presenter);
     form.restoreState(*read.design->project.currentRoom().form);
     EXPECT_EQ(form.currentText(ctl::siteChoice), site);
     EXPECT_EQ(read.design->project.plant, PlantSettings{});

@@ -3,10 +3,10 @@
 // A fresh design form for the rule tests, with the boxes set or typed into
 // by name and read back as the form shows them.
 
+#include "form/design_form.h"
 #include "sheet/design_dlg.h"
 #include "sheet/field_dictionary.h"
 #include "sheet/messages.h"
-#include "window/design_form.h"
 
 #include <gtest/gtest.h>
 
@@ -38,7 +38,7 @@ struct EvaporatorFormState {
     }
 
     RecordingPresenter presenter;
-    CDesignDlg dlg{designFormLayout(), presenter};
+    CDesignDlg dlg{designFormListsAndEvents(), presenter};
 };
 
 class EvaporatorForm : public testing::Test, public EvaporatorFormState {};

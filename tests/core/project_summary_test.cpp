@@ -7,7 +7,7 @@
 #include "report/report_model.h"
 #include "report/summary_table.h"
 #include "sheet/field_dictionary.h"
-#include "sheet/printf_format.h"
+#include "sheet/note_text.h"
 
 #include <gtest/gtest.h>
 

@@ -4,10 +4,10 @@
 // which list, which item, and what the sheet held when the list's handler
 // started. The reference list and the apply button keep their real handlers.
 
+#include "form/design_form.h"
 #include "reference/reference_rooms.h"
 #include "sheet/controls.h"
 #include "sheet/design_dlg.h"
-#include "window/design_form.h"
 
 #include <array>
 #include <utility>
@@ -51,13 +51,12 @@ inline constexpr std::array<int, 23> kRecordedLists{
 
 template <std::size_t... I>
 constexpr std::array<EventBinding, 25> recordingEvents(std::index_sequence<I...>) {
-    return {{{kRecordedLists[I], EventKind::ListChange, &recordChoice<kRecordedLists[I]>,
-              "recordChoice"}...,
-             {ctl::referenceList, EventKind::Selection, &OnReferenceChange, "OnReferenceChange"},
-             {ctl::applyReferenceButton, EventKind::Click, &OnApplyReference, "OnApplyReference"}}};
+    return {{{kRecordedLists[I], EventKind::ListChange, &recordChoice<kRecordedLists[I]>}...,
+             {ctl::referenceList, EventKind::Selection, &OnReferenceChange},
+             {ctl::applyReferenceButton, EventKind::Click, &OnApplyReference}}};
 }
 
-inline FormLayout recordingLayout() {
+inline FormListsAndEvents recordingListsAndEvents() {
     static constexpr auto kEvents = recordingEvents(std::make_index_sequence<23>{});
     return {designFormLists(), kEvents};
 }

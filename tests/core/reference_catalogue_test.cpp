@@ -1,10 +1,10 @@
+#include "form/design_form.h"
 #include "reference/reference_notes.h"
 #include "reference/reference_presets.h"
 #include "reference/reference_rooms.h"
 #include "sheet/controls.h"
 #include "sheet/design_dlg.h"
 #include "sheet/field_dictionary.h"
-#include "window/design_form.h"
 
 #include <gtest/gtest.h>
 
@@ -63,7 +63,7 @@ TEST(ReferencePresets, RowsUpTo29SaveTheBlankLinesAndTheHeadingCarryOne) {
 class ReferenceSelection : public testing::Test {
 protected:
     RecordingPresenter presenter;
-    CDesignDlg dlg{designFormLayout(), presenter};
+    CDesignDlg dlg{designFormListsAndEvents(), presenter};
 
     void select(int row) { dlg.userChooses(ctl::referenceList, row); }
     std::string_view note() const { return dlg.staticText(ctl::referenceNote); }

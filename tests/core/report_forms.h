@@ -3,11 +3,11 @@
 // Rooms for the report tests: the start-up form after the designer's actions,
 // reference rooms applied, and a form never started.
 
+#include "form/design_form.h"
 #include "project/project.h"
 #include "project/startup_form.h"
 #include "sheet/controls.h"
 #include "sheet/design_dlg.h"
-#include "window/design_form.h"
 
 #include <functional>
 #include <memory>
@@ -20,7 +20,7 @@ using Actions = std::function<void(CDesignDlg&)>;
 
 inline std::shared_ptr<const FormState> formAfter(const Actions& actions, bool fromStartup = true) {
     RecordingPresenter unshown;
-    CDesignDlg dlg(designFormLayout(), unshown);
+    CDesignDlg dlg(designFormListsAndEvents(), unshown);
     if (fromStartup) {
         dlg.restoreState(*startupForm());
     }

@@ -3,10 +3,10 @@
 
 #include "core/report_forms.h"
 #include "document/design_file.h"
+#include "form/form_cells_table.h"
 #include "report/report_labels.h"
 #include "report/report_model.h"
 #include "sheet/field_dictionary.h"
-#include "window/form_cells_table.h"
 
 #include <gtest/gtest.h>
 

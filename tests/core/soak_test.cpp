@@ -20,12 +20,12 @@
 #include "cli/form_json.h"
 #include "document/design_document.h"
 #include "document/design_file.h"
+#include "form/design_form.h"
+#include "form/startup.h"
 #include "reference/reference_rooms.h"
 #include "sheet/controls.h"
 #include "sheet/design_dlg.h"
 #include "support/form_invariants.h"
-#include "window/design_form.h"
-#include "window/startup.h"
 
 #include <gtest/gtest.h>
 
@@ -371,9 +371,9 @@ private:
 
     Dice dice_;
     RecordingPresenter presenter_;
-    CDesignDlg dlg_{designFormLayout(), presenter_};
+    CDesignDlg dlg_{designFormListsAndEvents(), presenter_};
     RecordingPresenter twinPresenter_;
-    CDesignDlg twin_{designFormLayout(), twinPresenter_};
+    CDesignDlg twin_{designFormListsAndEvents(), twinPresenter_};
     std::optional<DesignDocument> doc_;
     std::optional<DesignDocument> twinDoc_;
     std::optional<StepForms> lastStep_;

@@ -1,6 +1,6 @@
+#include "form/startup.h"
 #include "recording_form.h"
 #include "sheet/field_dictionary.h"
-#include "window/startup.h"
 
 #include <gtest/gtest.h>
 
@@ -52,7 +52,7 @@ TEST(StartupPresets, OverwriteWhatTheFirstChoicesSetAndWorkOutTheRoom) {
 // (50 m) came in.
 TEST(StartupSequence, ChoosesTheStartingItemsInTurnThenAppliesRow27) {
     RecordingPresenter presenter;
-    CDesignDlg dlg(testing_form::recordingLayout(), presenter);
+    CDesignDlg dlg(testing_form::recordingListsAndEvents(), presenter);
     choiceLog() = {};
     EXPECT_TRUE(OnInitDialog(dlg));
     EXPECT_TRUE(dlg.isChecked(ctl::enthalpyOption));

@@ -1,4 +1,4 @@
-#include "sheet/printf_format.h"
+#include "sheet/note_text.h"
 
 #include <charconv>
 #include <cmath>

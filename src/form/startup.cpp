@@ -1,4 +1,4 @@
-#include "window/startup.h"
+#include "form/startup.h"
 
 #include "calc/dependent_rules.h"
 #include "calc/store_geometry.h"

@@ -1,17 +1,17 @@
 #pragma once
 
-#include "sheet/form_layout.h"
+#include "sheet/form_lists_events.h"
 #include "sheet/form_state.h"
 
 #include <span>
 
 namespace gelvant {
 
-// The 24 lists of the design form, in the order the dump lists them.
+// The form's lists (kFormLists), in the order the form keeps their choices.
 std::span<const ListDef> designFormLists();
 // The form's event table: which handler each control and event runs.
 std::span<const EventBinding> designFormEvents();
-FormLayout designFormLayout();
+FormListsAndEvents designFormListsAndEvents();
 
 // The choice of a list in a captured form; nullptr for no such list.
 const ListChoice* listChoiceIn(const FormState& form, int listCtl);

@@ -14,22 +14,29 @@ class CDesignDlg;
 // runs its handler only on the user's selection.
 enum class ListStyle : std::uint8_t { Extended, Plain };
 
+// Where a list's items come from: the item column of its reference table.
+using ItemSource = std::span<const std::string_view> (*)();
+
 struct ListDef {
     int controlId;
     std::string_view name;
+    // The word the report writes before the chosen item (the form shows its
+    // lists without labels); empty for a list the report does not show.
+    std::string_view caption;
     ListStyle style;
     bool hidden;
-    std::span<const std::string_view> items; // filled at creation, in this order
+    ItemSource items; // filled at creation, in this order
     // Items the form appends later, once (the catalogue's further rows).
-    std::span<const std::string_view> laterItems = {};
+    ItemSource laterItems = nullptr;
 
     // How many items the list holds, with or without its later items.
     std::size_t itemCount(bool laterAppended) const {
-        return items.size() + (laterAppended ? laterItems.size() : 0);
+        return items().size() + (laterAppended && laterItems != nullptr ? laterItems().size() : 0);
     }
     // The item at an index below itemCount(laterAppended).
     std::string_view itemAt(std::size_t index) const {
-        return index < items.size() ? items[index] : laterItems[index - items.size()];
+        const auto first = items();
+        return index < first.size() ? first[index] : laterItems()[index - first.size()];
     }
 };
 
@@ -47,11 +54,10 @@ struct EventBinding {
     int controlId;
     EventKind event;
     Handler handler;
-    std::string_view handlerName;
 };
 
-// What the form is made of: its lists and its event table.
-struct FormLayout {
+// The form's behaviour as data: its lists and its event table.
+struct FormListsAndEvents {
     std::span<const ListDef> lists;
     std::span<const EventBinding> events;
 };

@@ -1,0 +1,160 @@
+#pragma once
+
+#include "document/atomic_file.h"
+#include "document/design_document.h"
+#include "document/design_file.h"
+#include "session/session_changes.h"
+#include "sheet/design_dlg.h"
+#include "sheet/messages.h"
+
+#include <cstddef>
+#include <filesystem>
+#include <optional>
+#include <string>
+#include <string_view>
+#include <system_error>
+#include <utility>
+#include <vector>
+
+namespace gelvant {
+
+enum class RoomMove { Up = -1, Down = 1 };
+
+// One design being worked on, whatever shows it: the form model, the design
+// document with its undo history, the start-up sequence and every rule of the
+// rooms. A view (the window, the script driver, a web page) turns what the
+// designer does into the verbs below and shows what the session holds; after
+// each verb the session tells its listeners once what changed. The form's
+// message boxes go to the presenter the view supplies.
+class DesignSession {
+public:
+    // The bare form, before the start-up sequence, as the design of one room.
+    explicit DesignSession(MessagePresenter& presenter);
+    DesignSession(const DesignSession&) = delete;
+    DesignSession& operator=(const DesignSession&) = delete;
+    ~DesignSession();
+
+    // --- Listeners -------------------------------------------------------------
+    // Told once after every verb, in the order they started listening.
+    SessionListenerId listen(SessionListener listener);
+    void stopListening(SessionListenerId id);
+
+    // --- What the session holds --------------------------------------------------
+    const CDesignDlg& form() const { return form_; }
+    const Project& project() const { return document_.project(); }
+    const UndoHistory& history() const { return document_.history(); }
+    bool canUndo() const { return document_.canUndo(); }
+    bool canRedo() const { return document_.canRedo(); }
+    bool isModified() const { return document_.isModified(); }
+    bool canDeleteRoom() const { return document_.canDeleteRoom(); }
+    bool canMoveRoom(RoomMove move) const { return document_.canMoveRoom(static_cast<int>(move)); }
+
+    // --- Start-up and the design as a whole ----------------------------------------
+    // The start-up sequence: the welcome box, then the worked example it
+    // opens on, computed. The design starts there: unchanged, nothing to undo.
+    void start();
+    // The form the program opens on, without the welcome box; unchanged.
+    void newDesign();
+    // Replaces the design with a saved one; nothing changes when it cannot
+    // be read. A box names the lists whose saved item could not be found.
+    std::optional<DesignFileError> open(const std::filesystem::path& path);
+    std::optional<DesignFileError> openBytes(std::string_view bytes);
+    // Replaces the design with one already read: opened (unchanged) or
+    // recovered after a crash (modified, never saved).
+    void open(OpenedDesign design, bool modified = false);
+    // Writes the design; from then on it counts as unchanged, and the keys
+    // typed after it are a step of their own, so that undo comes back to it.
+    std::error_code save(const std::filesystem::path& path,
+                         const FileSystemCalls& calls = systemFileCalls());
+    std::string saveToBytes();
+    // The design written without a save: the history and the modified mark
+    // stay as they are (a script's copy, a recovery file).
+    std::error_code writeCopy(const std::filesystem::path& path) const;
+    std::string designBytes(std::string_view recoveredFrom = {}) const;
+    void setProjectInfo(const ProjectInfo& info);
+
+    // --- The form --------------------------------------------------------------------
+    // The designer types into a box; its rule runs. Keys typed into one box
+    // one after another are one step until the designer leaves it.
+    void type(std::size_t field, std::string text);
+    // The designer types over a list's edit part: it loses its item, nothing runs.
+    void typeOverList(int listCtl, std::string text);
+    // The designer leaves the box or list being typed into (nothing changes).
+    void leaveBox();
+    // Puts a text into a box; no rule runs, the value is taken at the next read.
+    void set(std::size_t field, std::string text);
+    // Picks an item of a list; false (nothing done) for an index outside it.
+    bool choose(int listCtl, int index);
+    // The list loses its current item; nothing runs.
+    void clear(int listCtl);
+    // Presses a button (a hidden one cannot be pressed).
+    void click(int buttonCtl);
+    // The About box of the form's system menu.
+    void about();
+    bool undo();
+    bool redo();
+
+    // --- Rooms -------------------------------------------------------------------------
+    // A room with the form the program opens on, after the last, made current;
+    // a name of blanks only gives the next free 库房N.
+    void addRoom(std::string_view name = {});
+    // A copy of the current room after it, named "<name> 副本", made current.
+    void copyRoom();
+    // Switching rooms is no step; false for a room that is not there.
+    bool selectRoom(std::size_t index);
+    // The name without its surrounding blanks; false (nothing done) when
+    // nothing is left of it.
+    bool renameRoom(std::string_view name);
+    // False for the last remaining room, which is always kept.
+    bool deleteRoom();
+    // False when the room is already first (up) or last (down).
+    bool moveRoom(RoomMove move);
+    void setEquipment(CoolingEquipment equipment);
+    // What the room is for, as the machine load sorts rooms (Auto: as the
+    // form implies).
+    void setRoomUse(RoomUse use);
+    // The project's machine-load choices; false (nothing done) when a
+    // coefficient lies outside the code's range.
+    bool setPlantSettings(const PlantSettings& plant);
+    // Presses the compute button of every room in turn; their message boxes
+    // are gathered by room instead of shown.
+    std::vector<RoomMessages> computeAllRooms();
+
+private:
+    // Passes the form's messages on to the view's presenter, noting a box
+    // whose text was refused (its prompt comes under the program's caption).
+    class Relay final : public MessagePresenter {
+    public:
+        explicit Relay(MessagePresenter& shown) : shown_(shown) {}
+        void showMessage(const Message& message) override;
+        void showAbout() override { shown_.showAbout(); }
+        bool refusedBox = false;
+
+    private:
+        MessagePresenter& shown_;
+    };
+
+    // What a view shows, as it stood before a verb.
+    struct Before {
+        Project project;
+        bool canUndo;
+        bool canRedo;
+        bool modified;
+    };
+
+    Before before() const;
+    SessionChanges changesSince(const Before& before, bool formVerb) const;
+    void tell(const SessionChanges& changes);
+    // Runs a verb and tells the listeners what it changed. A form verb always
+    // counts as changing the form: a refused text shows its old value again.
+    template <typename Verb> auto run(bool formVerb, Verb&& verb);
+    template <typename Verb> auto replaceDesign(Verb&& verb);
+
+    Relay relay_;
+    CDesignDlg form_;
+    DesignDocument document_;
+    std::vector<std::pair<SessionListenerId, SessionListener>> listeners_;
+    SessionListenerId nextListener_ = 1;
+};
+
+} // namespace gelvant
