@@ -176,6 +176,17 @@ TEST(MachineLoad, TemperatureDifferenceBeyondTheSystemsLimit) {
         EXPECT_EQ(machineLoad(project, summary).rooms[0].tempDiffOverLimit, c.over)
             << systemKey(c.system) << " at " << c.evaporatingTemp;
     }
+    // The note the summary, the report and the CSV give such a room.
+    const Project project = singleRoomProject(startupForm());
+    ProjectSummary summary;
+    RoomSummary r;
+    r.name = "库房1";
+    r.roomTemp = 0;
+    r.evaporatingTemp = -12;
+    summary.rooms.push_back(r);
+    EXPECT_EQ(machineLoadTable(summary, machineLoad(project, summary)).tempDiffNotes,
+              std::vector<std::string>{
+                  "库房1：库温与蒸发温度相差 12.0℃，超过直接冷却的 10℃（GB 50072）。"});
 }
 
 TEST(RoomUse, InferredFromRoomKindTemperatureAndGoods) {
