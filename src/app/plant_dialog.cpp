@@ -1,7 +1,6 @@
 #include "app/plant_dialog.h"
 
 #include "plant/plant_settings.h"
-#include "report/machine_load_table.h"
 
 #include <QComboBox>
 #include <QDialogButtonBox>

@@ -30,12 +30,7 @@ std::optional<double> decimalNumber(std::string_view word) {
 }
 
 std::string rangeText(const CoefficientDef& def) {
-    const auto end = [](double value) {
-        std::array<char, 32> buffer{};
-        const auto written = std::to_chars(buffer.data(), buffer.data() + buffer.size(), value);
-        return std::string(buffer.data(), written.ptr);
-    };
-    return end(def.range.low) + " and " + end(def.range.high);
+    return coefficientText(def.range.low) + " and " + coefficientText(def.range.high);
 }
 
 std::variant<PlantSettings, std::string> setCoefficient(PlantCoefficient which,

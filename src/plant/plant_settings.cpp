@@ -1,19 +1,16 @@
 #include "plant/plant_settings.h"
 
+#include <algorithm>
 #include <charconv>
 #include <cmath>
 
 namespace gelvant {
-namespace {
 
-// The shortest decimal of a range's end: "0.5", "1".
-std::string rangeEndText(double value) {
+std::string coefficientText(double value) {
     std::array<char, 32> buffer{};
     const auto written = std::to_chars(buffer.data(), buffer.data() + buffer.size(), value);
-    return std::string(buffer.data(), written.ptr);
+    return {buffer.data(), written.ptr};
 }
-
-} // namespace
 
 const CoefficientDef& coefficientDef(PlantCoefficient which) {
     for (const CoefficientDef& def : kPlantCoefficients) {
@@ -42,8 +39,8 @@ double tempDiffLimitC(CoolingSystem system) {
 
 std::string outOfRangeMessage(PlantCoefficient which) {
     const CoefficientDef& def = coefficientDef(which);
-    return std::string(def.label) + " 应在 " + rangeEndText(def.range.low) + "～" +
-           rangeEndText(def.range.high) + " 之间。";
+    return std::string(def.label) + " 应在 " + coefficientText(def.range.low) + "～" +
+           coefficientText(def.range.high) + " 之间。";
 }
 
 std::optional<PlantSettings> withCoefficient(PlantSettings settings, PlantCoefficient which,
@@ -57,12 +54,9 @@ std::optional<PlantSettings> withCoefficient(PlantSettings settings, PlantCoeffi
 }
 
 bool withinRanges(const PlantSettings& settings) {
-    for (const CoefficientDef& def : kPlantCoefficients) {
-        if (!withCoefficient(settings, def.which, settings.*def.member)) {
-            return false;
-        }
-    }
-    return true;
+    return std::ranges::all_of(kPlantCoefficients, [&](const CoefficientDef& def) {
+        return withCoefficient(settings, def.which, settings.*def.member).has_value();
+    });
 }
 
 } // namespace gelvant

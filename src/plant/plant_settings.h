@@ -65,6 +65,9 @@ std::string outOfRangeMessage(PlantCoefficient which);
 std::optional<PlantSettings> withCoefficient(PlantSettings settings, PlantCoefficient which,
                                              double value);
 
+// A coefficient as the designer typed it, the shortest decimal: "0.75", "1".
+std::string coefficientText(double value);
+
 // Whether every coefficient lies within its range.
 bool withinRanges(const PlantSettings& settings);
 

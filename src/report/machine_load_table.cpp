@@ -3,7 +3,6 @@
 #include "plant/plant_settings.h"
 #include "report/report_numbers.h"
 
-#include <charconv>
 #include <cmath>
 
 namespace gelvant {
@@ -86,12 +85,6 @@ std::string tempDiffNote(const RoomSummary& summary, const RoomMachineLoad& room
 }
 
 } // namespace
-
-std::string coefficientText(double value) {
-    std::array<char, 32> buffer{};
-    const auto written = std::to_chars(buffer.data(), buffer.data() + buffer.size(), value);
-    return std::string(buffer.data(), written.ptr);
-}
 
 MachineLoadTable machineLoadTable(const ProjectSummary& summary, const MachineLoad& load) {
     MachineLoadTable table;

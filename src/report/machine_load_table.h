@@ -72,7 +72,4 @@ struct MachineLoadTable {
 
 MachineLoadTable machineLoadTable(const ProjectSummary& summary, const MachineLoad& load);
 
-// A coefficient as the designer typed it: "0.75", "1".
-std::string coefficientText(double value);
-
 } // namespace gelvant
