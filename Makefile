@@ -5,12 +5,14 @@
 # make bench - build optimised and run the benchmarks (calculation, design files, room
 #              switching in the window, window start-up, report)
 # make package - build optimised and make the Debian package build/release/gelvant_<version>_<arch>.deb
+# make web   - build the browser page build/web/gelvant.html and the driver for Node
+#              build/web/gelvant-cli.js with emscripten
 
 JOBS ?= $(shell nproc)
 FUZZ_SECONDS ?= 60
 LONG_FUZZ_SECONDS ?= 600
 
-.PHONY: run test test-dev test-asan test-fuzz fuzz bench package deps cli-example clean
+.PHONY: run test test-dev test-asan test-fuzz test-web web fuzz bench package deps cli-example clean
 
 deps:
 	@scripts/install-deps
@@ -27,6 +29,9 @@ build/release/CMakeCache.txt: | deps
 build/fuzz/CMakeCache.txt: | deps
 	cmake --preset fuzz
 
+build/web/CMakeCache.txt: | deps
+	cmake --preset web
+
 run: deps build/dev/CMakeCache.txt
 	cmake --build --preset dev -j $(JOBS)
 	@if [ -x build/dev/src/app/gelvant ]; then build/dev/src/app/gelvant; \
@@ -36,11 +41,19 @@ cli-example: deps build/dev/CMakeCache.txt
 	cmake --build --preset dev -j $(JOBS) --target gelvant-cli
 	build/dev/src/cli/gelvant-cli examples/cold-room.gvs
 
-test: test-dev test-fuzz test-asan
+test: test-dev test-web test-fuzz test-asan
 
 test-dev: deps build/dev/CMakeCache.txt
 	cmake --build --preset dev -j $(JOBS)
 	ctest --preset dev -j $(JOBS)
+
+web: deps build/web/CMakeCache.txt
+	cmake --build --preset web -j $(JOBS)
+
+# The web build's tests compare it with the native driver of the dev build.
+test-web: web build/dev/CMakeCache.txt
+	cmake --build --preset dev -j $(JOBS) --target gelvant-cli gelvant_cli_tests
+	ctest --preset web -j $(JOBS)
 
 test-asan: deps build/asan/CMakeCache.txt
 	cmake --build --preset asan -j $(JOBS)

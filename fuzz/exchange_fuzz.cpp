@@ -17,10 +17,10 @@
 #include "sheet/controls.h"
 #include "sheet/design_dlg.h"
 #include "sheet/numeric.h"
+#include "sheet/portable.h"
 #include "support/form_invariants.h"
 
 #include <algorithm>
-#include <bit>
 #include <cerrno>
 #include <cmath>
 #include <cstddef>
@@ -90,7 +90,7 @@ std::optional<std::int32_t> expectedInt(std::string_view text) {
 
 bool sameFloat(float a, float b) {
     return (std::isnan(a) && std::isnan(b)) ||
-           std::bit_cast<std::uint32_t>(a) == std::bit_cast<std::uint32_t>(b);
+           bitCast<std::uint32_t>(a) == bitCast<std::uint32_t>(b);
 }
 
 void checkRead(std::string_view text) {

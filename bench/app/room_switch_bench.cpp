@@ -52,17 +52,14 @@ struct LargeProjectWindow {
 
     LargeProjectWindow() {
         window.start();
-        CDesignWindow& form = window.form();
-        form.act([&](DesignDocument& document) {
-            for (std::size_t n = 1; n < kRooms; ++n) {
-                document.addRoom();
-                document.typeInto(*fieldIndexByName("storeLength"), std::to_string(20 + n % 40));
-                if (n % 2 == 0) {
-                    document.perform([&] { form.model().userClicks(ctl::computeButton); });
-                }
+        for (std::size_t n = 1; n < kRooms; ++n) {
+            session.addRoom();
+            session.type(*fieldIndexByName("storeLength"), std::to_string(20 + n % 40));
+            if (n % 2 == 0) {
+                session.click(ctl::computeButton);
             }
-            document.selectRoom(0);
-        });
+        }
+        session.selectRoom(0);
         window.show();
         window.summaryWindow().show();
         QApplication::processEvents();
@@ -70,7 +67,8 @@ struct LargeProjectWindow {
 
     NullPresenter presenter;
     NoPrompts prompts;
-    CMainWindow window{presenter, prompts};
+    DesignSession session{presenter};
+    CMainWindow window{session, presenter, prompts};
 };
 
 LargeProjectWindow& projectWindow() {
@@ -79,15 +77,13 @@ LargeProjectWindow& projectWindow() {
 }
 
 void switchRooms(benchmark::State& state, bool paint) {
-    CDesignWindow& form = projectWindow().window.form();
+    DesignSession& session = projectWindow().session;
     std::vector<double> switchesMs;
     for (auto _ : state) {
         // The next room, round the project.
-        const std::size_t room =
-            (form.document().project().current + 1) % LargeProjectWindow::kRooms;
+        const std::size_t room = (session.project().current + 1) % LargeProjectWindow::kRooms;
         const auto start = std::chrono::steady_clock::now();
-        form.document().selectRoom(room);
-        form.showDocument();
+        session.selectRoom(room);
         if (paint) {
             QApplication::processEvents(); // paints what the switch changed
         }
@@ -97,7 +93,7 @@ void switchRooms(benchmark::State& state, bool paint) {
     }
     std::sort(switchesMs.begin(), switchesMs.end());
     state.counters["median_ms"] = switchesMs.empty() ? 0.0 : switchesMs[switchesMs.size() / 2];
-    state.counters["rooms"] = static_cast<double>(form.document().project().rooms.size());
+    state.counters["rooms"] = static_cast<double>(session.project().rooms.size());
 }
 
 void BM_SwitchRoom(benchmark::State& state) {

@@ -1,6 +1,7 @@
 #include "app/about_dlg.h"
 
 #include "app/form_look.h"
+#include "sheet/program.h"
 
 #include <QHBoxLayout>
 #include <QLabel>
@@ -17,7 +18,7 @@ CAboutDlg::CAboutDlg(QWidget* parent) : QDialog(parent) {
     auto* icon = new QLabel(this);
     const int side = 2 * fontMetrics().height();
     icon->setPixmap(programIcon().pixmap(QSize(side, side), devicePixelRatioF()));
-    auto* name = new QLabel(QStringLiteral("Gelvant"), this);
+    auto* name = new QLabel(QString::fromUtf8(kProgramName), this);
     name->setTextFormat(Qt::PlainText);
     name->setMinimumWidth(12 * fontMetrics().horizontalAdvance(QChar(0x56FD)));
     auto* ok = new QPushButton(QStringLiteral("确定"), this);

@@ -1,15 +1,14 @@
 #pragma once
 
-#include "document/design_document.h"
-#include "form/design_form.h"
 #include "form/form_cells_table.h"
+#include "session/design_session.h"
 #include "sheet/design_dlg.h"
 #include "sheet/field_dictionary.h"
 #include "sheet/messages.h"
 
+#include <QPointer>
 #include <QWidget>
 #include <array>
-#include <functional>
 #include <utility>
 #include <vector>
 
@@ -26,35 +25,20 @@ class QRadioButton;
 
 namespace gelvant {
 
-// The design form on screen. It holds no rule of its own: it shows what the
-// form model (CDesignDlg) holds, hands every edit, pick and click of the user
-// to the model through the design document, which makes each one an undo
-// step, and after each one shows the model's boxes, lists, texts and
-// visibility again. Writes of the model never reach the model back as edits.
+// The design form on screen, a view of a design session. It holds no rule of
+// its own: it hands every edit, pick and click of the designer to the session
+// as a verb, and shows the session's form (boxes, lists, texts, visibility)
+// again when the session says the form changed. Writes of the model never
+// reach the session back as edits.
 class CDesignWindow : public QWidget {
     Q_OBJECT
 public:
-    explicit CDesignWindow(MessagePresenter& presenter,
-                           FormListsAndEvents layout = designFormListsAndEvents(),
-                           QWidget* parent = nullptr);
+    explicit CDesignWindow(DesignSession& session, QWidget* parent = nullptr);
     ~CDesignWindow() override;
 
-    // The start-up sequence, run before the form is first shown; its message
-    // boxes therefore come before the form.
-    void initialise();
-
-    CDesignDlg& model() { return model_; }
-    const DesignDocument& document() const { return document_; }
-    // For the room commands, selector and summary, which tell the document
-    // what the designer did themselves and then call showDocument().
-    DesignDocument& document() { return document_; }
-    // Runs a command on the design (undo, a new project, the project
-    // information), then shows the form as the document left it.
-    void act(const std::function<void(DesignDocument&)>& command);
-    // Shows the form as the document now holds it, after a change made
-    // straight on the document, and tells the owner (documentChanged).
-    void showDocument();
-    // Shows exactly what the model holds; used after every forwarded event.
+    // The form model the window shows, read only: changes go through the session.
+    const CDesignDlg& model() const { return session_.form(); }
+    // Shows exactly what the model holds.
     void showModel();
 
     // The form's own commands, for a menu to show too: 撤销, 重做 and the
@@ -76,8 +60,6 @@ public:
 signals:
     // The form has been painted on screen for the first time.
     void firstFramePainted();
-    // A user action or a command has run: the design may have changed.
-    void documentChanged();
 
 protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
@@ -85,21 +67,8 @@ protected:
     void paintEvent(QPaintEvent* event) override;
 
 private:
-    // Sits between the model and the real presenter: notes the prompts of a
-    // failed read and lets the form catch up before a box is shown over it.
-    class WatchingPresenter final : public MessagePresenter {
-    public:
-        WatchingPresenter(MessagePresenter& shown, CDesignWindow& window)
-            : shown_(shown), window_(window) {}
-        void showMessage(const Message& message) override;
-        void showAbout() override { shown_.showAbout(); }
-        bool promptShown = false;
-
-    private:
-        MessagePresenter& shown_;
-        CDesignWindow& window_;
-    };
-
+    // The controls, laid out from the form's group and cell tables
+    // (design_window_layout.cpp).
     void buildForm();
     QLayout* buildBand(int band);
     QWidget* buildGroup(int group);
@@ -113,23 +82,25 @@ private:
     int em() const;
     int rowHeight() const;
     void fixFormSize();
+    void fitPopupToRows(QComboBox& combo);
+
+    // What the designer does, handed to the session as verbs.
     void makeActions();
+    void connectBox(QLineEdit& line, std::size_t field);
+    void connectList(QComboBox& combo, int listCtl);
+    void connectButton(QPushButton& button, int buttonCtl);
     void watchTyping(QLineEdit& line);
     bool isHistoryKey(const QKeyEvent& key) const;
 
-    // Runs one user action on the model, then shows the model again and, if
-    // a box failed to parse, gives it the focus with its text selected.
-    void forward(const std::function<void()>& action);
+    // What the session now holds, shown.
+    void sessionChanged(const SessionChanges& changes);
     void showLists();
     void showList(QComboBox& combo, int listCtl);
-    void fitPopupToRows(QComboBox& combo);
     void focusFailedBox();
-    void openAbout();
     void showHistory();
 
-    WatchingPresenter presenter_;
-    CDesignDlg model_;
-    DesignDocument document_;
+    DesignSession& session_;
+    SessionListenerId listener_;
     QAction* undo_ = nullptr;
     QAction* redo_ = nullptr;
     QAction* about_ = nullptr;
@@ -142,6 +113,20 @@ private:
     std::vector<QGroupBox*> groups_;
     QLabel* topNote_ = nullptr;
     bool painted_ = false;
+};
+
+// The presenter the program gives its session: before a box comes up over
+// the form on screen, the form shows what the rule has left in it so far.
+class FormFirstPresenter final : public MessagePresenter {
+public:
+    explicit FormFirstPresenter(MessagePresenter& shown) : shown_(shown) {}
+    void setForm(CDesignWindow* form) { form_ = form; }
+    void showMessage(const Message& message) override;
+    void showAbout() override { shown_.showAbout(); }
+
+private:
+    MessagePresenter& shown_;
+    QPointer<CDesignWindow> form_;
 };
 
 } // namespace gelvant

@@ -1,6 +1,7 @@
 #include "app/document_prompts.h"
 
 #include "app/project_info_dlg.h"
+#include "sheet/program.h"
 
 #include <QFileDialog>
 #include <QMessageBox>
@@ -19,7 +20,7 @@ QWidget* DialogPrompts::owner() const {
 }
 
 UnsavedChoice DialogPrompts::askUnsaved(const QString& designName) {
-    QMessageBox box(QMessageBox::Warning, QStringLiteral("Gelvant"),
+    QMessageBox box(QMessageBox::Warning, QString::fromUtf8(kProgramName),
                     QStringLiteral("设计“%1”已修改。\n要保存修改吗？").arg(designName),
                     QMessageBox::NoButton, owner());
     box.setTextFormat(Qt::PlainText);
@@ -37,7 +38,7 @@ UnsavedChoice DialogPrompts::askUnsaved(const QString& designName) {
 }
 
 bool DialogPrompts::askRestore(const QString& question) {
-    QMessageBox box(QMessageBox::Question, QStringLiteral("Gelvant"), question,
+    QMessageBox box(QMessageBox::Question, QString::fromUtf8(kProgramName), question,
                     QMessageBox::NoButton, owner());
     box.setTextFormat(Qt::PlainText);
     QPushButton* restore = box.addButton(QStringLiteral("恢复(&R)"), QMessageBox::AcceptRole);

@@ -1,5 +1,7 @@
 #include "app/form_look.h"
 
+#include "sheet/program.h"
+
 #include <QApplication>
 #include <QFont>
 #include <QLibraryInfo>
@@ -32,7 +34,7 @@ void applyFormLook(QApplication& app) {
                            QLibraryInfo::path(QLibraryInfo::TranslationsPath))) {
         QApplication::installTranslator(toolkitWords);
     }
-    app.setApplicationName(QStringLiteral("Gelvant"));
+    app.setApplicationName(QString::fromUtf8(kProgramName));
     // The desktop entry that carries the icon in task bars.
     QGuiApplication::setDesktopFileName(QStringLiteral("gelvant"));
 }

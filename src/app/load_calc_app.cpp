@@ -55,7 +55,11 @@ int CLoadCalcApp::run() {
     if (!unattended) {
         recovery.emplace();
     }
-    CMainWindow window(presenter, prompts);
+    // The session outlives the windows that show it.
+    FormFirstPresenter formFirst(presenter);
+    DesignSession session(formFirst);
+    CMainWindow window(session, presenter, prompts);
+    formFirst.setForm(&window.form());
     dialogs.setWindow(&window);
     prompts.setWindow(&window);
     window.setRecoveryStore(recovery ? &*recovery : nullptr);

@@ -7,7 +7,6 @@
 #include "app/room_selector.h"
 #include "app/summary_window.h"
 #include "document/design_file_io.h"
-#include "project/startup_form.h"
 #include "sheet/controls.h"
 
 #include <QCloseEvent>
@@ -72,9 +71,10 @@ QString draggedFile(const QMimeData& data) {
 
 } // namespace
 
-CMainWindow::CMainWindow(MessagePresenter& messages, DocumentPrompts& prompts, QWidget* parent)
-    : QMainWindow(parent), messages_(messages), prompts_(prompts),
-      form_(new CDesignWindow(messages, designFormListsAndEvents())) {
+CMainWindow::CMainWindow(DesignSession& session, MessagePresenter& messages,
+                         DocumentPrompts& prompts, QWidget* parent)
+    : QMainWindow(parent), session_(session), messages_(messages), prompts_(prompts),
+      form_(new CDesignWindow(session)) {
     setWindowFlags(Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
                    Qt::WindowSystemMenuHint | Qt::WindowMinimizeButtonHint |
                    Qt::WindowCloseButtonHint);
@@ -87,11 +87,13 @@ CMainWindow::CMainWindow(MessagePresenter& messages, DocumentPrompts& prompts, Q
     recoveryTimer_.setSingleShot(true);
     recoveryTimer_.setInterval(kRecoveryDelayMs);
     connect(&recoveryTimer_, &QTimer::timeout, this, &CMainWindow::writeRecovery);
-    connect(form_, &CDesignWindow::documentChanged, this, &CMainWindow::documentChanged);
-    documentChanged();
+    listener_ = session_.listen([this](const SessionChanges&) { sessionChanged(); });
+    sessionChanged();
 }
 
-CMainWindow::~CMainWindow() = default;
+CMainWindow::~CMainWindow() {
+    session_.stopListening(listener_);
+}
 
 void CMainWindow::buildMenus() {
     QMenu* file = menuBar()->addMenu(QStringLiteral("文件(&F)"));
@@ -109,7 +111,7 @@ void CMainWindow::buildMenus() {
     file->addSeparator();
     // The report of the design as it stands, named after its file.
     auto* report = new ReportCommands(
-        this, [this]() -> const Project& { return form_->document().project(); },
+        this, [this]() -> const Project& { return session_.project(); },
         [this] { return filePath_; });
     file->addActions(report->fileActions());
     file->addSeparator();
@@ -141,15 +143,13 @@ void CMainWindow::buildMenus() {
     }
 }
 
-// The room pieces change the document themselves; the form then shows it,
-// and its documentChanged brings everything else up to date.
+// The room pieces hand the designer's commands to the session themselves;
+// the session's word after each one brings them all up to date.
 void CMainWindow::buildRooms() {
-    const auto changed = [this] { form_->showDocument(); };
-    DesignDocument& document = form_->document();
-    roomCommands_ = new RoomCommands(document, roomDialogs_, changed, this);
-    roomSelector_ = new RoomSelector(document, changed, this);
+    roomCommands_ = new RoomCommands(session_, roomDialogs_, this);
+    roomSelector_ = new RoomSelector(session_, this);
     menuBar()->setCornerWidget(roomSelector_, Qt::TopRightCorner);
-    summary_ = new SummaryWindow(document, changed, this);
+    summary_ = new SummaryWindow(session_, this);
 }
 
 // --- Start-up ----------------------------------------------------------------------
@@ -158,13 +158,13 @@ void CMainWindow::start(const QString& file) {
     const bool restored = recovery_ != nullptr && offerRecovery();
     if (file.isEmpty()) {
         if (!restored) {
-            form_->initialise();
+            session_.start();
         }
         return;
     }
     if (!restored) {
         // Started with a file: the form it would open on, without the welcome box.
-        form_->act([](DesignDocument& d) { d.replaceProject(singleRoomProject(startupForm())); });
+        session_.newDesign();
     } else if (absolute(file) == filePath_) {
         return; // the restored design is that file with the changes it lost
     }
@@ -207,7 +207,8 @@ bool CMainWindow::newDesign() {
     if (!mayDiscardChanges()) {
         return false;
     }
-    adopt(OpenedDesign{singleRoomProject(startupForm()), {}, {}}, {}, false);
+    filePath_.clear();
+    session_.newDesign();
     return true;
 }
 
@@ -241,7 +242,7 @@ bool CMainWindow::saveAs() {
     QString suggested = filePath_;
     if (suggested.isEmpty()) {
         // Named after the project, if it has a name.
-        QString name = qtext(form_->document().project().info.name);
+        QString name = qtext(session_.project().info.name);
         name.replace(QLatin1Char('/'), QLatin1Char('-'));
         suggested = QDir::home().filePath((name.isEmpty() ? QString::fromUtf8(kUntitled) : name) +
                                           QStringLiteral(".gelvant"));
@@ -257,27 +258,25 @@ bool CMainWindow::saveAs() {
 }
 
 bool CMainWindow::saveTo(const QString& path) {
-    const std::error_code failed =
-        saveDesignFile(fsPath(path), form_->document().project(), {}, *calls_);
-    if (failed) {
+    if (const std::error_code failed = session_.save(fsPath(path), *calls_)) {
         showProblem(QStringLiteral("无法保存到“%1”：\n").arg(QDir::toNativeSeparators(path)) +
                     qtext(describeSaveFailureInChinese(failed)));
         return false;
     }
     filePath_ = absolute(path);
     rememberRecent(filePath_);
-    form_->act([](DesignDocument& d) { d.markSaved(); });
+    showDesignState();
     return true;
 }
 
 void CMainWindow::editProjectInfo() {
-    if (const auto info = prompts_.askProjectInfo(form_->document().project().info)) {
-        form_->act([&](DesignDocument& d) { d.setProjectInfo(*info); });
+    if (const auto info = prompts_.askProjectInfo(session_.project().info)) {
+        session_.setProjectInfo(*info);
     }
 }
 
 bool CMainWindow::mayDiscardChanges() {
-    if (!form_->document().isModified()) {
+    if (!session_.isModified()) {
         return true;
     }
     const QString name =
@@ -295,12 +294,7 @@ bool CMainWindow::mayDiscardChanges() {
 
 void CMainWindow::adopt(OpenedDesign design, const QString& path, bool modified) {
     filePath_ = path;
-    form_->act([&](DesignDocument& d) { d.replaceProject(std::move(design.project), modified); });
-    // Shown over the design as it opened.
-    if (!design.unrestoredLists.empty()) {
-        messages_.showMessage(
-            Message{std::string(caption::notice), unrestoredListsText(design.unrestoredLists)});
-    }
+    session_.open(std::move(design), modified);
 }
 
 void CMainWindow::showProblem(const QString& text) {
@@ -309,14 +303,20 @@ void CMainWindow::showProblem(const QString& text) {
 
 // --- Title and recovery ------------------------------------------------------------
 
-void CMainWindow::documentChanged() {
+// Any verb may change what the room pieces show: a computed form changes the
+// summary, a room switch the menu's enabled entries.
+void CMainWindow::sessionChanged() {
     roomCommands_->refresh();
     roomSelector_->refresh();
     summary_->refresh();
+    showDesignState();
+}
+
+void CMainWindow::showDesignState() {
     // The title is the file's name with the modified mark; the platform adds
     // the program's name.
     setWindowFilePath(filePath_.isEmpty() ? QString::fromUtf8(kUntitled) : filePath_);
-    const bool modified = form_->document().isModified();
+    const bool modified = session_.isModified();
     setWindowModified(modified);
     if (recovery_ == nullptr) {
         return;
@@ -331,10 +331,10 @@ void CMainWindow::documentChanged() {
 
 bool CMainWindow::writeRecovery() {
     recoveryTimer_.stop();
-    if (recovery_ == nullptr || !form_->document().isModified()) {
+    if (recovery_ == nullptr || !session_.isModified()) {
         return false;
     }
-    if (const std::error_code failed = recovery_->write(form_->document().project(), filePath_)) {
+    if (const std::error_code failed = recovery_->write(session_.project(), filePath_)) {
         // Not worth a box in the designer's way: the design itself is untouched.
         std::cerr << "gelvant: cannot write the recovery file " << recovery_->file().toStdString()
                   << ": " << failed.message() << '\n';

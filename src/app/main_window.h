@@ -2,6 +2,7 @@
 
 #include "app/room_commands.h"
 #include "document/atomic_file.h"
+#include "session/design_session.h"
 
 #include <QMainWindow>
 #include <QString>
@@ -25,8 +26,9 @@ struct OpenedDesign;
 // project summary in a window of its own. It names the design's file in its
 // title with a mark while there are unsaved changes, asks before they would
 // be lost, keeps them in a recovery file while they are unsaved, and opens
-// files dropped on it. What a command does to the design, the design
-// document decides; after every change the window shows it all again.
+// files dropped on it. It is a view of a design session: what a command does
+// to the design, the session decides; after every change the window shows it
+// all again.
 class CMainWindow : public QMainWindow {
     Q_OBJECT
 public:
@@ -35,7 +37,10 @@ public:
     // Unsaved changes reach the recovery file this long after the last one.
     static constexpr int kRecoveryDelayMs = 2000;
 
-    CMainWindow(MessagePresenter& messages, DocumentPrompts& prompts, QWidget* parent = nullptr);
+    // The session's form messages go where the session was told; the
+    // window's own boxes (a file that cannot be read or written) to messages.
+    CMainWindow(DesignSession& session, MessagePresenter& messages, DocumentPrompts& prompts,
+                QWidget* parent = nullptr);
     ~CMainWindow() override;
 
     // Unsaved changes are kept in this store (without one, nowhere).
@@ -49,6 +54,8 @@ public:
     void start(const QString& file = {});
 
     CDesignWindow& form() const { return *form_; }
+    // The design the window shows, read only: changes go through the verbs.
+    const DesignSession& session() const { return session_; }
     // The design's file; empty before the first save.
     QString filePath() const { return filePath_; }
 
@@ -84,11 +91,14 @@ private:
     bool saveTo(const QString& path);
     void adopt(OpenedDesign design, const QString& path, bool modified);
     bool offerRecovery();
-    void documentChanged();
+    void sessionChanged();
+    // The title with the file's name and the modified mark; the recovery file.
+    void showDesignState();
     // Writes the recovery file now; false when it could not be written.
     bool writeRecovery();
     void showProblem(const QString& text);
 
+    DesignSession& session_;
     MessagePresenter& messages_;
     DocumentPrompts& prompts_;
     CDesignWindow* form_;
@@ -101,6 +111,7 @@ private:
     const FileSystemCalls* calls_ = &systemFileCalls();
     QString filePath_;
     QTimer recoveryTimer_;
+    SessionListenerId listener_ = 0;
 };
 
 } // namespace gelvant

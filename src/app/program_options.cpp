@@ -1,5 +1,7 @@
 #include "app/program_options.h"
 
+#include "sheet/program.h"
+
 #include <ostream>
 #include <string_view>
 
@@ -38,7 +40,7 @@ std::optional<int> answerInformationalOption(int argc, char** argv, std::ostream
             out << kUsage;
             return 0;
         } else if (arg == "--version") {
-            out << "gelvant " << GELVANT_VERSION << '\n';
+            out << "gelvant " << kProgramVersion << '\n';
             return 0;
         }
     }

@@ -1,12 +1,11 @@
 #pragma once
 
-#include "app/page_flow.h"
+#include "app/report_layout.h"
 #include "report/report_model.h"
 
 #include <QByteArray>
 #include <filesystem>
 #include <system_error>
-#include <vector>
 
 class QPagedPaintDevice;
 class QPrinter;
@@ -18,10 +17,6 @@ namespace gelvant {
 // with "第 N 页 共 M 页", the design file's name and the date. Returns the
 // number of pages painted; 0 when the device cannot be painted on.
 int paintReport(const Report& report, QPagedPaintDevice& device);
-
-// The pages as they are laid out for the device, the running title and the
-// footers included.
-std::vector<LaidOutPage> layOutReport(const Report& report, QPaintDevice& device);
 
 // Prints on a printer (or into the printer's preview), the whole paper
 // being the page.

@@ -15,7 +15,6 @@
 #include <QPlainTextEdit>
 #include <QPushButton>
 #include <QVBoxLayout>
-#include <utility>
 
 namespace gelvant {
 namespace {
@@ -82,9 +81,8 @@ std::optional<PlantSettings> WindowRoomDialogs::askPlantSettings(const PlantSett
 
 // --- The commands ---------------------------------------------------------------
 
-RoomCommands::RoomCommands(DesignDocument& document, RoomDialogs& dialogs,
-                           std::function<void()> changed, QObject* parent)
-    : QObject(parent), document_(document), dialogs_(dialogs), changed_(std::move(changed)) {
+RoomCommands::RoomCommands(DesignSession& session, RoomDialogs& dialogs, QObject* parent)
+    : QObject(parent), session_(session), dialogs_(dialogs) {
     addRoom_ = makeAction("新增库房(&N)", &RoomCommands::addRoom);
     copyRoom_ = makeAction("复制库房(&C)", &RoomCommands::copyRoom);
     renameRoom_ = makeAction("重命名(&M)...", &RoomCommands::renameRoom);
@@ -132,13 +130,12 @@ QMenu* RoomCommands::createMenu(QWidget* parent) {
 }
 
 void RoomCommands::refresh() {
-    const Project& project = document_.project();
-    const std::size_t rooms = project.rooms.size();
+    const Project& project = session_.project();
     const bool first = project.current == 0;
-    const bool last = project.current + 1 >= rooms;
-    deleteRoom_->setEnabled(rooms > 1);
-    moveUp_->setEnabled(!first);
-    moveDown_->setEnabled(!last);
+    const bool last = project.current + 1 >= project.rooms.size();
+    deleteRoom_->setEnabled(session_.canDeleteRoom());
+    moveUp_->setEnabled(session_.canMoveRoom(RoomMove::Up));
+    moveDown_->setEnabled(session_.canMoveRoom(RoomMove::Down));
     previousRoom_->setEnabled(!first);
     nextRoom_->setEnabled(!last);
     const bool coil = project.currentRoom().equipment == CoolingEquipment::Coil;
@@ -146,81 +143,63 @@ void RoomCommands::refresh() {
     (coil ? coil_ : airCooler_)->setChecked(true);
 }
 
-void RoomCommands::act(const std::function<void()>& change) {
-    change();
-    changed_();
-}
-
 void RoomCommands::addRoom() {
-    act([this] { document_.addRoom(); });
+    session_.addRoom();
 }
 
 void RoomCommands::copyRoom() {
-    act([this] { document_.copyRoom(); });
+    session_.copyRoom();
 }
 
 void RoomCommands::renameRoom() {
-    const std::string current = document_.project().currentRoom().name;
-    const std::optional<std::string> typed = dialogs_.askRoomName(current);
-    if (!typed) {
-        return;
+    if (const auto typed = dialogs_.askRoomName(session_.project().currentRoom().name)) {
+        session_.renameRoom(*typed);
     }
-    const std::string name = QString::fromStdString(*typed).trimmed().toStdString();
-    if (name.empty() || name == current) {
-        return; // an empty name is no name; the same name is no change
-    }
-    act([&] { document_.renameRoom(name); });
 }
 
 void RoomCommands::deleteRoom() {
-    if (document_.project().rooms.size() <= 1 ||
-        !dialogs_.confirmDelete(document_.project().currentRoom().name)) {
-        return;
+    if (session_.canDeleteRoom() && dialogs_.confirmDelete(session_.project().currentRoom().name)) {
+        session_.deleteRoom();
     }
-    act([this] { document_.deleteRoom(); });
 }
 
 void RoomCommands::moveUp() {
-    act([this] { document_.moveRoom(-1); });
+    session_.moveRoom(RoomMove::Up);
 }
 
 void RoomCommands::moveDown() {
-    act([this] { document_.moveRoom(+1); });
+    session_.moveRoom(RoomMove::Down);
 }
 
 void RoomCommands::chooseAirCooler() {
-    act([this] { document_.setEquipment(CoolingEquipment::AirCooler); });
+    session_.setEquipment(CoolingEquipment::AirCooler);
 }
 
 void RoomCommands::chooseCoil() {
-    act([this] { document_.setEquipment(CoolingEquipment::Coil); });
+    session_.setEquipment(CoolingEquipment::Coil);
 }
 
 void RoomCommands::computeAll() {
-    const std::vector<RoomMessages> gathered = document_.computeAllRooms();
-    changed_(); // the form shows its results before the box comes up over it
+    // The form shows its results before the box comes up over it.
+    const std::vector<RoomMessages> gathered = session_.computeAllRooms();
     if (!gathered.empty()) {
         dialogs_.showGatheredMessages(gathered);
     }
 }
 
 void RoomCommands::editPlantSettings() {
-    if (const auto settings = dialogs_.askPlantSettings(document_.project().plant)) {
-        act([&] { document_.setPlantSettings(*settings); });
+    if (const auto settings = dialogs_.askPlantSettings(session_.project().plant)) {
+        session_.setPlantSettings(*settings);
     }
 }
 
 void RoomCommands::nextRoom() {
-    const Project& project = document_.project();
-    if (project.current + 1 < project.rooms.size()) {
-        act([&] { document_.selectRoom(project.current + 1); });
-    }
+    session_.selectRoom(session_.project().current + 1);
 }
 
 void RoomCommands::previousRoom() {
-    const Project& project = document_.project();
-    if (project.current > 0) {
-        act([&] { document_.selectRoom(project.current - 1); });
+    if (session_.project().current > 0) {
+        session_.selectRoom(session_.project().current - 1);
     }
 }
 

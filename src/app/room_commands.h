@@ -1,10 +1,9 @@
 #pragma once
 
-#include "document/design_document.h"
+#include "session/design_session.h"
 
 #include <QObject>
 #include <QPointer>
-#include <functional>
 #include <optional>
 #include <string>
 #include <vector>
@@ -50,15 +49,13 @@ private:
     QPointer<QWidget> window_;
 };
 
-// The 库房(&R) menu's commands. Each one tells the document what the designer
-// asked for (one undo step), then calls `changed` so that the owner shows the
-// document again; the owner calls refresh() after every change of the
-// document, whoever made it, so that what is enabled and checked follows.
+// The 库房(&R) menu's commands. Each one tells the session what the designer
+// asked for; the owner calls refresh() after every change of the session,
+// whoever made it, so that what is enabled and checked follows.
 class RoomCommands : public QObject {
     Q_OBJECT
 public:
-    RoomCommands(DesignDocument& document, RoomDialogs& dialogs, std::function<void()> changed,
-                 QObject* parent = nullptr);
+    RoomCommands(DesignSession& session, RoomDialogs& dialogs, QObject* parent = nullptr);
 
     // The menu 库房(&R) with every command, for the owner's menu bar.
     QMenu* createMenu(QWidget* parent);
@@ -81,7 +78,6 @@ public:
 
 private:
     QAction* makeAction(const char* text, void (RoomCommands::*slot)());
-    void act(const std::function<void()>& change);
 
     void addRoom();
     void copyRoom();
@@ -96,9 +92,8 @@ private:
     void nextRoom();
     void previousRoom();
 
-    DesignDocument& document_;
+    DesignSession& session_;
     RoomDialogs& dialogs_;
-    std::function<void()> changed_;
     QAction* addRoom_ = nullptr;
     QAction* copyRoom_ = nullptr;
     QAction* renameRoom_ = nullptr;

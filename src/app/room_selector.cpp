@@ -10,7 +10,6 @@
 #include <QStyle>
 #include <algorithm>
 #include <array>
-#include <utility>
 
 namespace gelvant {
 namespace {
@@ -24,9 +23,9 @@ constexpr std::array kEquipmentRows{CoolingEquipment::AirCooler, CoolingEquipmen
 
 } // namespace
 
-RoomSelector::RoomSelector(DesignDocument& document, std::function<void()> changed, QWidget* parent)
-    : QWidget(parent), document_(document), changed_(std::move(changed)),
-      rooms_(new QComboBox(this)), equipment_(new QComboBox(this)), use_(new QComboBox(this)) {
+RoomSelector::RoomSelector(DesignSession& session, QWidget* parent)
+    : QWidget(parent), session_(session), rooms_(new QComboBox(this)),
+      equipment_(new QComboBox(this)), use_(new QComboBox(this)) {
     auto* row = new QHBoxLayout(this);
     row->setContentsMargins(4, 0, 4, 0);
     row->setSpacing(4);
@@ -60,28 +59,25 @@ RoomSelector::RoomSelector(DesignDocument& document, std::function<void()> chang
     }
 
     connect(rooms_, &QComboBox::activated, this, [this](int index) {
-        if (index >= 0 && static_cast<std::size_t>(index) != document_.project().current) {
-            document_.selectRoom(static_cast<std::size_t>(index));
-            changed_();
+        if (index >= 0 && static_cast<std::size_t>(index) != session_.project().current) {
+            session_.selectRoom(static_cast<std::size_t>(index));
         }
     });
     connect(equipment_, &QComboBox::activated, this, [this](int index) {
         if (index >= 0 && static_cast<std::size_t>(index) < kEquipmentRows.size()) {
-            document_.setEquipment(kEquipmentRows[static_cast<std::size_t>(index)]);
-            changed_();
+            session_.setEquipment(kEquipmentRows[static_cast<std::size_t>(index)]);
         }
     });
     connect(use_, &QComboBox::activated, this, [this](int index) {
         if (index >= 0 && static_cast<std::size_t>(index) < kRoomUses.size()) {
-            document_.setRoomUse(kRoomUses[static_cast<std::size_t>(index)]);
-            changed_();
+            session_.setRoomUse(kRoomUses[static_cast<std::size_t>(index)]);
         }
     });
     refresh();
 }
 
 void RoomSelector::refresh() {
-    const Project& project = document_.project();
+    const Project& project = session_.project();
     const QSignalBlocker blockRooms(rooms_);
     showNames();
     rooms_->setCurrentIndex(static_cast<int>(project.current));
@@ -95,7 +91,7 @@ void RoomSelector::refresh() {
 // 自动 says which use the form implies: 自动（冻结物冷藏间）.
 void RoomSelector::showUse() {
     const QSignalBlocker blockUse(use_);
-    const Room& room = document_.project().currentRoom();
+    const Room& room = session_.project().currentRoom();
     const QString automatic = qtext(std::string(useLabel(RoomUse::Auto)) + "（" +
                                     std::string(useLabel(inferredUse(*room.form))) + "）");
     if (use_->itemText(0) != automatic) {
@@ -107,7 +103,7 @@ void RoomSelector::showUse() {
 
 void RoomSelector::showNames() {
     // Only what differs is rewritten: a switch between rooms rewrites nothing.
-    const std::vector<Room>& rooms = document_.project().rooms;
+    const std::vector<Room>& rooms = session_.project().rooms;
     const int wanted = static_cast<int>(rooms.size());
     bool rewritten = false;
     while (rooms_->count() > wanted) {

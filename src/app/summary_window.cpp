@@ -133,9 +133,8 @@ void setRowCount(QTableWidget& table, std::size_t rows) {
 
 } // namespace
 
-SummaryWindow::SummaryWindow(DesignDocument& document, std::function<void()> changed,
-                             QWidget* parent)
-    : QWidget(parent, Qt::Window), document_(document), changed_(std::move(changed)),
+SummaryWindow::SummaryWindow(DesignSession& session, QWidget* parent)
+    : QWidget(parent, Qt::Window), session_(session),
       showAction_(new QAction(QStringLiteral("项目汇总(&T)..."), this)),
       rooms_(makeTable(*this, kRoomColumns)),
       totalsCaption_(new QLabel(QStringLiteral("按蒸发温度合计（从最低蒸发温度起）"), this)),
@@ -211,9 +210,9 @@ void SummaryWindow::refresh() {
     if (!isVisible()) {
         return; // showing the window refreshes it
     }
-    const ProjectSummary summary = summarizeProject(document_.project());
+    const ProjectSummary summary = summarizeProject(session_.project());
     showTable(summaryTable(summary));
-    showMachineLoad(machineLoadTable(summary, machineLoad(document_.project(), summary)));
+    showMachineLoad(machineLoadTable(summary, machineLoad(session_.project(), summary)));
 }
 
 void SummaryWindow::showTable(const SummaryTable& table) {
@@ -232,7 +231,7 @@ void SummaryWindow::showRooms(const std::vector<SummaryRoomRow>& rows) {
         putRow(*rooms_, static_cast<int>(row), rows[row], {kRoomNameColumn, kRoomEquipmentColumn});
     }
     // The current room's row is the one selected.
-    const int current = static_cast<int>(document_.project().current);
+    const int current = static_cast<int>(session_.project().current);
     if (rooms_->currentRow() != current) {
         rooms_->setCurrentCell(current, 0);
     }
@@ -267,7 +266,7 @@ void SummaryWindow::showMachineLoad(const MachineLoadTable& table) {
         putRow(*machineRooms_, static_cast<int>(row), table.rooms[row],
                {kRoomNameColumn, kMachineUseColumn, kMachineCoefficientsColumn});
     }
-    const int current = static_cast<int>(document_.project().current);
+    const int current = static_cast<int>(session_.project().current);
     if (machineRooms_->currentRow() != current) {
         machineRooms_->setCurrentCell(current, 0);
     }
@@ -290,12 +289,11 @@ void SummaryWindow::showMachineLoad(const MachineLoadTable& table) {
 }
 
 void SummaryWindow::goToRoom(int row) {
-    if (row < 0 || static_cast<std::size_t>(row) >= document_.project().rooms.size()) {
+    if (row < 0 || static_cast<std::size_t>(row) >= session_.project().rooms.size()) {
         return;
     }
-    if (static_cast<std::size_t>(row) != document_.project().current) {
-        document_.selectRoom(static_cast<std::size_t>(row));
-        changed_();
+    if (static_cast<std::size_t>(row) != session_.project().current) {
+        session_.selectRoom(static_cast<std::size_t>(row));
     }
     // The designer goes to the form to work on the room.
     if (QWidget* owner = parentWidget()) {

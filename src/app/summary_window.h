@@ -1,11 +1,10 @@
 #pragma once
 
-#include "document/design_document.h"
 #include "report/machine_load_table.h"
 #include "report/summary_table.h"
+#include "session/design_session.h"
 
 #include <QWidget>
-#include <functional>
 
 class QAction;
 class QLabel;
@@ -27,13 +26,12 @@ namespace gelvant {
 // room (or Enter) goes to that room. The main window's menu commands work
 // from here too (Ctrl+Z, Ctrl+PgDown, ...).
 //
-// The owner calls refresh() after every change of the document; while the
+// The owner calls refresh() after every change of the session; while the
 // window is hidden that costs nothing, and showing it brings it up to date.
 class SummaryWindow : public QWidget {
     Q_OBJECT
 public:
-    SummaryWindow(DesignDocument& document, std::function<void()> changed,
-                  QWidget* parent = nullptr);
+    explicit SummaryWindow(DesignSession& session, QWidget* parent = nullptr);
 
     // 项目汇总(&T)... with Ctrl+T: shows the window and brings it to the front.
     QAction* showAction() const { return showAction_; }
@@ -62,8 +60,7 @@ private:
     void goToRoom(int row);
     void fitToColumns();
 
-    DesignDocument& document_;
-    std::function<void()> changed_;
+    DesignSession& session_;
     QAction* showAction_;
     QTableWidget* rooms_;
     QLabel* totalsCaption_;

@@ -1,6 +1,7 @@
 // gelvant-cli: the design form without a display, driven by a script.
 
 #include "cli/script.h"
+#include "sheet/program.h"
 
 #include <cerrno>
 #include <cstring>
@@ -69,7 +70,7 @@ int main(int argc, char** argv) {
             return gelvant::kScriptOk;
         }
         if (arg == "--version") {
-            std::cout << "gelvant-cli " << GELVANT_VERSION << '\n';
+            std::cout << "gelvant-cli " << gelvant::kProgramVersion << '\n';
             return gelvant::kScriptOk;
         }
         if (arg == "--no-startup") {

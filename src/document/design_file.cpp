@@ -7,11 +7,12 @@
 #include "project/startup_form.h"
 #include "sheet/controls.h"
 #include "sheet/field_dictionary.h"
+#include "sheet/portable.h"
+#include "sheet/program.h"
 #include "sheet/text_exchange.h"
 
 #include <nlohmann/json.hpp>
 
-#include <bit>
 #include <cmath>
 #include <cstdint>
 #include <limits>
@@ -35,7 +36,7 @@ std::string str(std::string_view s) {
 // shows 4.2 and not 4.199999809265137; non-finite values as words.
 void writeFloat(JsonWriter& out, float value) {
     if (std::isnan(value)) {
-        out.string((std::bit_cast<std::uint32_t>(value) & kSignBit) != 0 ? "-nan" : "nan");
+        out.string((bitCast<std::uint32_t>(value) & kSignBit) != 0 ? "-nan" : "nan");
         return;
     }
     if (std::isinf(value)) {
@@ -208,7 +209,7 @@ float floatFromJson(const Json& value, const std::string& where) {
             return text == "inf" ? inf : -inf;
         }
         if (text == "nan" || text == "-nan") {
-            return std::bit_cast<float>(text == "nan" ? kQuietNan : kQuietNan | kSignBit);
+            return bitCast<float>(text == "nan" ? kQuietNan : kQuietNan | kSignBit);
         }
         refuse(DesignFileProblem::BadValue, where);
     }
@@ -487,14 +488,6 @@ std::pair<std::size_t, std::size_t> lineAndColumn(std::string_view bytes, std::s
 
 } // namespace
 
-std::string_view programName() {
-    return "Gelvant";
-}
-
-std::string_view programVersion() {
-    return GELVANT_VERSION;
-}
-
 std::string designFileText(const Project& project, std::string_view recoveredFrom) {
     JsonWriter out;
     out.beginObject();
@@ -505,9 +498,9 @@ std::string designFileText(const Project& project, std::string_view recoveredFro
     out.key("program");
     out.beginObject();
     out.key("name");
-    out.string(programName());
+    out.string(kProgramName);
     out.key("version");
-    out.string(programVersion());
+    out.string(kProgramVersion);
     out.endObject();
     out.key("project");
     writeProjectInfo(out, project.info);
@@ -553,65 +546,6 @@ DesignReadResult readDesignText(std::string_view bytes) {
     } catch (const Refusal& refusal) {
         return {std::nullopt, refusal.error};
     }
-}
-
-std::string unrestoredListsText(const std::vector<std::string>& lists) {
-    std::string text = "以下列表的选项在本版本中找不到，已留空：";
-    for (std::size_t i = 0; i < lists.size(); ++i) {
-        text += (i == 0 ? "" : "、") + lists[i];
-    }
-    return text;
-}
-
-std::string describeInEnglish(const DesignFileError& error) {
-    switch (error.problem) {
-    case DesignFileProblem::Unreadable:
-        return "cannot read the file: " + error.detail;
-    case DesignFileProblem::IsDirectory:
-        return "is a folder, not a design file";
-    case DesignFileProblem::Empty:
-        return "the file is empty";
-    case DesignFileProblem::TooLarge:
-        return "the file is larger than 16 MiB";
-    case DesignFileProblem::NotJson:
-        return "not JSON: it breaks at line " + std::to_string(error.line) + ", column " +
-               std::to_string(error.column);
-    case DesignFileProblem::NotDesign:
-        return "not a Gelvant design: " + error.detail;
-    case DesignFileProblem::NewerVersion:
-        return "written by a newer Gelvant (format version " + error.detail + ")";
-    case DesignFileProblem::WrongType:
-        return "wrong type: " + error.detail;
-    case DesignFileProblem::BadValue:
-        return "not a number of its field: " + error.detail;
-    }
-    return "cannot be opened";
-}
-
-std::string describeInChinese(const DesignFileError& error) {
-    switch (error.problem) {
-    case DesignFileProblem::Unreadable:
-        return "无法读取文件：" + error.detail;
-    case DesignFileProblem::IsDirectory:
-        return "这是一个文件夹，不是设计文件。";
-    case DesignFileProblem::Empty:
-        return "文件是空的。";
-    case DesignFileProblem::TooLarge:
-        return "文件超过 16 MiB，不是 Gelvant 设计文件。";
-    case DesignFileProblem::NotJson:
-        return "文件格式错误（不是 JSON）：第 " + std::to_string(error.line) + " 行第 " +
-               std::to_string(error.column) + " 列。";
-    case DesignFileProblem::NotDesign:
-        return "这不是 Gelvant 设计文件。";
-    case DesignFileProblem::NewerVersion:
-        return "此文件由更新版本的 Gelvant 保存（格式版本 " + error.detail +
-               "），请升级本程序后再打开。";
-    case DesignFileProblem::WrongType:
-        return "设计文件内容有误（类型不对）：" + error.detail;
-    case DesignFileProblem::BadValue:
-        return "设计文件中的数值有误：" + error.detail;
-    }
-    return "无法打开文件。";
 }
 
 } // namespace gelvant

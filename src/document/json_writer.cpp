@@ -1,5 +1,6 @@
 #include "document/json_writer.h"
 
+#include "sheet/portable.h"
 #include "sheet/utf8.h"
 
 #include <charconv>
@@ -114,11 +115,9 @@ void JsonWriter::integer(std::int64_t number) {
 
 void JsonWriter::number(double value) {
     beforeValue();
-    char buffer[32];
-    const auto end = std::to_chars(buffer, buffer + sizeof buffer, value).ptr;
-    out_.append(buffer, end);
-    if (std::string_view(buffer, static_cast<std::size_t>(end - buffer)).find_first_of(".eE") ==
-        std::string_view::npos) {
+    const std::string text = shortestText(value);
+    out_ += text;
+    if (text.find_first_of(".eE") == std::string::npos) {
         out_ += ".0"; // a whole float still reads as a float
     }
 }

@@ -13,14 +13,12 @@ struct AirCoolerEvapRow {
     float baseUWPerM2C;
 };
 
-inline constexpr std::array<AirCoolerEvapRow, 5> kAirCoolerEvapTable{{
+inline constexpr auto kAirCoolerEvapTable = std::to_array<AirCoolerEvapRow>({
     {"冷风机管内制冷剂蒸发温度-40℃，翅片管间风速4-5m/s", 11.6F},
     {"冷风机管内制冷剂蒸发温度-30℃，翅片管间风速4-5m/s", 12.2F},
     {"冷风机管内制冷剂蒸发温度-20℃，翅片管间风速4-5m/s", 12.8F},
     {"冷风机管内制冷剂蒸发温度-15℃，翅片管间风速4-5m/s", 13.9F},
     {"冷风机管内制冷剂蒸发温度 >0℃，翅片管间风速4-5m/s", 17.4F},
-}};
-
-static_assert(kAirCoolerEvapTable.size() == 5);
+});
 
 } // namespace gelvant

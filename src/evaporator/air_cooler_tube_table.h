@@ -13,12 +13,10 @@ struct AirCoolerTubeRow {
     std::string_view label;
 };
 
-inline constexpr std::array<AirCoolerTubeRow, 3> kAirCoolerTubeTable{{
+inline constexpr auto kAirCoolerTubeTable = std::to_array<AirCoolerTubeRow>({
     {"钢管", 1.0, "（钢管）冷风机传热(w/m2℃)"},
     {"铝管", 1.2, "（铝管）冷风机传热(w/m2℃)"},
     {"铜管", 1.2, "（铜管）冷风机传热(w/m2℃)"},
-}};
-
-static_assert(kAirCoolerTubeTable.size() == 3);
+});
 
 } // namespace gelvant

@@ -32,7 +32,7 @@ struct CoilBaseRow {
 // (20 tubes, 8 °C, -4 °C room) is lower than its neighbours; it is the
 // figure of the design charts and is kept as it stands.
 // clang-format off
-inline constexpr std::array<CoilBaseRow, 55> kCoilBaseTable{{
+inline constexpr auto kCoilBaseTable = std::to_array<CoilBaseRow>({
     {CoilBaseBlock::uShapedOrDoubleLayer,  0,  6, { 8.14F,  7.79F,  7.09F,  6.86F,  6.63F,  6.40F,  6.28F,  6.16F,  6.05F,  5.82F}},
     {CoilBaseBlock::uShapedOrDoubleLayer,  0,  8, { 8.61F,  8.02F,  7.44F,  7.21F,  6.98F,  6.75F,  6.63F,  6.40F,  6.28F,  6.16F}},
     {CoilBaseBlock::uShapedOrDoubleLayer,  0, 10, { 8.96F,  8.26F,  7.68F,  7.44F,  7.21F,  6.98F,  6.86F,  6.63F,  6.51F,  6.40F}},
@@ -88,7 +88,7 @@ inline constexpr std::array<CoilBaseRow, 55> kCoilBaseTable{{
     {CoilBaseBlock::singleRow, 20, 10, {14.54F, 13.61F, 12.44F, 12.10F, 11.63F, 11.28F, 11.16F, 10.82F, 10.70F, 10.35F}},
     {CoilBaseBlock::singleRow, 20, 12, {14.77F, 13.72F, 12.56F, 12.21F, 11.86F, 11.51F, 11.28F, 11.05F, 10.93F, 10.58F}},
     {CoilBaseBlock::singleRow, 20, 15, {14.89F, 13.84F, 12.79F, 12.44F, 12.10F, 11.75F, 11.51F, 11.28F, 11.16F, 10.82F}},
-}};
+});
 // clang-format on
 
 static_assert(kCoilBaseTable.size() == 11 * kCoilTempDiffRows);

@@ -15,7 +15,7 @@ struct CoilDiameterRow {
     float otherTypesFactor;
 };
 
-inline constexpr std::array<CoilDiameterRow, 12> kCoilDiameterTable{{
+inline constexpr auto kCoilDiameterTable = std::to_array<CoilDiameterRow>({
     {"φ89", 0.8727F, 0.858F},
     {"φ76", 0.895F, 0.8827F},
     {"φ57", 0.9372F, 0.9296F},
@@ -28,9 +28,8 @@ inline constexpr std::array<CoilDiameterRow, 12> kCoilDiameterTable{{
     {"φ20", 1.1082F, 1.1225F},
     {"φ16", 1.1484F, 1.1685F},
     {"φ12", 1.2025F, 1.2306F},
-}};
+});
 
-static_assert(kCoilDiameterTable.size() == 12);
 static_assert(kCoilDiameterTable[6].singleRowFactor == 1.0F &&
               kCoilDiameterTable[6].otherTypesFactor == 1.0F);
 

@@ -17,14 +17,12 @@ struct CoilTypeRow {
     bool takesPumpFeedFactor;
 };
 
-inline constexpr std::array<CoilTypeRow, 4> kCoilTypeTable{{
+inline constexpr auto kCoilTypeTable = std::to_array<CoilTypeRow>({
     {"光滑U形顶排管", CoilBaseBlock::uShapedOrDoubleLayer, 1.0F, false},
     {"单层光滑蛇形顶排管", CoilBaseBlock::singleLayer, 0.975F, true},
     {"双层光滑蛇形顶排管", CoilBaseBlock::uShapedOrDoubleLayer, 1.0F, true},
     {"单排光滑蛇形顶排管", CoilBaseBlock::singleRow, 0.9873F, true},
-}};
-
-static_assert(kCoilTypeTable.size() == 4);
+});
 
 // Index of the single-row coil, the one construction whose base value also
 // depends on the number of tubes in height.

@@ -1,12 +1,12 @@
 #include "report/report_model.h"
 
-#include "document/design_file.h"
 #include "form/design_form.h"
 #include "form/form_cells_table.h"
 #include "project/summary.h"
 #include "report/report_labels.h"
 #include "report/report_numbers.h"
 #include "sheet/field_dictionary.h"
+#include "sheet/program.h"
 #include "sheet/text_exchange.h"
 
 #include <algorithm>
@@ -348,7 +348,7 @@ std::vector<ReportField> heading(const ProjectInfo& info, const Room* room,
     }
     fields.push_back({"设计文件", std::string(fileName), {}});
     fields.push_back(
-        {"计算程序", std::string(programName()) + " " + std::string(programVersion()), {}});
+        {"计算程序", std::string(kProgramName) + " " + std::string(kProgramVersion), {}});
     if (!info.notes.empty()) {
         fields.push_back({"备注", info.notes, {}});
     }

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "sheet/program.h"
+
 #include <array>
 #include <cstddef>
 #include <optional>
@@ -115,7 +117,7 @@ inline constexpr std::string_view notice = "注意";
 inline constexpr std::string_view warning = "警告";
 inline constexpr std::string_view result = "结果";
 inline constexpr std::string_view welcome = "欢迎使用";
-inline constexpr std::string_view program = "Gelvant";
+inline constexpr std::string_view program = kProgramName;
 } // namespace caption
 
 } // namespace gelvant

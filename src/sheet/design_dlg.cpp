@@ -1,10 +1,10 @@
 #include "sheet/design_dlg.h"
 
 #include "sheet/controls.h"
+#include "sheet/portable.h"
 #include "sheet/text_exchange.h"
 
 #include <algorithm>
-#include <bit>
 #include <stdexcept>
 
 namespace gelvant {
@@ -67,8 +67,8 @@ bool CDesignDlg::readSheet() {
 void CDesignDlg::writeField(std::size_t field) {
     const FieldDef& def = kFields[field];
     const std::uint32_t bits = def.type == FieldType::Float
-                                   ? std::bit_cast<std::uint32_t>(sheet_.*def.floatMember)
-                                   : std::bit_cast<std::uint32_t>(sheet_.*def.intMember);
+                                   ? bitCast<std::uint32_t>(sheet_.*def.floatMember)
+                                   : bitCast<std::uint32_t>(sheet_.*def.intMember);
     if (textIsWritten_[field] && writtenBits_[field] == bits) {
         return; // the box already shows this very value
     }

@@ -1,8 +1,8 @@
 #include "sheet/form_state.h"
 
 #include "sheet/controls.h"
+#include "sheet/portable.h"
 
-#include <bit>
 #include <cstdint>
 
 namespace gelvant {
@@ -10,8 +10,8 @@ namespace gelvant {
 bool sameRecord(const DesignSheet& a, const DesignSheet& b) {
     for (const FieldDef& def : kFields) {
         const bool same = def.type == FieldType::Float
-                              ? std::bit_cast<std::uint32_t>(a.*def.floatMember) ==
-                                    std::bit_cast<std::uint32_t>(b.*def.floatMember)
+                              ? bitCast<std::uint32_t>(a.*def.floatMember) ==
+                                    bitCast<std::uint32_t>(b.*def.floatMember)
                               : a.*def.intMember == b.*def.intMember;
         if (!same) {
             return false;

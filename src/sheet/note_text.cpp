@@ -1,6 +1,7 @@
 #include "sheet/note_text.h"
 
-#include <charconv>
+#include "sheet/portable.h"
+
 #include <cmath>
 
 namespace gelvant {
@@ -9,10 +10,7 @@ std::string fixedText(double value, int decimals) {
     if (std::isnan(value)) {
         return "nan";
     }
-    char buffer[400]; // 1e308 in fixed notation with a few decimals fits
-    const auto result =
-        std::to_chars(buffer, buffer + sizeof buffer, value, std::chars_format::fixed, decimals);
-    return std::string(buffer, result.ptr);
+    return fixedDecimalsText(value, decimals);
 }
 
 std::string joinText(std::initializer_list<std::string_view> pieces) {

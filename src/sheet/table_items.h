@@ -1,5 +1,7 @@
 #pragma once
 
+#include "sheet/portable.h"
+
 #include <algorithm>
 #include <array>
 #include <cstddef>
@@ -21,7 +23,7 @@ constexpr std::array<std::string_view, N> itemTexts(const std::array<Row, N>& ta
 // empty text (no current item) or a text without a row.
 template <class Row, std::size_t N>
 constexpr const Row* findRowByItem(const std::array<Row, N>& table, std::string_view text) {
-    const auto it = std::ranges::find(table, text, &Row::item);
+    const auto it = findBy(table, text, &Row::item);
     return it == table.end() ? nullptr : &*it;
 }
 

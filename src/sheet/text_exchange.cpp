@@ -1,9 +1,9 @@
 #include "sheet/text_exchange.h"
 
 #include "sheet/numeric.h"
+#include "sheet/portable.h"
 
 #include <algorithm>
-#include <charconv>
 #include <cmath>
 #include <limits>
 
@@ -78,7 +78,7 @@ std::optional<float> parseNonFinite(std::string_view s) {
     return std::nullopt;
 }
 
-// Decimal order of magnitude of an unsigned number that from_chars found out
+// Decimal order of magnitude of an unsigned number that the parse found out
 // of a double's range: where its first significant digit stands relative to
 // the units, plus the exponent. Only its sign matters (beyond the range, a
 // non-negative order overflows and a negative one underflows), so the
@@ -116,7 +116,7 @@ double parseDecimal(std::string_view number) {
         number.remove_prefix(1);
     }
     double value = 0;
-    const auto result = std::from_chars(number.data(), number.data() + number.size(), value);
+    const auto result = parseDoubleChars(number.data(), number.data() + number.size(), value);
     if (result.ec == std::errc::result_out_of_range) {
         // Too large for a double: infinity; too small: zero, as the C
         // library's conversion gives. The exponent's sign alone does not tell
@@ -182,12 +182,9 @@ std::string formatFloatText(float value) {
     if (value == 0.0F) {
         return "0"; // also for -0, which the read would refuse
     }
-    // to_chars with precision 6 in general format is printf's %g, but
-    // independent of the process locale (the window toolkit sets one).
-    char buffer[32];
-    const auto result = std::to_chars(buffer, buffer + sizeof buffer, static_cast<double>(value),
-                                      std::chars_format::general, 6);
-    return std::string(buffer, result.ptr);
+    // Precision 6 in general format is printf's %g, but independent of the
+    // process locale (the window toolkit sets one).
+    return generalText(static_cast<double>(value), 6);
 }
 
 std::string formatIntText(std::int32_t value) {
@@ -195,10 +192,9 @@ std::string formatIntText(std::int32_t value) {
 }
 
 double shortestDecimal(float value) {
-    char buffer[32];
-    const auto written = std::to_chars(buffer, buffer + sizeof buffer, value);
+    const std::string text = shortestText(value);
     double shortest = 0;
-    std::from_chars(buffer, written.ptr, shortest);
+    parseDoubleChars(text.data(), text.data() + text.size(), shortest);
     // Rounding that decimal to a float gives the float back; should a double
     // rounding ever miss it, the float's exact value still does.
     return static_cast<float>(shortest) == value ? shortest : static_cast<double>(value);

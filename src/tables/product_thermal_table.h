@@ -27,7 +27,7 @@ inline constexpr std::string_view kProductItemWithoutRow = "杏子";
 // "生西红柿" and "西红柿" share one set of values; "犁" and "犁子" are
 // spelled as the list shows them.
 // clang-format off
-inline constexpr std::array<ProductThermalRow, 85> kProductThermalTable{{
+inline constexpr auto kProductThermalTable = std::to_array<ProductThermalRow>({
     //  item, water %, freezing point °C, c unfrozen, c frozen kJ/(kg·°C), derives
     {"猪肉", 65.0F, -1.7F, 2.26F, 1.34F, true}, // 0
     {"土豆", 77.8F, -1.8F, 3.43F, 1.8F, true}, // 1
@@ -115,10 +115,9 @@ inline constexpr std::array<ProductThermalRow, 85> kProductThermalTable{{
     {"蜂蜜", 18.0F, -1.7F, 1.47F, 1.09F, true}, // 83
     {"麦片", 10.0F, -1.7F, 1.09F, 1.0F, true}, // 84
     {"听装果子汁", 36.0F, -2.2F, 2.68F, 1.87F, true}, // 85
-}};
+});
 // clang-format on
 
-static_assert(kProductThermalTable.size() == 85);
 static_assert(kProductThermalTable[kProductItemWithoutRowIndex - 1].item == "干大蒜");
 static_assert(kProductThermalTable[kProductItemWithoutRowIndex].item == "龙须菜");
 

@@ -21,7 +21,7 @@ struct RespirationRow {
 // The figures stand as measured, "菜花" with a 0 °C heat above its 2 °C heat
 // and "坚果" with equal heats at 10 and 15 °C included.
 // clang-format off
-inline constexpr std::array<RespirationRow, 39> kRespirationTable{{
+inline constexpr auto kRespirationTable = std::to_array<RespirationRow>({
     //  item, {0 °C, 2 °C, 5 °C, 10 °C, 15 °C, 20 °C, 25 °C} W/t
     {"杏子", {17.0F, 27.0F, 56.0F, 102.0F, 155.0F, 199.0F, 0.0F}}, // 0
     {"香蕉（青）", {0.0F, 0.0F, 52.0F, 98.0F, 131.0F, 155.0F, 0.0F}}, // 1
@@ -62,7 +62,7 @@ inline constexpr std::array<RespirationRow, 39> kRespirationTable{{
     {"青椒", {33.0F, 45.0F, 64.0F, 96.0F, 114.0F, 131.0F, 0.0F}}, // 36
     {"芦笋", {65.0F, 73.0F, 85.0F, 160.0F, 279.0F, 363.0F, 0.0F}}, // 37
     {"菠菜", {82.0F, 129.0F, 199.0F, 313.0F, 523.0F, 897.0F, 0.0F}}, // 38
-}};
+});
 // clang-format on
 
 // The two items after the rows: the strongest produce of the table (it takes
@@ -72,7 +72,6 @@ inline constexpr std::string_view kStrongestProduceItem = "选表中最强";
 inline constexpr std::string_view kStrongestProduceRowItem = "菠菜";
 inline constexpr std::string_view kNoProduceItem = "无";
 
-static_assert(kRespirationTable.size() == 39);
 static_assert(kRespirationTable.back().item == kStrongestProduceRowItem);
 
 } // namespace gelvant

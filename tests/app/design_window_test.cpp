@@ -13,7 +13,7 @@ using namespace gelvant::testing_window;
 namespace {
 
 void checkFormShowsModel(CDesignWindow& window) {
-    CDesignDlg& model = window.model();
+    const CDesignDlg& model = window.model();
     for (std::size_t field = 0; field < kFieldCount; ++field) {
         QCOMPARE(window.box(field)->text(), qs(model.editText(field)));
     }
@@ -39,8 +39,9 @@ class DesignWindowTest : public QObject {
 private slots:
     void theFormFollowsTheDesignerLikeTheModel() {
         RecordingPresenter presenter;
-        CDesignWindow window(presenter);
-        window.initialise();
+        DesignSession session(presenter);
+        CDesignWindow window(session);
+        session.start();
         window.show();
         QVERIFY(QTest::qWaitForWindowActive(&window));
         checkFormShowsModel(window);

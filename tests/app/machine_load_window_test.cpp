@@ -31,7 +31,7 @@ const char* const kPlantEntry = "机械负荷系数(&L)...";
 // The summary's section shows exactly the texts of the document's machine load.
 void checkMachineLoadShowsTheDocument(const CMainWindow& window) {
     const SummaryWindow& summary = window.summaryWindow();
-    const Project& project = window.form().document().project();
+    const Project& project = window.session().project();
     const ProjectSummary projectSummary = summarizeProject(project);
     const MachineLoadTable expected =
         machineLoadTable(projectSummary, machineLoad(project, projectSummary));
@@ -77,7 +77,7 @@ private slots:
         QVERIFY(s.start());
         s.key(Qt::CTRL | Qt::Key_T);
         SummaryWindow& summary = s.window.summaryWindow();
-        const Project& project = s.window.form().document().project();
+        const Project& project = s.window.session().project();
         checkMachineLoadShowsTheDocument(s.window);
         const std::size_t steps = s.steps();
 
@@ -148,7 +148,7 @@ private slots:
         }
         QCOMPARE(summary.roomsTable()->rowCount(), 10);
         keyInSummary(summary, Qt::CTRL | Qt::Key_PageDown);
-        QCOMPARE(s.window.form().document().project().current, std::size_t{1});
+        QCOMPARE(s.window.session().project().current, std::size_t{1});
     }
 };
 

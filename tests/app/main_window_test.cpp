@@ -131,13 +131,13 @@ private slots:
             QVERIFY(s.start());
             c.prepare(s);
             s.box("storeWidth").setFocus(); // ends a typing run of the preparation
-            const Project before = s.form().document().project();
+            const Project before = s.window.session().project();
             const QStringList shownBefore = shownDesign(s.window);
             const std::size_t steps = s.steps();
             c.act(s);
             QVERIFY2(s.steps() == steps + 1, c.name);
             const QStringList shownAfter = shownDesign(s.window);
-            const ProjectInfo infoAfter = s.form().document().project().info;
+            const ProjectInfo infoAfter = s.window.session().project().info;
 
             auto* focused = qobject_cast<QLineEdit*>(QApplication::focusWidget());
             if (focused == nullptr || !focused->isVisible()) {
@@ -146,11 +146,11 @@ private slots:
             }
             QTest::keyClick(focused, Qt::Key_Z, Qt::ControlModifier);
             QVERIFY2(s.form().model().captureState().sameForm(*before.currentRoom().form), c.name);
-            QVERIFY2(s.form().document().project().info == before.info, c.name);
+            QVERIFY2(s.window.session().project().info == before.info, c.name);
             QCOMPARE(shownDesign(s.window), shownBefore);
             QTest::keyClick(focused, Qt::Key_Y, Qt::ControlModifier);
             QCOMPARE(shownDesign(s.window), shownAfter);
-            QVERIFY2(s.form().document().project().info == infoAfter, c.name);
+            QVERIFY2(s.window.session().project().info == infoAfter, c.name);
         }
     }
 
@@ -179,7 +179,7 @@ private slots:
                     QVERIFY(s.window.isVisible());
                 } else if (name.startsWith(QStringLiteral("新建"))) {
                     QVERIFY(s.form().model().captureState().sameForm(*startupForm()));
-                    QVERIFY(!s.form().document().isModified());
+                    QVERIFY(!s.window.session().isModified());
                     QCOMPARE(s.messages.messages.size(), messages); // no welcome box again
                 } else if (name.startsWith(QStringLiteral("打开"))) {
                     QCOMPARE(s.window.filePath(), s.prompts.openPath);
@@ -244,7 +244,7 @@ private slots:
             QCOMPARE(s.window.filePath(), given);
             QCOMPARE(s.window.windowTitle(), given.isEmpty() ? QStringLiteral("无标题[*]")
                                                              : QStringLiteral("冷库.gelvant[*]"));
-            QVERIFY(!s.form().document().isModified());
+            QVERIFY(!s.window.session().isModified());
             QCOMPARE(s.box("storeLength").text(), given.isEmpty() ? "50" : "9");
         }
 
@@ -307,7 +307,7 @@ private slots:
             QCOMPARE(bytesOf(old), oldBytes);
             QCOMPARE(QDir(dir.path()).entryList(QDir::Hidden | QDir::Files),
                      QStringList{"old.gelvant"});
-            QVERIFY(s.form().document().isModified());
+            QVERIFY(s.window.session().isModified());
             QCOMPARE(s.window.filePath(), QString());
         }
     }

@@ -34,7 +34,8 @@ int gelvant::testing_window::runRecoveryChild(const QByteArray& mode,
     RecordingPresenter messages;
     ScriptedPrompts prompts;
     RecoveryStore store;
-    CMainWindow window(messages, prompts);
+    DesignSession session(messages);
+    CMainWindow window(session, messages, prompts);
     window.setRecoveryStore(&store);
     window.start(arguments.value(1));
     window.show();

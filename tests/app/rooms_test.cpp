@@ -26,7 +26,7 @@ const char* const kRooms = "库房(&R)";
 // The summary window shows exactly the texts of the document's summary table.
 void checkSummaryShowsTheDocument(const CMainWindow& window) {
     const SummaryWindow& summary = window.summaryWindow();
-    const Project& project = window.form().document().project();
+    const Project& project = window.session().project();
     const SummaryTable expected = summaryTable(summarizeProject(project));
     const auto rowsShow = [](const QTableWidget& table, const auto& rows) {
         QCOMPARE(table.rowCount(), static_cast<int>(rows.size()));

@@ -117,7 +117,8 @@ inline QString writeDesign(const QString& path, const char* length = "9") {
 struct Session {
     RecordingPresenter messages;
     ScriptedPrompts prompts;
-    CMainWindow window{messages, prompts};
+    DesignSession design{messages};
+    CMainWindow window{design, messages, prompts};
 
     bool start(const QString& file = {}) {
         window.start(file);
@@ -142,7 +143,7 @@ struct Session {
         QWidget* focus = window.focusWidget();
         QTest::keyClick(focus != nullptr ? focus : &window, keys.key(), keys.keyboardModifiers());
     }
-    std::size_t steps() const { return window.form().document().history().position(); }
+    std::size_t steps() const { return window.session().history().position(); }
 };
 
 // The suites, run one after the other by one program; the recovery test runs

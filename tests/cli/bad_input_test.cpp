@@ -20,7 +20,16 @@ struct BadCase {
     std::string line2;
     const char* tail;
     const char* error; // part of the error line
+    bool standardStreamOfNode = false;
 };
+constexpr bool kNodeStream = true;
+
+// The WebAssembly driver runs under Node, which opens a standard stream it
+// was started without on /dev/null and hands a directory on standard input
+// to the program as an empty stream: the driver never sees those faults.
+bool runByNode() {
+    return cliCommand() != GELVANT_CLI;
+}
 
 TEST(BadInput, OneCleanErrorLineStatusTwoAndOnlyWholeJsonLines) {
     constexpr const char* kUtf8 = "line 2: line is not valid UTF-8";
@@ -42,12 +51,15 @@ TEST(BadInput, OneCleanErrorLineStatusTwoAndOnlyWholeJsonLines) {
         {"MissingScript", "", "'/nonexistent/dir/with\nnewline'",
          "cannot open script '/nonexistent/dir/with\\x0anewline': No such file or directory"},
         {"DirectoryAsScript", "", "/", "cannot open script '/': Is a directory"},
-        {"InputIsADirectory", "", "< /", "line 1: cannot read the script"},
-        {"InputClosed", "", "<&-", "line 1: cannot read the script"},
+        {"InputIsADirectory", "", "< /", "line 1: cannot read the script", kNodeStream},
+        {"InputClosed", "", "<&-", "line 1: cannot read the script", kNodeStream},
         {"OutputDeviceFull", "", "> /dev/full", "line 1: cannot write the output"},
-        {"OutputClosed", "", ">&-", "line 1: cannot write the output"},
+        {"OutputClosed", "", ">&-", "line 1: cannot write the output", kNodeStream},
     };
     for (const BadCase& c : cases) {
+        if (c.standardStreamOfNode && runByNode()) {
+            continue;
+        }
         SCOPED_TRACE(c.name);
         const CliRun run = runCli("dump\n" + c.line2 + "\ndump\n", "--no-startup", c.tail);
         EXPECT_EQ(run.status, 2);

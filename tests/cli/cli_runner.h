@@ -10,6 +10,7 @@
 #include <unistd.h>
 
 #include <cstdio>
+#include <cstdlib>
 #include <fstream>
 #include <iterator>
 #include <ostream>
@@ -70,6 +71,14 @@ inline std::string readWhole(const std::string& path) {
     return {std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>()};
 }
 
+// The driver under test: the one built beside these tests, or the command
+// GELVANT_CLI_COMMAND names (the WebAssembly driver run by Node), so that
+// both builds answer the same cases.
+inline std::string cliCommand() {
+    const char* command = std::getenv("GELVANT_CLI_COMMAND");
+    return command != nullptr && *command != '\0' ? command : GELVANT_CLI;
+}
+
 // `tail` (arguments or redirections) comes after the captured streams, so
 // its redirections win.
 inline CliRun runCli(const std::string& script, const std::string& args = "--no-startup",
@@ -78,8 +87,8 @@ inline CliRun runCli(const std::string& script, const std::string& args = "--no-
     const std::string base = mkdtemp(dir);
     const std::string in = base + "/script", out = base + "/out", err = base + "/err";
     { std::ofstream(in, std::ios::binary) << script; }
-    const std::string command = std::string(GELVANT_CLI) + " " + args + " < " + in + " > " + out +
-                                " 2> " + err + " " + tail;
+    const std::string command =
+        cliCommand() + " " + args + " < " + in + " > " + out + " 2> " + err + " " + tail;
     const int raw = std::system(command.c_str());
     CliRun run{readWhole(out), readWhole(err), WIFEXITED(raw) ? WEXITSTATUS(raw) : -1};
     std::remove(in.c_str());

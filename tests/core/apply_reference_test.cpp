@@ -4,6 +4,7 @@
 #include "reference/reference_notes.h"
 #include "reference/reference_presets.h"
 #include "sheet/field_dictionary.h"
+#include "sheet/portable.h"
 #include "sheet/text_exchange.h"
 
 #include <gtest/gtest.h>
@@ -51,7 +52,7 @@ struct OpenedForm {
         dlg.userClicks(ctl::applyReferenceButton);
     }
     long raised(std::string_view text) const {
-        return std::ranges::count(presenter.messages, text, &Message::text);
+        return countBy(presenter.messages, text, &Message::text);
     }
     WitnessPresenter presenter;
     CDesignDlg dlg{designFormListsAndEvents(), presenter};
@@ -89,8 +90,7 @@ TEST(ApplyOrder, ChoosesTheRoomsListsInTurnOnTheWrittenSheet) {
         EXPECT_EQ(
             std::vector<Choice>(log.choices.begin(), log.choices.begin() + std::ssize(choices)),
             choices);
-        const ReferencePreset& preset =
-            *std::ranges::find(kReferencePresets, row, &ReferencePreset::row);
+        const ReferencePreset& preset = *findBy(kReferencePresets, row, &ReferencePreset::row);
         for (std::size_t i = 0; i < log.choices.size(); ++i) {
             const bool final = i >= choices.size();
             EXPECT_EQ(log.lengthSeen[i], preset.storeLengthM) << i;

@@ -8,13 +8,13 @@
 #include "sheet/controls.h"
 #include "sheet/design_dlg.h"
 #include "sheet/messages.h"
+#include "sheet/portable.h"
 
 #include <gtest/gtest.h>
 #include <nlohmann/json.hpp>
 #include <sys/stat.h>
 #include <unistd.h>
 
-#include <bit>
 #include <cerrno>
 #include <cstdint>
 #include <filesystem>
@@ -60,8 +60,8 @@ Project oddProject() {
     form.sheet.storeLength = 6.123456789F;
     form.sheet.doorArea = std::numeric_limits<float>::infinity();
     form.sheet.doorAirSpeed = -std::numeric_limits<float>::infinity();
-    form.sheet.doorOpenMinutes = std::bit_cast<float>(0xFFC00000U); // the NaN of 0/0
-    form.sheet.goodsDensity = std::bit_cast<float>(0x7FC00000U);
+    form.sheet.doorOpenMinutes = bitCast<float>(0xFFC00000U); // the NaN of 0/0
+    form.sheet.goodsDensity = bitCast<float>(0x7FC00000U);
     form.sheet.steelMassKg = -0.0F;
     form.sheet.copperMassKg = std::numeric_limits<float>::denorm_min();
     form.sheet.aluminiumMassKg = std::numeric_limits<float>::max();

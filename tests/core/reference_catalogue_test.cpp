@@ -48,8 +48,10 @@ TEST(ReferenceNotes, ShowOnTheirRowsAndNoRowShowsNone) {
 }
 
 TEST(ReferencePresets, RowsUpTo29SaveTheBlankLinesAndTheHeadingCarryOne) {
-    std::vector<int> rows(kReferencePresets.size());
-    std::ranges::transform(kReferencePresets, rows.begin(), &ReferencePreset::row);
+    std::vector<int> rows;
+    for (const ReferencePreset& preset : kReferencePresets) {
+        rows.push_back(preset.row);
+    }
     const std::vector<int> expected{0,  1,  2,  3,  4,  5,  6,  7,  8,  10, 11, 12, 13, 14,
                                     15, 16, 18, 19, 20, 22, 23, 24, 25, 26, 27, 28, 29};
     EXPECT_EQ(rows, expected);

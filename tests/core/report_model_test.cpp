@@ -2,11 +2,11 @@
 // form as it shows itself, for computed, uncomputed and broken designs.
 
 #include "core/report_forms.h"
-#include "document/design_file.h"
 #include "form/form_cells_table.h"
 #include "report/report_labels.h"
 #include "report/report_model.h"
 #include "sheet/field_dictionary.h"
+#include "sheet/program.h"
 
 #include <gtest/gtest.h>
 
@@ -206,7 +206,7 @@ TEST(ReportModel, HeadingScopeAndSummaryFollowTheProjectAndTheChoice) {
     Project project = singleRoomProject(startupForm());
     project.info = {"冷链中心", "某设计院", "张工", "", ""};
     const std::string program =
-        "计算程序 " + std::string(programName()) + " " + std::string(programVersion());
+        "计算程序 " + std::string(kProgramName) + " " + std::string(kProgramVersion);
     const Report single = buildReport(project, ReportScope::WholeProject, "", "2026-03-01");
     EXPECT_EQ(single.title, "冷库冷负荷计算书");
     EXPECT_FALSE(single.summary);

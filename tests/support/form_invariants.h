@@ -10,10 +10,10 @@
 #include "sheet/design_dlg.h"
 #include "sheet/field_dictionary.h"
 #include "sheet/messages.h"
+#include "sheet/portable.h"
 #include "sheet/text_exchange.h"
 
 #include <array>
-#include <bit>
 #include <cmath>
 #include <cstddef>
 #include <cstdint>
@@ -51,7 +51,7 @@ inline std::optional<std::string> formShowsRecord(const CDesignDlg& dlg) {
 
 // A float's bits, every NaN counted as the same value.
 inline std::uint32_t valueBits(float value) {
-    return std::isnan(value) ? 0x7FC00000U : std::bit_cast<std::uint32_t>(value);
+    return std::isnan(value) ? 0x7FC00000U : bitCast<std::uint32_t>(value);
 }
 
 // The form shows the record and the record holds exactly what is shown, bit

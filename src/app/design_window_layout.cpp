@@ -1,0 +1,267 @@
+#include "app/design_window.h"
+#include "form/form_cells_table.h"
+#include "form/form_groups_table.h"
+#include "sheet/controls.h"
+
+#include <QAbstractItemView>
+#include <QComboBox>
+#include <QGridLayout>
+#include <QGroupBox>
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QStyle>
+#include <QVBoxLayout>
+#include <algorithm>
+
+// The form's controls, laid out band by band, column by column and group by
+// group from the form's tables, each as dense as the classic dialog.
+
+namespace gelvant {
+namespace {
+
+// The note across the top of the form, blank runs included.
+constexpr const char* kTopNote =
+    "说明：空库热仅指库板和库内金属材料、空气的降温热量 ，不含操作通风和货物热。"
+    "压缩机选用指直接制冷式，冷凝温度一般35-45℃，管道冷损耗取7％，吸气间温差2℃。"
+    "间接制冷蒸       发温度和冷量都会相应增加，计算排管面积时未包括冷风机的电机热，"
+    "所以一般排管冷要小于冷风机用冷，如排管间另设有电机，应另外计算增加面积和负荷。"
+    "对冷风机根据面积       和温度选定型号后输入冷风机功率和台数后二次计算修正结果。"
+    "提高温差会使排管和冷风机面积减少，但会降低蒸发温度提高压缩机负荷增加运行成本，"
+    "一般取8℃左右比较经济";
+
+QString qtext(std::string_view text) {
+    return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
+}
+
+QLabel* makeLabel(QWidget& owner, std::string_view text) {
+    auto* label = new QLabel(qtext(text), &owner);
+    label->setTextFormat(Qt::PlainText);
+    return label;
+}
+
+} // namespace
+
+void CDesignWindow::buildForm() {
+    auto* outer = new QVBoxLayout(this);
+    // Tight edges, so that the form with a menu bar and a title bar fits a
+    // 1280x800 screen above the desktop's panel.
+    outer->setContentsMargins(6, 2, 6, 3);
+    outer->setSpacing(2);
+
+    topNote_ = new QLabel(QString::fromUtf8(kTopNote), this);
+    topNote_->setTextFormat(Qt::PlainText);
+    topNote_->setWordWrap(true);
+    // The note takes the width of the groups beneath it (see fixFormSize).
+    topNote_->setSizePolicy(QSizePolicy::Ignored, QSizePolicy::Fixed);
+    outer->addWidget(topNote_);
+
+    groups_.resize(kFormGroups.size());
+    const int bands = 1 + std::max_element(kFormGroups.begin(), kFormGroups.end(),
+                                           [](const FormGroupDef& a, const FormGroupDef& b) {
+                                               return a.band < b.band;
+                                           })
+                              ->band;
+    for (int band = 0; band < bands; ++band) {
+        outer->addLayout(buildBand(band));
+    }
+}
+
+QLayout* CDesignWindow::buildBand(int band) {
+    auto* row = new QHBoxLayout;
+    row->setSpacing(4);
+    QVBoxLayout* column = nullptr;
+    int columnNo = -1;
+    QWidget* last = nullptr;
+    for (std::size_t g = 0; g < kFormGroups.size(); ++g) {
+        if (kFormGroups[g].band != band) {
+            continue;
+        }
+        if (kFormGroups[g].column != columnNo) {
+            if (column != nullptr) {
+                column->setStretchFactor(last, 1); // the columns end level
+            }
+            column = new QVBoxLayout;
+            column->setSpacing(2);
+            row->addLayout(column);
+            columnNo = kFormGroups[g].column;
+        }
+        last = buildGroup(static_cast<int>(g));
+        column->addWidget(last);
+    }
+    if (column != nullptr) {
+        column->setStretchFactor(last, 1);
+    }
+    return row;
+}
+
+QWidget* CDesignWindow::buildGroup(int group) {
+    const FormGroupDef& def = kFormGroups[static_cast<std::size_t>(group)];
+    auto* box = new QGroupBox(qtext(def.title), this);
+    if (def.title.empty()) {
+        box->setObjectName(QStringLiteral("band"));
+    }
+    groups_[static_cast<std::size_t>(group)] = box;
+    auto* grid = new QGridLayout(box);
+    // A title sits on the frame line: the first row starts below it.
+    grid->setContentsMargins(5, def.title.empty() ? 3 : fontMetrics().height() / 2 + 1, 5, 3);
+    grid->setHorizontalSpacing(3);
+    grid->setVerticalSpacing(1);
+    int lastRow = 0;
+    for (const FormCellDef& cell : kFormCells) {
+        if (cell.group == static_cast<FormGroup>(group)) {
+            placeCell(*grid, *box, cell);
+            lastRow = std::max(lastRow, cell.row);
+        }
+    }
+    grid->setRowStretch(lastRow + 1, 1); // rows stay at the top of a stretched group
+    return box;
+}
+
+void CDesignWindow::placeCell(QGridLayout& grid, QWidget& owner, const FormCellDef& cell) {
+    QWidget* widget = nullptr;
+    switch (cell.kind) {
+    case CellKind::Field:
+    case CellKind::BareField:
+        placeField(grid, owner, cell);
+        return;
+    case CellKind::List:
+        widget = makeList(owner, cell.control, cell.widthEm);
+        if (cell.span == 1 && cell.widthEm > 0) {
+            grid.setColumnStretch(cell.column, cell.widthEm); // spare room in proportion
+        }
+        break;
+    case CellKind::Text:
+        widget = makeText(owner, cell);
+        break;
+    case CellKind::Caption:
+        widget = makeLabel(owner, cell.caption);
+        break;
+    case CellKind::Button:
+        widget = makeButton(owner, cell);
+        break;
+    case CellKind::Option:
+        widget = makeOption(owner, cell);
+        break;
+    }
+    grid.addWidget(widget, cell.row, cell.column, 1, cell.span);
+}
+
+void CDesignWindow::placeField(QGridLayout& grid, QWidget& owner, const FormCellDef& cell) {
+    const std::size_t field = *fieldIndexByControl(cell.control);
+    QLineEdit* line = makeBox(owner, field);
+    QLabel* label = makeLabel(owner, kFields[field].label);
+    boxLabels_[field] = label;
+    if (cell.kind == CellKind::Field) {
+        grid.addWidget(label, cell.row, cell.column);
+        grid.addWidget(line, cell.row, cell.column + 1);
+    } else {
+        grid.addWidget(line, cell.row, cell.column); // its label stays out of sight
+    }
+    label->setHidden(cell.kind == CellKind::BareField || line->isHidden());
+}
+
+QLabel* CDesignWindow::makeText(QWidget& owner, const FormCellDef& cell) {
+    QLabel* label = makeLabel(owner, model().staticText(cell.control));
+    // The room a text gets never depends on what it holds at the moment.
+    if (cell.widthEm > 0) {
+        label->setFixedWidth(cell.widthEm * em());
+    } else {
+        label->setSizePolicy(QSizePolicy::Ignored, QSizePolicy::Fixed);
+    }
+    if (cell.lines > 1) {
+        label->setWordWrap(true);
+        label->setAlignment(Qt::AlignLeft | Qt::AlignTop);
+        label->setFixedHeight(cell.lines * label->fontMetrics().lineSpacing());
+    }
+    texts_.emplace_back(cell.control, label);
+    return label;
+}
+
+QPushButton* CDesignWindow::makeButton(QWidget& owner, const FormCellDef& cell) {
+    auto* button = new QPushButton(qtext(cell.caption), &owner);
+    button->setAutoDefault(false); // Enter in a box presses nothing
+    QSizePolicy policy = button->sizePolicy();
+    policy.setRetainSizeWhenHidden(true); // the form keeps its shape when it hides
+    button->setSizePolicy(policy);
+    connectButton(*button, cell.control);
+    buttons_.emplace_back(cell.control, button);
+    return button;
+}
+
+QRadioButton* CDesignWindow::makeOption(QWidget& owner, const FormCellDef& cell) {
+    auto* option = new QRadioButton(qtext(cell.caption), &owner);
+    option->setAutoExclusive(false); // the model sets each one
+    option->setHidden(true);
+    options_.emplace_back(cell.control, option);
+    return option;
+}
+
+QLineEdit* CDesignWindow::makeBox(QWidget& owner, std::size_t field) {
+    auto* line = new QLineEdit(&owner);
+    line->setFixedSize(fontMetrics().horizontalAdvance(QStringLiteral("0.333333")) + 8,
+                       rowHeight());
+    line->setReadOnly(kFields[field].box == BoxStyle::ReadOnly);
+    line->setHidden(kFields[field].box == BoxStyle::Hidden);
+    boxes_[field] = line;
+    connectBox(*line, field);
+    return line;
+}
+
+QComboBox* CDesignWindow::makeList(QWidget& owner, int listCtl, int widthEm) {
+    auto* combo = new QComboBox(&owner);
+    combo->setEditable(true);
+    combo->setInsertPolicy(QComboBox::NoInsert); // typing never adds an item
+    combo->setCompleter(nullptr);                // nor picks one
+    combo->setSizeAdjustPolicy(QComboBox::AdjustToMinimumContentsLengthWithIcon);
+    combo->setMinimumContentsLength(1);
+    QSizePolicy policy(QSizePolicy::Expanding, QSizePolicy::Fixed);
+    policy.setRetainSizeWhenHidden(true); // the form keeps its shape when it hides
+    combo->setSizePolicy(policy);
+    combo->setFixedHeight(rowHeight());
+    combo->setMinimumWidth(widthEm * em());
+    combo->setMaxVisibleItems(listCtl == ctl::referenceList ? 30 : 20);
+    combo->view()->setTextElideMode(Qt::ElideNone);
+    const auto def = std::find_if(model().listDefs().begin(), model().listDefs().end(),
+                                  [&](const ListDef& d) { return d.controlId == listCtl; });
+    combo->setHidden(def != model().listDefs().end() && def->hidden);
+    connectList(*combo, listCtl);
+    lists_.emplace_back(listCtl, combo);
+    return combo;
+}
+
+int CDesignWindow::em() const {
+    return fontMetrics().horizontalAdvance(QChar(0x56FD)); // one Chinese character
+}
+
+int CDesignWindow::rowHeight() const {
+    // A dense form: a box is just tall enough for its line of text.
+    return fontMetrics().height() + 4;
+}
+
+void CDesignWindow::fixFormSize() {
+    // Lay the groups out, then wrap the note to their width and freeze the form.
+    layout()->activate();
+    const QMargins margins = layout()->contentsMargins();
+    const int width = sizeHint().width();
+    topNote_->setFixedHeight(topNote_->heightForWidth(width - margins.left() - margins.right()));
+    layout()->activate();
+    // Texts the rules rewrite keep the room they were given, whatever they hold.
+    setFixedSize(sizeHint().expandedTo(minimumSizeHint()));
+}
+
+void CDesignWindow::fitPopupToRows(QComboBox& combo) {
+    // The drop-down shows every row whole, however narrow the box.
+    const QFontMetrics metrics(combo.view()->font());
+    int widest = 0;
+    for (int i = 0; i < combo.count(); ++i) {
+        widest = std::max(widest, metrics.horizontalAdvance(combo.itemText(i)));
+    }
+    const int chrome = 2 * combo.view()->frameWidth() +
+                       combo.style()->pixelMetric(QStyle::PM_ScrollBarExtent) + em();
+    combo.view()->setMinimumWidth(widest + chrome);
+}
+
+} // namespace gelvant

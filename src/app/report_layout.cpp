@@ -1,0 +1,628 @@
+#include "app/report_layout.h"
+
+#include <algorithm>
+#include <array>
+#include <cmath>
+
+namespace gelvant {
+namespace {
+
+QString qs(std::string_view text) {
+    return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
+}
+
+// The sheet's colours: dark outlines, light inner rules, pale label cells.
+const QColor kOutline(0x45, 0x4d, 0x57);
+const QColor kInnerRule(0xb4, 0xbc, 0xc6);
+const QColor kLabelFill(0xf1, 0xf4, 0xf8);
+const QColor kHeaderFill(0xdc, 0xe4, 0xee);
+const QColor kBarFill(0x3c, 0x6e, 0xaa);
+const QColor kMuted(0x55, 0x5d, 0x66);
+const QColor kAlert(0xa8, 0x1c, 0x1c);
+const QColor kAlertFill(0xfc, 0xec, 0xec);
+
+constexpr double kPadMm = 1.3;        // inside a cell, left and right
+constexpr double kCellPadMm = 0.7;    // inside a cell, above and below
+constexpr double kGroupCellMm = 21.0; // the group's title cell left of its values
+constexpr int kSlots = 3;             // label-value pairs across a group's row
+constexpr double kLabelMm = 27.0;     // least width of a label cell
+constexpr double kSectionGapMm = 4.0;
+
+constexpr int kLeft = Qt::AlignLeft | Qt::AlignVCenter;
+constexpr int kRight = Qt::AlignRight | Qt::AlignVCenter;
+constexpr int kCentre = Qt::AlignCenter;
+constexpr int kWrapLeft = kLeft | Qt::TextWordWrap;
+
+// One label-value pair placed in a group's grid.
+struct GridCell {
+    QString label;
+    QString value;
+    int slot;
+    int span;
+    double labelMm;
+};
+
+struct GridRow {
+    std::vector<GridCell> cells;
+    double heightMm = 0;
+};
+
+// Lays the calculation sheet out, section after section.
+class SheetLayout {
+public:
+    SheetLayout(PageFlow& flow, const Report& report) : flow_(flow), report_(report) {}
+
+    void layOut() {
+        title();
+        if (report_.summary) {
+            summary(*report_.summary);
+            machineLoadPage();
+            for (const RoomReport& room : report_.rooms) {
+                flow_.newPage();
+                roomHeading(room.name);
+                roomSections(room);
+            }
+            return;
+        }
+        for (const RoomReport& room : report_.rooms) {
+            roomSections(room);
+        }
+        machineLoadPage(); // the plant of a single room closes its sheet
+    }
+
+private:
+    // --- Title block ----------------------------------------------------------------
+
+    void title() {
+        const double h = flow_.lineHeight(FontRole::Title);
+        flow_.text(QRectF(flow_.left(), flow_.y(), flow_.width(), h), qs(report_.title),
+                   FontRole::Title, kCentre);
+        flow_.advance(h + 1.5);
+        flow_.line({flow_.left(), flow_.y()}, {flow_.right(), flow_.y()}, kOutline, 0.6);
+        flow_.line({flow_.left(), flow_.y() + 0.9}, {flow_.right(), flow_.y() + 0.9}, kOutline,
+                   0.2);
+        flow_.advance(3.0);
+        if (!report_.summary && !report_.rooms.empty()) {
+            stateNote(report_.rooms.front().stateNote);
+        }
+        headingTable();
+        if (!report_.summary && !report_.rooms.empty()) {
+            groupTable({report_.rooms.front().keyResults});
+        }
+    }
+
+    // Two entries a row; the last of an odd count takes the whole row, and a
+    // long entry (the notes) makes its row taller.
+    void headingTable() {
+        const std::vector<ReportField>& heading = report_.heading;
+        const double pairMm = flow_.width() / 2;
+        const double labelMm = 18.0;
+        double y = flow_.y();
+        const double top = y;
+        for (std::size_t i = 0; i < heading.size(); i += 2) {
+            const bool whole = i + 1 == heading.size();
+            const double w = whole ? flow_.width() : pairMm;
+            double textMm = 0;
+            for (std::size_t j = i; j < std::min(i + 2, heading.size()); ++j) {
+                textMm = std::max(textMm, flow_.wrappedHeight(FontRole::Body, qs(heading[j].value),
+                                                              w - labelMm - 2 * kPadMm));
+            }
+            const double rowMm = textMm + 2 * kCellPadMm + 0.6;
+            for (std::size_t j = i; j < std::min(i + 2, heading.size()); ++j) {
+                const double x = flow_.left() + static_cast<double>(j - i) * pairMm;
+                labelledCell(QRectF(x, y, w, rowMm), labelMm, qs(heading[j].label),
+                             qs(heading[j].value));
+            }
+            y += rowMm;
+        }
+        flow_.box(QRectF(flow_.left(), top, flow_.width(), y - top), {}, kOutline);
+        flow_.advance(y - top + kSectionGapMm);
+    }
+
+    void stateNote(const std::string& note) {
+        if (note.empty()) {
+            return;
+        }
+        const QString text = qs(note);
+        const double w = flow_.width() - 2 * kPadMm;
+        const double h = flow_.wrappedHeight(FontRole::BodyBold, text, w) + 2 * kCellPadMm + 1;
+        flow_.box(QRectF(flow_.left(), flow_.y(), flow_.width(), h), kAlertFill, kAlert);
+        flow_.text(QRectF(flow_.left() + kPadMm, flow_.y(), w, h), text, FontRole::BodyBold,
+                   kWrapLeft, kAlert);
+        flow_.advance(h + 3.0);
+    }
+
+    void roomHeading(const std::string& name) {
+        const double h = flow_.lineHeight(FontRole::Title);
+        flow_.text(QRectF(flow_.left(), flow_.y(), flow_.width(), h),
+                   QStringLiteral("库房：") + qs(name), FontRole::Heading, kLeft);
+        flow_.advance(h);
+        flow_.line({flow_.left(), flow_.y()}, {flow_.right(), flow_.y()}, kOutline, 0.4);
+        flow_.advance(3.0);
+    }
+
+    // --- Sections of a room -----------------------------------------------------------
+
+    void roomSections(const RoomReport& room) {
+        if (report_.summary) {
+            stateNote(room.stateNote);
+            groupTable({room.keyResults});
+        }
+        sectionHeading(QStringLiteral("一、设计参数"), firstGroupHeight(room.inputs));
+        groupTable(room.inputs);
+        sectionHeading(QStringLiteral("二、冷负荷计算"), loadTableHeight(room.load));
+        loadTable(room.load);
+        sectionHeading(QStringLiteral("三、") + qs(room.chart.title),
+                       chartHeight(room.chart, false));
+        chart(room.chart, false);
+        sectionHeading(QStringLiteral("四、设备选型与防结露校核"),
+                       firstGroupHeight(room.equipmentGroups));
+        groupTable(room.equipmentGroups);
+        if (room.reference) {
+            sectionHeading(QStringLiteral("五、参考库房（经验数据）"),
+                           referenceHeight(*room.reference));
+            reference(*room.reference);
+        }
+    }
+
+    // A heading stays with at least the first part of what it introduces.
+    void sectionHeading(const QString& text, double followingMm) {
+        const double h = flow_.lineHeight(FontRole::Heading) + 1.0;
+        flow_.keepTogether(h + followingMm);
+        flow_.text(QRectF(flow_.left(), flow_.y(), flow_.width(), h), text, FontRole::Heading,
+                   kLeft);
+        flow_.advance(h + 1.0);
+    }
+
+    void labelledCell(const QRectF& cell, double labelMm, const QString& label,
+                      const QString& value) {
+        const QRectF labelRect(cell.x(), cell.y(), labelMm, cell.height());
+        const QRectF valueRect(cell.x() + labelMm, cell.y(), cell.width() - labelMm, cell.height());
+        flow_.box(labelRect, kLabelFill, kInnerRule);
+        flow_.box(valueRect, {}, kInnerRule);
+        flow_.text(labelRect.adjusted(kPadMm, 0, -kPadMm, 0), label, FontRole::Body, kWrapLeft,
+                   kMuted);
+        flow_.text(valueRect.adjusted(kPadMm, 0, -kPadMm, 0), value, FontRole::Body, kWrapLeft);
+    }
+
+    // The pairs of a group, three across; a pair whose text needs more room
+    // takes two or three places, and the last pair of a row fills it.
+    std::vector<GridRow> gridRows(const ReportGroup& group, double areaMm) const {
+        const double slotMm = areaMm / kSlots;
+        std::vector<GridRow> rows(1);
+        int used = 0;
+        const auto closeRow = [&] {
+            if (!rows.back().cells.empty()) {
+                GridCell& last = rows.back().cells.back();
+                last.span = kSlots - last.slot;
+            }
+        };
+        for (const ReportField& f : group.fields) {
+            GridCell cell{qs(f.label), qs(f.value), 0, 1, 0};
+            cell.labelMm =
+                std::max(kLabelMm, flow_.textWidth(FontRole::Body, cell.label) + 2 * kPadMm);
+            const double needMm =
+                cell.labelMm + flow_.textWidth(FontRole::Body, cell.value) + 2 * kPadMm;
+            cell.span = std::clamp(static_cast<int>(std::ceil(needMm / slotMm - 1e-9)), 1, kSlots);
+            if (used + cell.span > kSlots) {
+                closeRow();
+                rows.emplace_back();
+                used = 0;
+            }
+            cell.slot = used;
+            used += cell.span;
+            rows.back().cells.push_back(cell);
+        }
+        closeRow();
+        for (GridRow& row : rows) {
+            double textMm = flow_.lineHeight(FontRole::Body);
+            for (const GridCell& c : row.cells) {
+                const double valueMm = c.span * slotMm - c.labelMm - 2 * kPadMm;
+                textMm = std::max(textMm, flow_.wrappedHeight(FontRole::Body, c.value, valueMm));
+            }
+            row.heightMm = textMm + 2 * kCellPadMm;
+        }
+        return rows;
+    }
+
+    static double heightOf(const std::vector<GridRow>& rows) {
+        double heightMm = 0;
+        for (const GridRow& row : rows) {
+            heightMm += row.heightMm;
+        }
+        return heightMm;
+    }
+
+    double groupAreaMm() const { return flow_.width() - kGroupCellMm; }
+
+    double firstGroupHeight(const std::vector<ReportGroup>& groups) const {
+        return groups.empty() ? 0.0 : heightOf(gridRows(groups.front(), groupAreaMm()));
+    }
+
+    void groupTable(const std::vector<ReportGroup>& groups) {
+        const double areaMm = groupAreaMm();
+        const double slotMm = areaMm / kSlots;
+        for (const ReportGroup& group : groups) {
+            const std::vector<GridRow> rows = gridRows(group, areaMm);
+            const double heightMm = heightOf(rows);
+            flow_.keepTogether(heightMm);
+            const double top = flow_.y();
+            const QRectF groupCell(flow_.left(), top, kGroupCellMm, heightMm);
+            flow_.box(groupCell, kHeaderFill, kInnerRule);
+            flow_.text(groupCell.adjusted(kPadMm, 0, -kPadMm, 0), qs(group.title),
+                       FontRole::BodyBold, kCentre | Qt::TextWordWrap);
+            double y = top;
+            for (const GridRow& row : rows) {
+                for (const GridCell& c : row.cells) {
+                    const QRectF cell(flow_.left() + kGroupCellMm + c.slot * slotMm, y,
+                                      c.span * slotMm, row.heightMm);
+                    labelledCell(cell, c.labelMm, c.label, c.value);
+                }
+                y += row.heightMm;
+            }
+            flow_.box(QRectF(flow_.left(), top, flow_.width(), heightMm), {}, kOutline);
+            flow_.advance(heightMm);
+        }
+        flow_.advance(kSectionGapMm);
+    }
+
+    // --- The cooling-load table ---------------------------------------------------------
+
+    static constexpr std::array<double, 4> kLoadColumnsMm{30, 22, 25, 16};
+
+    double basisMm() const {
+        double used = 0;
+        for (const double w : kLoadColumnsMm) {
+            used += w;
+        }
+        return flow_.width() - used;
+    }
+
+    using LoadCells = std::array<QString, 5>;
+
+    // A figure too wide for its column (a saturated 2147483647) is set smaller
+    // rather than run into the next column.
+    FontRole fitting(FontRole role, const QString& text, double widthMm) const {
+        if (flow_.textWidth(role, text) <= widthMm) {
+            return role;
+        }
+        return role == FontRole::BodyBold ? FontRole::SmallBold : FontRole::Small;
+    }
+
+    static FontRole basisRole(FontRole role) {
+        return role == FontRole::BodyBold ? FontRole::SmallBold : FontRole::Small;
+    }
+
+    double loadRowHeight(const LoadCells& cells, FontRole role) const {
+        const double basisW = basisMm() - 2 * kPadMm;
+        return std::max(flow_.lineHeight(role),
+                        flow_.wrappedHeight(basisRole(role), cells[4], basisW)) +
+               2 * kCellPadMm;
+    }
+
+    void loadRow(const LoadCells& cells, FontRole role, const QColor& fill, double indentMm = 0) {
+        const double h = loadRowHeight(cells, role);
+        double x = flow_.left();
+        for (std::size_t i = 0; i < cells.size(); ++i) {
+            const double w = i < kLoadColumnsMm.size() ? kLoadColumnsMm[i] : basisMm();
+            const QRectF cell(x, flow_.y(), w, h);
+            flow_.box(cell, fill, kInnerRule);
+            const QRectF inner = cell.adjusted(kPadMm + (i == 0 ? indentMm : 0), 0, -kPadMm, 0);
+            if (i == 4) {
+                flow_.text(inner, cells[i], basisRole(role), kWrapLeft, kMuted);
+            } else {
+                flow_.text(inner, cells[i], fitting(role, cells[i], inner.width()),
+                           i == 0 ? kLeft : kRight);
+            }
+            x += w;
+        }
+        flow_.advance(h);
+    }
+
+    struct LoadLine {
+        LoadCells cells;
+        FontRole role;
+        QColor fill;
+        double indentMm;
+    };
+
+    static std::vector<LoadLine> loadLines(const LoadTable& load) {
+        std::vector<LoadLine> lines;
+        lines.push_back(
+            {{QStringLiteral("负荷项目"), QStringLiteral("冷负荷(W)"),
+              QStringLiteral("冷负荷(kcal/h)"), QStringLiteral("占比"), QStringLiteral("计算依据")},
+             FontRole::BodyBold,
+             kHeaderFill,
+             0});
+        for (const LoadRow& row : load.rows) {
+            lines.push_back(
+                {{qs(row.name), qs(row.watts), qs(row.kcalPerHour), qs(row.share), qs(row.basis)},
+                 FontRole::Body,
+                 {},
+                 row.inOperating ? 4.0 : 0.0});
+        }
+        const LoadRow& total = load.total;
+        lines.push_back({{qs(total.name), qs(total.watts), qs(total.kcalPerHour), qs(total.share),
+                          qs(load.totalNote)},
+                         FontRole::BodyBold,
+                         kLabelFill,
+                         0});
+        return lines;
+    }
+
+    double perTonLineMm() const { return flow_.lineHeight(FontRole::Body) + 1; }
+
+    double loadTableHeight(const LoadTable& load) const {
+        double h = 1.5 + perTonLineMm();
+        for (const LoadLine& line : loadLines(load)) {
+            h += loadRowHeight(line.cells, line.role);
+        }
+        return h;
+    }
+
+    void loadTable(const LoadTable& load) {
+        flow_.keepTogether(loadTableHeight(load));
+        const double top = flow_.y();
+        for (const LoadLine& line : loadLines(load)) {
+            loadRow(line.cells, line.role, line.fill, line.indentMm);
+        }
+        flow_.box(QRectF(flow_.left(), top, flow_.width(), flow_.y() - top), {}, kOutline);
+        flow_.advance(1.5);
+        const QString perTon = qs(load.loadPerTon.label) + QStringLiteral("：") +
+                               qs(load.loadPerTon.value) + QStringLiteral("　　") +
+                               qs(load.tonnageNote);
+        flow_.text(QRectF(flow_.left(), flow_.y(), flow_.width(), perTonLineMm()), perTon,
+                   FontRole::BodyBold, kLeft);
+        flow_.advance(perTonLineMm() + kSectionGapMm);
+    }
+
+    // --- Bar charts -------------------------------------------------------------------
+
+    static constexpr double kBarRowMm = 5.4;
+    static constexpr double kBarLabelMm = 30.0;
+    static constexpr double kBarTextMm = 36.0;
+
+    double chartTitleMm() const { return flow_.lineHeight(FontRole::Subheading) + 1.5; }
+
+    double chartHeight(const BarChart& chart, bool withTitle) const {
+        const double body = chart.emptyNote.empty()
+                                ? static_cast<double>(chart.bars.size()) * kBarRowMm
+                                : flow_.lineHeight(FontRole::Body) + 4;
+        return (withTitle ? chartTitleMm() : 0.0) + body + kSectionGapMm;
+    }
+
+    // A room's chart sits under a section heading that names it; the
+    // summary's chart carries its own title.
+    void chart(const BarChart& chart, bool withTitle) {
+        flow_.keepTogether(chartHeight(chart, withTitle));
+        if (withTitle) {
+            flow_.text(QRectF(flow_.left(), flow_.y(), flow_.width(), chartTitleMm()),
+                       qs(chart.title), FontRole::Subheading, kLeft);
+            flow_.advance(chartTitleMm());
+        }
+        if (!chart.emptyNote.empty()) {
+            const double h = flow_.lineHeight(FontRole::Body) + 4;
+            flow_.box(QRectF(flow_.left(), flow_.y(), flow_.width(), h), kLabelFill, kInnerRule);
+            flow_.text(QRectF(flow_.left(), flow_.y(), flow_.width(), h), qs(chart.emptyNote),
+                       FontRole::Body, kCentre, kMuted);
+            flow_.advance(h + kSectionGapMm);
+            return;
+        }
+        const double x0 = flow_.left() + kBarLabelMm + 2;
+        const double barsMm = flow_.width() - kBarLabelMm - 2 - kBarTextMm;
+        const double top = flow_.y();
+        const double h = static_cast<double>(chart.bars.size()) * kBarRowMm;
+        for (int quarter = 1; quarter <= 4;
+             ++quarter) { // light guides at a quarter of the longest bar
+            const double x = x0 + barsMm * quarter / 4.0;
+            flow_.line({x, top}, {x, top + h}, kInnerRule, 0.15);
+        }
+        for (const ChartBar& bar : chart.bars) {
+            const double y = flow_.y();
+            flow_.text(QRectF(flow_.left(), y, kBarLabelMm, kBarRowMm), qs(bar.label),
+                       FontRole::Body, kRight);
+            const double lengthMm = barsMm * bar.fraction;
+            if (lengthMm > 0) {
+                flow_.box(QRectF(x0, y + 1.1, lengthMm, kBarRowMm - 2.2), kBarFill);
+            }
+            const QString figure = qs(bar.valueText) + QStringLiteral("  ") + qs(bar.shareText);
+            const double figureX = x0 + lengthMm + 1.5;
+            flow_.text(QRectF(figureX, y, flow_.right() - figureX, kBarRowMm), figure,
+                       FontRole::Small, kLeft);
+            flow_.advance(kBarRowMm);
+        }
+        flow_.line({x0, top}, {x0, top + h}, kOutline, 0.3); // the axis
+        flow_.advance(kSectionGapMm);
+    }
+
+    // --- Reference room and project summary ------------------------------------------------
+
+    double referenceHeight(const ReferenceRoom& ref) const {
+        const double w = flow_.width() - 2 * kPadMm;
+        return flow_.wrappedHeight(FontRole::BodyBold, qs(ref.row), w) +
+               flow_.wrappedHeight(FontRole::Body, qs(ref.note).simplified(), w) + 2 * kCellPadMm +
+               1.5;
+    }
+
+    void reference(const ReferenceRoom& ref) {
+        const double w = flow_.width() - 2 * kPadMm;
+        const QString row = qs(ref.row);
+        const QString note = qs(ref.note).simplified();
+        const double rowMm = flow_.wrappedHeight(FontRole::BodyBold, row, w);
+        const double noteMm = flow_.wrappedHeight(FontRole::Body, note, w);
+        const double h = referenceHeight(ref);
+        flow_.keepTogether(h);
+        flow_.box(QRectF(flow_.left(), flow_.y(), flow_.width(), h), {}, kOutline);
+        flow_.text(QRectF(flow_.left() + kPadMm, flow_.y() + kCellPadMm, w, rowMm), row,
+                   FontRole::BodyBold, kWrapLeft);
+        flow_.text(QRectF(flow_.left() + kPadMm, flow_.y() + kCellPadMm + rowMm + 1.5, w, noteMm),
+                   note, FontRole::Body, kWrapLeft);
+        flow_.advance(h + kSectionGapMm);
+    }
+
+    // A table row of texts in the given column widths; numbers stand right.
+    template <std::size_t N>
+    void tableRow(const std::array<std::string, N>& cells, const std::array<double, N>& widths,
+                  const std::array<bool, N>& leftAligned, FontRole role, const QColor& fill) {
+        double textMm = flow_.lineHeight(role);
+        for (std::size_t i = 0; i < N; ++i) {
+            textMm =
+                std::max(textMm, flow_.wrappedHeight(role, qs(cells[i]), widths[i] - 2 * kPadMm));
+        }
+        const double h = textMm + 2 * kCellPadMm;
+        flow_.keepTogether(h);
+        double x = flow_.left();
+        for (std::size_t i = 0; i < N; ++i) {
+            const QRectF cell(x, flow_.y(), widths[i], h);
+            flow_.box(cell, fill, kInnerRule);
+            flow_.text(cell.adjusted(kPadMm, 0, -kPadMm, 0), qs(cells[i]), role,
+                       (leftAligned[i] ? Qt::AlignLeft : Qt::AlignRight) | Qt::AlignVCenter |
+                           Qt::TextWordWrap);
+            x += widths[i];
+        }
+        flow_.advance(h);
+    }
+
+    template <std::size_t N>
+    static std::array<std::string, N> headers(const std::array<SummaryColumn, N>& columns) {
+        std::array<std::string, N> out;
+        for (std::size_t i = 0; i < N; ++i) {
+            out[i] = std::string(columns[i].name) +
+                     (columns[i].unit.empty() ? "" : "\n(" + std::string(columns[i].unit) + ")");
+        }
+        return out;
+    }
+
+    void summary(const SummarySection& s) {
+        sectionHeading(QStringLiteral("项目汇总"), 40);
+        static constexpr std::array<double, kRoomColumnCount> kRoomMm{22, 12, 14, 15,   18,  13,
+                                                                      14, 15, 16, 17.5, 17.5};
+        static constexpr std::array<bool, kRoomColumnCount> kRoomLeft{
+            true, false, false, false, false, true, false, false, false, false, false};
+        tableRow(headers(kRoomColumns), kRoomMm, kRoomLeft, FontRole::SmallBold, kHeaderFill);
+        for (const SummaryRoomRow& row : s.table.rooms) {
+            tableRow(row, kRoomMm, kRoomLeft, FontRole::Small, {});
+        }
+        flow_.advance(3);
+        static constexpr std::array<double, kGroupColumnCount> kGroupMm{20, 86, 16, 26, 26};
+        static constexpr std::array<bool, kGroupColumnCount> kGroupLeft{false, true, false, false,
+                                                                        false};
+        tableRow(headers(kGroupColumns), kGroupMm, kGroupLeft, FontRole::SmallBold, kHeaderFill);
+        for (const SummaryGroupRow& row : s.table.groups) {
+            tableRow(row, kGroupMm, kGroupLeft, FontRole::Small, {});
+        }
+        tableRow(s.table.total, kGroupMm, kGroupLeft, FontRole::SmallBold, kLabelFill);
+        flow_.advance(1.5);
+        for (const std::string& note : s.table.notes) {
+            alertNote(note);
+        }
+        flow_.advance(kSectionGapMm);
+        chart(s.capacityChart, true);
+    }
+
+    // --- The plant's machine load --------------------------------------------------------
+
+    void machineLoadPage() {
+        if (!report_.machineLoad) {
+            return;
+        }
+        const MachineLoadTable& m = *report_.machineLoad;
+        flow_.newPage();
+        sectionHeading(QStringLiteral("冷间机械负荷（GB 50072）"), 40);
+        const QString formula = qs(kMachineLoadFormula);
+        const double h = flow_.lineHeight(FontRole::BodyBold) + 2;
+        flow_.text(QRectF(flow_.left(), flow_.y(), flow_.width(), h), formula, FontRole::BodyBold,
+                   kCentre);
+        flow_.advance(h + 1.5);
+        static constexpr std::array<double, 2> kCoefficientMm{110, 64};
+        static constexpr std::array<bool, 2> kCoefficientLeft{true, true};
+        for (const CoefficientRow& c : m.coefficients) {
+            tableRow(std::array<std::string, 2>{c.label, c.value}, kCoefficientMm, kCoefficientLeft,
+                     FontRole::Small, {});
+        }
+        for (std::size_t i = 0; i < kFlowNames.size(); ++i) {
+            flow_.advance(i == 0 ? 1.5 : 0.0);
+            const double lineMm = flow_.lineHeight(FontRole::Small);
+            flow_.text(QRectF(flow_.left(), flow_.y(), flow_.width(), lineMm), qs(kFlowNames[i]),
+                       FontRole::Small, kLeft);
+            flow_.advance(lineMm);
+        }
+        flow_.advance(3);
+        static constexpr std::array<double, kMachineRoomColumnCount> kRoomMm{26, 34, 16, 16,
+                                                                             16, 16, 16, 34};
+        static constexpr std::array<bool, kMachineRoomColumnCount> kRoomLeft{
+            true, true, false, false, false, false, false, true};
+        tableRow(headers(kMachineRoomColumns), kRoomMm, kRoomLeft, FontRole::SmallBold,
+                 kHeaderFill);
+        for (const MachineRoomRow& row : m.rooms) {
+            tableRow(row, kRoomMm, kRoomLeft, FontRole::Small, {});
+        }
+        flow_.advance(3);
+        static constexpr std::array<double, kMachineGroupColumnCount> kGroupMm{14, 41, 15, 15, 15,
+                                                                               15, 15, 16, 12, 16};
+        static constexpr std::array<bool, kMachineGroupColumnCount> kGroupLeft{
+            false, true, false, false, false, false, false, false, false, false};
+        tableRow(headers(kMachineGroupColumns), kGroupMm, kGroupLeft, FontRole::SmallBold,
+                 kHeaderFill);
+        for (const MachineGroupRow& row : m.groups) {
+            tableRow(row, kGroupMm, kGroupLeft, FontRole::Small, {});
+        }
+        tableRow(m.total, kGroupMm, kGroupLeft, FontRole::SmallBold, kLabelFill);
+        flow_.advance(1.5);
+        for (const auto* notes : {&m.leftOutNotes, &m.tempDiffNotes}) {
+            for (const std::string& note : *notes) {
+                alertNote(note);
+            }
+        }
+    }
+
+    void alertNote(const std::string& note) {
+        const QString text = QStringLiteral("注：") + qs(note);
+        const double h = flow_.wrappedHeight(FontRole::Small, text, flow_.width());
+        flow_.text(QRectF(flow_.left(), flow_.y(), flow_.width(), h), text, FontRole::Small,
+                   kWrapLeft, kAlert);
+        flow_.advance(h + 0.5);
+    }
+
+    PageFlow& flow_;
+    const Report& report_;
+};
+
+// What every page carries: a running title from the second page on, and the
+// footer with the page number, the design file and the date.
+void addPageFrame(std::vector<LaidOutPage>& pages, const Report& report) {
+    const int count = static_cast<int>(pages.size());
+    const double left = PageFlow::kMarginLeftMm;
+    const double width =
+        PageFlow::kPageWidthMm - PageFlow::kMarginLeftMm - PageFlow::kMarginRightMm;
+    const double footerY = PageFlow::kPageHeightMm - 15.0;
+    const QString project = qs(report.projectName);
+    for (int i = 0; i < count; ++i) {
+        auto& items = pages[static_cast<std::size_t>(i)].items;
+        if (i > 0) {
+            items.emplace_back(PageText{QRectF(left, 8.5, width, 4), qs(report.title),
+                                        FontRole::Footer, kLeft, kMuted});
+            items.emplace_back(
+                PageText{QRectF(left, 8.5, width, 4), project, FontRole::Footer, kRight, kMuted});
+            items.emplace_back(PageLine{QLineF(left, 12.8, left + width, 12.8), kInnerRule, 0.2});
+        }
+        items.emplace_back(PageLine{QLineF(left, footerY, left + width, footerY), kInnerRule, 0.2});
+        const QRectF footer(left, footerY + 1.2, width, 4);
+        items.emplace_back(PageText{footer, qs(report.fileName), FontRole::Footer, kLeft, kMuted});
+        items.emplace_back(
+            PageText{footer, qs(pageNumberText(i + 1, count)), FontRole::Footer, kCentre, kMuted});
+        items.emplace_back(PageText{footer, qs(report.date), FontRole::Footer, kRight, kMuted});
+    }
+}
+
+} // namespace
+
+std::vector<LaidOutPage> layOutReport(const Report& report, QPaintDevice& device) {
+    PageFlow flow(device);
+    SheetLayout(flow, report).layOut();
+    std::vector<LaidOutPage> pages = flow.takePages();
+    addPageFrame(pages, report);
+    return pages;
+}
+
+} // namespace gelvant
