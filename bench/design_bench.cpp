@@ -1,11 +1,13 @@
 // Times what a designer waits for with design files, undo and projects:
 // saving and opening a one-room design and a project of 200 rooms, one undo,
-// the project summary, and computing every room of a large project.
+// the project summary, the plant's machine load, and computing every room of
+// a large project.
 
 #include "document/design_document.h"
 #include "document/design_file_io.h"
 #include "form/design_form.h"
 #include "form/startup.h"
+#include "plant/machine_load.h"
 #include "project/summary.h"
 #include "sheet/field_dictionary.h"
 
@@ -91,6 +93,28 @@ void BM_ProjectSummary(benchmark::State& state) {
     }
 }
 BENCHMARK(BM_ProjectSummary)->Unit(benchmark::kMicrosecond);
+
+// The machine load of 200 computed rooms, every one in the sums: from the
+// summary the window already holds (0), and with the summary made afresh (1).
+void BM_MachineLoad(benchmark::State& state) {
+    OpenDesign design(200);
+    design.document->computeAllRooms();
+    const Project& project = design.document->project();
+    const ProjectSummary held = summarizeProject(project);
+    if (held.total.rooms != project.rooms.size()) {
+        state.SkipWithError("not every room is in the sums");
+        return;
+    }
+    for (auto _ : state) {
+        if (state.range(0) == 0) {
+            benchmark::DoNotOptimize(machineLoad(project, held));
+        } else {
+            const ProjectSummary summary = summarizeProject(project);
+            benchmark::DoNotOptimize(machineLoad(project, summary));
+        }
+    }
+}
+BENCHMARK(BM_MachineLoad)->Arg(0)->Arg(1)->Unit(benchmark::kMicrosecond);
 
 void BM_ComputeAllRooms(benchmark::State& state) {
     OpenDesign design(200);

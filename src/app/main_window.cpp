@@ -133,6 +133,14 @@ void CMainWindow::buildMenus() {
 
     QMenu* help = menuBar()->addMenu(QStringLiteral("帮助(&H)"));
     help->addAction(form_->aboutAction());
+
+    // The summary is a window of its own beside the form: the menus' keys
+    // (Ctrl+Z, Ctrl+PgDown, Ctrl+S, ...) work there as they do here.
+    for (QAction* menuAction : menuBar()->actions()) {
+        if (const QMenu* menu = menuAction->menu()) {
+            summary_->addActions(menu->actions());
+        }
+    }
 }
 
 // The room pieces hand the designer's commands to the session themselves;

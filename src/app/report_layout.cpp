@@ -56,6 +56,7 @@ public:
         title();
         if (report_.summary) {
             summary(*report_.summary);
+            machineLoadPage();
             for (const RoomReport& room : report_.rooms) {
                 flow_.newPage();
                 roomHeading(room.name);
@@ -66,6 +67,7 @@ public:
         for (const RoomReport& room : report_.rooms) {
             roomSections(room);
         }
+        machineLoadPage(); // the plant of a single room closes its sheet
     }
 
 private:
@@ -512,14 +514,74 @@ private:
         tableRow(s.table.total, kGroupMm, kGroupLeft, FontRole::SmallBold, kLabelFill);
         flow_.advance(1.5);
         for (const std::string& note : s.table.notes) {
-            const QString text = QStringLiteral("注：") + qs(note);
-            const double h = flow_.wrappedHeight(FontRole::Small, text, flow_.width());
-            flow_.text(QRectF(flow_.left(), flow_.y(), flow_.width(), h), text, FontRole::Small,
-                       kWrapLeft, kAlert);
-            flow_.advance(h + 0.5);
+            alertNote(note);
         }
         flow_.advance(kSectionGapMm);
         chart(s.capacityChart, true);
+    }
+
+    // --- The plant's machine load --------------------------------------------------------
+
+    void machineLoadPage() {
+        if (!report_.machineLoad) {
+            return;
+        }
+        const MachineLoadTable& m = *report_.machineLoad;
+        flow_.newPage();
+        sectionHeading(QStringLiteral("冷间机械负荷（GB 50072）"), 40);
+        const QString formula = qs(kMachineLoadFormula);
+        const double h = flow_.lineHeight(FontRole::BodyBold) + 2;
+        flow_.text(QRectF(flow_.left(), flow_.y(), flow_.width(), h), formula, FontRole::BodyBold,
+                   kCentre);
+        flow_.advance(h + 1.5);
+        static constexpr std::array<double, 2> kCoefficientMm{110, 64};
+        static constexpr std::array<bool, 2> kCoefficientLeft{true, true};
+        for (const CoefficientRow& c : m.coefficients) {
+            tableRow(std::array<std::string, 2>{c.label, c.value}, kCoefficientMm, kCoefficientLeft,
+                     FontRole::Small, {});
+        }
+        for (std::size_t i = 0; i < kFlowNames.size(); ++i) {
+            flow_.advance(i == 0 ? 1.5 : 0.0);
+            const double lineMm = flow_.lineHeight(FontRole::Small);
+            flow_.text(QRectF(flow_.left(), flow_.y(), flow_.width(), lineMm), qs(kFlowNames[i]),
+                       FontRole::Small, kLeft);
+            flow_.advance(lineMm);
+        }
+        flow_.advance(3);
+        static constexpr std::array<double, kMachineRoomColumnCount> kRoomMm{26, 34, 16, 16,
+                                                                             16, 16, 16, 34};
+        static constexpr std::array<bool, kMachineRoomColumnCount> kRoomLeft{
+            true, true, false, false, false, false, false, true};
+        tableRow(headers(kMachineRoomColumns), kRoomMm, kRoomLeft, FontRole::SmallBold,
+                 kHeaderFill);
+        for (const MachineRoomRow& row : m.rooms) {
+            tableRow(row, kRoomMm, kRoomLeft, FontRole::Small, {});
+        }
+        flow_.advance(3);
+        static constexpr std::array<double, kMachineGroupColumnCount> kGroupMm{14, 41, 15, 15, 15,
+                                                                               15, 15, 16, 12, 16};
+        static constexpr std::array<bool, kMachineGroupColumnCount> kGroupLeft{
+            false, true, false, false, false, false, false, false, false, false};
+        tableRow(headers(kMachineGroupColumns), kGroupMm, kGroupLeft, FontRole::SmallBold,
+                 kHeaderFill);
+        for (const MachineGroupRow& row : m.groups) {
+            tableRow(row, kGroupMm, kGroupLeft, FontRole::Small, {});
+        }
+        tableRow(m.total, kGroupMm, kGroupLeft, FontRole::SmallBold, kLabelFill);
+        flow_.advance(1.5);
+        for (const auto* notes : {&m.leftOutNotes, &m.tempDiffNotes}) {
+            for (const std::string& note : *notes) {
+                alertNote(note);
+            }
+        }
+    }
+
+    void alertNote(const std::string& note) {
+        const QString text = QStringLiteral("注：") + qs(note);
+        const double h = flow_.wrappedHeight(FontRole::Small, text, flow_.width());
+        flow_.text(QRectF(flow_.left(), flow_.y(), flow_.width(), h), text, FontRole::Small,
+                   kWrapLeft, kAlert);
+        flow_.advance(h + 0.5);
     }
 
     PageFlow& flow_;

@@ -1,5 +1,6 @@
 #include "app/room_commands.h"
 
+#include "app/plant_dialog.h"
 #include "document/gathered_messages.h"
 
 #include <QAction>
@@ -70,6 +71,14 @@ void WindowRoomDialogs::showGatheredMessages(const std::vector<RoomMessages>& ro
     box.exec();
 }
 
+std::optional<PlantSettings> WindowRoomDialogs::askPlantSettings(const PlantSettings& now) {
+    PlantDialog dialog(now, window_);
+    if (dialog.exec() != QDialog::Accepted) {
+        return std::nullopt;
+    }
+    return dialog.settings();
+}
+
 // --- The commands ---------------------------------------------------------------
 
 RoomCommands::RoomCommands(DesignSession& session, RoomDialogs& dialogs, QObject* parent)
@@ -83,6 +92,7 @@ RoomCommands::RoomCommands(DesignSession& session, RoomDialogs& dialogs, QObject
     airCooler_ = makeAction("冷风机(&F)", &RoomCommands::chooseAirCooler);
     coil_ = makeAction("排管(&P)", &RoomCommands::chooseCoil);
     computeAll_ = makeAction("全部重新计算(&A)", &RoomCommands::computeAll);
+    plantSettings_ = makeAction("机械负荷系数(&L)...", &RoomCommands::editPlantSettings);
     nextRoom_ = makeAction("下一库房(&X)", &RoomCommands::nextRoom);
     previousRoom_ = makeAction("上一库房(&V)", &RoomCommands::previousRoom);
 
@@ -115,6 +125,7 @@ QMenu* RoomCommands::createMenu(QWidget* parent) {
     menu->addActions({airCooler_, coil_});
     menu->addSeparator();
     menu->addAction(computeAll_);
+    menu->addAction(plantSettings_);
     return menu;
 }
 
@@ -173,6 +184,12 @@ void RoomCommands::computeAll() {
     const std::vector<RoomMessages> gathered = session_.computeAllRooms();
     if (!gathered.empty()) {
         dialogs_.showGatheredMessages(gathered);
+    }
+}
+
+void RoomCommands::editPlantSettings() {
+    if (const auto settings = dialogs_.askPlantSettings(session_.project().plant)) {
+        session_.setPlantSettings(*settings);
     }
 }
 

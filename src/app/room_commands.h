@@ -30,6 +30,9 @@ public:
     virtual bool confirmDelete(const std::string& room) = 0;
     // Everything 全部重新计算 had to say, as one box.
     virtual void showGatheredMessages(const std::vector<RoomMessages>& rooms) = 0;
+    // The project's machine-load choices as the designer leaves them, or
+    // nothing when the designer cancels.
+    virtual std::optional<PlantSettings> askPlantSettings(const PlantSettings& now) = 0;
 };
 
 // The modal dialogs, centred on the given window.
@@ -40,6 +43,7 @@ public:
     std::optional<std::string> askRoomName(const std::string& current) override;
     bool confirmDelete(const std::string& room) override;
     void showGatheredMessages(const std::vector<RoomMessages>& rooms) override;
+    std::optional<PlantSettings> askPlantSettings(const PlantSettings& now) override;
 
 private:
     QPointer<QWidget> window_;
@@ -68,6 +72,7 @@ public:
     QAction* airCoolerAction() const { return airCooler_; }
     QAction* coilAction() const { return coil_; }
     QAction* computeAllAction() const { return computeAll_; }
+    QAction* plantSettingsAction() const { return plantSettings_; }
     QAction* nextRoomAction() const { return nextRoom_; }
     QAction* previousRoomAction() const { return previousRoom_; }
 
@@ -83,6 +88,7 @@ private:
     void chooseAirCooler();
     void chooseCoil();
     void computeAll();
+    void editPlantSettings();
     void nextRoom();
     void previousRoom();
 
@@ -98,6 +104,7 @@ private:
     QAction* airCooler_ = nullptr;
     QAction* coil_ = nullptr;
     QAction* computeAll_ = nullptr;
+    QAction* plantSettings_ = nullptr;
     QAction* nextRoom_ = nullptr;
     QAction* previousRoom_ = nullptr;
 };

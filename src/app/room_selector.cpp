@@ -1,5 +1,7 @@
 #include "app/room_selector.h"
 
+#include "plant/room_use.h"
+
 #include <QAbstractItemView>
 #include <QComboBox>
 #include <QHBoxLayout>
@@ -23,7 +25,7 @@ constexpr std::array kEquipmentRows{CoolingEquipment::AirCooler, CoolingEquipmen
 
 RoomSelector::RoomSelector(DesignSession& session, QWidget* parent)
     : QWidget(parent), session_(session), rooms_(new QComboBox(this)),
-      equipment_(new QComboBox(this)) {
+      equipment_(new QComboBox(this)), use_(new QComboBox(this)) {
     auto* row = new QHBoxLayout(this);
     row->setContentsMargins(4, 0, 4, 0);
     row->setSpacing(4);
@@ -32,6 +34,7 @@ RoomSelector::RoomSelector(DesignSession& session, QWidget* parent)
     row->addWidget(caption);
     row->addWidget(rooms_);
     row->addWidget(equipment_);
+    row->addWidget(use_);
 
     rooms_->setToolTip(QStringLiteral("当前库房 (Ctrl+PgUp / Ctrl+PgDown)"));
     // About ten characters in the bar; the drop-down shows long names whole.
@@ -44,8 +47,14 @@ RoomSelector::RoomSelector(DesignSession& session, QWidget* parent)
         equipment_->addItem(qtext(equipmentLabel(choice)));
     }
     equipment_->setSizeAdjustPolicy(QComboBox::AdjustToContents);
+    use_->setToolTip(
+        QStringLiteral("当前库房的用途（机械负荷按此取系数；自动：由库房类型、库温和货物推定）"));
+    for (const RoomUse use : kRoomUses) {
+        use_->addItem(qtext(useLabel(use)));
+    }
+    use_->setSizeAdjustPolicy(QComboBox::AdjustToContents);
     // As dense as the form's own lists, so that the menu bar grows no taller.
-    for (QComboBox* combo : {rooms_, equipment_}) {
+    for (QComboBox* combo : {rooms_, equipment_, use_}) {
         combo->setFixedHeight(fontMetrics().height() + 4);
     }
 
@@ -57,6 +66,11 @@ RoomSelector::RoomSelector(DesignSession& session, QWidget* parent)
     connect(equipment_, &QComboBox::activated, this, [this](int index) {
         if (index >= 0 && static_cast<std::size_t>(index) < kEquipmentRows.size()) {
             session_.setEquipment(kEquipmentRows[static_cast<std::size_t>(index)]);
+        }
+    });
+    connect(use_, &QComboBox::activated, this, [this](int index) {
+        if (index >= 0 && static_cast<std::size_t>(index) < kRoomUses.size()) {
+            session_.setRoomUse(kRoomUses[static_cast<std::size_t>(index)]);
         }
     });
     refresh();
@@ -71,6 +85,20 @@ void RoomSelector::refresh() {
     const auto* const row =
         std::find(kEquipmentRows.begin(), kEquipmentRows.end(), project.currentRoom().equipment);
     equipment_->setCurrentIndex(static_cast<int>(row - kEquipmentRows.begin()));
+    showUse();
+}
+
+// 自动 says which use the form implies: 自动（冻结物冷藏间）.
+void RoomSelector::showUse() {
+    const QSignalBlocker blockUse(use_);
+    const Room& room = session_.project().currentRoom();
+    const QString automatic = qtext(std::string(useLabel(RoomUse::Auto)) + "（" +
+                                    std::string(useLabel(inferredUse(*room.form))) + "）");
+    if (use_->itemText(0) != automatic) {
+        use_->setItemText(0, automatic);
+    }
+    const auto* const at = std::find(kRoomUses.begin(), kRoomUses.end(), room.use);
+    use_->setCurrentIndex(static_cast<int>(at - kRoomUses.begin()));
 }
 
 void RoomSelector::showNames() {

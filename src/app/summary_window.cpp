@@ -1,8 +1,10 @@
 #include "app/summary_window.h"
 
+#include "plant/machine_load.h"
 #include "project/summary.h"
 
 #include <QAction>
+#include <QGridLayout>
 #include <QHeaderView>
 #include <QLabel>
 #include <QPlainTextEdit>
@@ -24,6 +26,8 @@ QString qtext(std::string_view text) {
 constexpr std::size_t kRoomNameColumn = 0;
 constexpr std::size_t kRoomEquipmentColumn = 5;
 constexpr std::size_t kGroupRoomsColumn = 1;
+constexpr std::size_t kMachineUseColumn = 1;
+constexpr std::size_t kMachineCoefficientsColumn = 7;
 
 template <std::size_t N>
 QTableWidget* makeTable(QWidget& owner, const std::array<SummaryColumn, N>& columns) {
@@ -38,7 +42,45 @@ QTableWidget* makeTable(QWidget& owner, const std::array<SummaryColumn, N>& colu
     table->setSelectionMode(QAbstractItemView::SingleSelection);
     table->setWordWrap(false);
     table->verticalHeader()->setDefaultSectionSize(table->fontMetrics().height() + 6);
+    // As tall as its rows: the window opens showing every table whole.
+    table->setSizeAdjustPolicy(QAbstractScrollArea::AdjustToContents);
     return table;
+}
+
+// The last row is the project total: it stands out from the groups above it.
+void boldenLastRow(QTableWidget& table) {
+    for (int row = 0; row < table.rowCount(); ++row) {
+        const bool total = row + 1 == table.rowCount();
+        for (int column = 0; column < table.columnCount(); ++column) {
+            QTableWidgetItem* item = table.item(row, column);
+            if (item != nullptr && item->font().bold() != total) {
+                QFont font = item->font();
+                font.setBold(total);
+                item->setFont(font);
+            }
+        }
+    }
+}
+
+QString joinedLines(const std::vector<std::string>& lines) {
+    QString text;
+    for (const std::string& line : lines) {
+        if (!text.isEmpty()) {
+            text += QLatin1Char('\n');
+        }
+        text += qtext(line);
+    }
+    return text;
+}
+
+// The formula and the coefficients in two lines.
+QString coefficientsText(const MachineLoadTable& table) {
+    QString text = qtext(kMachineLoadFormula) + QLatin1Char('\n');
+    for (std::size_t i = 0; i < table.coefficients.size() && i < 6; ++i) {
+        text += (i == 0 ? QString() : QStringLiteral("；")) +
+                qtext(table.coefficients[i].label + " " + table.coefficients[i].value);
+    }
+    return text + QStringLiteral("；n4、n5 按同一蒸发温度下同类冷间的间数");
 }
 
 // Writes one row, touching only the cells whose text differs.
@@ -62,10 +104,31 @@ void putRow(QTableWidget& table, int row, const std::array<std::string, N>& text
     }
 }
 
-void setRowCount(QTableWidget& table, std::size_t rows) {
-    if (table.rowCount() != static_cast<int>(rows)) {
-        table.setRowCount(static_cast<int>(rows));
+// A list of room names may be cut to the column's width: its tip shows it whole.
+void tipWholeNames(QTableWidget& table, int column) {
+    for (int row = 0; row < table.rowCount(); ++row) {
+        QTableWidgetItem* item = table.item(row, column);
+        if (item != nullptr && item->toolTip() != item->text()) {
+            item->setToolTip(item->text());
+        }
     }
+}
+
+// Up to this many rows of a table are always in sight; more scroll.
+constexpr int kRowsInSight = 11;
+
+void setRowCount(QTableWidget& table, std::size_t rows) {
+    if (table.rowCount() == static_cast<int>(rows)) {
+        return;
+    }
+    table.setRowCount(static_cast<int>(rows));
+    // Room for the rows and for a horizontal scroll bar, which a narrow
+    // screen may need: the rows stay in sight whatever the width.
+    const int shown = std::min(table.rowCount(), kRowsInSight);
+    table.setMinimumHeight(table.horizontalHeader()->sizeHint().height() +
+                           shown * table.verticalHeader()->defaultSectionSize() +
+                           2 * table.frameWidth() +
+                           table.horizontalScrollBar()->sizeHint().height());
 }
 
 } // namespace
@@ -75,15 +138,44 @@ SummaryWindow::SummaryWindow(DesignSession& session, QWidget* parent)
       showAction_(new QAction(QStringLiteral("项目汇总(&T)..."), this)),
       rooms_(makeTable(*this, kRoomColumns)),
       totalsCaption_(new QLabel(QStringLiteral("按蒸发温度合计（从最低蒸发温度起）"), this)),
-      totals_(makeTable(*this, kGroupColumns)), notes_(new QPlainTextEdit(this)) {
+      totals_(makeTable(*this, kGroupColumns)), notes_(new QPlainTextEdit(this)),
+      machineCaption_(new QLabel(qtext(kMachineLoadTitle), this)),
+      machineGroupsCaption_(new QLabel(QStringLiteral("各蒸发温度的机械负荷及合计"), this)),
+      machineCoefficients_(new QLabel(this)), machineRooms_(makeTable(*this, kMachineRoomColumns)),
+      machineGroups_(makeTable(*this, kMachineGroupColumns)), tempDiffNotes_(new QLabel(this)) {
     setWindowTitle(QStringLiteral("项目汇总"));
-    auto* layout = new QVBoxLayout(this);
+    // Today's summary on the left, the machine load beside it: row for row
+    // the same rooms, and the same groups from the coldest up.
+    auto* layout = new QGridLayout(this);
     layout->setContentsMargins(6, 6, 6, 6);
-    layout->setSpacing(4);
-    layout->addWidget(rooms_, 3);
-    layout->addWidget(totalsCaption_);
-    layout->addWidget(totals_, 1);
-    layout->addWidget(notes_);
+    layout->setHorizontalSpacing(8);
+    layout->setVerticalSpacing(4);
+    layout->addWidget(machineCaption_, 0, 1);
+    layout->addWidget(rooms_, 1, 0);
+    layout->addWidget(machineRooms_, 1, 1);
+    layout->addWidget(totalsCaption_, 2, 0);
+    layout->addWidget(machineGroupsCaption_, 2, 1);
+    layout->addWidget(totals_, 3, 0);
+    layout->addWidget(machineGroups_, 3, 1);
+    layout->addWidget(notes_, 4, 0, Qt::AlignTop);
+    auto* machineNotes = new QVBoxLayout;
+    machineNotes->addWidget(machineCoefficients_);
+    machineNotes->addWidget(tempDiffNotes_);
+    layout->addLayout(machineNotes, 4, 1, Qt::AlignTop);
+    layout->setRowStretch(1, 3);
+    layout->setRowStretch(3, 1);
+    layout->setColumnStretch(0, 3);
+    layout->setColumnStretch(1, 2);
+    QFont captionFont = machineCaption_->font();
+    captionFont.setBold(true);
+    machineCaption_->setFont(captionFont);
+    machineCoefficients_->setWordWrap(true);
+    machineCoefficients_->setTextInteractionFlags(Qt::TextSelectableByMouse);
+    tempDiffNotes_->setWordWrap(true);
+    tempDiffNotes_->setHidden(true);
+    machineRooms_->setToolTip(QStringLiteral("双击一行转到该库房"));
+    machineGroups_->setSelectionMode(QAbstractItemView::NoSelection);
+    machineGroups_->verticalHeader()->hide();
     rooms_->setToolTip(QStringLiteral("双击一行转到该库房"));
     totals_->setSelectionMode(QAbstractItemView::NoSelection);
     totals_->verticalHeader()->hide();
@@ -99,8 +191,10 @@ SummaryWindow::SummaryWindow(DesignSession& session, QWidget* parent)
         activateWindow();
     });
     // A double click, or Enter on a row.
-    connect(rooms_, &QTableWidget::activated, this,
-            [this](const QModelIndex& index) { goToRoom(index.row()); });
+    for (QTableWidget* table : {rooms_, machineRooms_}) {
+        connect(table, &QTableWidget::activated, this,
+                [this](const QModelIndex& index) { goToRoom(index.row()); });
+    }
 }
 
 void SummaryWindow::showEvent(QShowEvent* event) {
@@ -116,7 +210,9 @@ void SummaryWindow::refresh() {
     if (!isVisible()) {
         return; // showing the window refreshes it
     }
-    showTable(summaryTable(summarizeProject(session_.project())));
+    const ProjectSummary summary = summarizeProject(session_.project());
+    showTable(summaryTable(summary));
+    showMachineLoad(machineLoadTable(summary, machineLoad(session_.project(), summary)));
 }
 
 void SummaryWindow::showTable(const SummaryTable& table) {
@@ -146,41 +242,50 @@ void SummaryWindow::showTotals(const SummaryTable& table) {
     for (std::size_t row = 0; row < table.groups.size(); ++row) {
         putRow(*totals_, static_cast<int>(row), table.groups[row], {kGroupRoomsColumn});
     }
-    const int totalRow = static_cast<int>(table.groups.size());
-    putRow(*totals_, totalRow, table.total, {0, kGroupRoomsColumn});
-    for (int column = 0; column < totals_->columnCount(); ++column) {
-        QTableWidgetItem* item = totals_->item(totalRow, column);
-        QFont font = item->font();
-        if (!font.bold()) {
-            font.setBold(true); // the project total stands out from the groups
-            item->setFont(font);
-        }
-    }
-    // A row that was the total before is a group now.
-    for (int row = 0; row < totalRow; ++row) {
-        for (int column = 0; column < totals_->columnCount(); ++column) {
-            QTableWidgetItem* item = totals_->item(row, column);
-            if (item->font().bold()) {
-                QFont font = item->font();
-                font.setBold(false);
-                item->setFont(font);
-            }
-        }
-    }
+    putRow(*totals_, static_cast<int>(table.groups.size()), table.total, {0, kGroupRoomsColumn});
+    boldenLastRow(*totals_);
+    tipWholeNames(*totals_, static_cast<int>(kGroupRoomsColumn));
 }
 
 void SummaryWindow::showNotes(const std::vector<std::string>& notes) {
-    QString text;
-    for (const std::string& note : notes) {
-        if (!text.isEmpty()) {
-            text += QLatin1Char('\n');
-        }
-        text += qtext(note);
-    }
+    const QString text = joinedLines(notes);
     if (notes_->toPlainText() != text) {
         notes_->setPlainText(text);
     }
     notes_->setHidden(notes.empty());
+}
+
+void SummaryWindow::showMachineLoad(const MachineLoadTable& table) {
+    const QString coefficients = coefficientsText(table);
+    if (machineCoefficients_->text() != coefficients) {
+        machineCoefficients_->setText(coefficients);
+    }
+    const bool newRows = machineRooms_->rowCount() != static_cast<int>(table.rooms.size());
+    setRowCount(*machineRooms_, table.rooms.size());
+    for (std::size_t row = 0; row < table.rooms.size(); ++row) {
+        putRow(*machineRooms_, static_cast<int>(row), table.rooms[row],
+               {kRoomNameColumn, kMachineUseColumn, kMachineCoefficientsColumn});
+    }
+    const int current = static_cast<int>(session_.project().current);
+    if (machineRooms_->currentRow() != current) {
+        machineRooms_->setCurrentCell(current, 0);
+    }
+    setRowCount(*machineGroups_, table.groups.size() + 1);
+    for (std::size_t row = 0; row < table.groups.size(); ++row) {
+        putRow(*machineGroups_, static_cast<int>(row), table.groups[row], {kGroupRoomsColumn});
+    }
+    putRow(*machineGroups_, static_cast<int>(table.groups.size()), table.total,
+           {0, kGroupRoomsColumn});
+    boldenLastRow(*machineGroups_);
+    tipWholeNames(*machineGroups_, static_cast<int>(kGroupRoomsColumn));
+    const QString notes = joinedLines(table.tempDiffNotes);
+    if (tempDiffNotes_->text() != notes) {
+        tempDiffNotes_->setText(notes);
+    }
+    tempDiffNotes_->setHidden(notes.isEmpty());
+    if (newRows) {
+        machineRooms_->resizeColumnsToContents();
+    }
 }
 
 void SummaryWindow::goToRoom(int row) {
@@ -198,17 +303,32 @@ void SummaryWindow::goToRoom(int row) {
 }
 
 void SummaryWindow::fitToColumns() {
-    // Wide enough for every column when the screen allows it.
-    rooms_->resizeColumnsToContents();
-    totals_->resizeColumnsToContents();
-    const int columns = rooms_->horizontalHeader()->length() + rooms_->verticalHeader()->width() +
-                        2 * rooms_->frameWidth() + rooms_->verticalScrollBar()->sizeHint().width();
-    const QMargins margins = layout()->contentsMargins();
-    int width = columns + margins.left() + margins.right();
+    // The two sides wide enough for every column, the long lists of room
+    // names cut to a readable width (the cell's tip shows them whole), and
+    // every row in sight, when the screen allows it.
+    const int roomNamesMm = 24 * fontMetrics().horizontalAdvance(QChar(0x56FD));
+    const auto tableWidth = [&](QTableWidget* table, int namesColumn) {
+        table->resizeColumnsToContents();
+        if (namesColumn >= 0 && table->columnWidth(namesColumn) > roomNamesMm) {
+            table->setColumnWidth(namesColumn, roomNamesMm);
+        }
+        return table->horizontalHeader()->length() + table->verticalHeader()->width() +
+               2 * table->frameWidth() + table->verticalScrollBar()->sizeHint().width();
+    };
+    const int left =
+        std::max(tableWidth(rooms_, -1), tableWidth(totals_, static_cast<int>(kGroupRoomsColumn)));
+    const int right = std::max(tableWidth(machineRooms_, -1),
+                               tableWidth(machineGroups_, static_cast<int>(kGroupRoomsColumn)));
+    auto* grid = static_cast<QGridLayout*>(layout());
+    const QMargins margins = grid->contentsMargins();
+    int width = left + right + grid->horizontalSpacing() + margins.left() + margins.right();
+    grid->activate();
+    int tall = grid->sizeHint().height();
     if (const QScreen* screen = this->screen()) {
         width = std::min(width, screen->availableGeometry().width() - 40);
+        tall = std::min(tall, screen->availableGeometry().height() - 80);
     }
-    resize(std::max(width, this->width()), height());
+    resize(std::max(width, this->width()), std::max(tall, height()));
 }
 
 } // namespace gelvant

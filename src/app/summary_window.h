@@ -1,5 +1,6 @@
 #pragma once
 
+#include "report/machine_load_table.h"
 #include "report/summary_table.h"
 #include "session/design_session.h"
 
@@ -16,7 +17,14 @@ namespace gelvant {
 // form. The rooms table (a room not computed says 未计算), beneath it one
 // total per evaporating temperature from the coldest up and the project
 // total, then the notes on rooms left out of the sums: exactly the texts of
-// summaryTable(). A double click on a room (or Enter) goes to that room.
+// summaryTable(). Beside them the section 机械负荷（GB 50072）: the
+// coefficients used, every room's use, flows and coefficients, the machine
+// load per evaporating temperature with the project total, and the rooms
+// whose temperature difference is beyond the system's limit: the texts of
+// machineLoadTable(). Every table is as tall as its rows, so that a project
+// of up to ten rooms is seen whole at the opening size. A double click on a
+// room (or Enter) goes to that room. The main window's menu commands work
+// from here too (Ctrl+Z, Ctrl+PgDown, ...).
 //
 // The owner calls refresh() after every change of the session; while the
 // window is hidden that costs nothing, and showing it brings it up to date.
@@ -32,6 +40,11 @@ public:
     // The groups by evaporating temperature, then the project total.
     QTableWidget* totalsTable() const { return totals_; }
     QPlainTextEdit* notes() const { return notes_; }
+    QLabel* coefficients() const { return machineCoefficients_; }
+    QTableWidget* machineRoomsTable() const { return machineRooms_; }
+    // The machine load per evaporating temperature, then the project total.
+    QTableWidget* machineGroupsTable() const { return machineGroups_; }
+    QLabel* tempDiffNotes() const { return tempDiffNotes_; }
 
     void refresh();
 
@@ -43,6 +56,7 @@ private:
     void showRooms(const std::vector<SummaryRoomRow>& rows);
     void showTotals(const SummaryTable& table);
     void showNotes(const std::vector<std::string>& notes);
+    void showMachineLoad(const MachineLoadTable& table);
     void goToRoom(int row);
     void fitToColumns();
 
@@ -52,6 +66,12 @@ private:
     QLabel* totalsCaption_;
     QTableWidget* totals_;
     QPlainTextEdit* notes_;
+    QLabel* machineCaption_;
+    QLabel* machineGroupsCaption_;
+    QLabel* machineCoefficients_;
+    QTableWidget* machineRooms_;
+    QTableWidget* machineGroups_;
+    QLabel* tempDiffNotes_;
     bool fitted_ = false;
 };
 

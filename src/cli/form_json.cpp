@@ -1,5 +1,7 @@
 #include "cli/form_json.h"
 
+#include "plant/machine_load.h"
+#include "plant/plant_settings.h"
 #include "project/summary.h"
 #include "sheet/controls.h"
 #include "sheet/design_dlg.h"
@@ -38,7 +40,24 @@ Json floatNumber(double value) {
     return shortestDecimal(static_cast<float>(value));
 }
 
-Json roomSummaryJson(const RoomSummary& r) {
+Json numbers(const std::array<double, kFlowCount>& values) {
+    Json list = Json::array();
+    for (const double value : values) {
+        list.push_back(number(value));
+    }
+    return list;
+}
+
+Json plantJson(const MachineLoad& load) {
+    Json plant = {{"system", text(systemKey(load.settings.system))},
+                  {"R", number(load.lossFactor)}};
+    for (const CoefficientDef& def : kPlantCoefficients) {
+        plant[text(def.key)] = number(load.settings.*def.member);
+    }
+    return plant;
+}
+
+Json roomSummaryJson(const RoomSummary& r, const RoomMachineLoad& m) {
     return {{"name", r.name},
             {"computed", r.computed},
             {"equipment", text(equipmentKey(r.equipment))},
@@ -50,27 +69,37 @@ Json roomSummaryJson(const RoomSummary& r) {
             {"capacityKw", number(r.capacityKw)},
             {"loadPerTonW", number(r.loadPerTonW)},
             {"coilAreaM2", number(r.coilAreaM2)},
-            {"airCoolerAreaM2", number(r.airCoolerAreaM2)}};
+            {"airCoolerAreaM2", number(r.airCoolerAreaM2)},
+            {"use", text(useKey(m.use.use))},
+            {"useInferred", m.use.inferred},
+            {"flows", numbers(m.flows)},
+            {"n", numbers(m.n)},
+            {"tempDiffOverLimit", m.tempDiffOverLimit}};
 }
 
 } // namespace
 
-std::string summaryJson(const ProjectSummary& summary) {
+std::string summaryJson(const ProjectSummary& summary, const MachineLoad& load) {
     Json rooms = Json::array();
-    for (const RoomSummary& room : summary.rooms) {
-        rooms.push_back(roomSummaryJson(room));
+    for (std::size_t i = 0; i < summary.rooms.size() && i < load.rooms.size(); ++i) {
+        rooms.push_back(roomSummaryJson(summary.rooms[i], load.rooms[i]));
     }
     Json groups = Json::array();
-    for (const EvaporatingGroup& group : summary.groups) {
+    for (std::size_t i = 0; i < summary.groups.size() && i < load.groups.size(); ++i) {
+        const EvaporatingGroup& group = summary.groups[i];
         groups.push_back({{"evaporatingTemp", number(group.evaporatingTemp)},
                           {"rooms", group.rooms},
                           {"totalCoolingLoadW", number(group.totalCoolingLoadW)},
-                          {"capacityKw", number(group.capacityKw)}});
+                          {"capacityKw", number(group.capacityKw)},
+                          {"flows", numbers(load.groups[i].flows)},
+                          {"machineLoadW", number(load.groups[i].machineLoadW)}});
     }
     const Json total = {{"rooms", summary.total.rooms},
                         {"totalCoolingLoadW", number(summary.total.totalCoolingLoadW)},
-                        {"capacityKw", number(summary.total.capacityKw)}};
-    return toLine({{"rooms", rooms}, {"groups", groups}, {"total", total}});
+                        {"capacityKw", number(summary.total.capacityKw)},
+                        {"machineLoadW", number(load.totalW)}};
+    return toLine(
+        {{"rooms", rooms}, {"groups", groups}, {"total", total}, {"plant", plantJson(load)}});
 }
 
 std::string dumpFormJson(const CDesignDlg& dlg, const std::vector<Message>& messages) {

@@ -9,6 +9,7 @@ namespace gelvant {
 
 class CDesignDlg;
 struct ProjectSummary;
+struct MachineLoad;
 
 // The whole form as one line of JSON: fields in exchange order with their
 // box texts, lists with index and text, run-time texts, visibility and the
@@ -19,9 +20,9 @@ std::string dumpFormJson(const CDesignDlg& dlg, const std::vector<Message>& mess
 std::string dumpFormJson(const CDesignDlg& dlg, const std::vector<Message>& messages,
                          const std::vector<std::string>& rooms);
 
-// The project summary as one line of JSON, numbers as numbers (null where a
-// value is not finite).
-std::string summaryJson(const ProjectSummary& summary);
+// The project summary with the plant's machine load as one line of JSON,
+// numbers as numbers (null where a value is not finite).
+std::string summaryJson(const ProjectSummary& summary, const MachineLoad& load);
 
 // The items of a list as one line of JSON.
 std::string listItemsJson(const CDesignDlg& dlg, int listCtl);

@@ -1,7 +1,9 @@
 #include "cli/script.h"
 
 #include "cli/form_json.h"
+#include "cli/plant_commands.h"
 #include "form/design_form.h"
+#include "plant/machine_load.h"
 #include "project/summary.h"
 #include "session/design_session.h"
 #include "sheet/controls.h"
@@ -92,6 +94,9 @@ public:
         }
         if (command == "compute") {
             return computeAll(rest);
+        }
+        if (command == "plant") {
+            return plant(rest);
         }
         if (command == "summary") {
             return summary(rest);
@@ -206,6 +211,8 @@ private:
         } else if (verb == "equipment" && (rest == "aircooler" || rest == "coil")) {
             session_.setEquipment(rest == "coil" ? CoolingEquipment::Coil
                                                  : CoolingEquipment::AirCooler);
+        } else if (verb == "use") {
+            return roomUse(rest);
         } else {
             return UsageError{"unknown room command " + quoteForMessage(args)};
         }
@@ -221,6 +228,24 @@ private:
             return UsageError{"there is no room " + std::to_string(*parsed) + " (" +
                               std::to_string(session_.project().rooms.size()) + " rooms)"};
         }
+        return std::nullopt;
+    }
+
+    std::optional<UsageError> roomUse(std::string_view args) {
+        auto use = namedRoomUse(args);
+        if (auto* problem = std::get_if<std::string>(&use)) {
+            return UsageError{std::move(*problem)};
+        }
+        session_.setRoomUse(std::get<RoomUse>(use));
+        return std::nullopt;
+    }
+
+    std::optional<UsageError> plant(std::string_view args) {
+        auto settings = changedPlantSettings(args, session_.project().plant);
+        if (auto* problem = std::get_if<std::string>(&settings)) {
+            return UsageError{std::move(*problem)};
+        }
+        session_.setPlantSettings(std::get<PlantSettings>(settings));
         return std::nullopt;
     }
 
@@ -243,7 +268,8 @@ private:
         if (!args.empty()) {
             return UsageError{"summary takes no arguments"};
         }
-        emit(summaryJson(summarizeProject(session_.project())));
+        const ProjectSummary projectSummary = summarizeProject(session_.project());
+        emit(summaryJson(projectSummary, machineLoad(session_.project(), projectSummary)));
         return std::nullopt;
     }
 

@@ -1,6 +1,7 @@
 #include "document/design_document.h"
 
 #include "form/design_form.h"
+#include "plant/plant_settings.h"
 #include "project/startup_form.h"
 #include "sheet/controls.h"
 
@@ -167,6 +168,23 @@ void DesignDocument::setEquipment(CoolingEquipment equipment) {
         return;
     }
     roomOperation([&] { project_.rooms[project_.current].equipment = equipment; });
+}
+
+void DesignDocument::setRoomUse(RoomUse use) {
+    if (project_.currentRoom().use == use) {
+        return;
+    }
+    roomOperation([&] { project_.rooms[project_.current].use = use; });
+}
+
+bool DesignDocument::setPlantSettings(const PlantSettings& plant) {
+    if (!withinRanges(plant)) {
+        return false;
+    }
+    if (plant != project_.plant) {
+        roomOperation([&] { project_.plant = plant; });
+    }
+    return true;
 }
 
 std::vector<RoomMessages> DesignDocument::computeAllRooms() {

@@ -63,6 +63,10 @@ public:
     // Moves the current room one place up (-1) or down (+1); false at an end.
     bool moveRoom(int direction);
     void setEquipment(CoolingEquipment equipment);
+    void setRoomUse(RoomUse use);
+    // The project's plant settings; false (and nothing done) when a
+    // coefficient lies outside the code's range.
+    bool setPlantSettings(const PlantSettings& plant);
     // Presses the compute button of every room in turn. Their message boxes
     // are gathered by room instead of shown.
     std::vector<RoomMessages> computeAllRooms();

@@ -2,6 +2,8 @@
 
 #include "document/json_writer.h"
 #include "form/design_form.h"
+#include "plant/plant_settings.h"
+#include "plant/room_use.h"
 #include "project/startup_form.h"
 #include "sheet/controls.h"
 #include "sheet/field_dictionary.h"
@@ -118,6 +120,8 @@ void writeRoom(JsonWriter& out, const Room& room) {
     out.string(room.name);
     out.key("equipment");
     out.string(equipmentKey(room.equipment));
+    out.key("use");
+    out.string(useKey(room.use));
     out.key("fields");
     writeFields(out, form);
     out.key("lists");
@@ -138,6 +142,17 @@ void writeProjectInfo(JsonWriter& out, const ProjectInfo& info) {
     for (const auto& [key, value] : members) {
         out.key(key);
         out.string(*value);
+    }
+    out.endObject();
+}
+
+void writePlantSettings(JsonWriter& out, const PlantSettings& plant) {
+    out.beginObject();
+    out.key("system");
+    out.string(systemKey(plant.system));
+    for (const CoefficientDef& def : kPlantCoefficients) {
+        out.key(def.key);
+        out.number(plant.*def.member);
     }
     out.endObject();
 }
@@ -338,6 +353,15 @@ Room readRoom(const Json& json, std::size_t index, std::vector<std::string>& unr
             refuse(DesignFileProblem::WrongType, where + ".equipment should be aircooler or coil");
         }
     }
+    if (const Json* use = stringMember(json, "use", where)) {
+        const auto known = useFromKey(use->get_ref<const std::string&>());
+        if (!known) {
+            refuse(DesignFileProblem::WrongType,
+                   where + ".use should be auto, chilling, freezing, chilled, frozen, ice, "
+                           "anteroom or processing");
+        }
+        room.use = *known;
+    }
     FormState form = *startupForm();
     if (const Json* appended = boolMember(json, "referenceRowsAppended", where)) {
         form.referenceRowsAppended = appended->get<bool>();
@@ -368,6 +392,35 @@ ProjectInfo readProjectInfo(const Json& json) {
     return info;
 }
 
+// The project's plant settings; what the file does not say keeps its
+// default, and a coefficient outside the code's range is refused.
+PlantSettings readPlantSettings(const Json& json) {
+    PlantSettings plant;
+    if (const Json* system = stringMember(json, "system", "plant")) {
+        if (*system != systemKey(CoolingSystem::Direct) &&
+            *system != systemKey(CoolingSystem::Indirect)) {
+            refuse(DesignFileProblem::WrongType, "plant.system should be direct or indirect");
+        }
+        plant.system = *system == systemKey(CoolingSystem::Indirect) ? CoolingSystem::Indirect
+                                                                     : CoolingSystem::Direct;
+    }
+    for (const CoefficientDef& def : kPlantCoefficients) {
+        const Json* value = member(json, def.key);
+        if (value == nullptr) {
+            continue;
+        }
+        const std::string where = "plant." + str(def.key);
+        const auto set = value->is_number()
+                             ? withCoefficient(plant, def.which, value->get<double>())
+                             : std::nullopt;
+        if (!set) {
+            refuse(DesignFileProblem::BadValue, where);
+        }
+        plant = *set;
+    }
+    return plant;
+}
+
 void checkFormat(const Json& top) {
     if (!top.is_object()) {
         refuse(DesignFileProblem::NotDesign, "the file holds no JSON object");
@@ -391,6 +444,9 @@ OpenedDesign readDesign(const Json& top) {
     if (const Json* project = objectMember(top, "project", "design")) {
         opened.project.info = readProjectInfo(*project);
     }
+    if (const Json* plant = objectMember(top, "plant", "design")) {
+        opened.project.plant = readPlantSettings(*plant);
+    }
     if (const Json* rooms =
             typed(top, "rooms", Json::value_t::array, "design", "should be an array")) {
         for (std::size_t i = 0; i < rooms->size(); ++i) {
@@ -398,7 +454,7 @@ OpenedDesign readDesign(const Json& top) {
         }
     }
     if (opened.project.rooms.empty()) {
-        opened.project = Project{opened.project.info, singleRoomProject(startupForm()).rooms, 0};
+        opened.project.rooms = singleRoomProject(startupForm()).rooms;
     }
     if (const Json* current = integerMember(top, "currentRoom", "design")) {
         const auto index = current->get<std::int64_t>();
@@ -448,6 +504,8 @@ std::string designFileText(const Project& project, std::string_view recoveredFro
     out.endObject();
     out.key("project");
     writeProjectInfo(out, project.info);
+    out.key("plant");
+    writePlantSettings(out, project.plant);
     out.key("rooms");
     out.beginArray();
     for (const Room& room : project.rooms) {

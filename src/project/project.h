@@ -13,6 +13,26 @@ namespace gelvant {
 // coolers' (line 2, the whole load) or the coils' (line 1, without the fans).
 enum class CoolingEquipment { AirCooler, Coil };
 
+// What a room is for, as the national cold-store code sorts rooms when it
+// sizes the compressors. Auto: inferred from the form (room kind, room
+// temperature, goods kind).
+enum class RoomUse { Auto, Chilling, Freezing, Chilled, Frozen, Ice, Anteroom, Processing };
+
+// Direct: the refrigerant evaporates in the rooms' coolers. Indirect: a
+// secondary fluid (brine, CO2) carries the cold, with more plant and piping loss.
+enum class CoolingSystem { Direct, Indirect };
+
+// The project's choices for the plant's machine load: the system and the
+// coefficients the designer may set (each within the code's range).
+struct PlantSettings {
+    CoolingSystem system = CoolingSystem::Direct;
+    double n1 = 1.0;        // seasonal correction of the envelope flow
+    double n3 = 1.0;        // simultaneous air-change factor
+    double n2Chilled = 0.6; // goods-flow reduction of chilled stores
+    double n2Frozen = 0.8;  // goods-flow reduction of frozen stores
+    friend bool operator==(const PlantSettings&, const PlantSettings&) = default;
+};
+
 // What the title block of a calculation sheet names.
 struct ProjectInfo {
     std::string name;
@@ -23,18 +43,21 @@ struct ProjectInfo {
     friend bool operator==(const ProjectInfo&, const ProjectInfo&) = default;
 };
 
-// One room of the cold store: its name, its cooling equipment and its whole
-// form. A form, once captured, never changes: rooms, undo steps and saved
+// One room of the cold store: its name, its cooling equipment, its use and
+// its whole form. A form, once captured, never changes: rooms, undo steps and saved
 // projects share it.
 struct Room {
     std::string name;
     CoolingEquipment equipment = CoolingEquipment::AirCooler;
     std::shared_ptr<const FormState> form;
+    RoomUse use = RoomUse::Auto;
 };
 
-// A cold-store project: its information and its rooms, one of them current.
+// A cold-store project: its information, its plant settings and its rooms,
+// one of them current.
 struct Project {
     ProjectInfo info;
+    PlantSettings plant;
     std::vector<Room> rooms;
     std::size_t current = 0;
 

@@ -81,6 +81,35 @@ void summaryRows(CsvWriter& csv, const SummaryTable& table) {
     }
 }
 
+void machineLoadRows(CsvWriter& csv, const MachineLoadTable& table) {
+    const std::string group(kMachineLoadTitle);
+    csv.entry({}, group, "公式", kMachineLoadFormula, {});
+    for (const CoefficientRow& c : table.coefficients) {
+        csv.entry({}, group, c.label, c.value, {});
+    }
+    for (const MachineRoomRow& room : table.rooms) {
+        for (std::size_t c = 1; c < kMachineRoomColumnCount; ++c) {
+            csv.entry(room[0], group, kMachineRoomColumns[c].name, room[c],
+                      kMachineRoomColumns[c].unit);
+        }
+    }
+    const auto groupRow = [&](std::string_view rowGroup, const MachineGroupRow& row) {
+        for (std::size_t c = 1; c < kMachineGroupColumnCount; ++c) {
+            csv.entry({}, rowGroup, kMachineGroupColumns[c].name, row[c],
+                      kMachineGroupColumns[c].unit);
+        }
+    };
+    for (const MachineGroupRow& row : table.groups) {
+        groupRow(group + " 蒸发温度" + row[0] + "℃", row);
+    }
+    groupRow(group + " 合计", table.total);
+    for (const auto* notes : {&table.leftOutNotes, &table.tempDiffNotes}) {
+        for (const std::string& note : *notes) {
+            csv.entry({}, group, "说明", note, {});
+        }
+    }
+}
+
 void roomRows(CsvWriter& csv, const RoomReport& room) {
     if (!room.stateNote.empty()) {
         csv.entry(room.name, "计算状态", "说明", room.stateNote, {});
@@ -136,6 +165,9 @@ std::string reportCsv(const Report& report) {
     }
     if (report.summary) {
         summaryRows(csv, report.summary->table);
+    }
+    if (report.machineLoad) {
+        machineLoadRows(csv, *report.machineLoad);
     }
     for (const RoomReport& room : report.rooms) {
         roomRows(csv, room);

@@ -388,13 +388,16 @@ Report buildReport(const Project& project, ReportScope scope, std::string_view d
                              ? nullptr
                              : &project.rooms[project.current];
     report.heading = heading(project.info, single, report.fileName, date);
+    const ProjectSummary summary = summarizeProject(project);
+    if (project.rooms.size() == 1 || wholeProject) {
+        report.machineLoad = machineLoadTable(summary, machineLoad(project, summary));
+    }
     if (!wholeProject) {
         if (single != nullptr) {
             report.rooms.push_back(buildRoomReport(*single));
         }
         return report;
     }
-    const ProjectSummary summary = summarizeProject(project);
     report.summary = SummarySection{summaryTable(summary), capacityChart(summary)};
     for (const Room& room : project.rooms) {
         report.rooms.push_back(buildRoomReport(room));

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "project/project.h"
+#include "report/machine_load_table.h"
 #include "report/summary_table.h"
 
 #include <optional>
@@ -98,7 +99,8 @@ struct SummarySection {
 };
 
 // The whole calculation sheet: the title block, the project summary when it
-// covers more than one room, and one section per room.
+// covers more than one room, the plant's machine load when it covers the
+// whole project (a single-room design included), and one section per room.
 struct Report {
     std::string title;
     std::string projectName; // for the running title of the later pages
@@ -106,6 +108,7 @@ struct Report {
     std::string fileName; // the design file's name, or 未保存
     std::string date;     // the day the report is made
     std::optional<SummarySection> summary;
+    std::optional<MachineLoadTable> machineLoad;
     std::vector<RoomReport> rooms;
 };
 

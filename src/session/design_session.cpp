@@ -15,11 +15,11 @@ namespace gelvant {
 namespace {
 
 bool sameRoomList(const Project& a, const Project& b) {
-    return a.current == b.current && std::equal(a.rooms.begin(), a.rooms.end(), b.rooms.begin(),
-                                                b.rooms.end(), [](const Room& x, const Room& y) {
-                                                    return x.name == y.name &&
-                                                           x.equipment == y.equipment;
-                                                });
+    return a.current == b.current &&
+           std::equal(a.rooms.begin(), a.rooms.end(), b.rooms.begin(), b.rooms.end(),
+                      [](const Room& x, const Room& y) {
+                          return x.name == y.name && x.equipment == y.equipment && x.use == y.use;
+                      });
 }
 
 } // namespace
@@ -59,6 +59,7 @@ SessionChanges DesignSession::changesSince(const Before& before, bool formVerb) 
     changes.form =
         formVerb || changes.rooms || before.project.currentRoom().form != now.currentRoom().form;
     changes.projectInfo = before.project.info != now.info;
+    changes.plant = before.project.plant != now.plant;
     changes.history = before.canUndo != canUndo() || before.canRedo != canRedo() ||
                       before.modified != isModified();
     changes.refusedBox = relay_.refusedBox;
@@ -91,7 +92,7 @@ template <typename Verb> auto DesignSession::replaceDesign(Verb&& verb) {
     relay_.refusedBox = false;
     verb();
     SessionChanges changes = changesSince(was, true);
-    changes.replaced = changes.rooms = changes.projectInfo = changes.history = true;
+    changes.replaced = changes.rooms = changes.projectInfo = changes.plant = changes.history = true;
     tell(changes);
 }
 
@@ -261,6 +262,14 @@ bool DesignSession::moveRoom(RoomMove move) {
 
 void DesignSession::setEquipment(CoolingEquipment equipment) {
     run(false, [&] { document_.setEquipment(equipment); });
+}
+
+void DesignSession::setRoomUse(RoomUse use) {
+    run(false, [&] { document_.setRoomUse(use); });
+}
+
+bool DesignSession::setPlantSettings(const PlantSettings& plant) {
+    return run(false, [&] { return document_.setPlantSettings(plant); });
 }
 
 std::vector<RoomMessages> DesignSession::computeAllRooms() {

@@ -110,6 +110,12 @@ public:
     // False when the room is already first (up) or last (down).
     bool moveRoom(RoomMove move);
     void setEquipment(CoolingEquipment equipment);
+    // What the room is for, as the machine load sorts rooms (Auto: as the
+    // form implies).
+    void setRoomUse(RoomUse use);
+    // The project's machine-load choices; false (nothing done) when a
+    // coefficient lies outside the code's range.
+    bool setPlantSettings(const PlantSettings& plant);
     // Presses the compute button of every room in turn; their message boxes
     // are gathered by room instead of shown.
     std::vector<RoomMessages> computeAllRooms();

@@ -9,14 +9,17 @@ namespace gelvant {
 // only what it must.
 struct SessionChanges {
     bool form = false;        // the current room's form: boxes, lists, texts, visibility
-    bool rooms = false;       // the room list: names, order, equipment, the current room
+    bool rooms = false;       // the room list: names, order, equipment, use, the current room
     bool projectInfo = false; // the project's name, company, designer, date, notes
+    bool plant = false;       // the project's machine-load choices: system and coefficients
     bool history = false;     // what undo and redo can do, or the unsaved-changes mark
     bool replaced = false;    // a whole design replaced: start-up, new, open
     // A box's text was refused: the box has the focus, its text selected.
     bool refusedBox = false;
 
-    bool any() const { return form || rooms || projectInfo || history || replaced || refusedBox; }
+    bool any() const {
+        return form || rooms || projectInfo || plant || history || replaced || refusedBox;
+    }
     friend bool operator==(const SessionChanges&, const SessionChanges&) = default;
 };
 

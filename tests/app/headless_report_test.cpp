@@ -6,6 +6,8 @@
 #include <sys/wait.h>
 #include <unistd.h>
 
+#include <cmath>
+#include <cstdio>
 #include <cstdlib>
 #include <filesystem>
 #include <fstream>
@@ -103,6 +105,41 @@ TEST_F(HeadlessReport, TheReportHasTheTotalAndEveryLoadOnA4WithEmbeddedFonts) {
         }
     }
     EXPECT_GT(lines, 2) << "no fonts listed";
+    // A single room's plant has its machine-load page too.
+    EXPECT_NE(text.find("冷间机械负荷（GB 50072）"), std::string::npos);
+}
+
+// The example project's machine-load page: every group's load and the total
+// in whole watts and in kW, as the driver's summary gives them.
+TEST_F(HeadlessReport, TheMachineLoadPageReadsBackWithTheSummarysFigures) {
+    const std::string example =
+        std::string(GELVANT_SOURCE_DIR) + "/examples/distribution-cold-store.gelvant";
+    ASSERT_EQ(gelvant("--report " + path("plant.pdf") + " " + example).status, 0);
+    const Outcome summary = run("'" GELVANT_CLI "'", "open " + example + "\nsummary\n");
+    ASSERT_EQ(summary.status, 0) << summary.err;
+    const nlohmann::json s = nlohmann::json::parse(summary.out);
+    const auto watts = [](double w) { return std::to_string(std::llround(w)); };
+    const auto kw = [](double w) {
+        char text[32];
+        std::snprintf(text, sizeof text, "%.1f", w / 1000);
+        return std::string(text);
+    };
+    const std::string text = poppler("pdftotext", "-raw " + path("plant.pdf") + " -");
+    const auto page = text.find("冷间机械负荷（GB 50072）");
+    ASSERT_NE(page, std::string::npos);
+    const std::string machine = text.substr(page);
+    std::vector<std::string> expected{"Qj =",
+                                      "直接冷却",
+                                      "1.07",
+                                      "冻结物冷藏间（自动）",
+                                      watts(s["total"]["machineLoadW"]),
+                                      kw(s["total"]["machineLoadW"])};
+    for (const auto& group : s["groups"]) {
+        expected.push_back(watts(group["machineLoadW"]));
+    }
+    for (const std::string& shown : expected) {
+        EXPECT_NE(machine.find(shown), std::string::npos) << shown;
+    }
 }
 
 TEST_F(HeadlessReport, WhatCannotBeDoneExitsTwoWithOneLine) {

@@ -336,7 +336,7 @@ int main(int argc, char** argv) {
     }
     int failed = 0;
     for (const auto suite : {runDesignWindowTests, runMainWindowTests, runRoomsTests,
-                             runRecoveryTests, runReportWindowTests}) {
+                             runRecoveryTests, runReportWindowTests, runMachineLoadWindowTests}) {
         failed += suite(argc, argv);
     }
     return failed;

@@ -53,7 +53,8 @@ struct ScratchFolder {
 
 // Odd record values that only the record holds (more digits than a box shows,
 // both NaNs, infinities, a signed zero), a box typed but not read, a list
-// typed over, two rooms and the project's information.
+// typed over, two rooms with their uses, the project's information and its
+// plant settings, none of them the defaults.
 Project oddProject() {
     FormState form = *startupForm();
     form.sheet.storeLength = 6.123456789F;
@@ -69,7 +70,8 @@ Project oddProject() {
     form.lists[0] = ListChoice{-1, "typed over the list"};
     Project project = singleRoomProject(std::make_shared<const FormState>(form));
     project.info = ProjectInfo{"冷库", "设计院", "张工", "2026-12-07", "第一行\n第二行"};
-    project.rooms.push_back(Room{"冻结间", CoolingEquipment::Coil, startupForm()});
+    project.plant = PlantSettings{CoolingSystem::Indirect, 0.75, 0.6, 0.45, 0.55};
+    project.rooms.push_back(Room{"冻结间", CoolingEquipment::Coil, startupForm(), RoomUse::Ice});
     project.current = 1;
     return project;
 }
@@ -83,10 +85,12 @@ TEST(DesignFile, ReopensEveryRoomBitForBitAndSavesTheSameText) {
         const Project& opened = read.design->project;
         EXPECT_EQ(opened.info, saved.info);
         EXPECT_EQ(opened.current, saved.current);
+        EXPECT_EQ(opened.plant, saved.plant);
         ASSERT_EQ(opened.rooms.size(), saved.rooms.size());
         for (std::size_t i = 0; i < saved.rooms.size(); ++i) {
             EXPECT_EQ(opened.rooms[i].name, saved.rooms[i].name);
             EXPECT_EQ(opened.rooms[i].equipment, saved.rooms[i].equipment);
+            EXPECT_EQ(opened.rooms[i].use, saved.rooms[i].use);
             EXPECT_TRUE(opened.rooms[i].form->sameForm(*saved.rooms[i].form)) << "room " << i;
         }
         EXPECT_TRUE(read.design->unrestoredLists.empty());
@@ -96,7 +100,8 @@ TEST(DesignFile, ReopensEveryRoomBitForBitAndSavesTheSameText) {
 }
 
 // A file of another version: lists found by their text when the index moved,
-// unfound ones reported, unknown keys ignored, missing parts as at start-up;
+// unfound ones reported, unknown keys ignored, missing parts as at start-up
+// (no plant settings and no room use: the defaults and 自动);
 // bytes that are not UTF-8 were saved as replacement characters.
 TEST(DesignFile, ReadsWhatItCanOfAnotherVersionsFile) {
     FormState notUtf8 = *startupForm();
@@ -105,6 +110,8 @@ TEST(DesignFile, ReadsWhatItCanOfAnotherVersionsFile) {
         designFileText(singleRoomProject(std::make_shared<const FormState>(notUtf8))));
     auto& room = file["rooms"][0];
     const std::string site = room["lists"]["siteChoice"]["text"];
+    room.erase("use");
+    file.erase("plant");
     room["lists"]["siteChoice"]["index"] = 0; // moved in a newer table
     room["lists"]["doorChoice"] = {{"index", 1}, {"text", "一扇不存在的门"}};
     room["fields"].erase("storeLength");
@@ -116,6 +123,8 @@ TEST(DesignFile, ReadsWhatItCanOfAnotherVersionsFile) {
     CDesignDlg form(designFormListsAndEvents(), presenter);
     form.restoreState(*read.design->project.currentRoom().form);
     EXPECT_EQ(form.currentText(ctl::siteChoice), site);
+    EXPECT_EQ(read.design->project.plant, PlantSettings{});
+    EXPECT_EQ(read.design->project.currentRoom().use, RoomUse::Auto);
     EXPECT_EQ(form.currentIndex(ctl::doorChoice), -1);
     EXPECT_EQ(form.editText(3), startupForm()->editTexts[3]);
     EXPECT_EQ(read.design->project.currentRoom().form->editTexts[4], "6\xEF\xBF\xBD\"\n");
@@ -148,6 +157,10 @@ TEST(DesignFile, RefusesBadFilesWithTheirReason) {
         {v1 + R"("rooms":[3]})", P::WrongType},
         {v1 + R"("project":{"name":5}})", P::WrongType},
         {v1 + R"("rooms":[{"equipment":"fan"}]})", P::WrongType},
+        {v1 + R"("rooms":[{"use":"cellar"}]})", P::WrongType},
+        {v1 + R"("plant":{"system":"brine"}})", P::WrongType},
+        {v1 + R"("plant":{"n1":1.6}})", P::BadValue},
+        {v1 + R"("plant":{"n2Frozen":"0.6"}})", P::BadValue},
         {field("storeLength", R"({"text":6})"), P::WrongType},
         {field("storeLength", R"({"value":"six"})"), P::BadValue},
         {field("storeLength", R"({"value":1e39})"), P::BadValue},

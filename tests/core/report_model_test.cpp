@@ -210,6 +210,7 @@ TEST(ReportModel, HeadingScopeAndSummaryFollowTheProjectAndTheChoice) {
     const Report single = buildReport(project, ReportScope::WholeProject, "", "2026-03-01");
     EXPECT_EQ(single.title, "冷库冷负荷计算书");
     EXPECT_FALSE(single.summary);
+    EXPECT_TRUE(single.machineLoad); // the plant of one room is a plant too
     EXPECT_EQ(single.rooms.size(), 1U);
     EXPECT_EQ(texts(single.heading),
               (Texts{"项目名称 冷链中心", "设计单位 某设计院", "设计人 张工", "日期 2026-03-01",
@@ -223,6 +224,8 @@ TEST(ReportModel, HeadingScopeAndSummaryFollowTheProjectAndTheChoice) {
     const Report whole = buildReport(project, ReportScope::WholeProject, "cold.gelvant", "");
     ASSERT_TRUE(whole.summary);
     EXPECT_EQ(whole.summary->table.rooms.size(), 3U);
+    ASSERT_TRUE(whole.machineLoad);
+    EXPECT_EQ(whole.machineLoad->rooms.size(), 3U);
     ASSERT_EQ(whole.rooms.size(), 3U);
     EXPECT_EQ(whole.rooms[2].state, ResultState::NotComputed);
     EXPECT_EQ(texts(whole.heading),
@@ -230,6 +233,7 @@ TEST(ReportModel, HeadingScopeAndSummaryFollowTheProjectAndTheChoice) {
                      "设计文件 cold.gelvant", program, "备注 二期"}));
     const Report current = buildReport(project, ReportScope::CurrentRoom, "cold.gelvant", "");
     EXPECT_FALSE(current.summary);
+    EXPECT_FALSE(current.machineLoad);
     ASSERT_EQ(current.rooms.size(), 1U);
     EXPECT_EQ(current.rooms[0].name, "冻结间");
     EXPECT_EQ(current.heading[4].value, "冻结间");

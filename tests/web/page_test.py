@@ -100,6 +100,8 @@ class PageTest(unittest.TestCase):
         """Closes every message box in turn with its button; returns them in order."""
         shown = []
         while self.browser.execute_script("return document.getElementById('message').open"):
+            self.assertTrue(self.browser.execute_script(
+                "return document.getElementById('message').matches(':modal')"))
             caption = self.browser.find_element(By.ID, "message-caption").text
             text = self.browser.execute_script(
                 "return document.getElementById('message-text').textContent")
@@ -127,6 +129,9 @@ class PageTest(unittest.TestCase):
         self.assertEqual(self.start_messages[0]["caption"], "欢迎使用")
         shown = self.expect_form_as_native("", messages=[])
         self.assertEqual(shown["fields"]["totalCoolingLoadW"], "44834")
+        # One file: nothing was fetched besides the page itself.
+        self.assertEqual(self.browser.execute_script(
+            "return performance.getEntriesByType('resource').map(r => r.name)"), [])
 
     def test_every_key_runs_the_box_rule_and_a_bad_number_is_refused(self):
         self.type_keys("storeLength", "80")

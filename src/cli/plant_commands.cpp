@@ -1,0 +1,83 @@
+#include "cli/plant_commands.h"
+
+#include "plant/plant_settings.h"
+#include "plant/room_use.h"
+
+#include <charconv>
+#include <cmath>
+#include <optional>
+
+namespace gelvant {
+namespace {
+
+std::pair<std::string_view, std::string_view> firstWord(std::string_view text) {
+    const auto blank = text.find(' ');
+    if (blank == std::string_view::npos) {
+        return {text, {}};
+    }
+    return {text.substr(0, blank), text.substr(blank + 1)};
+}
+
+// The whole word read as a decimal number.
+std::optional<double> decimalNumber(std::string_view word) {
+    double value = 0;
+    const char* end = word.data() + word.size();
+    const auto parsed = std::from_chars(word.data(), end, value);
+    if (word.empty() || parsed.ec != std::errc{} || parsed.ptr != end) {
+        return std::nullopt;
+    }
+    return value;
+}
+
+std::string rangeText(const CoefficientDef& def) {
+    return coefficientText(def.range.low) + " and " + coefficientText(def.range.high);
+}
+
+std::variant<PlantSettings, std::string> setCoefficient(PlantCoefficient which,
+                                                        std::string_view command,
+                                                        std::string_view valueText,
+                                                        const PlantSettings& now) {
+    const CoefficientDef& def = coefficientDef(which);
+    const auto value = decimalNumber(valueText);
+    const auto changed = value ? withCoefficient(now, which, *value) : std::nullopt;
+    if (!changed) {
+        return "plant " + std::string(command) + " must be a number between " + rangeText(def);
+    }
+    return *changed;
+}
+
+} // namespace
+
+std::variant<PlantSettings, std::string> changedPlantSettings(std::string_view args,
+                                                              const PlantSettings& now) {
+    const auto [what, rest] = firstWord(args);
+    if (what == "system" && (rest == "direct" || rest == "indirect")) {
+        PlantSettings changed = now;
+        changed.system = rest == "indirect" ? CoolingSystem::Indirect : CoolingSystem::Direct;
+        return changed;
+    }
+    if (what == "n1" || what == "n3") {
+        return setCoefficient(what == "n1" ? PlantCoefficient::N1 : PlantCoefficient::N3, what,
+                              rest, now);
+    }
+    if (what == "n2") {
+        const auto [kind, value] = firstWord(rest);
+        if (kind == "chilled" || kind == "frozen") {
+            return setCoefficient(kind == "chilled" ? PlantCoefficient::N2Chilled
+                                                    : PlantCoefficient::N2Frozen,
+                                  args.substr(0, 3 + kind.size()), value, now);
+        }
+    }
+    return "unknown plant command (plant system direct|indirect, plant n1 X, plant n3 X, "
+           "plant n2 chilled|frozen X)";
+}
+
+std::variant<RoomUse, std::string> namedRoomUse(std::string_view args) {
+    if (const auto use = useFromKey(args)) {
+        return *use;
+    }
+    return std::string("room use must be auto, chilling, freezing, chilled, frozen, ice, "
+                       "anteroom or processing");
+}
+
+} // namespace gelvant

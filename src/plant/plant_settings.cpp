@@ -1,0 +1,62 @@
+#include "plant/plant_settings.h"
+
+#include <algorithm>
+#include <charconv>
+#include <cmath>
+
+namespace gelvant {
+
+std::string coefficientText(double value) {
+    std::array<char, 32> buffer{};
+    const auto written = std::to_chars(buffer.data(), buffer.data() + buffer.size(), value);
+    return {buffer.data(), written.ptr};
+}
+
+const CoefficientDef& coefficientDef(PlantCoefficient which) {
+    for (const CoefficientDef& def : kPlantCoefficients) {
+        if (def.which == which) {
+            return def;
+        }
+    }
+    return kPlantCoefficients.front();
+}
+
+double lossFactor(CoolingSystem system) {
+    return system == CoolingSystem::Indirect ? 1.12 : 1.07;
+}
+
+std::string_view systemKey(CoolingSystem system) {
+    return system == CoolingSystem::Indirect ? "indirect" : "direct";
+}
+
+std::string_view systemLabel(CoolingSystem system) {
+    return system == CoolingSystem::Indirect ? "间接冷却" : "直接冷却";
+}
+
+double tempDiffLimitC(CoolingSystem system) {
+    return system == CoolingSystem::Indirect ? 15.0 : 10.0;
+}
+
+std::string outOfRangeMessage(PlantCoefficient which) {
+    const CoefficientDef& def = coefficientDef(which);
+    return std::string(def.label) + " 应在 " + coefficientText(def.range.low) + "～" +
+           coefficientText(def.range.high) + " 之间。";
+}
+
+std::optional<PlantSettings> withCoefficient(PlantSettings settings, PlantCoefficient which,
+                                             double value) {
+    const CoefficientDef& def = coefficientDef(which);
+    if (!std::isfinite(value) || value < def.range.low || value > def.range.high) {
+        return std::nullopt;
+    }
+    settings.*def.member = value;
+    return settings;
+}
+
+bool withinRanges(const PlantSettings& settings) {
+    return std::ranges::all_of(kPlantCoefficients, [&](const CoefficientDef& def) {
+        return withCoefficient(settings, def.which, settings.*def.member).has_value();
+    });
+}
+
+} // namespace gelvant

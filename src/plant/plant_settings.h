@@ -1,0 +1,74 @@
+#pragma once
+
+#include "project/project.h"
+
+#include <array>
+#include <optional>
+#include <string>
+#include <string_view>
+
+namespace gelvant {
+
+// The coefficients of the machine load the designer sets for the project.
+enum class PlantCoefficient { N1, N3, N2Chilled, N2Frozen };
+
+// The range the code allows a coefficient, both ends included.
+struct CoefficientRange {
+    double low = 0;
+    double high = 0;
+};
+
+struct CoefficientDef {
+    PlantCoefficient which;
+    std::string_view key;   // the driver's and the design file's name
+    std::string_view label; // what the dialog and the report call it
+    CoefficientRange range;
+    double PlantSettings::*member;
+};
+
+// The ranges the code gives the coefficients the designer may choose
+// (GB 50072-2010 §6.1, machine load of the cold rooms).
+inline constexpr std::array<CoefficientDef, 4> kPlantCoefficients{{
+    {PlantCoefficient::N1, "n1", "围护结构热流量季节修正系数 n1", {0.5, 1.5}, &PlantSettings::n1},
+    {PlantCoefficient::N3, "n3", "同期换气系数 n3", {0.5, 1.0}, &PlantSettings::n3},
+    {PlantCoefficient::N2Chilled,
+     "n2Chilled",
+     "冷却物冷藏间货物热流量折减系数 n2",
+     {0.3, 0.6},
+     &PlantSettings::n2Chilled},
+    {PlantCoefficient::N2Frozen,
+     "n2Frozen",
+     "冻结物冷藏间货物热流量折减系数 n2",
+     {0.5, 0.8},
+     &PlantSettings::n2Frozen},
+}};
+
+const CoefficientDef& coefficientDef(PlantCoefficient which);
+
+// The plant and piping loss factor R (GB 50072-2010 §6.1): 1.07 for a
+// direct system, 1.12 for an indirect one, whose secondary fluid loses more.
+double lossFactor(CoolingSystem system);
+
+std::string_view systemKey(CoolingSystem system);   // "direct" / "indirect"
+std::string_view systemLabel(CoolingSystem system); // 直接冷却 / 间接冷却
+
+// The temperature difference between a room and its evaporating temperature
+// the code allows (GB 50072-2010): 10 °C direct, 15 °C indirect.
+double tempDiffLimitC(CoolingSystem system);
+
+// The refusal of a value outside a coefficient's range (or not a number),
+// naming the range: "围护结构热流量季节修正系数 n1 应在 0.5～1.5 之间。".
+std::string outOfRangeMessage(PlantCoefficient which);
+
+// The settings with one coefficient set; nothing when the value lies
+// outside its range or is not finite.
+std::optional<PlantSettings> withCoefficient(PlantSettings settings, PlantCoefficient which,
+                                             double value);
+
+// A coefficient as the designer typed it, the shortest decimal: "0.75", "1".
+std::string coefficientText(double value);
+
+// Whether every coefficient lies within its range.
+bool withinRanges(const PlantSettings& settings);
+
+} // namespace gelvant

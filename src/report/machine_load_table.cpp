@@ -1,0 +1,118 @@
+#include "report/machine_load_table.h"
+
+#include "plant/plant_settings.h"
+#include "report/report_numbers.h"
+
+#include <cmath>
+
+namespace gelvant {
+namespace {
+
+constexpr double kWPerKw = 1000.0;
+
+std::string wattsText(double watts) {
+    return numberText(watts, 0);
+}
+
+std::string kwText(double watts) {
+    return numberText(watts / kWPerKw, 1);
+}
+
+std::string perTonText(double wattsPerTon) {
+    return std::isfinite(wattsPerTon) ? numberText(wattsPerTon, 0) : std::string(kNoValue);
+}
+
+std::string useText(const AppliedUse& use) {
+    return std::string(useLabel(use.use)) + (use.inferred ? "（自动）" : "");
+}
+
+std::vector<CoefficientRow> coefficientRows(const MachineLoad& load) {
+    const PlantSettings& s = load.settings;
+    return {
+        {"R 制冷系统及管道冷损耗系数（" + std::string(systemLabel(s.system)) + "）",
+         coefficientText(load.lossFactor)},
+        {"n1 围护结构热流量季节修正系数", coefficientText(s.n1)},
+        {"n2 货物热流量折减系数：冷却物冷藏间", coefficientText(s.n2Chilled)},
+        {"n2 货物热流量折减系数：冻结物冷藏间", coefficientText(s.n2Frozen)},
+        {"n2 货物热流量折减系数：其他冷间", "1"},
+        {"n3 同期换气系数", coefficientText(s.n3)},
+        {"n4 电动机运转热流量折减系数", "同一蒸发温度下同类冷间 1 间 1，2～4 间 0.5，5 间及以上 "
+                                        "0.4；冷却间、冷却物冷藏间、冻结间 1"},
+        {"n5 操作热流量折减系数", "同一蒸发温度下同类冷间 1 间 1，2～4 间 0.5，5 间及以上 0.4"},
+    };
+}
+
+MachineRoomRow roomRow(const RoomSummary& summary, const RoomMachineLoad& room) {
+    MachineRoomRow row;
+    row[0] = summary.name;
+    row[1] = useText(room.use);
+    for (std::size_t q = 0; q < kFlowCount; ++q) {
+        row[2 + q] = wattsText(room.flows[q]);
+    }
+    for (std::size_t i = 0; i < kFlowCount; ++i) {
+        row[7] += (i == 0 ? "" : "/") + coefficientText(room.n[i]);
+    }
+    return row;
+}
+
+MachineGroupRow groupRow(std::string first, std::string rooms, const HeatFlows& flows,
+                         double machineLoadW, double perTonW) {
+    MachineGroupRow row;
+    row[0] = std::move(first);
+    row[1] = std::move(rooms);
+    for (std::size_t q = 0; q < kFlowCount; ++q) {
+        row[2 + q] = wattsText(flows[q]);
+    }
+    row[7] = wattsText(machineLoadW);
+    row[8] = kwText(machineLoadW);
+    row[9] = perTonText(perTonW);
+    return row;
+}
+
+std::string roomNames(const ProjectSummary& summary, const std::vector<std::size_t>& rooms) {
+    std::string names;
+    for (const std::size_t i : rooms) {
+        names += (names.empty() ? "" : "、") + summary.rooms.at(i).name;
+    }
+    return names;
+}
+
+std::string tempDiffNote(const RoomSummary& summary, const RoomMachineLoad& room,
+                         CoolingSystem system) {
+    return summary.name + "：库温与蒸发温度相差 " + numberText(room.tempDiffC, 1) + "℃，超过" +
+           std::string(systemLabel(system)) + "的 " + numberText(tempDiffLimitC(system), 0) +
+           "℃（GB 50072）。";
+}
+
+} // namespace
+
+MachineLoadTable machineLoadTable(const ProjectSummary& summary, const MachineLoad& load) {
+    MachineLoadTable table;
+    table.coefficients = coefficientRows(load);
+    table.leftOutNotes = summaryTable(summary).notes;
+    for (std::size_t i = 0; i < summary.rooms.size() && i < load.rooms.size(); ++i) {
+        table.rooms.push_back(roomRow(summary.rooms[i], load.rooms[i]));
+        if (load.rooms[i].tempDiffOverLimit) {
+            table.tempDiffNotes.push_back(
+                tempDiffNote(summary.rooms[i], load.rooms[i], load.settings.system));
+        }
+    }
+    HeatFlows totalFlows{};
+    double totalTonnage = 0;
+    std::size_t totalRooms = 0;
+    for (const GroupMachineLoad& group : load.groups) {
+        table.groups.push_back(groupRow(numberText(group.evaporatingTemp, 0),
+                                        roomNames(summary, group.rooms), group.flows,
+                                        group.machineLoadW, group.machineLoadPerTonW));
+        for (std::size_t q = 0; q < kFlowCount; ++q) {
+            totalFlows[q] += group.flows[q];
+        }
+        totalTonnage += group.storageTonnage;
+        totalRooms += group.rooms.size();
+    }
+    const double perTon = totalTonnage > 0 ? load.totalW / totalTonnage : std::nan("");
+    table.total = groupRow("合计", std::to_string(totalRooms), totalFlows, load.totalW, perTon);
+    return table;
+}
+
+} // namespace gelvant

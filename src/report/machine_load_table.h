@@ -1,0 +1,75 @@
+#pragma once
+
+#include "plant/machine_load.h"
+#include "report/summary_table.h"
+
+#include <array>
+#include <cstddef>
+#include <string>
+#include <string_view>
+#include <vector>
+
+namespace gelvant {
+
+inline constexpr std::string_view kMachineLoadTitle = "机械负荷（GB 50072）";
+// The code's formula, as the code writes it.
+inline constexpr std::string_view kMachineLoadFormula =
+    "Qj = (n1·ΣQ1 + n2·ΣQ2 + n3·ΣQ3 + n4·ΣQ4 + n5·ΣQ5)·R";
+
+// What Q1…Q5 stand for, in the code's words.
+inline constexpr std::array<std::string_view, kFlowCount> kFlowNames{
+    "Q1 围护结构热流量", "Q2 货物热流量", "Q3 通风换气热流量", "Q4 电动机运转热流量",
+    "Q5 操作热流量"};
+
+inline constexpr std::size_t kMachineRoomColumnCount = 8;
+inline constexpr std::array<SummaryColumn, kMachineRoomColumnCount> kMachineRoomColumns{{
+    {"名称", ""},
+    {"用途", ""},
+    {"Q1", "W"},
+    {"Q2", "W"},
+    {"Q3", "W"},
+    {"Q4", "W"},
+    {"Q5", "W"},
+    {"n1/n2/n3/n4/n5", ""},
+}};
+
+inline constexpr std::size_t kMachineGroupColumnCount = 10;
+inline constexpr std::array<SummaryColumn, kMachineGroupColumnCount> kMachineGroupColumns{{
+    {"蒸发温度", "℃"},
+    {"库房", ""},
+    {"ΣQ1", "W"},
+    {"ΣQ2", "W"},
+    {"ΣQ3", "W"},
+    {"ΣQ4", "W"},
+    {"ΣQ5", "W"},
+    {"机械负荷", "W"},
+    {"机械负荷", "kW"},
+    {"单位机械负荷", "W/t"},
+}};
+
+// One coefficient used: what it is and its value ("R", "1.07").
+struct CoefficientRow {
+    std::string label;
+    std::string value;
+};
+
+using MachineRoomRow = std::array<std::string, kMachineRoomColumnCount>;
+using MachineGroupRow = std::array<std::string, kMachineGroupColumnCount>;
+
+// The machine load as the designer reads it, in the summary window, the
+// report's page and the CSV alike: the coefficients used, every room with
+// its use, flows and coefficients, the groups (coldest first) with the
+// project total, the rooms left out of the sums (the summary's own notes)
+// and the rooms whose temperature difference exceeds the system's limit.
+struct MachineLoadTable {
+    std::vector<CoefficientRow> coefficients;
+    std::vector<MachineRoomRow> rooms;
+    std::vector<MachineGroupRow> groups;
+    MachineGroupRow total;
+    std::vector<std::string> leftOutNotes;
+    std::vector<std::string> tempDiffNotes;
+};
+
+MachineLoadTable machineLoadTable(const ProjectSummary& summary, const MachineLoad& load);
+
+} // namespace gelvant

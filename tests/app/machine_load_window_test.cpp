@@ -1,0 +1,160 @@
+// The plant's machine load in the program's window: the 机械负荷系数 dialog,
+// the room's use beside its equipment and the summary's section follow one
+// another, each change one undo step; the summary window shows a project of
+// ten rooms whole and passes the main window's keys on.
+
+#include "app/plant_dialog.h"
+#include "app/room_selector.h"
+#include "app/summary_window.h"
+#include "plant/plant_settings.h"
+#include "report/machine_load_table.h"
+#include "window_test_support.h"
+
+#include <QApplication>
+#include <QComboBox>
+#include <QLabel>
+#include <QLineEdit>
+#include <QMessageBox>
+#include <QScrollBar>
+#include <QTableWidget>
+#include <QTimer>
+#include <functional>
+
+using namespace gelvant;
+using namespace gelvant::testing_window;
+
+namespace {
+
+const char* const kRooms = "库房(&R)";
+const char* const kPlantEntry = "机械负荷系数(&L)...";
+
+// The summary's section shows exactly the texts of the document's machine load.
+void checkMachineLoadShowsTheDocument(const CMainWindow& window) {
+    const SummaryWindow& summary = window.summaryWindow();
+    const Project& project = window.session().project();
+    const ProjectSummary projectSummary = summarizeProject(project);
+    const MachineLoadTable expected =
+        machineLoadTable(projectSummary, machineLoad(project, projectSummary));
+    const auto rowsShow = [](const QTableWidget& table, const auto& rows) {
+        QCOMPARE(table.rowCount(), static_cast<int>(rows.size()));
+        for (int row = 0; row < table.rowCount(); ++row) {
+            for (int column = 0; column < table.columnCount(); ++column) {
+                QCOMPARE(table.item(row, column)->text(),
+                         qs(rows[static_cast<std::size_t>(row)][static_cast<std::size_t>(column)]));
+            }
+        }
+    };
+    rowsShow(*summary.machineRoomsTable(), expected.rooms);
+    std::vector<MachineGroupRow> groups = expected.groups;
+    groups.push_back(expected.total);
+    rowsShow(*summary.machineGroupsTable(), groups);
+    QVERIFY(summary.coefficients()->text().contains(qs(expected.coefficients.front().value)));
+}
+
+template <typename Dialog> void answerNextDialog(const std::function<void(Dialog&)>& answer) {
+    QTimer::singleShot(0, [answer] {
+        auto* modal = qobject_cast<Dialog*>(QApplication::activeModalWidget());
+        QVERIFY(modal != nullptr);
+        answer(*modal);
+    });
+}
+
+// A key pressed in the summary window, which has the focus.
+void keyInSummary(SummaryWindow& summary, QKeyCombination keys) {
+    summary.activateWindow();
+    QVERIFY(QTest::qWaitForWindowActive(&summary));
+    QTest::keyClick(&summary, keys.key(), keys.keyboardModifiers());
+}
+
+} // namespace
+
+class MachineLoadWindowTest : public QObject {
+    Q_OBJECT
+
+private slots:
+    void theDialogTheUseAndTheSummaryFollowOneAnother() {
+        Session s;
+        QVERIFY(s.start());
+        s.key(Qt::CTRL | Qt::Key_T);
+        SummaryWindow& summary = s.window.summaryWindow();
+        const Project& project = s.window.session().project();
+        checkMachineLoadShowsTheDocument(s.window);
+        const std::size_t steps = s.steps();
+
+        QComboBox& use = *s.window.roomSelector().use();
+        QCOMPARE(use.currentIndex(), 0);
+        QVERIFY(use.itemText(0).startsWith(QStringLiteral("自动（")));
+        pick(use, 5);
+        QCOMPARE(project.currentRoom().use, RoomUse::Ice);
+        QCOMPARE(summary.machineRoomsTable()->item(0, 1)->text(), QStringLiteral("冰库"));
+        QCOMPARE(s.steps(), steps + 1);
+
+        answerNextDialog<PlantDialog>([](PlantDialog& dialog) {
+            dialog.system()->setCurrentIndex(1);
+            dialog.coefficientBox(0)->setText(QStringLiteral("1.2"));
+            dialog.accept();
+        });
+        s.trigger(kRooms, kPlantEntry);
+        QVERIFY(project.plant == (PlantSettings{CoolingSystem::Indirect, 1.2, 1.0, 0.6, 0.8}));
+        QCOMPARE(s.steps(), steps + 2);
+        QVERIFY(s.window.isWindowModified());
+        checkMachineLoadShowsTheDocument(s.window);
+
+        // A value outside its range is refused naming the range; nothing changes.
+        QString refusal;
+        answerNextDialog<PlantDialog>([&refusal](PlantDialog& dialog) {
+            dialog.coefficientBox(1)->setText(QStringLiteral("0.2"));
+            QTimer::singleShot(0, [&refusal] {
+                auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget());
+                QVERIFY(box != nullptr);
+                refusal = box->text();
+                box->accept();
+            });
+            dialog.accept();
+            QVERIFY(dialog.isVisible());
+            dialog.reject();
+        });
+        s.trigger(kRooms, kPlantEntry);
+        QCOMPARE(refusal, qs(outOfRangeMessage(PlantCoefficient::N3)));
+        QCOMPARE(s.steps(), steps + 2);
+
+        // Undo from the summary window takes back the dialog, then the use.
+        keyInSummary(summary, Qt::CTRL | Qt::Key_Z);
+        QVERIFY(project.plant == PlantSettings{});
+        checkMachineLoadShowsTheDocument(s.window);
+        keyInSummary(summary, Qt::CTRL | Qt::Key_Z);
+        QCOMPARE(use.currentIndex(), 0);
+        checkMachineLoadShowsTheDocument(s.window);
+    }
+
+    // Ten rooms: every table of the summary is seen whole at the opening
+    // size, and Ctrl+PgDown goes to the next room from there.
+    void tenRoomsAreSeenWholeAndTheKeysWork() {
+        Session s;
+        QVERIFY(s.start());
+        for (int i = 1; i < 10; ++i) {
+            s.trigger(kRooms, "复制库房(&C)");
+        }
+        s.trigger(kRooms, "全部重新计算(&A)");
+        pick(*s.window.roomSelector().rooms(), 0);
+        s.key(Qt::CTRL | Qt::Key_T);
+        SummaryWindow& summary = s.window.summaryWindow();
+        QVERIFY(QTest::qWaitForWindowExposed(&summary));
+        for (QTableWidget* table : {summary.roomsTable(), summary.totalsTable(),
+                                    summary.machineRoomsTable(), summary.machineGroupsTable()}) {
+            QVERIFY(table->isVisible());
+            QCOMPARE(table->verticalScrollBar()->maximum(), 0);
+            QVERIFY(summary.rect().contains(table->geometry()));
+        }
+        QCOMPARE(summary.roomsTable()->rowCount(), 10);
+        keyInSummary(summary, Qt::CTRL | Qt::Key_PageDown);
+        QCOMPARE(s.window.session().project().current, std::size_t{1});
+    }
+};
+
+int gelvant::testing_window::runMachineLoadWindowTests(int argc, char** argv) {
+    MachineLoadWindowTest test;
+    return QTest::qExec(&test, argc, argv);
+}
+
+#include "machine_load_window_test.moc"
