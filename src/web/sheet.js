@@ -128,6 +128,18 @@
         return section;
     }
 
+    function machineLoadSection(load) {
+        const section = element("section", { class: "sheet-section" });
+        section.append(element("h3", {}, load.title));
+        section.append(table(null, [["公式", load.formula]].concat(load.coefficients), "fields"));
+        section.append(table(load.roomColumns, load.rooms, "summary"));
+        section.append(table(load.groupColumns, load.groups.concat([load.total]), "summary"));
+        if (load.notes.length) {
+            section.append(table(null, load.notes.map((note) => ["说明", note]), "fields"));
+        }
+        return section;
+    }
+
     page.layoutSheet = (report) => {
         let sheet = document.getElementById("sheet");
         if (!sheet) {
@@ -149,6 +161,9 @@
             title.append(chart(report.summary.chart));
         }
         sheet.append(title);
+        if (report.machineLoad) {
+            sheet.append(machineLoadSection(report.machineLoad));
+        }
         for (const room of report.rooms) {
             sheet.append(roomSection(room));
         }

@@ -123,6 +123,7 @@
         commands.airCooler.entry.setAttribute("aria-checked", String(!state.coil));
         commands.coil.entry.setAttribute("aria-checked", String(state.coil));
         showRooms(state);
+        showUse(state.use);
         showSummary(state);
         keepForRecovery(state.modified);
     }
@@ -137,6 +138,19 @@
             }
         }
         select.selectedIndex = state.current;
+    }
+
+    function showUse(use) {
+        const select = work.useSelect;
+        use.labels.forEach((label, i) => {
+            if (!select.options[i]) {
+                select.append(element("option"));
+            }
+            if (select.options[i].text !== label) {
+                select.options[i].text = label;
+            }
+        });
+        select.selectedIndex = use.current;
     }
 
     function tableRow(cells, tag) {
@@ -183,6 +197,34 @@
         total.classList.add("total");
         groups.append(total);
         work.summaryNotes.textContent = summary.notes.join("\n");
+        work.summaryMachine.textContent = "";
+        if (summary.machineLoad) {
+            work.summaryMachine.append(machineLoadPart(summary.machineLoad));
+        }
+    }
+
+    // The plant's machine load: the formula with its coefficients, each
+    // room's flows, the sums by evaporating temperature.
+    function machineLoadPart(load) {
+        const part = element("div", { class: "machine-load" });
+        part.append(element("h2", {}, load.title));
+        part.append(element("p", { class: "notes" }, [load.formula].concat(
+            load.coefficients.map(([label, value]) => `${label}：${value}`)).join("\n")));
+        const rooms = element("table");
+        rooms.append(tableRow(load.roomColumns, "th"));
+        for (const cells of load.rooms) {
+            rooms.append(tableRow(cells, "td"));
+        }
+        const groups = element("table");
+        groups.append(tableRow(load.groupColumns, "th"));
+        for (const cells of load.groups) {
+            groups.append(tableRow(cells, "td"));
+        }
+        const total = tableRow(load.total, "td");
+        total.classList.add("total");
+        groups.append(total);
+        part.append(rooms, groups, element("p", { class: "notes" }, load.notes.join("\n")));
+        return part;
     }
 
     // --- Files ---------------------------------------------------------------------------
@@ -280,6 +322,52 @@
         dialog.showModal();
     }
 
+    // The machine load's choices for the whole project, as the window's
+    // 机械负荷系数 asks them; a coefficient out of the code's range is
+    // refused with the core's words and the dialog stays.
+    function editPlant() {
+        const plant = work.state.plant;
+        const dialog = element("dialog", { class: "ask plant" });
+        const form = element("form", { method: "dialog" });
+        form.append(element("h2", {}, "机械负荷系数"));
+        const system = element("select", { id: "plant-system" });
+        plant.systems.forEach((label) => system.append(element("option", {}, label)));
+        system.selectedIndex = plant.system;
+        form.append(element("label", { for: "plant-system" }, "制冷系统:"), system);
+        const boxes = plant.coefficients.map((c) => {
+            const box = element("input", { id: `plant-${c.key}`, type: "text" });
+            box.value = c.text;
+            form.append(element("label", { for: box.id }, c.label), box);
+            return box;
+        });
+        form.append(element("p", { class: "hint" },
+                            "其他冷间 n2 = 1；n4、n5 按同一蒸发温度下同类冷间的间数取值。"));
+        const buttons = element("div", { class: "buttons" });
+        const ok = element("button", { value: "ok" }, "确定");
+        buttons.append(ok, element("button", { value: "cancel" }, "取消"));
+        form.append(buttons);
+        dialog.append(form);
+        document.body.append(dialog);
+        ok.addEventListener("click", (event) => {
+            event.preventDefault();
+            const answer = JSON.parse(core("gv_set_plant", ["number", "string"],
+                                           [system.selectedIndex,
+                                            boxes.map((b) => b.value).join("\n")]));
+            if (answer.refused) {
+                dialog.querySelector(".refused")?.remove();
+                ok.parentNode.before(element("p", { class: "refused", role: "alert" },
+                                             answer.refused.text));
+                boxes[answer.refused.box].focus();
+                boxes[answer.refused.box].select();
+                return;
+            }
+            dialog.close();
+            page.show(answer);
+        });
+        dialog.addEventListener("close", () => dialog.remove());
+        dialog.showModal();
+    }
+
     // --- The calculation sheet --------------------------------------------------------
 
     function reportName(extension) {
@@ -370,6 +458,7 @@
         airCooler: { label: "冷风机", run: () => act("gv_room_coil", ["number"], [0]), keys: [] },
         coil: { label: "排管", run: () => act("gv_room_coil", ["number"], [1]), keys: [] },
         computeAll: { label: "全部重新计算", run: computeAll, keys: [] },
+        plant: { label: "机械负荷系数...", run: editPlant, keys: [] },
         summary: { label: "项目汇总", run: () => work.summary.scrollIntoView(), keys: [] },
         help: { label: "键盘快捷键", run: showHelp, keys: [] },
     };
@@ -378,7 +467,7 @@
         ["编辑", ["undo", "redo"]],
         ["库房", ["addRoom", "copyRoom", "renameRoom", "deleteRoom", "-", "moveUp", "moveDown", "-",
                   "previousRoom", "nextRoom", "-", "冷却设备", "airCooler", "coil", "-",
-                  "computeAll", "-", "summary"]],
+                  "computeAll", "-", "plant", "summary"]],
         ["帮助", ["help"]],
     ];
 
@@ -426,8 +515,12 @@
         }
         const select = element("select", { id: "room-select", "aria-label": "库房" });
         select.addEventListener("change", () => selectRoom(select.selectedIndex));
-        bar.append(element("span", { class: "room-label" }, "库房："), select);
+        const use = element("select", { id: "room-use", "aria-label": "用途" });
+        use.addEventListener("change", () => act("gv_room_use", ["number"], [use.selectedIndex]));
+        bar.append(element("span", { class: "room-label" }, "库房："), select,
+                   element("span", {}, "用途："), use);
         work.roomSelect = select;
+        work.useSelect = use;
         document.addEventListener("click", (event) => {
             if (!event.target.closest("#menubar")) {
                 closeMenus();
@@ -448,7 +541,9 @@
         work.summaryRooms = element("table", { class: "rooms" });
         work.summaryGroups = element("table", { class: "groups" });
         work.summaryNotes = element("p", { class: "notes" });
-        summary.append(work.summaryRooms, work.summaryGroups, work.summaryNotes);
+        work.summaryMachine = element("div");
+        summary.append(work.summaryRooms, work.summaryGroups, work.summaryNotes,
+                       work.summaryMachine);
         work.summaryRooms.addEventListener("click", (event) => {
             const row = event.target.closest("tr[data-room]");
             if (row) {

@@ -6,19 +6,27 @@
 #include "document/design_file.h"
 #include "document/design_file_error.h"
 #include "document/gathered_messages.h"
+#include "plant/machine_load.h"
+#include "plant/plant_settings.h"
+#include "plant/room_use.h"
 #include "project/summary.h"
+#include "report/machine_load_table.h"
 #include "report/report_export.h"
 #include "report/report_model.h"
 #include "report/summary_table.h"
 #include "sheet/controls.h"
+#include "sheet/portable.h"
 #include "web/page_session.h"
 
 #include <nlohmann/json.hpp>
 
+#include <algorithm>
+#include <array>
 #include <cstddef>
 #include <optional>
 #include <string>
 #include <string_view>
+#include <system_error>
 #include <utility>
 
 namespace gelvant {
@@ -84,6 +92,35 @@ Json summaryJson(const SummaryTable& table) {
     return {{"roomColumns", headers(kRoomColumns)},   {"rooms", rooms},
             {"groupColumns", headers(kGroupColumns)}, {"groups", groups},
             {"total", textRow(table.total)},          {"notes", table.notes}};
+}
+
+// The machine load as the window's summary and the report show it.
+Json machineJson(const MachineLoadTable& table) {
+    Json coefficients = Json::array();
+    for (const CoefficientRow& row : table.coefficients) {
+        coefficients.push_back({row.label, row.value});
+    }
+    Json rooms = Json::array();
+    for (const MachineRoomRow& row : table.rooms) {
+        rooms.push_back(textRow(row));
+    }
+    Json groups = Json::array();
+    for (const MachineGroupRow& row : table.groups) {
+        groups.push_back(textRow(row));
+    }
+    Json notes = table.leftOutNotes;
+    for (const std::string& note : table.tempDiffNotes) {
+        notes.push_back(note);
+    }
+    return {{"title", std::string(kMachineLoadTitle)},
+            {"formula", std::string(kMachineLoadFormula)},
+            {"coefficients", coefficients},
+            {"roomColumns", headers(kMachineRoomColumns)},
+            {"rooms", rooms},
+            {"groupColumns", headers(kMachineGroupColumns)},
+            {"groups", groups},
+            {"total", textRow(table.total)},
+            {"notes", notes}};
 }
 
 Json fieldsJson(const std::vector<ReportField>& fields) {
@@ -156,12 +193,72 @@ Json reportJson(const Report& report) {
         json["summary"] = {{"table", summaryJson(report.summary->table)},
                            {"chart", chartJson(report.summary->capacityChart)}};
     }
+    if (report.machineLoad) {
+        json["machineLoad"] = machineJson(*report.machineLoad);
+    }
     Json rooms = Json::array();
     for (const RoomReport& room : report.rooms) {
         rooms.push_back(roomReportJson(room));
     }
     json["rooms"] = rooms;
     return json;
+}
+
+constexpr std::array kSystems{CoolingSystem::Direct, CoolingSystem::Indirect};
+
+// The uses a room can be given, 自动 naming the one the form implies, and
+// the one the current room has.
+Json usesJson(const Room& room) {
+    Json labels = Json::array();
+    for (const RoomUse use : kRoomUses) {
+        labels.push_back(use == RoomUse::Auto
+                             ? std::string(useLabel(use)) + "（" +
+                                   std::string(useLabel(inferredUse(*room.form))) + "）"
+                             : std::string(useLabel(use)));
+    }
+    const auto* const at = std::find(kRoomUses.begin(), kRoomUses.end(), room.use);
+    return {{"labels", labels}, {"current", at - kRoomUses.begin()}};
+}
+
+// The machine-load choices as the window's 机械负荷系数 dialog shows them.
+Json plantJson(const PlantSettings& plant) {
+    Json systems = Json::array();
+    for (const CoolingSystem system : kSystems) {
+        systems.push_back(std::string(systemLabel(system)) +
+                          "（R = " + coefficientText(lossFactor(system)) + "）");
+    }
+    Json coefficients = Json::array();
+    for (const CoefficientDef& def : kPlantCoefficients) {
+        coefficients.push_back(
+            {{"key", std::string(def.key)},
+             {"label", std::string(def.label) + "（" + coefficientText(def.range.low) + "～" +
+                           coefficientText(def.range.high) + "）:"},
+             {"text", coefficientText(plant.*def.member)}});
+    }
+    return {{"systems", systems},
+            {"system", plant.system == CoolingSystem::Indirect ? 1 : 0},
+            {"coefficients", coefficients}};
+}
+
+// A coefficient as typed: the number, when it is one within the code's range.
+std::optional<double> coefficientValue(const CoefficientDef& def, std::string_view text) {
+    while (!text.empty() && text.front() == ' ') {
+        text.remove_prefix(1);
+    }
+    while (!text.empty() && text.back() == ' ') {
+        text.remove_suffix(1);
+    }
+    if (text.empty()) {
+        return std::nullopt;
+    }
+    double value = 0;
+    const char* end = text.data() + text.size();
+    const auto parsed = parseDoubleChars(text.data(), end, value);
+    if (parsed.ec != std::errc{} || parsed.ptr != end ||
+        !withCoefficient(PlantSettings{}, def.which, value)) {
+        return std::nullopt;
+    }
+    return value;
 }
 
 // The project summary as last handed over, worked out again only after a
@@ -224,11 +321,16 @@ const char* gv_work() {
                        {"canMoveDown", session.canMoveRoom(RoomMove::Down)},
                        {"coil", project.currentRoom().equipment == CoolingEquipment::Coil},
                        {"rooms", rooms},
-                       {"current", project.current}};
+                       {"current", project.current},
+                       {"use", usesJson(project.currentRoom())},
+                       {"plant", plantJson(project.plant)}};
     std::string answer = dumpJson(work);
     SummaryCache& cache = summaryCache();
     if (std::exchange(cache.stale, false)) {
-        std::string summary = dumpJson(summaryJson(summaryTable(summarizeProject(project))));
+        const ProjectSummary sums = summarizeProject(project);
+        Json json = summaryJson(summaryTable(sums));
+        json["machineLoad"] = machineJson(machineLoadTable(sums, machineLoad(project, sums)));
+        std::string summary = dumpJson(json);
         if (summary != cache.sent) {
             cache.sent = std::move(summary);
             answer.pop_back(); // the closing brace: the summary joins it
@@ -349,6 +451,40 @@ const char* gv_room_select(int index) {
         page().session.selectRoom(static_cast<std::size_t>(index));
         summaryCache().stale = stale;
     }
+    return formAfterAction();
+}
+
+// What the room is for: an index into the uses gv_work lists.
+const char* gv_room_use(int index) {
+    if (index >= 0 && static_cast<std::size_t>(index) < kRoomUses.size()) {
+        page().session.setRoomUse(kRoomUses[static_cast<std::size_t>(index)]);
+    }
+    return formAfterAction();
+}
+
+// The project's machine-load choices: the system (0 direct, 1 indirect) and
+// the coefficients as typed, separated by line breaks in the order gv_work
+// lists them. A coefficient that is not a number in the code's range is
+// refused with the window's words, and nothing changes.
+const char* gv_set_plant(int indirect, const char* typed) {
+    PlantSettings plant;
+    plant.system = kSystems.at(indirect != 0 ? 1U : 0U);
+    std::string_view rest = typed;
+    for (std::size_t i = 0; i < kPlantCoefficients.size(); ++i) {
+        const CoefficientDef& def = kPlantCoefficients[i];
+        const std::size_t lineEnd = std::min(rest.find('\n'), rest.size());
+        const auto value = coefficientValue(def, rest.substr(0, lineEnd));
+        rest.remove_prefix(std::min(lineEnd + 1, rest.size()));
+        if (!value) {
+            const Json refused = {{"refused",
+                                   {{"caption", "机械负荷系数"},
+                                    {"text", outOfRangeMessage(def.which)},
+                                    {"box", static_cast<int>(i)}}}};
+            return handBack(dumpJson(refused));
+        }
+        plant.*def.member = *value;
+    }
+    page().session.setPlantSettings(plant);
     return formAfterAction();
 }
 

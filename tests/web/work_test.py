@@ -229,6 +229,30 @@ class WorkTest(unittest.TestCase):
         self.menu("编辑", "撤销")  # the name was one step
         self.assertEqual(self.work()["projectName"], "")
 
+    def test_the_rooms_use_and_the_plant_coefficients_save_as_the_native_driver(self):
+        Select(self.browser.find_element(By.ID, "room-use")).select_by_index(4)
+        self.menu("库房", "机械负荷系数...")
+        Select(self.browser.find_element(By.ID, "plant-system")).select_by_index(1)
+        n1 = self.browser.find_element(By.ID, "plant-n1")
+        n1.send_keys(Keys.CONTROL, "a")
+        n1.send_keys("1.6")
+        ok = self.browser.find_element(By.XPATH, '//dialog[@open]//button[text()="确定"]')
+        ok.click()
+        refused = self.browser.find_element(By.CSS_SELECTOR, "dialog.plant .refused").text
+        self.assertEqual(refused, "围护结构热流量季节修正系数 n1 应在 0.5～1.5 之间。")
+        self.assertEqual(self.work()["plant"]["system"], 0)  # nothing changed yet
+        n1.send_keys(Keys.CONTROL, "a")
+        n1.send_keys("0.8")
+        ok.click()
+        self.assertEqual(self.browser.find_elements(By.CSS_SELECTOR, "dialog.plant"), [])
+        summary = self.browser.find_element(By.ID, "summary").text
+        self.assertIn("机械负荷", summary)
+        self.menu("文件", "保存")
+        folder = pathlib.Path(tempfile.mkdtemp(prefix="gelvant-plant-"))
+        native(f"room use frozen\nplant system indirect\nplant n1 0.8\n"
+               f"save {folder / 'plant.gelvant'}\n")
+        self.assertEqual(self.downloaded("无标题.gelvant"), (folder / "plant.gelvant").read_bytes())
+
     def test_a_dropped_design_file_is_opened(self):
         folder = pathlib.Path(tempfile.mkdtemp(prefix="gelvant-drop-"))
         native(f"room add 冷藏间B\ntype storeLength 40\nsave {folder / 'drop.gelvant'}\n")
