@@ -424,6 +424,24 @@
         }
     }
 
+    function showAbout() {
+        const about = JSON.parse(core("gv_about"));
+        if (about.caption) {
+            ask(about.caption, about.text, [["确定", "ok"]]);
+        }
+    }
+
+    // The current room's load table for a spreadsheet, on the clipboard.
+    function copyResults() {
+        const text = core("gv_results_tsv", ["string", "string"], [work.fileName, today()]);
+        work.copied = text;
+        if (navigator.clipboard) {
+            navigator.clipboard.writeText(text).catch((error) => {
+                tell("Gelvant", `无法复制到剪贴板：\n${error.message}`);
+            });
+        }
+    }
+
     function showHelp() {
         const lines = Object.values(commands).filter((c) => c.keys.length)
             .map((c) => `${c.label.replace(/\.\.\.$/, "")}\t${c.keys.join("，")}`);
@@ -460,15 +478,17 @@
         computeAll: { label: "全部重新计算", run: computeAll, keys: [] },
         plant: { label: "机械负荷系数...", run: editPlant, keys: [] },
         summary: { label: "项目汇总", run: () => work.summary.scrollIntoView(), keys: [] },
+        copyResults: { label: "复制结果", run: copyResults, keys: ["Alt+Shift+C"] },
         help: { label: "键盘快捷键", run: showHelp, keys: [] },
+        about: { label: "关于 Gelvant...", run: showAbout, keys: ["F1"] },
     };
     const menus = [
         ["文件", ["newDesign", "open", "save", "-", "print", "csv", "-", "projectInfo"]],
-        ["编辑", ["undo", "redo"]],
+        ["编辑", ["undo", "redo", "-", "copyResults"]],
         ["库房", ["addRoom", "copyRoom", "renameRoom", "deleteRoom", "-", "moveUp", "moveDown", "-",
                   "previousRoom", "nextRoom", "-", "冷却设备", "airCooler", "coil", "-",
                   "computeAll", "-", "plant", "summary"]],
-        ["帮助", ["help"]],
+        ["帮助", ["help", "about"]],
     ];
 
     function buildMenus() {

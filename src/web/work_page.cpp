@@ -16,6 +16,7 @@
 #include "report/summary_table.h"
 #include "sheet/controls.h"
 #include "sheet/portable.h"
+#include "sheet/program.h"
 #include "web/page_session.h"
 
 #include <nlohmann/json.hpp>
@@ -498,6 +499,25 @@ const char* gv_room_coil(int coil) {
 const char* gv_compute_all() {
     const std::vector<RoomMessages> gathered = page().session.computeAllRooms();
     return formWith({{"gathered", gatheredMessagesText(gathered)}});
+}
+
+// The About box of the form's menu: the program's name, as the window shows it.
+const char* gv_about() {
+    PageSession& p = page();
+    const int before = p.presenter.aboutBoxes;
+    p.session.about();
+    const bool shown = p.presenter.aboutBoxes != before;
+    return handBack(
+        shown ? dumpJson({{"caption", "关于Gelvant"}, {"text", std::string(kProgramName)}})
+              : std::string("{}"));
+}
+
+// The current room's cooling-load table as tab-separated rows, as the
+// window's 复制结果 puts it on the clipboard.
+const char* gv_results_tsv(const char* fileName, const char* date) {
+    const Report current =
+        buildReport(page().session.project(), ReportScope::CurrentRoom, fileName, date);
+    return handBack(current.rooms.empty() ? std::string() : loadTableTsv(current.rooms.front()));
 }
 
 // --- The calculation sheet ------------------------------------------------------------

@@ -285,8 +285,14 @@ class WorkTest(unittest.TestCase):
         self.menu("帮助", "键盘快捷键")
         help_text = self.answer("确定")
         for key in ("Alt+Backspace", "Alt+Shift+Backspace", "Alt+PageUp", "Alt+PageDown",
-                    "Alt+Shift+N"):
+                    "Alt+Shift+N", "Alt+Shift+C"):
             self.assertIn(key, help_text)
+        body.send_keys(Keys.F1)
+        self.assertIn("Gelvant", self.answer("确定"))
+        self.menu("编辑", "复制结果")
+        copied = self.browser.execute_script("return window.gelvant.work.copied")
+        self.assertIn("\t", copied)
+        self.assertIn(self.form()["fields"]["totalCoolingLoadW"], copied)
 
     def test_a_click_in_the_summary_goes_to_the_room(self):
         self.menu("库房", "新增库房")
