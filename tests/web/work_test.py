@@ -253,6 +253,17 @@ class WorkTest(unittest.TestCase):
                f"save {folder / 'plant.gelvant'}\n")
         self.assertEqual(self.downloaded("无标题.gelvant"), (folder / "plant.gelvant").read_bytes())
 
+    def test_leaving_asks_only_with_unsaved_changes(self):
+        # WebDriver answers the browser's question itself, so the page's
+        # answer to the event is read instead.
+        leave = ("const e = new Event('beforeunload', {cancelable: true});"
+                 "window.dispatchEvent(e); return e.defaultPrevented;")
+        self.assertFalse(self.browser.execute_script(leave))
+        self.type_keys("storeLength", "7")
+        self.assertTrue(self.browser.execute_script(leave))
+        self.menu("文件", "保存")
+        self.assertFalse(self.browser.execute_script(leave))
+
     def test_a_dropped_design_file_is_opened(self):
         folder = pathlib.Path(tempfile.mkdtemp(prefix="gelvant-drop-"))
         native(f"room add 冷藏间B\ntype storeLength 40\nsave {folder / 'drop.gelvant'}\n")
