@@ -2,6 +2,7 @@
 
 #include "plant/plant_settings.h"
 #include "plant/room_use.h"
+#include "sheet/portable.h"
 
 #include <charconv>
 #include <cmath>
@@ -22,7 +23,7 @@ std::pair<std::string_view, std::string_view> firstWord(std::string_view text) {
 std::optional<double> decimalNumber(std::string_view word) {
     double value = 0;
     const char* end = word.data() + word.size();
-    const auto parsed = std::from_chars(word.data(), end, value);
+    const auto parsed = parseDoubleChars(word.data(), end, value);
     if (word.empty() || parsed.ec != std::errc{} || parsed.ptr != end) {
         return std::nullopt;
     }

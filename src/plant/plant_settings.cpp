@@ -1,15 +1,14 @@
 #include "plant/plant_settings.h"
 
+#include "sheet/portable.h"
+
 #include <algorithm>
-#include <charconv>
 #include <cmath>
 
 namespace gelvant {
 
 std::string coefficientText(double value) {
-    std::array<char, 32> buffer{};
-    const auto written = std::to_chars(buffer.data(), buffer.data() + buffer.size(), value);
-    return {buffer.data(), written.ptr};
+    return shortestText(value);
 }
 
 const CoefficientDef& coefficientDef(PlantCoefficient which) {
@@ -54,9 +53,10 @@ std::optional<PlantSettings> withCoefficient(PlantSettings settings, PlantCoeffi
 }
 
 bool withinRanges(const PlantSettings& settings) {
-    return std::ranges::all_of(kPlantCoefficients, [&](const CoefficientDef& def) {
-        return withCoefficient(settings, def.which, settings.*def.member).has_value();
-    });
+    return std::all_of(
+        kPlantCoefficients.begin(), kPlantCoefficients.end(), [&](const CoefficientDef& def) {
+            return withCoefficient(settings, def.which, settings.*def.member).has_value();
+        });
 }
 
 } // namespace gelvant
