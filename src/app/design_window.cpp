@@ -1,7 +1,9 @@
 #include "app/design_window.h"
 
 #include "app/form_look.h"
+#include "app/qt_text.h"
 #include "sheet/controls.h"
+#include "sheet/program.h"
 
 #include <QAction>
 #include <QComboBox>
@@ -21,10 +23,6 @@ namespace gelvant {
 namespace {
 
 constexpr const char* kAboutEntry = "关于 Gelvant(&A)...";
-
-QString qtext(std::string_view text) {
-    return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
-}
 
 // Replaces a line's text without raising its edit signal, keeping the caret
 // where it was while the user is typing in it.
@@ -61,7 +59,7 @@ CDesignWindow::CDesignWindow(DesignSession& session, QWidget* parent)
     : QWidget(parent), session_(session),
       listener_(
           session.listen([this](const SessionChanges& changes) { sessionChanged(changes); })) {
-    setWindowTitle(QStringLiteral("Gelvant"));
+    setWindowTitle(qtext(kProgramName));
     setWindowFlags(Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
                    Qt::WindowSystemMenuHint | Qt::WindowMinimizeButtonHint |
                    Qt::WindowCloseButtonHint);

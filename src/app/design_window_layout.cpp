@@ -1,4 +1,5 @@
 #include "app/design_window.h"
+#include "app/qt_text.h"
 #include "form/form_cells_table.h"
 #include "form/form_groups_table.h"
 #include "sheet/controls.h"
@@ -21,10 +22,6 @@
 
 namespace gelvant {
 namespace {
-
-QString qtext(std::string_view text) {
-    return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
-}
 
 QLabel* makeLabel(QWidget& owner, std::string_view text) {
     auto* label = new QLabel(qtext(text), &owner);

@@ -2,6 +2,7 @@
 
 #include "app/design_window.h"
 #include "app/document_prompts.h"
+#include "app/qt_text.h"
 #include "app/recovery_store.h"
 #include "app/report_commands.h"
 #include "app/room_selector.h"
@@ -29,10 +30,6 @@ constexpr const char* kRecentKey = "recentFiles";
 
 std::filesystem::path fsPath(const QString& path) {
     return QFile::encodeName(path).toStdString();
-}
-
-QString qtext(const std::string& text) {
-    return QString::fromStdString(text);
 }
 
 QString absolute(const QString& path) {

@@ -1,5 +1,6 @@
 #include "app/plant_dialog.h"
 
+#include "app/qt_text.h"
 #include "plant/plant_settings.h"
 
 #include <QComboBox>
@@ -12,10 +13,6 @@
 
 namespace gelvant {
 namespace {
-
-QString qtext(std::string_view text) {
-    return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
-}
 
 constexpr std::array kSystems{CoolingSystem::Direct, CoolingSystem::Indirect};
 

@@ -1,5 +1,7 @@
 #include "app/project_info_dlg.h"
 
+#include "app/qt_text.h"
+
 #include <QDate>
 #include <QDialogButtonBox>
 #include <QFormLayout>
@@ -9,10 +11,6 @@
 
 namespace gelvant {
 namespace {
-
-QString qtext(const std::string& text) {
-    return QString::fromStdString(text);
-}
 
 QLineEdit* lineFor(const std::string& text, QWidget& owner) {
     auto* line = new QLineEdit(qtext(text), &owner);

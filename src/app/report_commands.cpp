@@ -1,5 +1,6 @@
 #include "app/report_commands.h"
 
+#include "app/qt_text.h"
 #include "app/report_painter.h"
 #include "document/atomic_file.h"
 #include "report/report_export.h"
@@ -20,10 +21,6 @@
 
 namespace gelvant {
 namespace {
-
-QString qs(std::string_view text) {
-    return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
-}
 
 std::filesystem::path fileSystemPath(const QString& path) {
     return std::filesystem::path(QFile::encodeName(path).toStdString());
@@ -48,7 +45,7 @@ ReportCommands::Dialogs defaultDialogs(QWidget* window,
                         QStringLiteral("本设计有 %1 个库房。输出整个项目（项目汇总和各库房），"
                                        "还是只输出当前库房“%2”？")
                             .arg(p.rooms.size())
-                            .arg(qs(p.currentRoom().name)),
+                            .arg(qtext(p.currentRoom().name)),
                         QMessageBox::Cancel, window);
         QPushButton* whole = box.addButton(QStringLiteral("整个项目"), QMessageBox::AcceptRole);
         QPushButton* current = box.addButton(QStringLiteral("当前库房"), QMessageBox::AcceptRole);
@@ -122,7 +119,7 @@ int ReportCommands::print(QPrinter& printer, ReportScope scope) const {
 void ReportCommands::copyResults() const {
     const Report current = report(ReportScope::CurrentRoom);
     if (!current.rooms.empty()) {
-        QGuiApplication::clipboard()->setText(qs(loadTableTsv(current.rooms.front())));
+        QGuiApplication::clipboard()->setText(qtext(loadTableTsv(current.rooms.front())));
     }
 }
 
@@ -160,9 +157,9 @@ void ReportCommands::exportPdf() {
         return;
     }
     const bool roomOnly = *scope == ReportScope::CurrentRoom && project_().rooms.size() > 1;
-    const QString suggested =
-        suggestedFileName(designPath_(), roomOnly ? qs(project_().currentRoom().name) : QString(),
-                          QStringLiteral("pdf"));
+    const QString suggested = suggestedFileName(
+        designPath_(), roomOnly ? qtext(project_().currentRoom().name) : QString(),
+        QStringLiteral("pdf"));
     const QString path =
         dialogs_.saveFileName(caption, suggested, QStringLiteral("PDF 文件 (*.pdf)"));
     if (!path.isEmpty()) {
@@ -187,7 +184,7 @@ void ReportCommands::printPreview() {
     }
     const Report shown = report(*scope);
     QPrinter printer(QPrinter::HighResolution);
-    printer.setDocName(qs(shown.title));
+    printer.setDocName(qtext(shown.title));
     QPrintPreviewDialog dialog(&printer, window_);
     dialog.setWindowTitle(QStringLiteral("打印预览"));
     connect(&dialog, &QPrintPreviewDialog::paintRequested, &dialog,
@@ -203,7 +200,7 @@ void ReportCommands::printOnPrinter() {
     }
     const Report shown = report(*scope);
     QPrinter printer(QPrinter::HighResolution);
-    printer.setDocName(qs(shown.title));
+    printer.setDocName(qtext(shown.title));
     QPrintDialog dialog(&printer, window_);
     dialog.setWindowTitle(caption);
     if (dialog.exec() != QDialog::Accepted) {

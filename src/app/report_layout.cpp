@@ -1,5 +1,10 @@
 #include "app/report_layout.h"
 
+#include "app/qt_text.h"
+#include "app/report_chart_layout.h"
+#include "app/report_page_frame.h"
+#include "app/report_sheet_style.h"
+
 #include <algorithm>
 #include <array>
 #include <cmath>
@@ -7,31 +12,13 @@
 namespace gelvant {
 namespace {
 
-QString qs(std::string_view text) {
-    return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
-}
-
-// The sheet's colours: dark outlines, light inner rules, pale label cells.
-const QColor kOutline(0x45, 0x4d, 0x57);
-const QColor kInnerRule(0xb4, 0xbc, 0xc6);
-const QColor kLabelFill(0xf1, 0xf4, 0xf8);
-const QColor kHeaderFill(0xdc, 0xe4, 0xee);
-const QColor kBarFill(0x3c, 0x6e, 0xaa);
-const QColor kMuted(0x55, 0x5d, 0x66);
-const QColor kAlert(0xa8, 0x1c, 0x1c);
-const QColor kAlertFill(0xfc, 0xec, 0xec);
+using namespace sheet_style;
 
 constexpr double kPadMm = 1.3;        // inside a cell, left and right
 constexpr double kCellPadMm = 0.7;    // inside a cell, above and below
 constexpr double kGroupCellMm = 21.0; // the group's title cell left of its values
 constexpr int kSlots = 3;             // label-value pairs across a group's row
 constexpr double kLabelMm = 27.0;     // least width of a label cell
-constexpr double kSectionGapMm = 4.0;
-
-constexpr int kLeft = Qt::AlignLeft | Qt::AlignVCenter;
-constexpr int kRight = Qt::AlignRight | Qt::AlignVCenter;
-constexpr int kCentre = Qt::AlignCenter;
-constexpr int kWrapLeft = kLeft | Qt::TextWordWrap;
 
 // One label-value pair placed in a group's grid.
 struct GridCell {
@@ -75,7 +62,7 @@ private:
 
     void title() {
         const double h = flow_.lineHeight(FontRole::Title);
-        flow_.text(QRectF(flow_.left(), flow_.y(), flow_.width(), h), qs(report_.title),
+        flow_.text(QRectF(flow_.left(), flow_.y(), flow_.width(), h), qtext(report_.title),
                    FontRole::Title, kCentre);
         flow_.advance(h + 1.5);
         flow_.line({flow_.left(), flow_.y()}, {flow_.right(), flow_.y()}, kOutline, 0.6);
@@ -104,14 +91,15 @@ private:
             const double w = whole ? flow_.width() : pairMm;
             double textMm = 0;
             for (std::size_t j = i; j < std::min(i + 2, heading.size()); ++j) {
-                textMm = std::max(textMm, flow_.wrappedHeight(FontRole::Body, qs(heading[j].value),
-                                                              w - labelMm - 2 * kPadMm));
+                textMm =
+                    std::max(textMm, flow_.wrappedHeight(FontRole::Body, qtext(heading[j].value),
+                                                         w - labelMm - 2 * kPadMm));
             }
             const double rowMm = textMm + 2 * kCellPadMm + 0.6;
             for (std::size_t j = i; j < std::min(i + 2, heading.size()); ++j) {
                 const double x = flow_.left() + static_cast<double>(j - i) * pairMm;
-                labelledCell(QRectF(x, y, w, rowMm), labelMm, qs(heading[j].label),
-                             qs(heading[j].value));
+                labelledCell(QRectF(x, y, w, rowMm), labelMm, qtext(heading[j].label),
+                             qtext(heading[j].value));
             }
             y += rowMm;
         }
@@ -123,7 +111,7 @@ private:
         if (note.empty()) {
             return;
         }
-        const QString text = qs(note);
+        const QString text = qtext(note);
         const double w = flow_.width() - 2 * kPadMm;
         const double h = flow_.wrappedHeight(FontRole::BodyBold, text, w) + 2 * kCellPadMm + 1;
         flow_.box(QRectF(flow_.left(), flow_.y(), flow_.width(), h), kAlertFill, kAlert);
@@ -135,7 +123,7 @@ private:
     void roomHeading(const std::string& name) {
         const double h = flow_.lineHeight(FontRole::Title);
         flow_.text(QRectF(flow_.left(), flow_.y(), flow_.width(), h),
-                   QStringLiteral("库房：") + qs(name), FontRole::Heading, kLeft);
+                   QStringLiteral("库房：") + qtext(name), FontRole::Heading, kLeft);
         flow_.advance(h);
         flow_.line({flow_.left(), flow_.y()}, {flow_.right(), flow_.y()}, kOutline, 0.4);
         flow_.advance(3.0);
@@ -152,9 +140,9 @@ private:
         groupTable(room.inputs);
         sectionHeading(QStringLiteral("二、冷负荷计算"), loadTableHeight(room.load));
         loadTable(room.load);
-        sectionHeading(QStringLiteral("三、") + qs(room.chart.title),
-                       chartHeight(room.chart, false));
-        chart(room.chart, false);
+        sectionHeading(QStringLiteral("三、") + qtext(room.chart.title),
+                       barChartHeight(flow_, room.chart, false));
+        layOutBarChart(flow_, room.chart, false);
         sectionHeading(QStringLiteral("四、设备选型与防结露校核"),
                        firstGroupHeight(room.equipmentGroups));
         groupTable(room.equipmentGroups);
@@ -198,7 +186,7 @@ private:
             }
         };
         for (const ReportField& f : group.fields) {
-            GridCell cell{qs(f.label), qs(f.value), 0, 1, 0};
+            GridCell cell{qtext(f.label), qtext(f.value), 0, 1, 0};
             cell.labelMm =
                 std::max(kLabelMm, flow_.textWidth(FontRole::Body, cell.label) + 2 * kPadMm);
             const double needMm =
@@ -249,7 +237,7 @@ private:
             const double top = flow_.y();
             const QRectF groupCell(flow_.left(), top, kGroupCellMm, heightMm);
             flow_.box(groupCell, kHeaderFill, kInnerRule);
-            flow_.text(groupCell.adjusted(kPadMm, 0, -kPadMm, 0), qs(group.title),
+            flow_.text(groupCell.adjusted(kPadMm, 0, -kPadMm, 0), qtext(group.title),
                        FontRole::BodyBold, kCentre | Qt::TextWordWrap);
             double y = top;
             for (const GridRow& row : rows) {
@@ -335,15 +323,15 @@ private:
              kHeaderFill,
              0});
         for (const LoadRow& row : load.rows) {
-            lines.push_back(
-                {{qs(row.name), qs(row.watts), qs(row.kcalPerHour), qs(row.share), qs(row.basis)},
-                 FontRole::Body,
-                 {},
-                 row.inOperating ? 4.0 : 0.0});
+            lines.push_back({{qtext(row.name), qtext(row.watts), qtext(row.kcalPerHour),
+                              qtext(row.share), qtext(row.basis)},
+                             FontRole::Body,
+                             {},
+                             row.inOperating ? 4.0 : 0.0});
         }
         const LoadRow& total = load.total;
-        lines.push_back({{qs(total.name), qs(total.watts), qs(total.kcalPerHour), qs(total.share),
-                          qs(load.totalNote)},
+        lines.push_back({{qtext(total.name), qtext(total.watts), qtext(total.kcalPerHour),
+                          qtext(total.share), qtext(load.totalNote)},
                          FontRole::BodyBold,
                          kLabelFill,
                          0});
@@ -368,86 +356,27 @@ private:
         }
         flow_.box(QRectF(flow_.left(), top, flow_.width(), flow_.y() - top), {}, kOutline);
         flow_.advance(1.5);
-        const QString perTon = qs(load.loadPerTon.label) + QStringLiteral("：") +
-                               qs(load.loadPerTon.value) + QStringLiteral("　　") +
-                               qs(load.tonnageNote);
+        const QString perTon = qtext(load.loadPerTon.label) + QStringLiteral("：") +
+                               qtext(load.loadPerTon.value) + QStringLiteral("　　") +
+                               qtext(load.tonnageNote);
         flow_.text(QRectF(flow_.left(), flow_.y(), flow_.width(), perTonLineMm()), perTon,
                    FontRole::BodyBold, kLeft);
         flow_.advance(perTonLineMm() + kSectionGapMm);
-    }
-
-    // --- Bar charts -------------------------------------------------------------------
-
-    static constexpr double kBarRowMm = 5.4;
-    static constexpr double kBarLabelMm = 30.0;
-    static constexpr double kBarTextMm = 36.0;
-
-    double chartTitleMm() const { return flow_.lineHeight(FontRole::Subheading) + 1.5; }
-
-    double chartHeight(const BarChart& chart, bool withTitle) const {
-        const double body = chart.emptyNote.empty()
-                                ? static_cast<double>(chart.bars.size()) * kBarRowMm
-                                : flow_.lineHeight(FontRole::Body) + 4;
-        return (withTitle ? chartTitleMm() : 0.0) + body + kSectionGapMm;
-    }
-
-    // A room's chart sits under a section heading that names it; the
-    // summary's chart carries its own title.
-    void chart(const BarChart& chart, bool withTitle) {
-        flow_.keepTogether(chartHeight(chart, withTitle));
-        if (withTitle) {
-            flow_.text(QRectF(flow_.left(), flow_.y(), flow_.width(), chartTitleMm()),
-                       qs(chart.title), FontRole::Subheading, kLeft);
-            flow_.advance(chartTitleMm());
-        }
-        if (!chart.emptyNote.empty()) {
-            const double h = flow_.lineHeight(FontRole::Body) + 4;
-            flow_.box(QRectF(flow_.left(), flow_.y(), flow_.width(), h), kLabelFill, kInnerRule);
-            flow_.text(QRectF(flow_.left(), flow_.y(), flow_.width(), h), qs(chart.emptyNote),
-                       FontRole::Body, kCentre, kMuted);
-            flow_.advance(h + kSectionGapMm);
-            return;
-        }
-        const double x0 = flow_.left() + kBarLabelMm + 2;
-        const double barsMm = flow_.width() - kBarLabelMm - 2 - kBarTextMm;
-        const double top = flow_.y();
-        const double h = static_cast<double>(chart.bars.size()) * kBarRowMm;
-        for (int quarter = 1; quarter <= 4;
-             ++quarter) { // light guides at a quarter of the longest bar
-            const double x = x0 + barsMm * quarter / 4.0;
-            flow_.line({x, top}, {x, top + h}, kInnerRule, 0.15);
-        }
-        for (const ChartBar& bar : chart.bars) {
-            const double y = flow_.y();
-            flow_.text(QRectF(flow_.left(), y, kBarLabelMm, kBarRowMm), qs(bar.label),
-                       FontRole::Body, kRight);
-            const double lengthMm = barsMm * bar.fraction;
-            if (lengthMm > 0) {
-                flow_.box(QRectF(x0, y + 1.1, lengthMm, kBarRowMm - 2.2), kBarFill);
-            }
-            const QString figure = qs(bar.valueText) + QStringLiteral("  ") + qs(bar.shareText);
-            const double figureX = x0 + lengthMm + 1.5;
-            flow_.text(QRectF(figureX, y, flow_.right() - figureX, kBarRowMm), figure,
-                       FontRole::Small, kLeft);
-            flow_.advance(kBarRowMm);
-        }
-        flow_.line({x0, top}, {x0, top + h}, kOutline, 0.3); // the axis
-        flow_.advance(kSectionGapMm);
     }
 
     // --- Reference room and project summary ------------------------------------------------
 
     double referenceHeight(const ReferenceRoom& ref) const {
         const double w = flow_.width() - 2 * kPadMm;
-        return flow_.wrappedHeight(FontRole::BodyBold, qs(ref.row), w) +
-               flow_.wrappedHeight(FontRole::Body, qs(ref.note).simplified(), w) + 2 * kCellPadMm +
-               1.5;
+        return flow_.wrappedHeight(FontRole::BodyBold, qtext(ref.row), w) +
+               flow_.wrappedHeight(FontRole::Body, qtext(ref.note).simplified(), w) +
+               2 * kCellPadMm + 1.5;
     }
 
     void reference(const ReferenceRoom& ref) {
         const double w = flow_.width() - 2 * kPadMm;
-        const QString row = qs(ref.row);
-        const QString note = qs(ref.note).simplified();
+        const QString row = qtext(ref.row);
+        const QString note = qtext(ref.note).simplified();
         const double rowMm = flow_.wrappedHeight(FontRole::BodyBold, row, w);
         const double noteMm = flow_.wrappedHeight(FontRole::Body, note, w);
         const double h = referenceHeight(ref);
@@ -466,8 +395,8 @@ private:
                   const std::array<bool, N>& leftAligned, FontRole role, const QColor& fill) {
         double textMm = flow_.lineHeight(role);
         for (std::size_t i = 0; i < N; ++i) {
-            textMm =
-                std::max(textMm, flow_.wrappedHeight(role, qs(cells[i]), widths[i] - 2 * kPadMm));
+            textMm = std::max(textMm,
+                              flow_.wrappedHeight(role, qtext(cells[i]), widths[i] - 2 * kPadMm));
         }
         const double h = textMm + 2 * kCellPadMm;
         flow_.keepTogether(h);
@@ -475,7 +404,7 @@ private:
         for (std::size_t i = 0; i < N; ++i) {
             const QRectF cell(x, flow_.y(), widths[i], h);
             flow_.box(cell, fill, kInnerRule);
-            flow_.text(cell.adjusted(kPadMm, 0, -kPadMm, 0), qs(cells[i]), role,
+            flow_.text(cell.adjusted(kPadMm, 0, -kPadMm, 0), qtext(cells[i]), role,
                        (leftAligned[i] ? Qt::AlignLeft : Qt::AlignRight) | Qt::AlignVCenter |
                            Qt::TextWordWrap);
             x += widths[i];
@@ -517,7 +446,7 @@ private:
             alertNote(note);
         }
         flow_.advance(kSectionGapMm);
-        chart(s.capacityChart, true);
+        layOutBarChart(flow_, s.capacityChart, true);
     }
 
     // --- The plant's machine load --------------------------------------------------------
@@ -529,7 +458,7 @@ private:
         const MachineLoadTable& m = *report_.machineLoad;
         flow_.newPage();
         sectionHeading(QStringLiteral("冷间机械负荷（GB 50072）"), 40);
-        const QString formula = qs(kMachineLoadFormula);
+        const QString formula = qtext(kMachineLoadFormula);
         const double h = flow_.lineHeight(FontRole::BodyBold) + 2;
         flow_.text(QRectF(flow_.left(), flow_.y(), flow_.width(), h), formula, FontRole::BodyBold,
                    kCentre);
@@ -543,7 +472,7 @@ private:
         for (std::size_t i = 0; i < kFlowNames.size(); ++i) {
             flow_.advance(i == 0 ? 1.5 : 0.0);
             const double lineMm = flow_.lineHeight(FontRole::Small);
-            flow_.text(QRectF(flow_.left(), flow_.y(), flow_.width(), lineMm), qs(kFlowNames[i]),
+            flow_.text(QRectF(flow_.left(), flow_.y(), flow_.width(), lineMm), qtext(kFlowNames[i]),
                        FontRole::Small, kLeft);
             flow_.advance(lineMm);
         }
@@ -577,7 +506,7 @@ private:
     }
 
     void alertNote(const std::string& note) {
-        const QString text = QStringLiteral("注：") + qs(note);
+        const QString text = QStringLiteral("注：") + qtext(note);
         const double h = flow_.wrappedHeight(FontRole::Small, text, flow_.width());
         flow_.text(QRectF(flow_.left(), flow_.y(), flow_.width(), h), text, FontRole::Small,
                    kWrapLeft, kAlert);
@@ -587,33 +516,6 @@ private:
     PageFlow& flow_;
     const Report& report_;
 };
-
-// What every page carries: a running title from the second page on, and the
-// footer with the page number, the design file and the date.
-void addPageFrame(std::vector<LaidOutPage>& pages, const Report& report) {
-    const int count = static_cast<int>(pages.size());
-    const double left = PageFlow::kMarginLeftMm;
-    const double width =
-        PageFlow::kPageWidthMm - PageFlow::kMarginLeftMm - PageFlow::kMarginRightMm;
-    const double footerY = PageFlow::kPageHeightMm - 15.0;
-    const QString project = qs(report.projectName);
-    for (int i = 0; i < count; ++i) {
-        auto& items = pages[static_cast<std::size_t>(i)].items;
-        if (i > 0) {
-            items.emplace_back(PageText{QRectF(left, 8.5, width, 4), qs(report.title),
-                                        FontRole::Footer, kLeft, kMuted});
-            items.emplace_back(
-                PageText{QRectF(left, 8.5, width, 4), project, FontRole::Footer, kRight, kMuted});
-            items.emplace_back(PageLine{QLineF(left, 12.8, left + width, 12.8), kInnerRule, 0.2});
-        }
-        items.emplace_back(PageLine{QLineF(left, footerY, left + width, footerY), kInnerRule, 0.2});
-        const QRectF footer(left, footerY + 1.2, width, 4);
-        items.emplace_back(PageText{footer, qs(report.fileName), FontRole::Footer, kLeft, kMuted});
-        items.emplace_back(
-            PageText{footer, qs(pageNumberText(i + 1, count)), FontRole::Footer, kCentre, kMuted});
-        items.emplace_back(PageText{footer, qs(report.date), FontRole::Footer, kRight, kMuted});
-    }
-}
 
 } // namespace
 

@@ -1,6 +1,7 @@
 #include "app/room_commands.h"
 
 #include "app/plant_dialog.h"
+#include "app/qt_text.h"
 #include "document/gathered_messages.h"
 
 #include <QAction>
@@ -17,13 +18,7 @@
 #include <QVBoxLayout>
 
 namespace gelvant {
-namespace {
-
-QString qtext(std::string_view text) {
-    return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
-}
-
-} // namespace
+namespace {} // namespace
 
 // --- The dialogs ----------------------------------------------------------------
 

@@ -1,5 +1,6 @@
 #include "app/room_selector.h"
 
+#include "app/qt_text.h"
 #include "plant/room_use.h"
 
 #include <QAbstractItemView>
@@ -13,10 +14,6 @@
 
 namespace gelvant {
 namespace {
-
-QString qtext(std::string_view text) {
-    return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
-}
 
 // The equipment list's rows, in the order of the enumeration.
 constexpr std::array kEquipmentRows{CoolingEquipment::AirCooler, CoolingEquipment::Coil};

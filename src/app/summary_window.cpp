@@ -1,5 +1,6 @@
 #include "app/summary_window.h"
 
+#include "app/qt_text.h"
 #include "plant/machine_load.h"
 #include "project/summary.h"
 
@@ -17,10 +18,6 @@
 
 namespace gelvant {
 namespace {
-
-QString qtext(std::string_view text) {
-    return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
-}
 
 // Names and the equipment read from the left, figures from the right.
 constexpr std::size_t kRoomNameColumn = 0;

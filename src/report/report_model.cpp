@@ -61,7 +61,9 @@ class FormReader {
 public:
     explicit FormReader(const FormState& form) : form_(form) {}
 
-    static std::size_t field(std::string_view name) { return *fieldIndexByName(name); }
+    // A name the dictionary lacks is a programming slip: it throws rather
+    // than reading past the record.
+    static std::size_t field(std::string_view name) { return fieldIndexByName(name).value(); }
     const std::string& box(std::size_t field) const { return form_.editTexts.at(field); }
     const std::string& box(std::string_view name) const { return box(field(name)); }
 
