@@ -35,19 +35,10 @@ void checkMachineLoadShowsTheDocument(const CMainWindow& window) {
     const ProjectSummary projectSummary = summarizeProject(project);
     const MachineLoadTable expected =
         machineLoadTable(projectSummary, machineLoad(project, projectSummary));
-    const auto rowsShow = [](const QTableWidget& table, const auto& rows) {
-        QCOMPARE(table.rowCount(), static_cast<int>(rows.size()));
-        for (int row = 0; row < table.rowCount(); ++row) {
-            for (int column = 0; column < table.columnCount(); ++column) {
-                QCOMPARE(table.item(row, column)->text(),
-                         qs(rows[static_cast<std::size_t>(row)][static_cast<std::size_t>(column)]));
-            }
-        }
-    };
-    rowsShow(*summary.machineRoomsTable(), expected.rooms);
+    tableShowsRows(*summary.machineRoomsTable(), expected.rooms);
     std::vector<MachineGroupRow> groups = expected.groups;
     groups.push_back(expected.total);
-    rowsShow(*summary.machineGroupsTable(), groups);
+    tableShowsRows(*summary.machineGroupsTable(), groups);
     QVERIFY(summary.coefficients()->text().contains(qs(expected.coefficients.front().value)));
 }
 

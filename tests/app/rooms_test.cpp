@@ -28,19 +28,10 @@ void checkSummaryShowsTheDocument(const CMainWindow& window) {
     const SummaryWindow& summary = window.summaryWindow();
     const Project& project = window.session().project();
     const SummaryTable expected = summaryTable(summarizeProject(project));
-    const auto rowsShow = [](const QTableWidget& table, const auto& rows) {
-        QCOMPARE(table.rowCount(), static_cast<int>(rows.size()));
-        for (int row = 0; row < table.rowCount(); ++row) {
-            for (int column = 0; column < table.columnCount(); ++column) {
-                QCOMPARE(table.item(row, column)->text(),
-                         qs(rows[static_cast<std::size_t>(row)][static_cast<std::size_t>(column)]));
-            }
-        }
-    };
-    rowsShow(*summary.roomsTable(), expected.rooms);
+    tableShowsRows(*summary.roomsTable(), expected.rooms);
     std::vector<SummaryGroupRow> totals = expected.groups;
     totals.push_back(expected.total);
-    rowsShow(*summary.totalsTable(), totals);
+    tableShowsRows(*summary.totalsTable(), totals);
     QStringList notes;
     for (const std::string& note : expected.notes) {
         notes << qs(note);

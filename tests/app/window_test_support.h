@@ -18,6 +18,7 @@
 #include <QMenu>
 #include <QMenuBar>
 #include <QStringList>
+#include <QTableWidget>
 #include <QtTest>
 #include <optional>
 
@@ -48,6 +49,17 @@ public:
 
 inline QString qs(std::string_view text) {
     return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
+}
+
+// The table holds exactly the rows' texts, cell for cell.
+template <class Rows> void tableShowsRows(const QTableWidget& table, const Rows& rows) {
+    QCOMPARE(table.rowCount(), static_cast<int>(rows.size()));
+    for (int row = 0; row < table.rowCount(); ++row) {
+        for (int column = 0; column < table.columnCount(); ++column) {
+            QCOMPARE(table.item(row, column)->text(),
+                     qs(rows[static_cast<std::size_t>(row)][static_cast<std::size_t>(column)]));
+        }
+    }
 }
 
 inline std::size_t fieldNamed(const char* name) {
