@@ -10,11 +10,11 @@ Usage: web_bench.py [build/web/gelvant.html]
 import pathlib
 import statistics
 import sys
-import tempfile
 
-from selenium import webdriver
-from selenium.webdriver.chrome.service import Service
 from selenium.webdriver.support.ui import WebDriverWait
+
+sys.path.insert(0, str(pathlib.Path(__file__).resolve().parent.parent / "tests" / "web"))
+from chromium import chromium_options, start_browser  # noqa: E402
 
 PAGE = pathlib.Path(sys.argv[1] if len(sys.argv) > 1 else "build/web/gelvant.html").resolve()
 
@@ -32,17 +32,6 @@ requestAnimationFrame(() => setTimeout(() => done([updated - start, performance.
 """
 
 
-def start_browser():
-    options = webdriver.ChromeOptions()
-    options.binary_location = "/usr/bin/chromium"
-    for argument in ("--headless", "--no-sandbox", "--disable-gpu", "--disable-quic",
-                     "--no-first-run", "--disable-background-networking",
-                     "--disable-component-update", "--disable-sync", "--window-size=1400,1000",
-                     "--user-data-dir=" + tempfile.mkdtemp(prefix="gelvant-bench-")):
-        options.add_argument(argument)
-    return webdriver.Chrome(service=Service("/usr/bin/chromedriver"), options=options)
-
-
 def open_page(browser):
     browser.get(PAGE.as_uri())
     WebDriverWait(browser, 10).until(
@@ -51,7 +40,7 @@ def open_page(browser):
 
 
 def main():
-    browser = start_browser()
+    browser = start_browser(chromium_options(prefix="gelvant-bench-"))
     try:
         open_page(browser)  # the first load warms the browser's caches
         loads = [open_page(browser) for _ in range(10)]

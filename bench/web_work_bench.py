@@ -15,9 +15,8 @@ import subprocess
 import sys
 import tempfile
 
-from selenium import webdriver
-from selenium.webdriver.chrome.service import Service
-from selenium.webdriver.support.ui import WebDriverWait
+sys.path.insert(0, str(pathlib.Path(__file__).resolve().parent.parent / "tests" / "web"))
+from chromium import chromium_options, start_browser, wait_ready  # noqa: E402
 
 PAGE = pathlib.Path(sys.argv[1] if len(sys.argv) > 1 else "build/web/gelvant.html").resolve()
 NATIVE_CLI = sys.argv[2] if len(sys.argv) > 2 else "build/release/src/cli/gelvant-cli"
@@ -58,28 +57,17 @@ def project_file(folder):
     return (folder / "rooms.gelvant").read_bytes()
 
 
-def start_browser(folder):
-    options = webdriver.ChromeOptions()
-    options.binary_location = "/usr/bin/chromium"
-    for argument in ("--headless", "--no-sandbox", "--disable-gpu", "--disable-quic",
-                     "--no-first-run", "--disable-background-networking",
-                     "--disable-component-update", "--disable-sync", "--window-size=1400,1000",
-                     "--user-data-dir=" + str(folder / "chromium")):
-        options.add_argument(argument)
-    options.set_capability("unhandledPromptBehavior", "accept")
-    return webdriver.Chrome(service=Service("/usr/bin/chromedriver"), options=options)
-
-
 def main():
     folder = pathlib.Path(tempfile.mkdtemp(prefix="gelvant-bench-"))
     encoded = base64.b64encode(project_file(folder)).decode()
-    browser = start_browser(folder)
+    options = chromium_options(user_data_dir=folder / "chromium")
+    options.set_capability("unhandledPromptBehavior", "accept")
+    browser = start_browser(options)
     try:
         opens = []
         for _ in range(11):  # the first warms the browser's caches
             browser.get(PAGE.as_uri())
-            WebDriverWait(browser, 10).until(
-                lambda b: b.execute_script("return !!(window.gelvant && window.gelvant.ready)"))
+            wait_ready(browser)
             browser.execute_script("document.getElementById('message').close()")
             opens.append(browser.execute_async_script(OPEN_FILE, encoded))
         opens = opens[1:]

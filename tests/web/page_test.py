@@ -13,45 +13,16 @@ import json
 import pathlib
 import subprocess
 import sys
-import tempfile
 import unittest
 
-from selenium import webdriver
-from selenium.webdriver.chrome.service import Service
 from selenium.webdriver.common.by import By
 from selenium.webdriver.common.keys import Keys
-from selenium.webdriver.support.ui import Select, WebDriverWait
+from selenium.webdriver.support.ui import Select
+
+from chromium import READ_FORM, start_browser, wait_ready
 
 PAGE = pathlib.Path(sys.argv[1] if len(sys.argv) > 1 else "build/web/gelvant.html").resolve()
 NATIVE_CLI = sys.argv[2] if len(sys.argv) > 2 else "build/dev/src/cli/gelvant-cli"
-
-# What the page shows, read the way a designer sees it: the box texts, each
-# list's chosen item, the run-time texts, the controls that come and go.
-READ_FORM = """
-const page = window.gelvant, form = {fields: {}, lists: {}, texts: {}, visible: {}};
-for (const [name, box] of Object.entries(page.boxes)) form.fields[name] = box.value;
-for (const [name, list] of Object.entries(page.lists)) {
-    const i = list.selectedIndex;
-    form.lists[name] = {index: i, text: i < 0 ? "" : list.options[i].text.replace(/\\u00a0/g, " ")};
-}
-for (const [name, text] of Object.entries(page.texts)) form.texts[name] = text.textContent;
-for (const name of Object.keys(page.state.visible)) {
-    const node = page.toggled[name] || page.lists[name];
-    form.visible[name] = !node.classList.contains("gone");
-}
-return form;
-"""
-
-
-def start_browser():
-    options = webdriver.ChromeOptions()
-    options.binary_location = "/usr/bin/chromium"
-    for argument in ("--headless", "--no-sandbox", "--disable-gpu", "--disable-quic",
-                     "--no-first-run", "--disable-background-networking",
-                     "--disable-component-update", "--disable-sync", "--window-size=1400,1000",
-                     "--user-data-dir=" + tempfile.mkdtemp(prefix="gelvant-chromium-")):
-        options.add_argument(argument)
-    return webdriver.Chrome(service=Service("/usr/bin/chromedriver"), options=options)
 
 
 def native_dump(script, startup=True):
@@ -72,8 +43,7 @@ class PageTest(unittest.TestCase):
 
     def setUp(self):
         self.browser.get(PAGE.as_uri())
-        WebDriverWait(self.browser, 10).until(
-            lambda b: b.execute_script("return !!(window.gelvant && window.gelvant.ready)"))
+        wait_ready(self.browser)
         self.start_messages = self.close_messages()
 
     # --- what the designer does ----------------------------------------------

@@ -19,47 +19,27 @@ import tempfile
 import time
 import unittest
 
-from selenium import webdriver
 from selenium.common.exceptions import NoAlertPresentException, NoSuchWindowException
-from selenium.webdriver.chrome.service import Service
 from selenium.webdriver.common.by import By
 from selenium.webdriver.common.keys import Keys
 from selenium.webdriver.support.ui import Select, WebDriverWait
 
+import chromium
+from chromium import READ_FORM, chromium_options
+
 PAGE = pathlib.Path(sys.argv[1] if len(sys.argv) > 1 else "build/web/gelvant.html").resolve()
 NATIVE_CLI = sys.argv[2] if len(sys.argv) > 2 else "build/dev/src/cli/gelvant-cli"
 
-# What the page shows of the current room, read as the designer sees it.
-READ_FORM = """
-const page = window.gelvant, form = {fields: {}, lists: {}, texts: {}, visible: {}};
-for (const [name, box] of Object.entries(page.boxes)) form.fields[name] = box.value;
-for (const [name, list] of Object.entries(page.lists)) {
-    const i = list.selectedIndex;
-    form.lists[name] = {index: i, text: i < 0 ? "" : list.options[i].text.replace(/\\u00a0/g, " ")};
-}
-for (const [name, text] of Object.entries(page.texts)) form.texts[name] = text.textContent;
-for (const name of Object.keys(page.state.visible)) {
-    const node = page.toggled[name] || page.lists[name];
-    form.visible[name] = !node.classList.contains("gone");
-}
-return form;
-"""
 SECTIONS = ("fields", "lists", "texts", "visible")
 
 
 def start_browser(downloads):
-    options = webdriver.ChromeOptions()
-    options.binary_location = "/usr/bin/chromium"
-    for argument in ("--headless", "--no-sandbox", "--disable-gpu", "--disable-quic",
-                     "--no-first-run", "--disable-background-networking",
-                     "--disable-component-update", "--disable-sync", "--window-size=1400,1000",
-                     "--user-data-dir=" + tempfile.mkdtemp(prefix="gelvant-chromium-")):
-        options.add_argument(argument)
+    options = chromium_options()
     options.add_experimental_option("prefs", {"download.default_directory": str(downloads),
                                               "download.prompt_for_download": False})
     # Leaving a page with unsaved changes: the browser's question is answered "leave".
     options.set_capability("unhandledPromptBehavior", "accept")
-    browser = webdriver.Chrome(service=Service("/usr/bin/chromedriver"), options=options)
+    browser = chromium.start_browser(options)
     browser.execute_cdp_cmd("Browser.setDownloadBehavior",
                             {"behavior": "allow", "downloadPath": str(downloads)})
     return browser
@@ -101,8 +81,7 @@ class WorkTest(unittest.TestCase):
     # --- what the designer does ------------------------------------------------------
 
     def wait_ready(self):
-        WebDriverWait(self.browser, 10).until(
-            lambda b: b.execute_script("return !!(window.gelvant && window.gelvant.ready)"))
+        chromium.wait_ready(self.browser)
 
     def menu(self, title, entry):
         self.browser.find_element(By.XPATH, f'//nav[@id="menubar"]//button[text()="{title}"]') \
@@ -404,8 +383,7 @@ class RecoveryTest(unittest.TestCase):
         return texts
 
     def change_and_wait(self):
-        WebDriverWait(self.browser, 10).until(
-            lambda b: b.execute_script("return !!(window.gelvant && window.gelvant.ready)"))
+        chromium.wait_ready(self.browser)
         self.close_messages()
         box = self.browser.find_element(By.CSS_SELECTOR, 'input[data-field="storeLength"]')
         box.click()
