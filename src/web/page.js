@@ -11,7 +11,8 @@
     window.gelvant = page; // for the tests and the benchmark
 
     const call = (name, types, args) => page.core.ccall(name, "string", types, args);
-    const element = (tag, attributes, text) => {
+    // An HTML element with its attributes and text; the work and the sheet use it too.
+    const element = page.element = (tag, attributes, text) => {
         const node = document.createElement(tag);
         for (const [key, value] of Object.entries(attributes || {})) {
             node.setAttribute(key, value);

@@ -7,16 +7,7 @@
     const page = window.gelvant;
     const svgNs = "http://www.w3.org/2000/svg";
 
-    const element = (tag, attributes, text) => {
-        const node = document.createElement(tag);
-        for (const [key, value] of Object.entries(attributes || {})) {
-            node.setAttribute(key, value);
-        }
-        if (text !== undefined) {
-            node.textContent = text;
-        }
-        return node;
-    };
+    const element = page.element;
     const svg = (tag, attributes, text) => {
         const node = document.createElementNS(svgNs, tag);
         for (const [key, value] of Object.entries(attributes || {})) {

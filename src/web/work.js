@@ -16,16 +16,7 @@
     const kRecoveryPrefix = "gelvant-recovery:";
     const kTabLockPrefix = "gelvant-tab:";
 
-    const element = (tag, attributes, text) => {
-        const node = document.createElement(tag);
-        for (const [key, value] of Object.entries(attributes || {})) {
-            node.setAttribute(key, value);
-        }
-        if (text !== undefined) {
-            node.textContent = text;
-        }
-        return node;
-    };
+    const element = page.element;
     const core = (name, types, args) => page.core.ccall(name, "string", types || [], args || []);
     const act = (name, types, args) => {
         const answer = JSON.parse(core(name, types, args));
