@@ -152,6 +152,22 @@
         return row;
     }
 
+    // Fills the table afresh: the heading row, a row for each, then the total
+    // row if there is one.
+    function fillTable(table, columns, rows, total) {
+        table.textContent = "";
+        table.append(tableRow(columns, "th"));
+        for (const cells of rows) {
+            table.append(tableRow(cells, "td"));
+        }
+        if (total) {
+            const row = tableRow(total, "td");
+            row.classList.add("total");
+            table.append(row);
+        }
+        return table;
+    }
+
     // The core hands the summary over only when it changed; the current
     // room's row is marked whichever it is.
     function showSummary(state) {
@@ -178,15 +194,7 @@
             row.title = "转到此库房";
             rooms.append(row);
         });
-        const groups = work.summaryGroups;
-        groups.textContent = "";
-        groups.append(tableRow(summary.groupColumns, "th"));
-        for (const cells of summary.groups) {
-            groups.append(tableRow(cells, "td"));
-        }
-        const total = tableRow(summary.total, "td");
-        total.classList.add("total");
-        groups.append(total);
+        fillTable(work.summaryGroups, summary.groupColumns, summary.groups, summary.total);
         work.summaryNotes.textContent = summary.notes.join("\n");
         work.summaryMachine.textContent = "";
         if (summary.machineLoad) {
@@ -201,19 +209,8 @@
         part.append(element("h2", {}, load.title));
         part.append(element("p", { class: "notes" }, [load.formula].concat(
             load.coefficients.map(([label, value]) => `${label}：${value}`)).join("\n")));
-        const rooms = element("table");
-        rooms.append(tableRow(load.roomColumns, "th"));
-        for (const cells of load.rooms) {
-            rooms.append(tableRow(cells, "td"));
-        }
-        const groups = element("table");
-        groups.append(tableRow(load.groupColumns, "th"));
-        for (const cells of load.groups) {
-            groups.append(tableRow(cells, "td"));
-        }
-        const total = tableRow(load.total, "td");
-        total.classList.add("total");
-        groups.append(total);
+        const rooms = fillTable(element("table"), load.roomColumns, load.rooms);
+        const groups = fillTable(element("table"), load.groupColumns, load.groups, load.total);
         part.append(rooms, groups, element("p", { class: "notes" }, load.notes.join("\n")));
         return part;
     }
