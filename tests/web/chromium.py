@@ -6,7 +6,9 @@ import tempfile
 
 from selenium import webdriver
 from selenium.webdriver.chrome.service import Service
-from selenium.webdriver.support.ui import WebDriverWait
+from selenium.webdriver.common.by import By
+from selenium.webdriver.common.keys import Keys
+from selenium.webdriver.support.ui import Select, WebDriverWait
 
 # What the page shows of the current room, read the way a designer sees it:
 # the box texts, each list's chosen item, the run-time texts, the controls
@@ -51,3 +53,18 @@ def wait_ready(browser, seconds=10):
     """Waits for the page to have its core loaded and its form shown."""
     WebDriverWait(browser, seconds).until(
         lambda b: b.execute_script("return !!(window.gelvant && window.gelvant.ready)"))
+
+
+def type_keys(browser, name, keys):
+    """Selects the text of the form's box and types over it key by key."""
+    box = browser.find_element(By.CSS_SELECTOR, f'input[data-field="{name}"]')
+    box.click()
+    box.send_keys(Keys.CONTROL, "a")
+    for key in keys:
+        box.send_keys(key)
+
+
+def pick(browser, name, index):
+    """Chooses the item of the form's list."""
+    Select(browser.find_element(By.CSS_SELECTOR, f'select[data-list="{name}"]')) \
+        .select_by_index(index)

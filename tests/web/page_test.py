@@ -17,8 +17,8 @@ import unittest
 
 from selenium.webdriver.common.by import By
 from selenium.webdriver.common.keys import Keys
-from selenium.webdriver.support.ui import Select
 
+import chromium
 from chromium import READ_FORM, start_browser, wait_ready
 
 PAGE = pathlib.Path(sys.argv[1] if len(sys.argv) > 1 else "build/web/gelvant.html").resolve()
@@ -52,16 +52,10 @@ class PageTest(unittest.TestCase):
         return self.browser.find_element(By.CSS_SELECTOR, f'input[data-field="{name}"]')
 
     def type_keys(self, name, keys):
-        """Selects the box's text and types over it key by key."""
-        box = self.box(name)
-        box.click()
-        box.send_keys(Keys.CONTROL, "a")
-        for key in keys:
-            box.send_keys(key)
+        chromium.type_keys(self.browser, name, keys)
 
     def pick(self, name, index):
-        Select(self.browser.find_element(By.CSS_SELECTOR, f'select[data-list="{name}"]')) \
-            .select_by_index(index)
+        chromium.pick(self.browser, name, index)
 
     def press(self, caption):
         self.browser.find_element(By.XPATH, f'//button[text()="{caption}"]').click()

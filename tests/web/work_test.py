@@ -90,15 +90,10 @@ class WorkTest(unittest.TestCase):
             By.XPATH, f'//nav[@id="menubar"]//button[@role="menuitem"][span="{entry}"]').click()
 
     def type_keys(self, name, keys):
-        box = self.browser.find_element(By.CSS_SELECTOR, f'input[data-field="{name}"]')
-        box.click()
-        box.send_keys(Keys.CONTROL, "a")
-        for key in keys:
-            box.send_keys(key)
+        chromium.type_keys(self.browser, name, keys)
 
     def pick(self, name, index):
-        Select(self.browser.find_element(By.CSS_SELECTOR, f'select[data-list="{name}"]')) \
-            .select_by_index(index)
+        chromium.pick(self.browser, name, index)
 
     def select_room(self, index):
         Select(self.browser.find_element(By.ID, "room-select")).select_by_index(index)
