@@ -65,14 +65,6 @@ const char* formWith(const Json& extra) {
     return handBack(form + more);
 }
 
-template <std::size_t N> Json textRow(const std::array<std::string, N>& row) {
-    Json cells = Json::array();
-    for (const std::string& cell : row) {
-        cells.push_back(cell);
-    }
-    return cells;
-}
-
 template <std::size_t N> Json headers(const std::array<SummaryColumn, N>& columns) {
     Json names = Json::array();
     for (const SummaryColumn& column : columns) {
@@ -81,18 +73,14 @@ template <std::size_t N> Json headers(const std::array<SummaryColumn, N>& column
     return names;
 }
 
+// Rows of texts go over as arrays of strings, as the library writes them.
 Json summaryJson(const SummaryTable& table) {
-    Json rooms = Json::array();
-    for (const SummaryRoomRow& row : table.rooms) {
-        rooms.push_back(textRow(row));
-    }
-    Json groups = Json::array();
-    for (const SummaryGroupRow& row : table.groups) {
-        groups.push_back(textRow(row));
-    }
-    return {{"roomColumns", headers(kRoomColumns)},   {"rooms", rooms},
-            {"groupColumns", headers(kGroupColumns)}, {"groups", groups},
-            {"total", textRow(table.total)},          {"notes", table.notes}};
+    return {{"roomColumns", headers(kRoomColumns)},
+            {"rooms", table.rooms},
+            {"groupColumns", headers(kGroupColumns)},
+            {"groups", table.groups},
+            {"total", table.total},
+            {"notes", table.notes}};
 }
 
 // The machine load as the window's summary and the report show it.
@@ -100,14 +88,6 @@ Json machineJson(const MachineLoadTable& table) {
     Json coefficients = Json::array();
     for (const CoefficientRow& row : table.coefficients) {
         coefficients.push_back({row.label, row.value});
-    }
-    Json rooms = Json::array();
-    for (const MachineRoomRow& row : table.rooms) {
-        rooms.push_back(textRow(row));
-    }
-    Json groups = Json::array();
-    for (const MachineGroupRow& row : table.groups) {
-        groups.push_back(textRow(row));
     }
     Json notes = table.leftOutNotes;
     for (const std::string& note : table.tempDiffNotes) {
@@ -117,10 +97,10 @@ Json machineJson(const MachineLoadTable& table) {
             {"formula", std::string(kMachineLoadFormula)},
             {"coefficients", coefficients},
             {"roomColumns", headers(kMachineRoomColumns)},
-            {"rooms", rooms},
+            {"rooms", table.rooms},
             {"groupColumns", headers(kMachineGroupColumns)},
-            {"groups", groups},
-            {"total", textRow(table.total)},
+            {"groups", table.groups},
+            {"total", table.total},
             {"notes", notes}};
 }
 
