@@ -1,6 +1,7 @@
 # make run   - install what is missing, build, open the design window
 # make test  - install what is missing, build, run every test (normal and sanitizer
-#              builds) and fuzz each fuzz target for a minute
+#              builds), make the release package and check it, and fuzz each fuzz
+#              target for a minute
 # make lint  - check the formatting of every source and run clang-tidy over the core
 # make fuzz  - build the fuzz targets with clang and fuzz each for ten minutes
 # make bench - build optimised and run the benchmarks (calculation, design files, room
@@ -13,7 +14,7 @@ JOBS ?= $(shell nproc)
 FUZZ_SECONDS ?= 60
 LONG_FUZZ_SECONDS ?= 600
 
-.PHONY: run test lint test-dev test-asan test-fuzz test-web web fuzz bench package deps cli-example clean
+.PHONY: run test lint test-dev test-release test-asan test-fuzz test-web web fuzz bench package deps cli-example clean
 
 deps:
 	@scripts/install-deps
@@ -42,7 +43,7 @@ cli-example: deps build/dev/CMakeCache.txt
 	cmake --build --preset dev -j $(JOBS) --target gelvant-cli
 	build/dev/src/cli/gelvant-cli examples/cold-room.gvs
 
-test: test-dev test-web test-fuzz test-asan
+test: test-dev test-release test-web test-fuzz test-asan
 
 lint: deps build/dev/CMakeCache.txt
 	JOBS=$(JOBS) scripts/lint
@@ -58,6 +59,11 @@ web: deps build/web/CMakeCache.txt
 test-web: web build/dev/CMakeCache.txt
 	cmake --build --preset dev -j $(JOBS) --target gelvant-cli gelvant_cli_tests
 	ctest --preset web -j $(JOBS)
+
+# The optimised build that `make package` and `make bench` use, its package
+# made as `make package` makes it and checked.
+test-release: package
+	ctest --preset release -j $(JOBS)
 
 test-asan: deps build/asan/CMakeCache.txt
 	cmake --build --preset asan -j $(JOBS)

@@ -5,6 +5,7 @@
 #include "document/design_file_io.h"
 #include "report/report_export.h"
 
+#include <QFile>
 #include <QGuiApplication>
 #include <ctime>
 #include <filesystem>
@@ -50,21 +51,11 @@ std::string today() {
 
 } // namespace
 
-std::optional<int> runHeadlessExport(int& argc, char** argv) {
-    if (argc < 2) {
-        return std::nullopt;
-    }
-    const std::string_view option = argv[1];
-    const bool pdf = option == "--report";
-    if (!pdf && option != "--csv") {
-        return std::nullopt;
-    }
-    if (argc != 4) {
-        return refuse(std::string(option) + " needs an output file and a design file: gelvant " +
-                      std::string(option) + (pdf ? " OUT.pdf" : " OUT.csv") + " DESIGN.gelvant");
-    }
-    const std::filesystem::path out = argv[2];
-    const std::filesystem::path design = argv[3];
+int runHeadlessExport(int& argc, char** argv, const CommandLine& command) {
+    const bool pdf = command.action == CommandLine::Action::WriteReport;
+    // File names go back to the bytes the system gave them as.
+    const std::filesystem::path out = QFile::encodeName(command.outputFile).toStdString();
+    const std::filesystem::path design = QFile::encodeName(command.designFile).toStdString();
     const DesignReadResult read = openDesignFile(design);
     if (read.error) {
         return refuse("cannot open " + quoted(design) + ": " + describeInEnglish(*read.error));

@@ -24,23 +24,13 @@ public:
     }
 };
 
-// The design file named on the command line, if any.
-QString fileArgument(const QStringList& arguments) {
-    for (const QString& argument : arguments.mid(1)) {
-        if (!argument.startsWith(QLatin1Char('-'))) {
-            return argument;
-        }
-    }
-    return {};
-}
-
 } // namespace
 
 CLoadCalcApp::CLoadCalcApp(int& argc, char** argv) : QApplication(argc, argv) {
     applyFormLook(*this);
 }
 
-int CLoadCalcApp::run() {
+int CLoadCalcApp::run(const QString& designFile) {
     const bool exitAfterFirstFrame =
         qEnvironmentVariableIntValue("GELVANT_EXIT_AFTER_FIRST_FRAME") != 0;
     const QString screenshot = qEnvironmentVariable("GELVANT_SCREENSHOT");
@@ -64,7 +54,7 @@ int CLoadCalcApp::run() {
     prompts.setWindow(&window);
     window.setRecoveryStore(recovery ? &*recovery : nullptr);
 
-    window.start(fileArgument(arguments()));
+    window.start(designFile);
     if (unattended) {
         connect(&window.form(), &CDesignWindow::firstFramePainted, this, [&window, screenshot] {
             // Leave once this paint has reached the screen.

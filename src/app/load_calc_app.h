@@ -18,9 +18,10 @@ public:
     CLoadCalcApp(int& argc, char** argv);
 
     // Builds the window, offers back a design a crash left unsaved, opens
-    // the file given or runs the start-up sequence, shows the window and
-    // runs the event loop until it is closed. Returns the exit status.
-    int run();
+    // designFile (when not empty) or runs the start-up sequence, shows the
+    // window and runs the event loop until it is closed. Returns the exit
+    // status.
+    int run(const QString& designFile);
 };
 
 } // namespace gelvant

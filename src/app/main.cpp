@@ -3,16 +3,44 @@
 #include "app/headless_export.h"
 #include "app/load_calc_app.h"
 #include "app/program_options.h"
+#include "sheet/program.h"
 
 #include <iostream>
 
-int main(int argc, char** argv) {
-    if (const auto status = gelvant::answerInformationalOption(argc, argv, std::cout)) {
-        return *status;
+namespace {
+
+constexpr int kUsageError = 2;
+
+QStringList argumentList(int argc, char** argv) {
+    QStringList arguments;
+    for (int i = 0; i < argc; ++i) {
+        arguments << QString::fromLocal8Bit(argv[i]);
     }
-    if (const auto status = gelvant::runHeadlessExport(argc, argv)) {
-        return *status;
+    return arguments;
+}
+
+} // namespace
+
+int main(int argc, char** argv) {
+    using Action = gelvant::CommandLine::Action;
+    const gelvant::CommandLine command = gelvant::readCommandLine(argumentList(argc, argv));
+    switch (command.action) {
+    case Action::ShowHelp:
+        std::cout << gelvant::usageText().toStdString();
+        return 0;
+    case Action::ShowVersion:
+        std::cout << "gelvant " << gelvant::kProgramVersion << '\n';
+        return 0;
+    case Action::Refuse:
+        std::cerr << "gelvant: " << command.error.toStdString() << '\n'
+                  << gelvant::usageText().toStdString();
+        return kUsageError;
+    case Action::WriteReport:
+    case Action::WriteCsv:
+        return gelvant::runHeadlessExport(argc, argv, command);
+    case Action::OpenWindow:
+        break;
     }
     gelvant::CLoadCalcApp app(argc, argv);
-    return app.run();
+    return app.run(command.designFile);
 }

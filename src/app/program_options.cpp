@@ -2,13 +2,13 @@
 
 #include "sheet/program.h"
 
-#include <ostream>
-#include <string_view>
+#include <QCommandLineParser>
+#include <array>
 
 namespace gelvant {
 namespace {
 
-constexpr std::string_view kUsage =
+constexpr const char* kUsage =
     "Usage: gelvant [FILE]\n"
     "  or:  gelvant --report OUT.pdf DESIGN.gelvant\n"
     "  or:  gelvant --csv OUT.csv DESIGN.gelvant\n"
@@ -23,28 +23,89 @@ constexpr std::string_view kUsage =
     "                     exits; needs no display\n"
     "  --help             prints this help and exits\n"
     "  --version          prints the version and exits\n"
-    "Exit status: 0 done; 2 a design file that cannot be read or an output that\n"
-    "cannot be written, with one line on standard error.\n";
+    "Exit status: 0 done; 2 a design file that cannot be read, an output that\n"
+    "cannot be written or an option the program does not know, with what is\n"
+    "wrong on standard error.\n";
+
+// The options every Qt program takes for its window; the toolkit reads them
+// itself once it starts.
+constexpr std::array kToolkitValueOptions = {"platform",        "platformtheme", "plugin",
+                                             "style",           "stylesheet",    "display",
+                                             "qwindowgeometry", "qwindowtitle",  "qwindowicon"};
+constexpr std::array kToolkitFlagOptions = {"reverse", "widgetcount"};
+
+QCommandLineOption hidden(QCommandLineOption option) {
+    option.setFlags(QCommandLineOption::HiddenFromHelp);
+    return option;
+}
+
+CommandLine refusal(QString what) {
+    CommandLine line;
+    line.action = CommandLine::Action::Refuse;
+    line.error = std::move(what);
+    return line;
+}
+
+CommandLine exportCommand(CommandLine::Action action, const QString& option, const QString& output,
+                          const QStringList& designs) {
+    if (designs.size() != 1) {
+        const QString extension = action == CommandLine::Action::WriteReport ? "pdf" : "csv";
+        return refusal(QStringLiteral("--%1 needs an output file and a design file: gelvant --%1 "
+                                      "OUT.%2 DESIGN.gelvant")
+                           .arg(option, extension));
+    }
+    CommandLine line;
+    line.action = action;
+    line.outputFile = output;
+    line.designFile = designs.front();
+    return line;
+}
 
 } // namespace
 
-std::optional<int> answerInformationalOption(int argc, char** argv, std::ostream& out) {
-    for (int i = 1; i < argc; ++i) {
-        const std::string_view arg = argv[i];
-        if (arg == "--") {
-            break;
-        }
-        if (arg == "--report" || arg == "--csv") {
-            ++i; // its output file
-        } else if (arg == "--help") {
-            out << kUsage;
-            return 0;
-        } else if (arg == "--version") {
-            out << "gelvant " << kProgramVersion << '\n';
-            return 0;
-        }
+QString usageText() {
+    return QString::fromUtf8(kUsage);
+}
+
+CommandLine readCommandLine(const QStringList& arguments) {
+    QCommandLineParser parser;
+    // Qt's own options are written with one dash (-platform offscreen).
+    parser.setSingleDashWordOptionMode(QCommandLineParser::ParseAsLongOptions);
+    const QCommandLineOption help("help");
+    const QCommandLineOption version("version");
+    const QCommandLineOption report("report", {}, "OUT.pdf");
+    const QCommandLineOption csv("csv", {}, "OUT.csv");
+    parser.addOptions({help, version, report, csv});
+    for (const char* name : kToolkitValueOptions) {
+        parser.addOption(hidden(QCommandLineOption(name, {}, "value")));
     }
-    return std::nullopt;
+    for (const char* name : kToolkitFlagOptions) {
+        parser.addOption(hidden(QCommandLineOption(name)));
+    }
+    if (!parser.parse(arguments)) {
+        return refusal(parser.errorText());
+    }
+    if (parser.isSet(help)) {
+        return {CommandLine::Action::ShowHelp, {}, {}, {}};
+    }
+    if (parser.isSet(version)) {
+        return {CommandLine::Action::ShowVersion, {}, {}, {}};
+    }
+    const QStringList files = parser.positionalArguments();
+    if (parser.isSet(report) && parser.isSet(csv)) {
+        return refusal("--report and --csv cannot be given together");
+    }
+    if (parser.isSet(report)) {
+        return exportCommand(CommandLine::Action::WriteReport, "report", parser.value(report),
+                             files);
+    }
+    if (parser.isSet(csv)) {
+        return exportCommand(CommandLine::Action::WriteCsv, "csv", parser.value(csv), files);
+    }
+    if (files.size() > 1) {
+        return refusal("the window opens one design file at a time");
+    }
+    return {CommandLine::Action::OpenWindow, files.value(0), {}, {}};
 }
 
 } // namespace gelvant

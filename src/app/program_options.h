@@ -1,15 +1,33 @@
 #pragma once
 
-#include <iosfwd>
-#include <optional>
+#include <QString>
+#include <QStringList>
 
 namespace gelvant {
 
-// The options that only inform: --help prints the usage, --version the
-// program's version, both to out, and the exit status comes back. They are
-// answered before the toolkit starts, so they work without a display.
-// Any other command line gives nothing back and the program goes on; the
-// operand of --report and --csv is a file name, never an option.
-std::optional<int> answerInformationalOption(int argc, char** argv, std::ostream& out);
+// What the command line asks of the program. It is read before the toolkit
+// starts, so that --help, --version and a wrong command line are answered
+// without a display and never open a window.
+struct CommandLine {
+    enum class Action {
+        OpenWindow,  // the design form, on designFile when one is given
+        WriteReport, // the calculation sheet of designFile as the PDF outputFile
+        WriteCsv,    // the results of designFile as the CSV outputFile
+        ShowHelp,
+        ShowVersion,
+        Refuse, // what is wrong is in error; the usage follows it
+    };
+    Action action = Action::OpenWindow;
+    QString designFile;
+    QString outputFile;
+    QString error;
+};
+
+// Reads the arguments (the program's name first). The toolkit's own options
+// (-platform, -style, ...) are let through for the window to take.
+CommandLine readCommandLine(const QStringList& arguments);
+
+// The usage that --help prints and a refused command line follows with.
+QString usageText();
 
 } // namespace gelvant

@@ -50,7 +50,10 @@ MachineRoomRow roomRow(const RoomSummary& summary, const RoomMachineLoad& room) 
         row[2 + q] = wattsText(room.flows[q]);
     }
     for (std::size_t i = 0; i < kFlowCount; ++i) {
-        row[7] += (i == 0 ? "" : "/") + coefficientText(room.n[i]);
+        if (i > 0) {
+            row[7] += '/';
+        }
+        row[7] += coefficientText(room.n[i]);
     }
     return row;
 }
@@ -72,7 +75,10 @@ MachineGroupRow groupRow(std::string first, std::string rooms, const HeatFlows& 
 std::string roomNames(const ProjectSummary& summary, const std::vector<std::size_t>& rooms) {
     std::string names;
     for (const std::size_t i : rooms) {
-        names += (names.empty() ? "" : "、") + summary.rooms.at(i).name;
+        if (!names.empty()) {
+            names += "、";
+        }
+        names += summary.rooms.at(i).name;
     }
     return names;
 }

@@ -150,7 +150,6 @@ TEST_F(HeadlessReport, WhatCannotBeDoneExitsTwoWithOneLine) {
     } cases[] = {
         {"--report " + path("x.pdf") + " " + path("not-a-design.gelvant"), "cannot open"},
         {"--report " + path("nowhere/x.pdf") + " " + path("one.gelvant"), "cannot write"},
-        {"--csv " + path("x.csv"), "needs an output file and a design file"},
     };
     for (const auto& c : cases) {
         const Outcome r = gelvant(c.args);
@@ -160,6 +159,33 @@ TEST_F(HeadlessReport, WhatCannotBeDoneExitsTwoWithOneLine) {
         EXPECT_EQ(r.err.find('\n'), r.err.size() - 1) << r.err;
     }
     EXPECT_FALSE(fs::exists(path("x.pdf")));
+}
+
+// Without a display a window could not even start: a refusal that exits 2
+// with the usage shows that nothing was opened.
+TEST_F(HeadlessReport, AnOptionItDoesNotKnowIsRefusedWithTheUsageAndNoWindow) {
+    const struct {
+        std::string args;
+        const char* says;
+    } cases[] = {
+        {"--bogus", "'bogus'"},
+        {"--csv " + path("x.csv"), "needs an output file and a design file"},
+        {"--reprot " + path("typo.pdf") + " " + path("one.gelvant"), "'reprot'"},
+        {"--report " + path("both.pdf") + " --csv " + path("both.csv") + " " + path("one.gelvant"),
+         "cannot be given together"},
+        {path("one.gelvant") + " " + path("one.gelvant"), "one design file at a time"},
+    };
+    for (const auto& c : cases) {
+        const Outcome r =
+            run("env -u DISPLAY -u WAYLAND_DISPLAY -u QT_QPA_PLATFORM '" GELVANT_APP "' " + c.args);
+        EXPECT_EQ(r.status, 2) << c.args;
+        EXPECT_EQ(r.err.rfind("gelvant: ", 0), 0U) << r.err;
+        EXPECT_NE(r.err.find(c.says), std::string::npos) << r.err;
+        EXPECT_NE(r.err.find("Usage: gelvant [FILE]"), std::string::npos) << r.err;
+        EXPECT_TRUE(r.out.empty()) << r.out;
+    }
+    EXPECT_FALSE(fs::exists(path("typo.pdf")));
+    EXPECT_FALSE(fs::exists(path("both.pdf")));
 }
 
 } // namespace
