@@ -6,9 +6,54 @@
 namespace gelvant {
 namespace {
 
-std::string csvCell(std::string_view text) {
-    if (text.find_first_of(",\"\r\n") == std::string_view::npos) {
+// A number as a spreadsheet reads one: an optional sign, digits with an
+// optional decimal point, an optional exponent, an optional percent sign.
+bool isPlainNumber(std::string_view text) {
+    std::size_t i = 0;
+    const auto skipOne = [&](std::string_view chars) {
+        const bool found = i < text.size() && chars.find(text[i]) != std::string_view::npos;
+        i += found ? 1 : 0;
+        return found;
+    };
+    const auto skipDigits = [&] {
+        const std::size_t start = i;
+        while (skipOne("0123456789")) {
+        }
+        return i > start;
+    };
+    skipOne("+-");
+    bool mantissa = skipDigits();
+    if (skipOne(".")) {
+        mantissa = skipDigits() || mantissa;
+    }
+    if (!mantissa) {
+        return false;
+    }
+    if (skipOne("eE")) {
+        skipOne("+-");
+        if (!skipDigits()) {
+            return false;
+        }
+    }
+    skipOne("%");
+    return i == text.size();
+}
+
+// A cell as a spreadsheet shows it and never runs it: a leading apostrophe,
+// the spreadsheets' mark for text, before a cell that would start a formula.
+std::string spreadsheetSafeText(std::string_view text) {
+    constexpr std::string_view kFormulaStarts = "=+-@\t\r";
+    if (text.empty() || kFormulaStarts.find(text.front()) == std::string_view::npos ||
+        isPlainNumber(text)) {
         return std::string(text);
+    }
+    return "'" + std::string(text);
+}
+
+std::string csvCell(std::string_view shown) {
+    std::string text = spreadsheetSafeText(shown);
+    if (text.find_first_of(",\"\r\n") == std::string::npos) {
+        return text;
     }
     std::string quoted = "\"";
     for (const char c : text) {
@@ -137,7 +182,7 @@ void roomRows(CsvWriter& csv, const RoomReport& room) {
 
 // Tabs and line breaks inside a cell would split it.
 std::string tsvCell(std::string_view text) {
-    std::string cell(text);
+    std::string cell = spreadsheetSafeText(text);
     for (char& c : cell) {
         if (c == '\t' || c == '\n' || c == '\r') {
             c = ' ';

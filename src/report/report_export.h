@@ -9,6 +9,11 @@ namespace gelvant {
 
 inline constexpr std::string_view kUtf8ByteOrderMark = "\xEF\xBB\xBF";
 
+// Both exports are read by spreadsheets, which take a cell that starts with
+// =, +, -, @, a tab or a carriage return as a formula. A design's texts come
+// from anyone, so every such cell gets a leading apostrophe and is shown as
+// text; a plain number ("-18", "21.6%") starts no formula and stays a number.
+
 // The report as comma-separated rows for a spreadsheet: UTF-8 with a
 // byte-order mark (so that spreadsheet programs read the Chinese right),
 // lines ended by CR LF, a cell quoted when it holds a comma, a quote or a line

@@ -119,8 +119,38 @@ TEST(ReportExport, TheLoadTablePastesAsRowsAndColumns) {
         EXPECT_EQ(Row(rows[i + 1].begin(), rows[i + 1].end() - 1), expected) << l.name;
     }
     EXPECT_EQ(rows[7][4], "单位面积照明(w) 2.3 "); // the typed tab does not split the row
+    // The note "=38613Kcal/h，=44.8KW" would be a formula in the spreadsheet it is pasted into.
     EXPECT_EQ(rows[11], (Row{"总冷负荷", r.load.total.watts, r.load.total.kcalPerHour, "100.0%",
-                             r.load.totalNote}));
+                             "'" + r.load.totalNote}));
     EXPECT_EQ(rows[12][0], "冷却负荷(W/t)");
     EXPECT_EQ(rows[12][4], r.load.tonnageNote);
+}
+
+// A design's texts reach the CSV as texts a spreadsheet never runs as
+// formulas; the numbers, negative ones included, stay numbers.
+TEST(ReportExport, TextsThatWouldStartAFormulaAreWrittenAsTexts) {
+    const auto minus18 = computedWith("roomTemp", "-18");
+    const struct {
+        std::string typed;
+        std::string written;
+    } cases[] = {
+        {"=1+2", "'=1+2"},     {"+SUM(1)", "'+SUM(1)"}, {"-2+3", "'-2+3"}, {"@A1", "'@A1"},
+        {"\t库房", "'\t库房"}, {"\r库房", "'\r库房"},   {"-18℃", "'-18℃"}, {"冷库=1", "冷库=1"},
+    };
+    for (const auto& c : cases) {
+        Project p{};
+        p.info = {c.typed, c.typed, c.typed, "2026-01-01", ""};
+        p.rooms = {room(c.typed, minus18), room("库房2", startupForm())};
+        const Report report = buildReport(p, ReportScope::WholeProject, "", "2026-01-01");
+        const Rows rows = csvRows(report);
+        EXPECT_TRUE(holds(rows, {"", "项目", "项目名称", c.written, ""})) << c.typed;
+        EXPECT_TRUE(holds(rows, {"", "项目", "设计单位", c.written, ""})) << c.typed;
+        EXPECT_TRUE(holds(rows, {c.written, "项目汇总", "库温", "-18", "℃"})) << c.typed;
+        for (const ReportGroup& g : report.rooms.front().inputs) {
+            for (const ReportField& f : g.fields) {
+                EXPECT_TRUE(holds(rows, {c.written, g.title, f.label, f.value, f.unit})) << f.label;
+            }
+        }
+        EXPECT_EQ(countRows(rows, 0, c.written), countRows(rows, 0, "库房2")) << c.typed;
+    }
 }
