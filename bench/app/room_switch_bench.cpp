@@ -34,10 +34,8 @@ public:
 
 class NoPrompts final : public DocumentPrompts {
 public:
-    UnsavedChoice askUnsaved(const QString& /*designName*/) override {
-        return UnsavedChoice::Discard;
-    }
-    bool askRestore(const QString& /*question*/) override { return false; }
+    // Unsaved changes are dropped, a recovery copy is not taken.
+    Answer ask(const Question& /*question*/) override { return Answer::Discard; }
     QString askOpenFile(const QString& /*folder*/) override { return {}; }
     QString askSaveFile(const QString& /*suggested*/) override { return {}; }
     std::optional<ProjectInfo> askProjectInfo(const ProjectInfo& /*info*/) override {

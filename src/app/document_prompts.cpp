@@ -1,16 +1,36 @@
 #include "app/document_prompts.h"
 
 #include "app/project_info_dlg.h"
-#include "sheet/program.h"
+#include "app/qt_text.h"
+#include "session/document_texts.h"
 
 #include <QFileDialog>
 #include <QMessageBox>
 #include <QPushButton>
+#include <utility>
+#include <vector>
 
 namespace gelvant {
 namespace {
 
-const QString kFileFilter = QStringLiteral("Gelvant 设计文件 (*.gelvant);;所有文件 (*)");
+QString fileFilter() {
+    return qtext(document_text::kDesignFilesFilter) + QStringLiteral(";;") +
+           qtext(document_text::kAllFilesFilter);
+}
+
+// The platform lays the buttons out by their role.
+QMessageBox::ButtonRole roleOf(Answer answer) {
+    switch (answer) {
+    case Answer::Save:
+    case Answer::Restore:
+        return QMessageBox::AcceptRole;
+    case Answer::Discard:
+        return QMessageBox::DestructiveRole;
+    case Answer::Cancel:
+        break;
+    }
+    return QMessageBox::RejectRole;
+}
 
 } // namespace
 
@@ -19,42 +39,44 @@ QWidget* DialogPrompts::owner() const {
     return window_ != nullptr && window_->isVisible() ? window_.data() : nullptr;
 }
 
-UnsavedChoice DialogPrompts::askUnsaved(const QString& designName) {
-    QMessageBox box(QMessageBox::Warning, QString::fromUtf8(kProgramName),
-                    QStringLiteral("设计“%1”已修改。\n要保存修改吗？").arg(designName),
-                    QMessageBox::NoButton, owner());
+// A modal box with the question's buttons, the first the default and the
+// last the one Esc presses.
+Answer DialogPrompts::ask(const Question& question) {
+    const QMessageBox::Icon icon =
+        question.kind == Question::Kind::Warning ? QMessageBox::Warning : QMessageBox::Question;
+    QMessageBox box(icon, qtext(question.caption), qtext(question.text), QMessageBox::NoButton,
+                    owner());
     box.setTextFormat(Qt::PlainText);
-    QPushButton* save = box.addButton(QStringLiteral("保存(&S)"), QMessageBox::AcceptRole);
-    QPushButton* discard =
-        box.addButton(QStringLiteral("不保存(&N)"), QMessageBox::DestructiveRole);
-    QPushButton* cancel = box.addButton(QStringLiteral("取消"), QMessageBox::RejectRole);
-    box.setDefaultButton(save);
-    box.setEscapeButton(cancel);
-    box.exec();
-    if (box.clickedButton() == save) {
-        return UnsavedChoice::Save;
+    std::vector<std::pair<QAbstractButton*, Answer>> pressed;
+    for (const QuestionButton& button : question.buttons) {
+        QString label = qtext(button.label);
+        if (button.accessKey != 0) {
+            label += QStringLiteral("(&%1)").arg(QLatin1Char(button.accessKey));
+        }
+        pressed.emplace_back(box.addButton(label, roleOf(button.answer)), button.answer);
     }
-    return box.clickedButton() == discard ? UnsavedChoice::Discard : UnsavedChoice::Cancel;
-}
-
-bool DialogPrompts::askRestore(const QString& question) {
-    QMessageBox box(QMessageBox::Question, QString::fromUtf8(kProgramName), question,
-                    QMessageBox::NoButton, owner());
-    box.setTextFormat(Qt::PlainText);
-    QPushButton* restore = box.addButton(QStringLiteral("恢复(&R)"), QMessageBox::AcceptRole);
-    QPushButton* discard = box.addButton(QStringLiteral("放弃(&D)"), QMessageBox::DestructiveRole);
-    box.setDefaultButton(restore);
-    box.setEscapeButton(discard);
+    if (pressed.empty()) {
+        return Answer::Cancel;
+    }
+    box.setDefaultButton(qobject_cast<QPushButton*>(pressed.front().first));
+    box.setEscapeButton(pressed.back().first);
     box.exec();
-    return box.clickedButton() == restore;
+    for (const auto& [button, answer] : pressed) {
+        if (box.clickedButton() == button) {
+            return answer;
+        }
+    }
+    return pressed.back().second;
 }
 
 QString DialogPrompts::askOpenFile(const QString& folder) {
-    return QFileDialog::getOpenFileName(owner(), QStringLiteral("打开设计"), folder, kFileFilter);
+    return QFileDialog::getOpenFileName(owner(), qtext(document_text::kOpenDialogTitle), folder,
+                                        fileFilter());
 }
 
 QString DialogPrompts::askSaveFile(const QString& suggested) {
-    return QFileDialog::getSaveFileName(owner(), QStringLiteral("另存为"), suggested, kFileFilter);
+    return QFileDialog::getSaveFileName(owner(), qtext(document_text::kSaveDialogTitle), suggested,
+                                        fileFilter());
 }
 
 std::optional<ProjectInfo> DialogPrompts::askProjectInfo(const ProjectInfo& info) {

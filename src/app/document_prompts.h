@@ -1,6 +1,7 @@
 #pragma once
 
 #include "project/project.h"
+#include "session/document_workflow.h"
 
 #include <QPointer>
 #include <QString>
@@ -8,8 +9,6 @@
 #include <optional>
 
 namespace gelvant {
-
-enum class UnsavedChoice { Save, Discard, Cancel };
 
 // The questions the file commands put to the designer. The program asks
 // them in modal boxes and file dialogs; the window tests answer them.
@@ -20,10 +19,8 @@ public:
     DocumentPrompts& operator=(const DocumentPrompts&) = delete;
     virtual ~DocumentPrompts() = default;
 
-    // 保存 / 不保存 / 取消 for the design shown under that name.
-    virtual UnsavedChoice askUnsaved(const QString& designName) = 0;
-    // 恢复 / 放弃 for a design the program kept when it last ended unexpectedly.
-    virtual bool askRestore(const QString& question) = 0;
+    // A question of the file workflow; the answer of the button pressed.
+    virtual Answer ask(const Question& question) = 0;
     // The design file to open, or the file to save to; empty when cancelled.
     virtual QString askOpenFile(const QString& folder) = 0;
     virtual QString askSaveFile(const QString& suggested) = 0;
@@ -36,8 +33,7 @@ class DialogPrompts final : public DocumentPrompts {
 public:
     void setWindow(QWidget* window) { window_ = window; }
 
-    UnsavedChoice askUnsaved(const QString& designName) override;
-    bool askRestore(const QString& question) override;
+    Answer ask(const Question& question) override;
     QString askOpenFile(const QString& folder) override;
     QString askSaveFile(const QString& suggested) override;
     std::optional<ProjectInfo> askProjectInfo(const ProjectInfo& info) override;

@@ -25,7 +25,6 @@
 namespace gelvant {
 namespace {
 
-constexpr const char* kUntitled = "无标题";
 constexpr const char* kRecentKey = "recentFiles";
 
 std::filesystem::path fsPath(const QString& path) {
@@ -71,7 +70,7 @@ QString draggedFile(const QMimeData& data) {
 CMainWindow::CMainWindow(DesignSession& session, MessagePresenter& messages,
                          DocumentPrompts& prompts, QWidget* parent)
     : QMainWindow(parent), session_(session), messages_(messages), prompts_(prompts),
-      form_(new CDesignWindow(session)) {
+      workflow_(session), form_(new CDesignWindow(session)) {
     setWindowFlags(Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
                    Qt::WindowSystemMenuHint | Qt::WindowMinimizeButtonHint |
                    Qt::WindowCloseButtonHint);
@@ -82,7 +81,7 @@ CMainWindow::CMainWindow(DesignSession& session, MessagePresenter& messages,
     layout()->setSizeConstraint(QLayout::SetFixedSize);
     setAcceptDrops(true);
     recoveryTimer_.setSingleShot(true);
-    recoveryTimer_.setInterval(kRecoveryDelayMs);
+    recoveryTimer_.setInterval(DocumentWorkflow::kRecoveryDelayMs);
     connect(&recoveryTimer_, &QTimer::timeout, this, &CMainWindow::writeRecovery);
     listener_ = session_.listen([this](const SessionChanges&) { sessionChanged(); });
     sessionChanged();
@@ -109,7 +108,7 @@ void CMainWindow::buildMenus() {
     // The report of the design as it stands, named after its file.
     auto* report = new ReportCommands(
         this, [this]() -> const Project& { return session_.project(); },
-        [this] { return filePath_; });
+        [this] { return filePath(); });
     file->addActions(report->fileActions());
     file->addSeparator();
     file->addAction(QStringLiteral("项目信息(&I)..."), this, &CMainWindow::editProjectInfo);
@@ -162,7 +161,7 @@ void CMainWindow::start(const QString& file) {
     if (!restored) {
         // Started with a file: the form it would open on, without the welcome box.
         session_.newDesign();
-    } else if (absolute(file) == filePath_) {
+    } else if (absolute(file) == filePath()) {
         return; // the restored design is that file with the changes it lost
     }
     openFile(file);
@@ -170,26 +169,12 @@ void CMainWindow::start(const QString& file) {
 
 bool CMainWindow::offerRecovery() {
     for (const QString& left : recovery_->claimLeftFiles()) {
-        DesignReadResult read = openDesignFile(fsPath(left));
-        if (read.error) {
-            showProblem(QStringLiteral("上次未保存的设计无法恢复：\n") +
-                        qtext(describeInChinese(*read.error)));
-            recovery_->forget(left);
-            continue;
-        }
-        const QString from = qtext(read.design->recoveredFrom);
         const QString when =
             QFileInfo(left).lastModified().toString(QStringLiteral("yyyy-MM-dd HH:mm"));
-        const QString question =
-            QStringLiteral("Gelvant 上次没有正常关闭。设计“%1”有未保存的修改（%2 自动保存）。\n"
-                           "要恢复这些修改吗？")
-                .arg(from.isEmpty() ? QString::fromUtf8(kUntitled) : QFileInfo(from).fileName(),
-                     when);
-        if (!prompts_.askRestore(question)) {
-            recovery_->forget(left);
+        if (!carryOut(workflow_.offerRecovery(openDesignFile(fsPath(left)), when.toStdString()))) {
+            recovery_->forget(left); // declined, or it could not be read
             continue;
         }
-        adopt(std::move(*read.design), from, true);
         if (writeRecovery()) {
             recovery_->forget(left); // kept safe in this program's file now
         }
@@ -200,68 +185,65 @@ bool CMainWindow::offerRecovery() {
 
 // --- File commands -----------------------------------------------------------------
 
-bool CMainWindow::newDesign() {
-    if (!mayDiscardChanges()) {
-        return false;
+// Takes a request of the file workflow to its end, putting its questions to
+// the designer and saving when asked to.
+bool CMainWindow::carryOut(WorkflowStep step) {
+    for (;;) {
+        switch (step.kind) {
+        case WorkflowStep::Kind::Refused:
+            messages_.showMessage(step.refusal);
+            return false;
+        case WorkflowStep::Kind::Ask:
+            step = workflow_.answer(prompts_.ask(step.question));
+            break;
+        case WorkflowStep::Kind::SaveFirst:
+            step = workflow_.saved(save());
+            break;
+        case WorkflowStep::Kind::Done:
+            return step.carriedOut;
+        }
     }
-    filePath_.clear();
-    session_.newDesign();
-    return true;
+}
+
+bool CMainWindow::newDesign() {
+    return carryOut(workflow_.newDesign());
 }
 
 bool CMainWindow::openDesign() {
-    const QString folder = filePath_.isEmpty() ? QDir::homePath() : QFileInfo(filePath_).path();
+    const QString folder = filePath().isEmpty() ? QDir::homePath() : QFileInfo(filePath()).path();
     const QString path = prompts_.askOpenFile(folder);
     return !path.isEmpty() && openFile(path);
 }
 
 bool CMainWindow::openFile(const QString& path) {
-    // A file that cannot be read changes nothing and asks nothing.
-    DesignReadResult read = openDesignFile(fsPath(path));
-    if (read.error) {
-        showProblem(QStringLiteral("无法打开“%1”：\n").arg(QFileInfo(path).fileName()) +
-                    qtext(describeInChinese(*read.error)));
+    const QString file = absolute(path);
+    if (!carryOut(workflow_.open(file.toStdString(), openDesignFile(fsPath(path))))) {
         return false;
     }
-    if (!mayDiscardChanges()) {
-        return false;
-    }
-    adopt(std::move(*read.design), absolute(path), false);
-    rememberRecent(filePath_);
+    rememberRecent(file);
     return true;
 }
 
 bool CMainWindow::save() {
-    return filePath_.isEmpty() ? saveAs() : saveTo(filePath_);
+    return filePath().isEmpty() ? saveAs() : saveTo(filePath());
 }
 
 bool CMainWindow::saveAs() {
-    QString suggested = filePath_;
-    if (suggested.isEmpty()) {
-        // Named after the project, if it has a name.
-        QString name = qtext(session_.project().info.name);
-        name.replace(QLatin1Char('/'), QLatin1Char('-'));
-        suggested = QDir::home().filePath((name.isEmpty() ? QString::fromUtf8(kUntitled) : name) +
-                                          QStringLiteral(".gelvant"));
-    }
-    QString path = prompts_.askSaveFile(suggested);
-    if (path.isEmpty()) {
-        return false;
-    }
-    if (QFileInfo(path).suffix().isEmpty()) {
-        path += QStringLiteral(".gelvant");
-    }
-    return saveTo(path);
+    const QString suggested = filePath().isEmpty()
+                                  ? QDir::home().filePath(qtext(workflow_.suggestedFileName()))
+                                  : filePath();
+    const QString path = prompts_.askSaveFile(suggested);
+    return !path.isEmpty() &&
+           saveTo(qtext(DocumentWorkflow::withDesignExtension(path.toStdString())));
 }
 
 bool CMainWindow::saveTo(const QString& path) {
-    if (const std::error_code failed = session_.save(fsPath(path), *calls_)) {
-        showProblem(QStringLiteral("无法保存到“%1”：\n").arg(QDir::toNativeSeparators(path)) +
-                    qtext(describeSaveFailureInChinese(failed)));
+    const QString file = absolute(path);
+    if (const auto refused = workflow_.saveTo(fsPath(path), file.toStdString(), *calls_)) {
+        messages_.showMessage(*refused);
         return false;
     }
-    filePath_ = absolute(path);
-    rememberRecent(filePath_);
+    rememberRecent(file);
     showDesignState();
     return true;
 }
@@ -270,32 +252,6 @@ void CMainWindow::editProjectInfo() {
     if (const auto info = prompts_.askProjectInfo(session_.project().info)) {
         session_.setProjectInfo(*info);
     }
-}
-
-bool CMainWindow::mayDiscardChanges() {
-    if (!session_.isModified()) {
-        return true;
-    }
-    const QString name =
-        filePath_.isEmpty() ? QString::fromUtf8(kUntitled) : QFileInfo(filePath_).fileName();
-    switch (prompts_.askUnsaved(name)) {
-    case UnsavedChoice::Save:
-        return save();
-    case UnsavedChoice::Discard:
-        return true;
-    case UnsavedChoice::Cancel:
-        break;
-    }
-    return false;
-}
-
-void CMainWindow::adopt(OpenedDesign design, const QString& path, bool modified) {
-    filePath_ = path;
-    session_.open(std::move(design), modified);
-}
-
-void CMainWindow::showProblem(const QString& text) {
-    messages_.showMessage(Message{std::string(caption::program), text.toStdString()});
 }
 
 // --- Title and recovery ------------------------------------------------------------
@@ -312,7 +268,7 @@ void CMainWindow::sessionChanged() {
 void CMainWindow::showDesignState() {
     // The title is the file's name with the modified mark; the platform adds
     // the program's name.
-    setWindowFilePath(filePath_.isEmpty() ? QString::fromUtf8(kUntitled) : filePath_);
+    setWindowFilePath(filePath().isEmpty() ? qtext(workflow_.shownName()) : filePath());
     const bool modified = session_.isModified();
     setWindowModified(modified);
     if (recovery_ == nullptr) {
@@ -331,7 +287,7 @@ bool CMainWindow::writeRecovery() {
     if (recovery_ == nullptr || !session_.isModified()) {
         return false;
     }
-    if (const std::error_code failed = recovery_->write(session_.project(), filePath_)) {
+    if (const std::error_code failed = recovery_->write(workflow_.recoveryCopy())) {
         // Not worth a box in the designer's way: the design itself is untouched.
         std::cerr << "gelvant: cannot write the recovery file " << recovery_->file().toStdString()
                   << ": " << failed.message() << '\n';
@@ -341,7 +297,7 @@ bool CMainWindow::writeRecovery() {
 }
 
 void CMainWindow::closeEvent(QCloseEvent* event) {
-    if (!mayDiscardChanges()) {
+    if (!carryOut(workflow_.leave())) {
         event->ignore();
         return;
     }

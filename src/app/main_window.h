@@ -3,6 +3,7 @@
 #include "app/room_commands.h"
 #include "document/atomic_file.h"
 #include "session/design_session.h"
+#include "session/document_workflow.h"
 
 #include <QMainWindow>
 #include <QString>
@@ -19,7 +20,6 @@ class MessagePresenter;
 class RecoveryStore;
 class RoomSelector;
 class SummaryWindow;
-struct OpenedDesign;
 
 // The program's window: the design form under a menu bar of file, edit, room
 // and help commands, with the room selector in the bar's corner and the
@@ -34,9 +34,6 @@ class CMainWindow : public QMainWindow {
 public:
     // The most recent files the file menu lists.
     static constexpr int kRecentFiles = 8;
-    // Unsaved changes reach the recovery file this long after the last one.
-    static constexpr int kRecoveryDelayMs = 2000;
-
     // The session's form messages go where the session was told; the
     // window's own boxes (a file that cannot be read or written) to messages.
     CMainWindow(DesignSession& session, MessagePresenter& messages, DocumentPrompts& prompts,
@@ -57,7 +54,7 @@ public:
     // The design the window shows, read only: changes go through the verbs.
     const DesignSession& session() const { return session_; }
     // The design's file; empty before the first save.
-    QString filePath() const { return filePath_; }
+    QString filePath() const { return QString::fromStdString(workflow_.file()); }
 
     // The file commands as the menu runs them; false when not carried out
     // (cancelled, or the file could not be read or written).
@@ -86,21 +83,20 @@ private:
     void buildMenus();
     void buildRooms();
     void fillRecentMenu();
-    // Asks about unsaved changes; true when the design may be replaced.
-    bool mayDiscardChanges();
+    // Takes a request of the file workflow to its end; true when carried out.
+    bool carryOut(WorkflowStep step);
     bool saveTo(const QString& path);
-    void adopt(OpenedDesign design, const QString& path, bool modified);
     bool offerRecovery();
     void sessionChanged();
     // The title with the file's name and the modified mark; the recovery file.
     void showDesignState();
     // Writes the recovery file now; false when it could not be written.
     bool writeRecovery();
-    void showProblem(const QString& text);
 
     DesignSession& session_;
     MessagePresenter& messages_;
     DocumentPrompts& prompts_;
+    DocumentWorkflow workflow_;
     CDesignWindow* form_;
     QMenu* recentMenu_ = nullptr;
     WindowRoomDialogs roomDialogs_{this};
@@ -109,7 +105,6 @@ private:
     SummaryWindow* summary_ = nullptr;
     RecoveryStore* recovery_ = nullptr;
     const FileSystemCalls* calls_ = &systemFileCalls();
-    QString filePath_;
     QTimer recoveryTimer_;
     SessionListenerId listener_ = 0;
 };

@@ -1,6 +1,6 @@
 #include "app/recovery_store.h"
 
-#include "document/design_file_io.h"
+#include "document/atomic_file.h"
 
 #include <QCoreApplication>
 #include <QDateTime>
@@ -58,7 +58,7 @@ QString RecoveryStore::defaultFolder() {
 #endif
 }
 
-std::error_code RecoveryStore::write(const Project& project, const QString& designFile) {
+std::error_code RecoveryStore::write(std::string_view copy) {
     if (!QDir().mkpath(folder_)) {
         return std::make_error_code(std::errc::permission_denied);
     }
@@ -68,8 +68,7 @@ std::error_code RecoveryStore::write(const Project& project, const QString& desi
             return std::make_error_code(std::errc::device_or_resource_busy);
         }
     }
-    return saveDesignFile(QFile::encodeName(file_).toStdString(), project,
-                          designFile.toStdString());
+    return writeFileAtomically(QFile::encodeName(file_).toStdString(), copy);
 }
 
 void RecoveryStore::remove() {

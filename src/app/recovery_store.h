@@ -3,14 +3,13 @@
 #include <QString>
 #include <QStringList>
 #include <memory>
+#include <string_view>
 #include <system_error>
 #include <vector>
 
 class QLockFile;
 
 namespace gelvant {
-
-struct Project;
 
 // Where a design with unsaved changes is kept safe from a crash: one file
 // per running program in the user's state folder, beside a lock the program
@@ -31,9 +30,9 @@ public:
 
     // This program's recovery file (written or not).
     QString file() const { return file_; }
-    // Writes the project to this program's file with the safe write; the
-    // file names the design file it stands in for (empty: not yet saved).
-    std::error_code write(const Project& project, const QString& designFile);
+    // Writes the copy of the unsaved design to this program's file with the
+    // safe write.
+    std::error_code write(std::string_view copy);
     // Removes this program's file: the design is saved or closed.
     void remove();
 

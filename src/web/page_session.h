@@ -1,20 +1,22 @@
 #pragma once
 
 #include "session/design_session.h"
+#include "session/document_workflow.h"
 #include "sheet/messages.h"
 
 #include <string>
 
 namespace gelvant {
 
-// The one design session of the page, with the message boxes its verbs
-// raised since the page last asked.
+// The one design session of the page and its file workflow, with the
+// message boxes its verbs raised since the page last asked.
 struct PageSession {
     PageSession() {
         session.listen([this](const SessionChanges& changes) { refusedBox |= changes.refusedBox; });
     }
     RecordingPresenter presenter;
     DesignSession session{presenter};
+    DocumentWorkflow workflow{session};
     bool refusedBox = false; // since the last answer
 };
 

@@ -8,11 +8,9 @@
 
 (function () {
     const page = window.gelvant;
-    const work = { fileName: "", state: null, recoveryTimer: 0, tabId: "", downloads: [] };
+    const work = { state: null, recoveryTimer: 0, tabId: "", downloads: [] };
     page.work = work;
 
-    const kUntitled = "无标题";
-    const kRecoveryDelayMs = 2000;
     const kRecoveryPrefix = "gelvant-recovery:";
     const kTabLockPrefix = "gelvant-tab:";
 
@@ -102,7 +100,7 @@
     function refresh() {
         const state = JSON.parse(core("gv_work"));
         work.state = state;
-        document.title = `${work.fileName || kUntitled}${state.modified ? "*" : ""} - Gelvant`;
+        document.title = state.title;
         const enabled = {
             undo: state.canUndo, redo: state.canRedo, deleteRoom: state.canDelete,
             moveUp: state.canMoveUp, moveDown: state.canMoveDown,
@@ -217,25 +215,33 @@
 
     // --- Files ---------------------------------------------------------------------------
 
-    // Unsaved changes are the designer's to keep or drop before they go.
-    async function mayDiscardChanges() {
-        if (!work.state.modified) {
-            return true;
+    // Takes a file request of the design session to its end: its questions
+    // put as boxes, a save made when it asks for one first.
+    async function carryOut(step) {
+        for (;;) {
+            if (step.fields) {
+                page.show(step);
+            }
+            if (step.step === "refused") {
+                tell(step.refusal.caption, step.refusal.text);
+                return false;
+            }
+            if (step.step === "ask") {
+                const question = step.question;
+                const answer = await ask(question.caption, question.text,
+                                         question.buttons.map((b) => [b.label, b.answer]));
+                step = JSON.parse(core("gv_answer", ["string"], [answer]));
+            } else if (step.step === "saveFirst") {
+                save();
+                step = JSON.parse(core("gv_saved", ["number"], [1]));
+            } else {
+                return step.carriedOut;
+            }
         }
-        const answer = await ask("Gelvant", `设计“${work.fileName || kUntitled}”已修改。\n要保存修改吗？`,
-                                 [["保存", "save"], ["不保存", "discard"], ["取消", "cancel"]]);
-        if (answer === "save") {
-            save();
-            return true;
-        }
-        return answer === "discard";
     }
 
-    async function newDesign() {
-        if (await mayDiscardChanges()) {
-            work.fileName = "";
-            act("gv_new");
-        }
+    function newDesign() {
+        return carryOut(JSON.parse(core("gv_new")));
     }
 
     function chooseFile() {
@@ -243,34 +249,17 @@
         work.filePicker.click();
     }
 
-    // A file that cannot be read changes nothing and asks nothing.
     async function openFile(file) {
         const bytes = new Uint8Array(await file.arrayBuffer());
-        const read = withBytes(bytes, (pointer, size) => JSON.parse(
-            core("gv_read", ["number", "number", "string"], [pointer, size, file.name])));
-        if (read.refused) {
-            tell(read.refused.caption, read.refused.text);
-            return false;
-        }
-        if (!(await mayDiscardChanges())) {
-            return false;
-        }
-        work.fileName = file.name;
-        act("gv_adopt");
-        return true;
+        return carryOut(withBytes(bytes, (pointer, size) => JSON.parse(
+            core("gv_open", ["number", "number", "string"], [pointer, size, file.name]))));
     }
 
-    // Named after the project, as the window's 另存为 suggests.
-    function designFileName() {
-        const name = (work.state.projectName || "").replace(/\//g, "-");
-        return `${name || kUntitled}.gelvant`;
-    }
-
+    // Downloaded under the name the design session suggests, after the project.
     function save() {
-        const name = designFileName();
+        const name = JSON.parse(core("gv_work")).saveName;
         const bytes = heldBytes(page.core.ccall("gv_save", "number", [], []));
         download(name, bytes, "application/json");
-        work.fileName = name;
         refresh();
     }
 
@@ -359,18 +348,20 @@
     // --- The calculation sheet --------------------------------------------------------
 
     function reportName(extension) {
-        const base = work.fileName ? work.fileName.replace(/\.[^.]*$/, "") : "冷负荷计算书";
+        const file = work.state.fileName;
+        const base = file ? file.replace(/\.[^.]*$/, "") : "冷负荷计算书";
         return `${base}.${extension}`;
     }
 
     function exportCsv() {
         const pointer = page.core.ccall("gv_csv", "number", ["string", "string"],
-                                        [work.fileName, today()]);
+                                        [work.state.fileName, today()]);
         download(reportName("csv"), heldBytes(pointer), "text/csv");
     }
 
     function printSheet() {
-        const report = JSON.parse(core("gv_report", ["string", "string"], [work.fileName, today()]));
+        const report = JSON.parse(core("gv_report", ["string", "string"],
+                                       [work.state.fileName, today()]));
         page.layoutSheet(report);
         document.body.classList.add("printing");
         window.print();
@@ -421,7 +412,7 @@
 
     // The current room's load table for a spreadsheet, on the clipboard.
     function copyResults() {
-        const text = core("gv_results_tsv", ["string", "string"], [work.fileName, today()]);
+        const text = core("gv_results_tsv", ["string", "string"], [work.state.fileName, today()]);
         work.copied = text;
         if (navigator.clipboard) {
             navigator.clipboard.writeText(text).catch((error) => {
@@ -612,11 +603,11 @@
             localStorage.removeItem(kRecoveryPrefix + work.tabId);
             return;
         }
-        work.recoveryTimer = setTimeout(writeRecovery, kRecoveryDelayMs);
+        work.recoveryTimer = setTimeout(writeRecovery, work.state.recoveryDelayMs);
     }
 
     function writeRecovery() {
-        const pointer = page.core.ccall("gv_recovery_bytes", "number", ["string"], [work.fileName]);
+        const pointer = page.core.ccall("gv_recovery_bytes", "number", [], []);
         const text = new TextDecoder().decode(heldBytes(pointer));
         try {
             localStorage.setItem(kRecoveryPrefix + work.tabId,
@@ -666,16 +657,16 @@
         });
     }
 
-    function offerText(copy, from) {
-        const when = new Date(copy.savedAt || Date.now());
+    // When a copy was kept, as the question names it: "YYYY-MM-DD HH:MM".
+    function savedAtText(copy) {
+        const when = new Date((copy && copy.savedAt) || Date.now());
         const two = (n) => String(n).padStart(2, "0");
-        const time = `${when.getFullYear()}-${two(when.getMonth() + 1)}-${two(when.getDate())} ` +
-                     `${two(when.getHours())}:${two(when.getMinutes())}`;
-        return `Gelvant 上次没有正常关闭。设计“${from || kUntitled}”有未保存的修改（${time} 自动保存）。\n` +
-               "要恢复这些修改吗？";
+        return `${when.getFullYear()}-${two(when.getMonth() + 1)}-${two(when.getDate())} ` +
+               `${two(when.getHours())}:${two(when.getMinutes())}`;
     }
 
-    // Before anything else: a copy a closed tab left is offered first.
+    // Before anything else: a copy a closed tab left is offered first. A copy
+    // that cannot be read is refused with its reason and given up.
     async function offerRecovery() {
         for (const key of await leftCopies()) {
             if (!(await claim(key))) {
@@ -688,22 +679,13 @@
                 copy = null;
             }
             const bytes = new TextEncoder().encode(copy && copy.design ? copy.design : "");
-            const from = (/"recoveredFrom"\s*:\s*"([^"]*)"/.exec(copy ? copy.design : "") || [])[1];
-            const answer = await ask("Gelvant", offerText(copy || {}, from),
-                                     [["恢复", "restore"], ["放弃", "discard"]]);
-            if (answer !== "restore") {
+            const offer = withBytes(bytes, (pointer, size) => JSON.parse(core(
+                "gv_offer_recovery", ["number", "number", "string"],
+                [pointer, size, savedAtText(copy)])));
+            if (!(await carryOut(offer))) {
                 localStorage.removeItem(key);
                 continue;
             }
-            const restored = withBytes(bytes, (pointer, size) =>
-                JSON.parse(core("gv_recover", ["number", "number"], [pointer, size])));
-            if (restored.refused) {
-                localStorage.removeItem(key);
-                tell(restored.refused.caption, restored.refused.text);
-                continue;
-            }
-            work.fileName = restored.recoveredFrom || "";
-            page.show(restored);
             return key; // dropped once this tab has a copy of its own
         }
         return null;

@@ -264,11 +264,57 @@ Report wholeReport(const char* fileName, const char* date) {
     return buildReport(page().session.project(), ReportScope::WholeProject, fileName, date);
 }
 
-// A design file read and waiting for the designer's word on the unsaved
-// changes of the design it replaces.
-std::optional<OpenedDesign>& pendingDesign() {
-    static std::optional<OpenedDesign> pending;
-    return pending;
+constexpr std::array<std::pair<Answer, std::string_view>, 4> kAnswerNames = {{
+    {Answer::Save, "save"},
+    {Answer::Discard, "discard"},
+    {Answer::Cancel, "cancel"},
+    {Answer::Restore, "restore"},
+}};
+
+std::string_view answerName(Answer answer) {
+    for (const auto& [known, name] : kAnswerNames) {
+        if (known == answer) {
+            return name;
+        }
+    }
+    return "cancel";
+}
+
+// An answer the page does not know counts as cancelling.
+Answer answerNamed(std::string_view name) {
+    for (const auto& [answer, known] : kAnswerNames) {
+        if (known == name) {
+            return answer;
+        }
+    }
+    return Answer::Cancel;
+}
+
+Json questionJson(const Question& question) {
+    Json buttons = Json::array();
+    for (const QuestionButton& button : question.buttons) {
+        buttons.push_back({{"label", std::string(button.label)},
+                           {"answer", std::string(answerName(button.answer))}});
+    }
+    return {{"caption", question.caption}, {"text", question.text}, {"buttons", buttons}};
+}
+
+// Where a file request stands: a question to put, a refusal to show, a save
+// to make first, or its end, with the form as it then is.
+const char* stepAnswer(const WorkflowStep& step) {
+    switch (step.kind) {
+    case WorkflowStep::Kind::Ask:
+        return handBack(dumpJson({{"step", "ask"}, {"question", questionJson(step.question)}}));
+    case WorkflowStep::Kind::Refused:
+        return handBack(dumpJson(
+            {{"step", "refused"},
+             {"refusal", {{"caption", step.refusal.caption}, {"text", step.refusal.text}}}}));
+    case WorkflowStep::Kind::SaveFirst:
+        return handBack(dumpJson({{"step", "saveFirst"}}));
+    case WorkflowStep::Kind::Done:
+        break;
+    }
+    return formWith({{"step", "done"}, {"carriedOut", step.carriedOut}});
 }
 
 } // namespace
@@ -293,7 +339,11 @@ const char* gv_work() {
     for (const Room& room : project.rooms) {
         rooms.push_back(room.name);
     }
-    const Json work = {{"projectName", project.info.name},
+    const DocumentWorkflow& workflow = page().workflow;
+    const Json work = {{"title", workflow.title()},
+                       {"fileName", workflow.file()},
+                       {"saveName", workflow.suggestedFileName()},
+                       {"recoveryDelayMs", DocumentWorkflow::kRecoveryDelayMs},
                        {"modified", session.isModified()},
                        {"canUndo", session.canUndo()},
                        {"canRedo", session.canRedo()},
@@ -321,63 +371,46 @@ const char* gv_work() {
     return handBack(std::move(answer));
 }
 
-// The form the program opens on, without the welcome box.
+// 新建: the form the program opens on, without the welcome box, once the
+// unsaved changes are seen to.
 const char* gv_new() {
-    page().session.newDesign();
-    return formAfterAction();
+    return stepAnswer(page().workflow.newDesign());
 }
 
-// Reads a design file's bytes. A file that cannot be read changes nothing
-// and is refused with the window's reason, under the program's caption;
-// one that can waits for gv_adopt.
-const char* gv_read(const char* bytes, int size, const char* fileName) {
-    DesignReadResult read = readDesignText(bytesAt(bytes, size));
-    pendingDesign().reset();
-    if (read.error) {
-        const Json refused = {{"refused",
-                               {{"caption", std::string(caption::program)},
-                                {"text", "无法打开“" + std::string(fileName) + "”：\n" +
-                                             describeInChinese(*read.error)}}}};
-        return handBack(dumpJson(refused));
-    }
-    pendingDesign() = std::move(read.design);
-    return handBack("{}");
+// 打开 or a dropped file: its bytes, refused with the reason when they cannot
+// be read, else adopted once the unsaved changes are seen to.
+const char* gv_open(const char* bytes, int size, const char* fileName) {
+    return stepAnswer(page().workflow.open(fileName, readDesignText(bytesAt(bytes, size))));
 }
 
-// Replaces the design with the file read last, unchanged.
-const char* gv_adopt() {
-    if (auto& pending = pendingDesign()) {
-        page().session.open(std::move(*pending));
-        pending.reset();
-    }
-    return formAfterAction();
+// The button the designer pressed in the question gv_new, gv_open or
+// gv_offer_recovery put.
+const char* gv_answer(const char* answer) {
+    return stepAnswer(page().workflow.answer(answerNamed(answer)));
 }
 
-// The design as the window's 保存 writes it; from then on it is unchanged.
+// After a step that asked to save first: whether the design was saved.
+const char* gv_saved(int saved) {
+    return stepAnswer(page().workflow.saved(saved != 0));
+}
+
+// The design as the window's 保存 writes it, for a download under the name
+// gv_work suggests; from then on it is unchanged.
 const char* gv_save() {
-    return handBytes(page().session.saveToBytes());
+    DocumentWorkflow& workflow = page().workflow;
+    return handBytes(workflow.saveToBytes(workflow.suggestedFileName()));
 }
 
 // The design as it stands, for the recovery copy, naming the file it stands
 // in for; nothing about the design changes.
-const char* gv_recovery_bytes(const char* fileName) {
-    return handBytes(page().session.designBytes(fileName));
+const char* gv_recovery_bytes() {
+    return handBytes(page().workflow.recoveryCopy());
 }
 
-// Takes back a recovery copy: the design with its unsaved changes, modified.
-// The answer names the file it stood in for, or is the reason it is refused.
-const char* gv_recover(const char* bytes, int size) {
-    DesignReadResult read = readDesignText(bytesAt(bytes, size));
-    if (read.error) {
-        const Json refused = {
-            {"refused",
-             {{"caption", std::string(caption::program)},
-              {"text", "上次未保存的设计无法恢复：\n" + describeInChinese(*read.error)}}}};
-        return handBack(dumpJson(refused));
-    }
-    const std::string from = read.design->recoveredFrom;
-    page().session.open(std::move(*read.design), true);
-    return formWith({{"recoveredFrom", from}});
+// A recovery copy a closed tab left, kept at savedAt: refused with the reason
+// when it cannot be read, else offered back.
+const char* gv_offer_recovery(const char* bytes, int size, const char* savedAt) {
+    return stepAnswer(page().workflow.offerRecovery(readDesignText(bytesAt(bytes, size)), savedAt));
 }
 
 // The project's name, company, designer, date and notes, as 项目信息 edits them.

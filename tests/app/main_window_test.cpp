@@ -157,10 +157,9 @@ private slots:
     // 新建, 打开 and 退出 with unsaved changes ask first: 取消 keeps
     // everything, 不保存 goes on, 保存 saves and goes on.
     void unsavedChangesAreAskedAbout() {
-        const UnsavedChoice answers[] = {UnsavedChoice::Cancel, UnsavedChoice::Discard,
-                                         UnsavedChoice::Save};
+        const Answer answers[] = {Answer::Cancel, Answer::Discard, Answer::Save};
         for (const char* command : {"新建(&N)", "打开(&O)...", "退出(&X)"}) {
-            for (const UnsavedChoice answer : answers) {
+            for (const Answer answer : answers) {
                 QTemporaryDir dir;
                 Session s;
                 QVERIFY(s.start());
@@ -171,10 +170,11 @@ private slots:
                 s.prompts.openPath = writeDesign(dir.filePath(QStringLiteral("其他.gelvant")));
                 s.prompts.savePath = dir.filePath(QStringLiteral("保存.gelvant"));
                 s.trigger(kFile, command);
-                QCOMPARE(s.prompts.unsavedAsked, QStringList{QStringLiteral("无标题")});
-                QCOMPARE(QFile::exists(s.prompts.savePath), answer == UnsavedChoice::Save);
+                QCOMPARE(s.prompts.unsavedAsked,
+                         QStringList{QStringLiteral("设计“无标题”已修改。\n要保存修改吗？")});
+                QCOMPARE(QFile::exists(s.prompts.savePath), answer == Answer::Save);
                 const QString name = QString::fromUtf8(command);
-                if (answer == UnsavedChoice::Cancel) {
+                if (answer == Answer::Cancel) {
                     QCOMPARE(shownDesign(s.window), before);
                     QVERIFY(s.window.isVisible());
                 } else if (name.startsWith(QStringLiteral("新建"))) {

@@ -52,7 +52,7 @@ int gelvant::testing_window::runRecoveryChild(const QByteArray& mode,
     out << prompts.restoreAsked.join('|').replace('\n', ' ') << '\n'
         << shownDesign(window).join('\n') << '\n'
         << kEnd << Qt::endl;
-    prompts.unsaved = UnsavedChoice::Discard;
+    prompts.unsaved = Answer::Discard;
     window.close();
     return prompts.unsavedAsked.size() == 1 ? 0 : 4;
 }

@@ -24,32 +24,30 @@
 
 namespace gelvant::testing_window {
 
+inline QString qs(std::string_view text) {
+    return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
+}
+
 // Answers every question as told, and records what was asked.
 class ScriptedPrompts final : public DocumentPrompts {
 public:
-    UnsavedChoice askUnsaved(const QString& name) override {
-        unsavedAsked << name;
-        return unsaved;
-    }
-    bool askRestore(const QString& question) override {
-        restoreAsked << question;
-        return true;
+    // The recovery offer is always taken; unsaved changes are answered as told.
+    Answer ask(const Question& question) override {
+        const bool recovery = question.buttons.front().answer == Answer::Restore;
+        (recovery ? restoreAsked : unsavedAsked) << qs(question.text);
+        return recovery ? Answer::Restore : unsaved;
     }
     QString askOpenFile(const QString&) override { return openPath; }
     QString askSaveFile(const QString&) override { return savePath; }
     std::optional<ProjectInfo> askProjectInfo(const ProjectInfo&) override { return info; }
 
-    UnsavedChoice unsaved = UnsavedChoice::Cancel;
+    Answer unsaved = Answer::Cancel;
     QString openPath;
     QString savePath;
     std::optional<ProjectInfo> info;
     QStringList unsavedAsked;
     QStringList restoreAsked;
 };
-
-inline QString qs(std::string_view text) {
-    return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
-}
 
 // The table holds exactly the rows' texts, cell for cell.
 template <class Rows> void tableShowsRows(const QTableWidget& table, const Rows& rows) {

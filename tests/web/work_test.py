@@ -194,14 +194,14 @@ class WorkTest(unittest.TestCase):
         name = self.browser.find_element(By.ID, "project-name")
         name.send_keys("冷库一期/二号")
         self.browser.find_element(By.XPATH, '//dialog[@open]//button[text()="确定"]').click()
-        self.assertEqual(self.work()["projectName"], "冷库一期/二号")
+        self.assertEqual(self.work()["saveName"], "冷库一期-二号.gelvant")
         self.assertEqual(self.browser.title, "无标题* - Gelvant")
         self.menu("文件", "保存")
         saved = json.loads(self.downloaded("冷库一期-二号.gelvant"))
         self.assertEqual(saved["project"]["name"], "冷库一期/二号")
         self.assertEqual(self.browser.title, "冷库一期-二号.gelvant - Gelvant")
         self.menu("编辑", "撤销")  # the name was one step
-        self.assertEqual(self.work()["projectName"], "")
+        self.assertEqual(self.work()["saveName"], "无标题.gelvant")
 
     def test_the_rooms_use_and_the_plant_coefficients_save_as_the_native_driver(self):
         Select(self.browser.find_element(By.ID, "room-use")).select_by_index(4)
