@@ -1,5 +1,6 @@
 #include "app/design_window.h"
 
+#include "app/command_actions.h"
 #include "app/form_look.h"
 #include "app/qt_text.h"
 #include "sheet/controls.h"
@@ -21,8 +22,6 @@
 
 namespace gelvant {
 namespace {
-
-constexpr const char* kAboutEntry = "关于 Gelvant(&A)...";
 
 // Replaces a line's text without raising its edit signal, keeping the caret
 // where it was while the user is typing in it.
@@ -81,15 +80,11 @@ CDesignWindow::~CDesignWindow() {
 }
 
 void CDesignWindow::makeActions() {
-    undo_ = new QAction(QStringLiteral("撤销(&U)"), this);
-    undo_->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_Z));
+    undo_ = newCommandAction(Command::Undo, this);
     connect(undo_, &QAction::triggered, this, [this] { session_.undo(); });
-    redo_ = new QAction(QStringLiteral("重做(&R)"), this);
-    redo_->setShortcuts(
-        {QKeySequence(Qt::CTRL | Qt::Key_Y), QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_Z)});
+    redo_ = newCommandAction(Command::Redo, this);
     connect(redo_, &QAction::triggered, this, [this] { session_.redo(); });
-    about_ = new QAction(QString::fromUtf8(kAboutEntry), this);
-    about_->setShortcut(QKeySequence(Qt::Key_F1));
+    about_ = newCommandAction(Command::About, this);
     connect(about_, &QAction::triggered, this, [this] { session_.about(); });
     addActions({undo_, redo_, about_}); // their keys work wherever the focus is on the form
 }

@@ -1,5 +1,6 @@
 #include "app/main_window.h"
 
+#include "app/command_actions.h"
 #include "app/design_window.h"
 #include "app/document_prompts.h"
 #include "app/qt_text.h"
@@ -8,6 +9,7 @@
 #include "app/room_selector.h"
 #include "app/summary_window.h"
 #include "document/design_file_io.h"
+#include "session/document_texts.h"
 #include "sheet/controls.h"
 
 #include <QCloseEvent>
@@ -21,6 +23,7 @@
 #include <QSettings>
 #include <QTimer>
 #include <iostream>
+#include <map>
 
 namespace gelvant {
 namespace {
@@ -92,43 +95,40 @@ CMainWindow::~CMainWindow() {
 }
 
 void CMainWindow::buildMenus() {
-    QMenu* file = menuBar()->addMenu(QStringLiteral("文件(&F)"));
-    file->addAction(QStringLiteral("新建(&N)"), QKeySequence(Qt::CTRL | Qt::Key_N), this,
-                    &CMainWindow::newDesign);
-    file->addAction(QStringLiteral("打开(&O)..."), QKeySequence(Qt::CTRL | Qt::Key_O), this,
-                    &CMainWindow::openDesign);
-    recentMenu_ = file->addMenu(QStringLiteral("最近打开的文件(&R)"));
-    connect(recentMenu_, &QMenu::aboutToShow, this, &CMainWindow::fillRecentMenu);
-    file->addSeparator();
-    file->addAction(QStringLiteral("保存(&S)"), QKeySequence(Qt::CTRL | Qt::Key_S), this,
-                    &CMainWindow::save);
-    file->addAction(QStringLiteral("另存为(&A)..."), QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_S),
-                    this, &CMainWindow::saveAs);
-    file->addSeparator();
     // The report of the design as it stands, named after its file.
     auto* report = new ReportCommands(
         this, [this]() -> const Project& { return session_.project(); },
         [this] { return filePath(); });
-    file->addActions(report->fileActions());
-    file->addSeparator();
-    file->addAction(QStringLiteral("项目信息(&I)..."), this, &CMainWindow::editProjectInfo);
-    file->addSeparator();
-    file->addAction(QStringLiteral("退出(&X)"), QKeySequence(Qt::CTRL | Qt::Key_Q), this,
-                    &QWidget::close);
-
-    QMenu* edit = menuBar()->addMenu(QStringLiteral("编辑(&E)"));
-    edit->addAction(form_->undoAction());
-    edit->addAction(form_->redoAction());
-    edit->addSeparator();
-    edit->addAction(report->copyResultsAction());
-
-    QMenu* rooms = roomCommands_->createMenu(this);
-    rooms->addSeparator();
-    rooms->addAction(summary_->showAction());
-    menuBar()->addMenu(rooms);
-
-    QMenu* help = menuBar()->addMenu(QStringLiteral("帮助(&H)"));
-    help->addAction(form_->aboutAction());
+    const auto fileAction = [this](Command command, auto slot) {
+        QAction* action = newCommandAction(command, this);
+        connect(action, &QAction::triggered, this, slot);
+        return action;
+    };
+    const std::map<Command, QAction*> own = {
+        {Command::NewDesign, fileAction(Command::NewDesign, &CMainWindow::newDesign)},
+        {Command::Open, fileAction(Command::Open, &CMainWindow::openDesign)},
+        {Command::Save, fileAction(Command::Save, &CMainWindow::save)},
+        {Command::SaveAs, fileAction(Command::SaveAs, &CMainWindow::saveAs)},
+        {Command::ProjectInfo, fileAction(Command::ProjectInfo, &CMainWindow::editProjectInfo)},
+        {Command::Quit, fileAction(Command::Quit, &QWidget::close)},
+        {Command::Undo, form_->undoAction()},
+        {Command::Redo, form_->redoAction()},
+        {Command::About, form_->aboutAction()},
+        {Command::Summary, summary_->showAction()},
+    };
+    const auto actionOf = [&](Command command) {
+        const auto found = own.find(command);
+        if (found != own.end()) {
+            return found->second;
+        }
+        QAction* action = report->action(command);
+        return action != nullptr ? action : roomCommands_->action(command);
+    };
+    recentMenu_ = new QMenu(this);
+    connect(recentMenu_, &QMenu::aboutToShow, this, &CMainWindow::fillRecentMenu);
+    for (const MenuDef& menu : kMenus) {
+        menuBar()->addMenu(buildWindowMenu(menu, actionOf, recentMenu_, this));
+    }
 
     // The summary is a window of its own beside the form: the menus' keys
     // (Ctrl+Z, Ctrl+PgDown, Ctrl+S, ...) work there as they do here.
@@ -332,11 +332,12 @@ void CMainWindow::fillRecentMenu() {
         anyMissing = anyMissing || missing;
     }
     if (files.isEmpty()) {
-        recentMenu_->addAction(QStringLiteral("（无）"))->setEnabled(false);
+        recentMenu_->addAction(qtext(document_text::kNoRecentFiles))->setEnabled(false);
     }
     recentMenu_->addSeparator();
-    QAction* forget =
-        recentMenu_->addAction(QStringLiteral("移除找不到的文件(&M)"), this, &forgetMissingRecent);
+    QAction* forget = recentMenu_->addAction(
+        windowLabel(document_text::kForgetMissingFiles, document_text::kForgetMissingFilesKey),
+        this, &forgetMissingRecent);
     forget->setEnabled(anyMissing);
 }
 

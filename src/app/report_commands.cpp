@@ -1,5 +1,6 @@
 #include "app/report_commands.h"
 
+#include "app/command_actions.h"
 #include "app/qt_text.h"
 #include "app/report_painter.h"
 #include "document/atomic_file.h"
@@ -24,12 +25,6 @@ namespace {
 
 std::filesystem::path fileSystemPath(const QString& path) {
     return std::filesystem::path(QFile::encodeName(path).toStdString());
-}
-
-QAction* makeAction(QObject* owner, const QString& text, const QKeySequence& shortcut = {}) {
-    auto* action = new QAction(text, owner);
-    action->setShortcut(shortcut);
-    return action;
 }
 
 ReportCommands::Dialogs defaultDialogs(QWidget* window,
@@ -70,13 +65,11 @@ ReportCommands::Dialogs defaultDialogs(QWidget* window,
 ReportCommands::ReportCommands(QWidget* window, ProjectSource project, PathSource designPath)
     : QObject(window), window_(window), project_(std::move(project)),
       designPath_(std::move(designPath)), dialogs_(defaultDialogs(window, project_)),
-      exportPdf_(makeAction(this, QStringLiteral("导出计算书(PDF)..."),
-                            QKeySequence(Qt::CTRL | Qt::Key_E))),
-      printPreview_(makeAction(this, QStringLiteral("打印预览..."))),
-      print_(makeAction(this, QStringLiteral("打印..."), QKeySequence(Qt::CTRL | Qt::Key_P))),
-      exportCsv_(makeAction(this, QStringLiteral("导出结果(CSV)..."))),
-      copyResults_(makeAction(this, QStringLiteral("复制结果"),
-                              QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_C))) {
+      exportPdf_(newCommandAction(Command::ExportPdf, this)),
+      printPreview_(newCommandAction(Command::PrintPreview, this)),
+      print_(newCommandAction(Command::Print, this)),
+      exportCsv_(newCommandAction(Command::ExportCsv, this)),
+      copyResults_(newCommandAction(Command::CopyResults, this)) {
     connect(exportPdf_, &QAction::triggered, this, &ReportCommands::exportPdf);
     connect(printPreview_, &QAction::triggered, this, &ReportCommands::printPreview);
     connect(print_, &QAction::triggered, this, &ReportCommands::printOnPrinter);
@@ -84,8 +77,21 @@ ReportCommands::ReportCommands(QWidget* window, ProjectSource project, PathSourc
     connect(copyResults_, &QAction::triggered, this, &ReportCommands::copyResults);
 }
 
-QList<QAction*> ReportCommands::fileActions() const {
-    return {exportPdf_, printPreview_, print_, exportCsv_};
+QAction* ReportCommands::action(Command command) const {
+    switch (command) {
+    case Command::ExportPdf:
+        return exportPdf_;
+    case Command::PrintPreview:
+        return printPreview_;
+    case Command::Print:
+        return print_;
+    case Command::ExportCsv:
+        return exportCsv_;
+    case Command::CopyResults:
+        return copyResults_;
+    default:
+        return nullptr;
+    }
 }
 
 Report ReportCommands::report(ReportScope scope) const {

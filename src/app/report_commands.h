@@ -2,6 +2,7 @@
 
 #include "project/project.h"
 #include "report/report_model.h"
+#include "session/command_table.h"
 
 #include <QList>
 #include <QObject>
@@ -44,10 +45,9 @@ public:
 
     void setDialogs(Dialogs dialogs) { dialogs_ = std::move(dialogs); }
 
-    // 导出计算书(PDF)..., 打印预览..., 打印..., 导出结果(CSV)..., in menu order.
-    QList<QAction*> fileActions() const;
-    // 复制结果, for the 编辑 menu.
-    QAction* copyResultsAction() const { return copyResults_; }
+    // The action of one of the report's commands (the PDF, the print
+    // preview, printing, the CSV, copying the results); nullptr for another.
+    QAction* action(Command command) const;
 
     // The work under the actions, without asking anything.
     Report report(ReportScope scope) const;

@@ -1,5 +1,6 @@
 #include "app/room_commands.h"
 
+#include "app/command_actions.h"
 #include "app/plant_dialog.h"
 #include "app/qt_text.h"
 #include "document/gathered_messages.h"
@@ -18,8 +19,6 @@
 #include <QVBoxLayout>
 
 namespace gelvant {
-namespace {} // namespace
-
 // --- The dialogs ----------------------------------------------------------------
 
 std::optional<std::string> WindowRoomDialogs::askRoomName(const std::string& current) {
@@ -78,18 +77,18 @@ std::optional<PlantSettings> WindowRoomDialogs::askPlantSettings(const PlantSett
 
 RoomCommands::RoomCommands(DesignSession& session, RoomDialogs& dialogs, QObject* parent)
     : QObject(parent), session_(session), dialogs_(dialogs) {
-    addRoom_ = makeAction("新增库房(&N)", &RoomCommands::addRoom);
-    copyRoom_ = makeAction("复制库房(&C)", &RoomCommands::copyRoom);
-    renameRoom_ = makeAction("重命名(&M)...", &RoomCommands::renameRoom);
-    deleteRoom_ = makeAction("删除库房(&D)", &RoomCommands::deleteRoom);
-    moveUp_ = makeAction("上移(&U)", &RoomCommands::moveUp);
-    moveDown_ = makeAction("下移(&W)", &RoomCommands::moveDown);
-    airCooler_ = makeAction("冷风机(&F)", &RoomCommands::chooseAirCooler);
-    coil_ = makeAction("排管(&P)", &RoomCommands::chooseCoil);
-    computeAll_ = makeAction("全部重新计算(&A)", &RoomCommands::computeAll);
-    plantSettings_ = makeAction("机械负荷系数(&L)...", &RoomCommands::editPlantSettings);
-    nextRoom_ = makeAction("下一库房(&X)", &RoomCommands::nextRoom);
-    previousRoom_ = makeAction("上一库房(&V)", &RoomCommands::previousRoom);
+    addRoom_ = makeAction(Command::AddRoom, &RoomCommands::addRoom);
+    copyRoom_ = makeAction(Command::CopyRoom, &RoomCommands::copyRoom);
+    renameRoom_ = makeAction(Command::RenameRoom, &RoomCommands::renameRoom);
+    deleteRoom_ = makeAction(Command::DeleteRoom, &RoomCommands::deleteRoom);
+    moveUp_ = makeAction(Command::MoveUp, &RoomCommands::moveUp);
+    moveDown_ = makeAction(Command::MoveDown, &RoomCommands::moveDown);
+    airCooler_ = makeAction(Command::AirCooler, &RoomCommands::chooseAirCooler);
+    coil_ = makeAction(Command::Coil, &RoomCommands::chooseCoil);
+    computeAll_ = makeAction(Command::ComputeAll, &RoomCommands::computeAll);
+    plantSettings_ = makeAction(Command::PlantSettings, &RoomCommands::editPlantSettings);
+    nextRoom_ = makeAction(Command::NextRoom, &RoomCommands::nextRoom);
+    previousRoom_ = makeAction(Command::PreviousRoom, &RoomCommands::previousRoom);
 
     equipment_ = new QActionGroup(this);
     equipment_->setExclusive(true);
@@ -97,31 +96,44 @@ RoomCommands::RoomCommands(DesignSession& session, RoomDialogs& dialogs, QObject
         choice->setCheckable(true);
         equipment_->addAction(choice);
     }
-    nextRoom_->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_PageDown));
-    previousRoom_->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_PageUp));
     refresh();
 }
 
-QAction* RoomCommands::makeAction(const char* text, void (RoomCommands::*slot)()) {
-    auto* action = new QAction(QString::fromUtf8(text), this);
+QAction* RoomCommands::makeAction(Command command, void (RoomCommands::*slot)()) {
+    QAction* action = newCommandAction(command, this);
     connect(action, &QAction::triggered, this, slot);
     return action;
 }
 
-QMenu* RoomCommands::createMenu(QWidget* parent) {
-    auto* menu = new QMenu(QStringLiteral("库房(&R)"), parent);
-    menu->addActions({addRoom_, copyRoom_, renameRoom_, deleteRoom_});
-    menu->addSeparator();
-    menu->addActions({moveUp_, moveDown_});
-    menu->addSeparator();
-    menu->addActions({previousRoom_, nextRoom_});
-    menu->addSeparator();
-    menu->addSection(QStringLiteral("冷却设备"));
-    menu->addActions({airCooler_, coil_});
-    menu->addSeparator();
-    menu->addAction(computeAll_);
-    menu->addAction(plantSettings_);
-    return menu;
+QAction* RoomCommands::action(Command command) const {
+    switch (command) {
+    case Command::AddRoom:
+        return addRoom_;
+    case Command::CopyRoom:
+        return copyRoom_;
+    case Command::RenameRoom:
+        return renameRoom_;
+    case Command::DeleteRoom:
+        return deleteRoom_;
+    case Command::MoveUp:
+        return moveUp_;
+    case Command::MoveDown:
+        return moveDown_;
+    case Command::PreviousRoom:
+        return previousRoom_;
+    case Command::NextRoom:
+        return nextRoom_;
+    case Command::AirCooler:
+        return airCooler_;
+    case Command::Coil:
+        return coil_;
+    case Command::ComputeAll:
+        return computeAll_;
+    case Command::PlantSettings:
+        return plantSettings_;
+    default:
+        return nullptr;
+    }
 }
 
 void RoomCommands::refresh() {

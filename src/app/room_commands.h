@@ -1,5 +1,6 @@
 #pragma once
 
+#include "session/command_table.h"
 #include "session/design_session.h"
 
 #include <QObject>
@@ -57,8 +58,8 @@ class RoomCommands : public QObject {
 public:
     RoomCommands(DesignSession& session, RoomDialogs& dialogs, QObject* parent = nullptr);
 
-    // The menu 库房(&R) with every command, for the owner's menu bar.
-    QMenu* createMenu(QWidget* parent);
+    // The action of one of the room commands; nullptr for another command.
+    QAction* action(Command command) const;
 
     // Enabled and checked states as the project now stands.
     void refresh();
@@ -77,7 +78,7 @@ public:
     QAction* previousRoomAction() const { return previousRoom_; }
 
 private:
-    QAction* makeAction(const char* text, void (RoomCommands::*slot)());
+    QAction* makeAction(Command command, void (RoomCommands::*slot)());
 
     void addRoom();
     void copyRoom();

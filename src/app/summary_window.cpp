@@ -1,5 +1,6 @@
 #include "app/summary_window.h"
 
+#include "app/command_actions.h"
 #include "app/qt_text.h"
 #include "plant/machine_load.h"
 #include "project/summary.h"
@@ -132,8 +133,7 @@ void setRowCount(QTableWidget& table, std::size_t rows) {
 
 SummaryWindow::SummaryWindow(DesignSession& session, QWidget* parent)
     : QWidget(parent, Qt::Window), session_(session),
-      showAction_(new QAction(QStringLiteral("项目汇总(&T)..."), this)),
-      rooms_(makeTable(*this, kRoomColumns)),
+      showAction_(newCommandAction(Command::Summary, this)), rooms_(makeTable(*this, kRoomColumns)),
       totalsCaption_(new QLabel(QStringLiteral("按蒸发温度合计（从最低蒸发温度起）"), this)),
       totals_(makeTable(*this, kGroupColumns)), notes_(new QPlainTextEdit(this)),
       machineCaption_(new QLabel(qtext(kMachineLoadTitle), this)),
@@ -181,7 +181,6 @@ SummaryWindow::SummaryWindow(DesignSession& session, QWidget* parent)
     // A few notes in sight; more scroll.
     notes_->setFixedHeight(notes_->fontMetrics().lineSpacing() * 4 + 2 * notes_->frameWidth() + 8);
 
-    showAction_->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_T));
     connect(showAction_, &QAction::triggered, this, [this] {
         show(); // brings the table up to date (showEvent)
         raise();

@@ -40,4 +40,10 @@ inline constexpr std::string_view kSaveDialogTitle = "另存为";
 inline constexpr std::string_view kDesignFilesFilter = "Gelvant 设计文件 (*.gelvant)";
 inline constexpr std::string_view kAllFilesFilter = "所有文件 (*)";
 
+// The recent files' menu when it lists none, and its entry that removes
+// the files no longer there (access key M).
+inline constexpr std::string_view kNoRecentFiles = "（无）";
+inline constexpr std::string_view kForgetMissingFiles = "移除找不到的文件";
+inline constexpr char kForgetMissingFilesKey = 'M';
+
 } // namespace gelvant::document_text

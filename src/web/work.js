@@ -430,63 +430,58 @@
 
     // --- The menus -----------------------------------------------------------------------
 
-    // Each command: its menu entry's text, what it does, and the keys the
-    // browser leaves to the page (written as the help lists them).
+    // What each command does; its words and keys (those the browser leaves
+    // to the page) come with the menus from the design session.
     const commands = {
-        newDesign: { label: "新建", run: newDesign, keys: ["Alt+Shift+N"] },
-        open: { label: "打开...", run: chooseFile, keys: ["Ctrl+O"] },
-        save: { label: "保存", run: save, keys: ["Ctrl+S"] },
-        print: { label: "打印计算书...", run: printSheet, keys: ["Ctrl+P"] },
-        csv: { label: "导出结果(CSV)...", run: exportCsv, keys: [] },
-        projectInfo: { label: "项目信息...", run: editProjectInfo, keys: [] },
-        undo: { label: "撤销", run: () => act("gv_undo"), keys: ["Ctrl+Z", "Alt+Backspace"] },
-        redo: { label: "重做", run: () => act("gv_redo"),
-                keys: ["Ctrl+Y", "Ctrl+Shift+Z", "Alt+Shift+Backspace"] },
-        addRoom: { label: "新增库房", run: () => act("gv_room_add"), keys: [] },
-        copyRoom: { label: "复制库房", run: () => act("gv_room_copy"), keys: [] },
-        renameRoom: { label: "重命名...", run: renameRoom, keys: [] },
-        deleteRoom: { label: "删除库房", run: deleteRoom, keys: [] },
-        moveUp: { label: "上移", run: () => act("gv_room_move", ["number"], [-1]), keys: [] },
-        moveDown: { label: "下移", run: () => act("gv_room_move", ["number"], [1]), keys: [] },
-        previousRoom: { label: "上一库房", run: () => selectRoom(work.state.current - 1),
-                        keys: ["Alt+PageUp"] },
-        nextRoom: { label: "下一库房", run: () => selectRoom(work.state.current + 1),
-                    keys: ["Alt+PageDown"] },
-        airCooler: { label: "冷风机", run: () => act("gv_room_coil", ["number"], [0]), keys: [] },
-        coil: { label: "排管", run: () => act("gv_room_coil", ["number"], [1]), keys: [] },
-        computeAll: { label: "全部重新计算", run: computeAll, keys: [] },
-        plant: { label: "机械负荷系数...", run: editPlant, keys: [] },
-        summary: { label: "项目汇总", run: () => work.summary.scrollIntoView(), keys: [] },
-        copyResults: { label: "复制结果", run: copyResults, keys: ["Alt+Shift+C"] },
-        help: { label: "键盘快捷键", run: showHelp, keys: [] },
-        about: { label: "关于 Gelvant...", run: showAbout, keys: ["F1"] },
+        newDesign: { run: newDesign },
+        open: { run: chooseFile },
+        save: { run: save },
+        printSheet: { run: printSheet },
+        csv: { run: exportCsv },
+        projectInfo: { run: editProjectInfo },
+        undo: { run: () => act("gv_undo") },
+        redo: { run: () => act("gv_redo") },
+        addRoom: { run: () => act("gv_room_add") },
+        copyRoom: { run: () => act("gv_room_copy") },
+        renameRoom: { run: renameRoom },
+        deleteRoom: { run: deleteRoom },
+        moveUp: { run: () => act("gv_room_move", ["number"], [-1]) },
+        moveDown: { run: () => act("gv_room_move", ["number"], [1]) },
+        previousRoom: { run: () => selectRoom(work.state.current - 1) },
+        nextRoom: { run: () => selectRoom(work.state.current + 1) },
+        airCooler: { run: () => act("gv_room_coil", ["number"], [0]) },
+        coil: { run: () => act("gv_room_coil", ["number"], [1]) },
+        computeAll: { run: computeAll },
+        plant: { run: editPlant },
+        summary: { run: () => work.summary.scrollIntoView() },
+        copyResults: { run: copyResults },
+        help: { run: showHelp },
+        about: { run: showAbout },
     };
-    const menus = [
-        ["文件", ["newDesign", "open", "save", "-", "print", "csv", "-", "projectInfo"]],
-        ["编辑", ["undo", "redo", "-", "copyResults"]],
-        ["库房", ["addRoom", "copyRoom", "renameRoom", "deleteRoom", "-", "moveUp", "moveDown", "-",
-                  "previousRoom", "nextRoom", "-", "冷却设备", "airCooler", "coil", "-",
-                  "computeAll", "-", "plant", "summary"]],
-        ["帮助", ["help", "about"]],
-    ];
+    for (const command of Object.values(commands)) {
+        command.keys = [];
+    }
 
     function buildMenus() {
         const bar = element("nav", { id: "menubar", role: "menubar" });
-        for (const [title, names] of menus) {
+        for (const { title, items } of JSON.parse(core("gv_menus"))) {
             const menu = element("div", { class: "menu" });
             const opener = element("button", { type: "button", class: "opener",
                                                "aria-haspopup": "menu" }, title);
             const list = element("div", { class: "entries", role: "menu" });
-            for (const name of names) {
-                if (name === "-") {
+            for (const item of items) {
+                if (item.separator) {
                     list.append(element("hr"));
                     continue;
                 }
-                const command = commands[name];
-                if (!command) {
-                    list.append(element("div", { class: "section" }, name));
+                if (item.heading) {
+                    list.append(element("div", { class: "section" }, item.heading));
                     continue;
                 }
+                const name = item.command;
+                const command = commands[name];
+                command.label = item.label;
+                command.keys = item.keys;
                 const entry = element("button", { type: "button", role: "menuitem",
                                                   "data-command": name });
                 entry.append(element("span", {}, command.label),

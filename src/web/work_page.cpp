@@ -14,6 +14,7 @@
 #include "report/report_export.h"
 #include "report/report_model.h"
 #include "report/summary_table.h"
+#include "session/command_table.h"
 #include "sheet/controls.h"
 #include "sheet/portable.h"
 #include "sheet/program.h"
@@ -290,6 +291,19 @@ Answer answerNamed(std::string_view name) {
     return Answer::Cancel;
 }
 
+// "Ctrl+Y, Ctrl+Shift+Z" as the list of its key sequences.
+Json splitKeys(std::string_view keys) {
+    Json list = Json::array();
+    constexpr std::string_view kBetween = ", ";
+    while (!keys.empty()) {
+        const std::size_t end = keys.find(kBetween);
+        list.push_back(std::string(keys.substr(0, end)));
+        keys =
+            end == std::string_view::npos ? std::string_view() : keys.substr(end + kBetween.size());
+    }
+    return list;
+}
+
 Json questionJson(const Question& question) {
     Json buttons = Json::array();
     for (const QuestionButton& button : question.buttons) {
@@ -323,6 +337,29 @@ const char* stepAnswer(const WorkflowStep& step) {
 using namespace gelvant;
 
 extern "C" {
+
+// The menus as the page shows them: each entry's command, words and keys,
+// the lines between groups and the headings over them.
+const char* gv_menus() {
+    Json menus = Json::array();
+    for (const MenuDef& menu : kMenus) {
+        Json items = Json::array();
+        for (const MenuItem& item : menuItemsIn(menu, kInPage)) {
+            if (item.kind == MenuItem::Kind::Separator) {
+                items.push_back({{"separator", true}});
+            } else if (item.kind == MenuItem::Kind::Heading) {
+                items.push_back({{"heading", std::string(item.heading)}});
+            } else {
+                const CommandDef& def = commandDef(item.command);
+                items.push_back({{"command", std::string(def.name)},
+                                 {"label", std::string(def.label)},
+                                 {"keys", splitKeys(def.pageKeys)}});
+            }
+        }
+        menus.push_back({{"title", std::string(menu.title)}, {"items", items}});
+    }
+    return handBack(dumpJson(menus));
+}
 
 // How many bytes the last design file or CSV handed over holds.
 int gv_held_size() {

@@ -65,7 +65,7 @@ private slots:
             };
             dialogs.failure = [](const QString&, const QString& text) { QFAIL(qPrintable(text)); };
             commands.setDialogs(dialogs);
-            commands.fileActions().at(0)->trigger();
+            commands.action(Command::ExportPdf)->trigger();
             QVERIFY2(asked == c.severalRooms, c.name);
             QCOMPARE(offered, QString::fromUtf8(c.offered));
             QFile pdf(out);
@@ -78,7 +78,7 @@ private slots:
         const Project project = fourRooms();
         ReportCommands commands(
             nullptr, [&]() -> const Project& { return project; }, [] { return QString(); });
-        commands.copyResultsAction()->trigger();
+        commands.action(Command::CopyResults)->trigger();
         QCOMPARE(QApplication::clipboard()->text(),
                  qs(loadTableTsv(buildRoomReport(project.rooms[1]))));
     }
