@@ -1,6 +1,8 @@
 #include "app/about_dlg.h"
 
 #include "app/form_look.h"
+#include "app/qt_text.h"
+#include "session/view_texts.h"
 #include "sheet/program.h"
 
 #include <QHBoxLayout>
@@ -11,7 +13,7 @@
 namespace gelvant {
 
 CAboutDlg::CAboutDlg(QWidget* parent) : QDialog(parent) {
-    setWindowTitle(QStringLiteral("关于Gelvant"));
+    setWindowTitle(qtext(view_text::kAboutTitle));
     setWindowFlags(Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
                    Qt::WindowCloseButtonHint);
 
@@ -21,7 +23,7 @@ CAboutDlg::CAboutDlg(QWidget* parent) : QDialog(parent) {
     auto* name = new QLabel(QString::fromUtf8(kProgramName), this);
     name->setTextFormat(Qt::PlainText);
     name->setMinimumWidth(12 * fontMetrics().horizontalAdvance(QChar(0x56FD)));
-    auto* ok = new QPushButton(QStringLiteral("确定"), this);
+    auto* ok = new QPushButton(qtext(view_text::kOk), this);
     ok->setDefault(true);
     connect(ok, &QPushButton::clicked, this, &QDialog::accept);
 

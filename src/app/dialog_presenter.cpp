@@ -1,6 +1,8 @@
 #include "app/dialog_presenter.h"
 
 #include "app/about_dlg.h"
+#include "app/qt_text.h"
+#include "session/view_texts.h"
 
 #include <QMessageBox>
 #include <QPushButton>
@@ -16,7 +18,7 @@ void DialogPresenter::showMessage(const Message& message) {
     QMessageBox box(QMessageBox::NoIcon, QString::fromStdString(message.caption),
                     QString::fromStdString(message.text), QMessageBox::Ok, owner());
     box.setTextFormat(Qt::PlainText);
-    box.button(QMessageBox::Ok)->setText(QStringLiteral("确定"));
+    box.button(QMessageBox::Ok)->setText(qtext(view_text::kOk));
     box.exec();
 }
 

@@ -1,6 +1,9 @@
 #include "app/project_info_dlg.h"
 
+#include "app/command_actions.h"
 #include "app/qt_text.h"
+#include "project/project_info_fields.h"
+#include "session/view_texts.h"
 
 #include <QDate>
 #include <QDialogButtonBox>
@@ -20,38 +23,47 @@ QLineEdit* lineFor(const std::string& text, QWidget& owner) {
 
 } // namespace
 
-CProjectInfoDlg::CProjectInfoDlg(const ProjectInfo& info, QWidget* parent)
-    : QDialog(parent), name_(lineFor(info.name, *this)), company_(lineFor(info.company, *this)),
-      designer_(lineFor(info.designer, *this)), date_(lineFor(info.date, *this)),
-      notes_(new QPlainTextEdit(qtext(info.notes), this)) {
-    setWindowTitle(QStringLiteral("项目信息"));
+CProjectInfoDlg::CProjectInfoDlg(const ProjectInfo& info, QWidget* parent) : QDialog(parent) {
+    setWindowTitle(qtext(view_text::kProjectInfoTitle));
     setWindowFlags(Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
                    Qt::WindowCloseButtonHint);
-    // The date is free text, as the title block shows it; today's is offered.
-    date_->setPlaceholderText(QDate::currentDate().toString(Qt::ISODate));
-    notes_->setTabChangesFocus(true);
-    notes_->setFixedHeight(5 * fontMetrics().lineSpacing());
-
     auto* buttons = new QDialogButtonBox(QDialogButtonBox::Ok | QDialogButtonBox::Cancel, this);
-    buttons->button(QDialogButtonBox::Ok)->setText(QStringLiteral("确定"));
-    buttons->button(QDialogButtonBox::Cancel)->setText(QStringLiteral("取消"));
+    buttons->button(QDialogButtonBox::Ok)->setText(qtext(view_text::kOk));
+    buttons->button(QDialogButtonBox::Cancel)->setText(qtext(view_text::kCancel));
     connect(buttons, &QDialogButtonBox::accepted, this, &QDialog::accept);
     connect(buttons, &QDialogButtonBox::rejected, this, &QDialog::reject);
 
     auto* form = new QFormLayout(this);
-    form->addRow(QStringLiteral("项目名称(&N):"), name_);
-    form->addRow(QStringLiteral("设计单位(&C):"), company_);
-    form->addRow(QStringLiteral("设计人(&D):"), designer_);
-    form->addRow(QStringLiteral("日期(&T):"), date_);
-    form->addRow(QStringLiteral("备注(&M):"), notes_);
+    for (const ProjectInfoField& field : kProjectInfoFields) {
+        const QString label =
+            windowLabel(field.label, field.accessKey) + qtext(view_text::kLabelColon);
+        const QString text = qtext(info.*field.member);
+        if (field.multiline) {
+            auto* box = new QPlainTextEdit(text, this);
+            box->setTabChangesFocus(true);
+            box->setFixedHeight(5 * fontMetrics().lineSpacing());
+            form->addRow(label, box);
+            boxes_.push_back([box] { return box->toPlainText().toStdString(); });
+        } else {
+            QLineEdit* line = lineFor(info.*field.member, *this);
+            // The date is free text, as the title block shows it; today's is offered.
+            if (field.member == &ProjectInfo::date) {
+                line->setPlaceholderText(QDate::currentDate().toString(Qt::ISODate));
+            }
+            form->addRow(label, line);
+            boxes_.push_back([line] { return line->text().toStdString(); });
+        }
+    }
     form->addRow(buttons);
     form->setSizeConstraint(QLayout::SetFixedSize);
 }
 
 ProjectInfo CProjectInfoDlg::info() const {
-    return ProjectInfo{name_->text().toStdString(), company_->text().toStdString(),
-                       designer_->text().toStdString(), date_->text().toStdString(),
-                       notes_->toPlainText().toStdString()};
+    ProjectInfo edited;
+    for (std::size_t i = 0; i < kProjectInfoFields.size(); ++i) {
+        edited.*kProjectInfoFields[i].member = boxes_[i]();
+    }
+    return edited;
 }
 
 } // namespace gelvant

@@ -3,14 +3,13 @@
 #include "project/project.h"
 
 #include <QDialog>
-
-class QLineEdit;
-class QPlainTextEdit;
+#include <functional>
+#include <string>
+#include <vector>
 
 namespace gelvant {
 
-// 项目信息: what the title block of the calculation names (项目名称,
-// 设计单位, 设计人, 日期, 备注), with OK and Cancel.
+// 项目信息: the fields of the calculation's title block, with OK and Cancel.
 class CProjectInfoDlg : public QDialog {
     Q_OBJECT
 public:
@@ -20,11 +19,8 @@ public:
     ProjectInfo info() const;
 
 private:
-    QLineEdit* name_;
-    QLineEdit* company_;
-    QLineEdit* designer_;
-    QLineEdit* date_;
-    QPlainTextEdit* notes_;
+    // What each field's box holds, in the title block's order.
+    std::vector<std::function<std::string()>> boxes_;
 };
 
 } // namespace gelvant

@@ -4,6 +4,7 @@
 #include "app/plant_dialog.h"
 #include "app/qt_text.h"
 #include "document/gathered_messages.h"
+#include "session/view_texts.h"
 
 #include <QAction>
 #include <QActionGroup>
@@ -23,11 +24,11 @@ namespace gelvant {
 
 std::optional<std::string> WindowRoomDialogs::askRoomName(const std::string& current) {
     QInputDialog dialog(window_);
-    dialog.setWindowTitle(QStringLiteral("重命名库房"));
-    dialog.setLabelText(QStringLiteral("库房名称："));
+    dialog.setWindowTitle(qtext(view_text::kRenameRoomTitle));
+    dialog.setLabelText(qtext(view_text::kRoomNameLabel));
     dialog.setTextValue(qtext(current));
-    dialog.setOkButtonText(QStringLiteral("确定"));
-    dialog.setCancelButtonText(QStringLiteral("取消"));
+    dialog.setOkButtonText(qtext(view_text::kOk));
+    dialog.setCancelButtonText(qtext(view_text::kCancel));
     if (dialog.exec() != QDialog::Accepted) {
         return std::nullopt;
     }
@@ -35,12 +36,12 @@ std::optional<std::string> WindowRoomDialogs::askRoomName(const std::string& cur
 }
 
 bool WindowRoomDialogs::confirmDelete(const std::string& room) {
-    QMessageBox box(QMessageBox::Question, QStringLiteral("删除库房"),
-                    QStringLiteral("删除库房“%1”？\n删除后可以用“撤销”恢复。").arg(qtext(room)),
-                    QMessageBox::Yes | QMessageBox::No, window_);
+    QMessageBox box(QMessageBox::Question, qtext(view_text::kDeleteRoomTitle),
+                    qtext(view_text::deleteRoomQuestion(room)), QMessageBox::Yes | QMessageBox::No,
+                    window_);
     box.setTextFormat(Qt::PlainText);
-    box.button(QMessageBox::Yes)->setText(QStringLiteral("是"));
-    box.button(QMessageBox::No)->setText(QStringLiteral("否"));
+    box.button(QMessageBox::Yes)->setText(qtext(view_text::kYes));
+    box.button(QMessageBox::No)->setText(qtext(view_text::kNo));
     box.setDefaultButton(QMessageBox::No); // Enter keeps the room
     return box.exec() == QMessageBox::Yes;
 }
@@ -49,15 +50,15 @@ void WindowRoomDialogs::showGatheredMessages(const std::vector<RoomMessages>& ro
     // A scrolling text rather than a message box: a large project can have
     // something to say about many rooms.
     QDialog box(window_);
-    box.setWindowTitle(QStringLiteral("全部重新计算"));
+    box.setWindowTitle(qtext(view_text::kComputeAllTitle));
     auto* layout = new QVBoxLayout(&box);
-    layout->addWidget(new QLabel(QStringLiteral("以下库房的计算给出了提示："), &box));
+    layout->addWidget(new QLabel(qtext(view_text::kComputeAllIntro), &box));
     auto* text = new QPlainTextEdit(qtext(gatheredMessagesText(rooms)), &box);
     text->setReadOnly(true);
     text->setLineWrapMode(QPlainTextEdit::WidgetWidth);
     layout->addWidget(text);
     auto* buttons = new QDialogButtonBox(QDialogButtonBox::Ok, &box);
-    buttons->button(QDialogButtonBox::Ok)->setText(QStringLiteral("确定"));
+    buttons->button(QDialogButtonBox::Ok)->setText(qtext(view_text::kOk));
     QObject::connect(buttons, &QDialogButtonBox::accepted, &box, &QDialog::accept);
     layout->addWidget(buttons);
     const QFontMetrics metrics(text->font());

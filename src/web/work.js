@@ -15,6 +15,7 @@
     const kTabLockPrefix = "gelvant-tab:";
 
     const element = page.element;
+    let words = null; // the page's own words, from the design session
     const core = (name, types, args) => page.core.ccall(name, "string", types || [], args || []);
     const act = (name, types, args) => {
         const answer = JSON.parse(core(name, types, args));
@@ -189,7 +190,7 @@
         summary.rooms.forEach((cells, index) => {
             const row = tableRow(cells, "td");
             row.dataset.room = String(index);
-            row.title = "转到此库房";
+            row.title = words.goToRoomHint;
             rooms.append(row);
         });
         fillTable(work.summaryGroups, summary.groupColumns, summary.groups, summary.total);
@@ -206,7 +207,8 @@
         const part = element("div", { class: "machine-load" });
         part.append(element("h2", {}, load.title));
         part.append(element("p", { class: "notes" }, [load.formula].concat(
-            load.coefficients.map(([label, value]) => `${label}：${value}`)).join("\n")));
+            load.coefficients.map(([label, value]) => `${label}${words.coefficientColon}${value}`))
+            .join("\n")));
         const rooms = fillTable(element("table"), load.roomColumns, load.rooms);
         const groups = fillTable(element("table"), load.groupColumns, load.groups, load.total);
         part.append(rooms, groups, element("p", { class: "notes" }, load.notes.join("\n")));
@@ -268,14 +270,12 @@
         const info = JSON.parse(core("gv_project_info"));
         const dialog = element("dialog", { class: "ask project-info" });
         const form = element("form", { method: "dialog" });
-        form.append(element("h2", {}, "项目信息"));
-        const rows = [["name", "项目名称:"], ["company", "设计单位:"], ["designer", "设计人:"],
-                      ["date", "日期:"], ["notes", "备注:"]];
+        form.append(element("h2", {}, words.projectInfoTitle));
         const boxes = {};
-        for (const [key, label] of rows) {
+        for (const { key, label, multiline } of words.projectInfoFields) {
             const id = `project-${key}`;
-            const box = key === "notes" ? element("textarea", { id, rows: "4" })
-                                        : element("input", { id, type: "text" });
+            const box = multiline ? element("textarea", { id, rows: "4" })
+                                  : element("input", { id, type: "text" });
             box.value = info[key];
             if (key === "date") {
                 box.placeholder = today();
@@ -284,16 +284,17 @@
             form.append(element("label", { for: id }, label), box);
         }
         const buttons = element("div", { class: "buttons" });
-        buttons.append(element("button", { value: "ok" }, "确定"),
-                       element("button", { value: "cancel" }, "取消"));
+        buttons.append(element("button", { value: "ok" }, words.ok),
+                       element("button", { value: "cancel" }, words.cancel));
         form.append(buttons);
         dialog.append(form);
         document.body.append(dialog);
         dialog.addEventListener("close", () => {
             dialog.remove();
             if (dialog.returnValue === "ok") {
-                act("gv_set_project_info", ["string", "string", "string", "string", "string"],
-                    rows.map(([key]) => boxes[key].value));
+                const edited = Object.fromEntries(
+                    Object.entries(boxes).map(([key, box]) => [key, box.value]));
+                act("gv_set_project_info", ["string"], [JSON.stringify(edited)]);
             }
         });
         dialog.showModal();
@@ -349,7 +350,7 @@
 
     function reportName(extension) {
         const file = work.state.fileName;
-        const base = file ? file.replace(/\.[^.]*$/, "") : "冷负荷计算书";
+        const base = file ? file.replace(/\.[^.]*$/, "") : words.sheetFileName;
         return `${base}.${extension}`;
     }
 
@@ -371,20 +372,19 @@
 
     async function renameRoom() {
         const current = work.state.rooms[work.state.current];
-        const answer = await ask("重命名库房", "库房名称：", [["确定", "ok"], ["取消", "cancel"]],
-                                 current);
+        const answer = await ask(words.renameRoomTitle, words.roomNameLabel,
+                                 [[words.ok, "ok"], [words.cancel, "cancel"]], current);
         if (answer.value === "ok") {
             act("gv_room_rename", ["string"], [answer.text]);
         }
     }
 
     async function deleteRoom() {
-        const current = work.state.rooms[work.state.current];
         if (!work.state.canDelete) {
             return;
         }
-        const answer = await ask("删除库房", `删除库房“${current}”？\n删除后可以用“撤销”恢复。`,
-                                 [["是", "yes"], ["否", "no"]]);
+        const answer = await ask(words.deleteRoomTitle, work.state.deleteQuestion,
+                                 [[words.yes, "yes"], [words.no, "no"]]);
         if (answer === "yes") {
             act("gv_room_delete");
         }
@@ -399,14 +399,15 @@
     function computeAll() {
         const answer = act("gv_compute_all");
         if (answer.gathered) {
-            ask("全部重新计算", `以下库房的计算给出了提示：\n\n${answer.gathered}`, [["确定", "ok"]]);
+            ask(words.computeAllTitle, `${words.computeAllIntro}\n\n${answer.gathered}`,
+                [[words.ok, "ok"]]);
         }
     }
 
     function showAbout() {
         const about = JSON.parse(core("gv_about"));
         if (about.caption) {
-            ask(about.caption, about.text, [["确定", "ok"]]);
+            ask(about.caption, about.text, [[words.ok, "ok"]]);
         }
     }
 
@@ -416,16 +417,16 @@
         work.copied = text;
         if (navigator.clipboard) {
             navigator.clipboard.writeText(text).catch((error) => {
-                tell("Gelvant", `无法复制到剪贴板：\n${error.message}`);
+                tell("Gelvant", `${words.cannotCopy}${error.message}`);
             });
         }
     }
 
     function showHelp() {
         const lines = Object.values(commands).filter((c) => c.keys.length)
-            .map((c) => `${c.label.replace(/\.\.\.$/, "")}\t${c.keys.join("，")}`);
-        ask("键盘快捷键", "浏览器自己占用 Ctrl+N、Ctrl+PgUp、Ctrl+PgDown 等键，" +
-            "这些命令在本页另有快捷键：\n\n" + lines.join("\n"), [["确定", "ok"]]);
+            .map((c) => `${c.label.replace(/\.\.\.$/, "")}\t${c.keys.join(words.keysBetween)}`);
+        ask(words.keyboardHelpTitle, `${words.keyboardHelpIntro}\n\n${lines.join("\n")}`,
+            [[words.ok, "ok"]]);
     }
 
     // --- The menus -----------------------------------------------------------------------
@@ -693,6 +694,7 @@
     // --- Start ---------------------------------------------------------------------------
 
     page.start = async (startForm) => {
+        words = JSON.parse(core("gv_words"));
         buildMenus();
         buildSummary();
         page.shown = refresh;

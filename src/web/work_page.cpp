@@ -9,12 +9,14 @@
 #include "plant/machine_load.h"
 #include "plant/plant_settings.h"
 #include "plant/room_use.h"
+#include "project/project_info_fields.h"
 #include "project/summary.h"
 #include "report/machine_load_table.h"
 #include "report/report_export.h"
 #include "report/report_model.h"
 #include "report/summary_table.h"
 #include "session/command_table.h"
+#include "session/view_texts.h"
 #include "sheet/controls.h"
 #include "sheet/portable.h"
 #include "sheet/program.h"
@@ -361,6 +363,36 @@ const char* gv_menus() {
     return handBack(dumpJson(menus));
 }
 
+// The words of the page's own dialogs and notes.
+const char* gv_words() {
+    using namespace view_text;
+    Json fields = Json::array();
+    for (const ProjectInfoField& field : kProjectInfoFields) {
+        fields.push_back({{"key", std::string(field.key)},
+                          {"label", std::string(field.label) + std::string(kLabelColon)},
+                          {"multiline", field.multiline}});
+    }
+    const Json words = {{"ok", kOk},
+                        {"cancel", kCancel},
+                        {"yes", kYes},
+                        {"no", kNo},
+                        {"projectInfoTitle", kProjectInfoTitle},
+                        {"projectInfoFields", fields},
+                        {"renameRoomTitle", kRenameRoomTitle},
+                        {"roomNameLabel", kRoomNameLabel},
+                        {"deleteRoomTitle", kDeleteRoomTitle},
+                        {"sheetFileName", kSheetFileName},
+                        {"computeAllTitle", kComputeAllTitle},
+                        {"computeAllIntro", kComputeAllIntro},
+                        {"goToRoomHint", kGoToRoomHint},
+                        {"coefficientColon", kCoefficientColon},
+                        {"cannotCopy", kCannotCopy},
+                        {"keyboardHelpTitle", kKeyboardHelpTitle},
+                        {"keyboardHelpIntro", kKeyboardHelpIntro},
+                        {"keysBetween", kKeysBetween}};
+    return handBack(dumpJson(words));
+}
+
 // How many bytes the last design file or CSV handed over holds.
 int gv_held_size() {
     return static_cast<int>(heldBytes().size());
@@ -377,21 +409,23 @@ const char* gv_work() {
         rooms.push_back(room.name);
     }
     const DocumentWorkflow& workflow = page().workflow;
-    const Json work = {{"title", workflow.title()},
-                       {"fileName", workflow.file()},
-                       {"saveName", workflow.suggestedFileName()},
-                       {"recoveryDelayMs", DocumentWorkflow::kRecoveryDelayMs},
-                       {"modified", session.isModified()},
-                       {"canUndo", session.canUndo()},
-                       {"canRedo", session.canRedo()},
-                       {"canDelete", session.canDeleteRoom()},
-                       {"canMoveUp", session.canMoveRoom(RoomMove::Up)},
-                       {"canMoveDown", session.canMoveRoom(RoomMove::Down)},
-                       {"coil", project.currentRoom().equipment == CoolingEquipment::Coil},
-                       {"rooms", rooms},
-                       {"current", project.current},
-                       {"use", usesJson(project.currentRoom())},
-                       {"plant", plantJson(project.plant)}};
+    const Json work = {
+        {"title", workflow.title()},
+        {"fileName", workflow.file()},
+        {"saveName", workflow.suggestedFileName()},
+        {"recoveryDelayMs", DocumentWorkflow::kRecoveryDelayMs},
+        {"modified", session.isModified()},
+        {"canUndo", session.canUndo()},
+        {"canRedo", session.canRedo()},
+        {"canDelete", session.canDeleteRoom()},
+        {"canMoveUp", session.canMoveRoom(RoomMove::Up)},
+        {"canMoveDown", session.canMoveRoom(RoomMove::Down)},
+        {"coil", project.currentRoom().equipment == CoolingEquipment::Coil},
+        {"rooms", rooms},
+        {"current", project.current},
+        {"deleteQuestion", view_text::deleteRoomQuestion(project.currentRoom().name)},
+        {"use", usesJson(project.currentRoom())},
+        {"plant", plantJson(project.plant)}};
     std::string answer = dumpJson(work);
     SummaryCache& cache = summaryCache();
     if (std::exchange(cache.stale, false)) {
@@ -453,17 +487,25 @@ const char* gv_offer_recovery(const char* bytes, int size, const char* savedAt) 
 // The project's name, company, designer, date and notes, as 项目信息 edits them.
 const char* gv_project_info() {
     const ProjectInfo& info = page().session.project().info;
-    const Json json = {{"name", info.name},
-                       {"company", info.company},
-                       {"designer", info.designer},
-                       {"date", info.date},
-                       {"notes", info.notes}};
+    Json json = Json::object();
+    for (const ProjectInfoField& field : kProjectInfoFields) {
+        json[std::string(field.key)] = info.*field.member;
+    }
     return handBack(dumpJson(json));
 }
 
-const char* gv_set_project_info(const char* name, const char* company, const char* designer,
-                                const char* date, const char* notes) {
-    page().session.setProjectInfo(ProjectInfo{name, company, designer, date, notes});
+// The title block as edited: a JSON object of the fields' texts by key; a
+// field it leaves out is emptied.
+const char* gv_set_project_info(const char* edited) {
+    const Json json = Json::parse(edited, nullptr, false);
+    ProjectInfo info;
+    for (const ProjectInfoField& field : kProjectInfoFields) {
+        const auto text = json.is_object() ? json.find(field.key) : json.end();
+        if (text != json.end() && text->is_string()) {
+            info.*field.member = text->get<std::string>();
+        }
+    }
+    page().session.setProjectInfo(info);
     return formAfterAction();
 }
 
@@ -558,7 +600,7 @@ const char* gv_about() {
     p.session.about();
     const bool shown = p.presenter.aboutBoxes != before;
     return handBack(
-        shown ? dumpJson({{"caption", "关于Gelvant"}, {"text", std::string(kProgramName)}})
+        shown ? dumpJson({{"caption", view_text::kAboutTitle}, {"text", std::string(kProgramName)}})
               : std::string("{}"));
 }
 
