@@ -59,4 +59,24 @@ bool withinRanges(const PlantSettings& settings) {
         });
 }
 
+double defaultGoodsLoadFactor(RoomUse use) {
+    // The goods of a chilling or freezing room come in at 130 % of its daily output.
+    return use == RoomUse::Chilling || use == RoomUse::Freezing ? 1.3 : 1.0;
+}
+
+double goodsLoadFactor(const Room& room) {
+    return room.goodsLoadFactor ? *room.goodsLoadFactor
+                                : defaultGoodsLoadFactor(appliedUse(room).use);
+}
+
+bool withinGoodsLoadFactorRange(double p) {
+    return std::isfinite(p) && p >= kGoodsLoadFactorRange.low && p <= kGoodsLoadFactorRange.high;
+}
+
+std::string goodsLoadFactorRangeMessage() {
+    return std::string(kGoodsLoadFactorLabel) + " 应在 " +
+           coefficientText(kGoodsLoadFactorRange.low) + "～" +
+           coefficientText(kGoodsLoadFactorRange.high) + " 之间。";
+}
+
 } // namespace gelvant

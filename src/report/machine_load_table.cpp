@@ -52,6 +52,7 @@ MachineRoomRow roomRow(const RoomSummary& summary, const RoomMachineLoad& room) 
     for (std::size_t i = 0; i < kFlowCount; ++i) {
         row[7] += (i == 0 ? "" : "/") + coefficientText(room.n[i]);
     }
+    row[8] = coefficientText(room.goodsLoadFactor);
     return row;
 }
 
