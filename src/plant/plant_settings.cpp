@@ -60,7 +60,7 @@ bool withinRanges(const PlantSettings& settings) {
 }
 
 double defaultGoodsLoadFactor(RoomUse use) {
-    // The goods of a chilling or freezing room come in at 130 % of its daily output.
+    // GB 50072-2010 §6.1.1: 1.3 for chilling and freezing rooms, 1 for the others.
     return use == RoomUse::Chilling || use == RoomUse::Freezing ? 1.3 : 1.0;
 }
 
