@@ -9,12 +9,15 @@
 # make package - build optimised and make the Debian package build/release/gelvant_<version>_<arch>.deb
 # make web   - build the browser page build/web/gelvant.html and the driver for Node
 #              build/web/gelvant-cli.js with emscripten
+# make machine-load-check - write docs/machine-load-check.md again: the catalogue's rows
+#              through gelvant-cli, their computed loads beside the catalogue's figures
 
 JOBS ?= $(shell nproc)
 FUZZ_SECONDS ?= 60
 LONG_FUZZ_SECONDS ?= 600
 
-.PHONY: run test lint test-dev test-release test-asan test-fuzz test-web web fuzz bench package deps cli-example clean
+.PHONY: run test lint test-dev test-release test-asan test-fuzz test-web web fuzz bench package deps \
+	cli-example machine-load-check clean
 
 deps:
 	@scripts/install-deps
@@ -86,6 +89,10 @@ bench: deps build/release/CMakeCache.txt web
 	@if [ -x build/release/src/app/gelvant ]; then bench/report_export.sh 20 build/release/src/app/gelvant; fi
 	/usr/bin/python3 bench/web_bench.py build/web/gelvant.html
 	/usr/bin/python3 bench/web_work_bench.py build/web/gelvant.html build/release/src/cli/gelvant-cli
+
+machine-load-check: deps build/dev/CMakeCache.txt
+	cmake --build --preset dev -j $(JOBS) --target gelvant-cli
+	scripts/machine-load-check
 
 package: deps build/release/CMakeCache.txt
 	cmake --build --preset release -j $(JOBS)

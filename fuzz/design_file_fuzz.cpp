@@ -21,11 +21,14 @@ namespace {
 }
 
 bool sameProject(const gelvant::Project& a, const gelvant::Project& b) {
-    if (a.info != b.info || a.current != b.current || a.rooms.size() != b.rooms.size()) {
+    if (a.info != b.info || a.plant != b.plant || a.current != b.current ||
+        a.rooms.size() != b.rooms.size()) {
         return false;
     }
     for (std::size_t i = 0; i < a.rooms.size(); ++i) {
         if (a.rooms[i].name != b.rooms[i].name || a.rooms[i].equipment != b.rooms[i].equipment ||
+            a.rooms[i].use != b.rooms[i].use ||
+            a.rooms[i].goodsLoadFactor != b.rooms[i].goodsLoadFactor ||
             !a.rooms[i].form->sameForm(*b.rooms[i].form)) {
             return false;
         }

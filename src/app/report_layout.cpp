@@ -476,11 +476,16 @@ private:
                        FontRole::Small, kLeft);
             flow_.advance(lineMm);
         }
+        const QString goodsFlow = qtext(kGoodsFlowNote);
+        const double noteMm = flow_.wrappedHeight(FontRole::Small, goodsFlow, flow_.width());
+        flow_.text(QRectF(flow_.left(), flow_.y(), flow_.width(), noteMm), goodsFlow,
+                   FontRole::Small, kWrapLeft);
+        flow_.advance(noteMm);
         flow_.advance(3);
-        static constexpr std::array<double, kMachineRoomColumnCount> kRoomMm{26, 34, 16, 16,
-                                                                             16, 16, 16, 34};
+        static constexpr std::array<double, kMachineRoomColumnCount> kRoomMm{24, 34, 16, 16, 16,
+                                                                             16, 16, 26, 10};
         static constexpr std::array<bool, kMachineRoomColumnCount> kRoomLeft{
-            true, true, false, false, false, false, false, true};
+            true, true, false, false, false, false, false, true, false};
         tableRow(headers(kMachineRoomColumns), kRoomMm, kRoomLeft, FontRole::SmallBold,
                  kHeaderFill);
         for (const MachineRoomRow& row : m.rooms) {

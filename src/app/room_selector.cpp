@@ -1,12 +1,16 @@
 #include "app/room_selector.h"
 
 #include "app/qt_text.h"
+#include "plant/plant_settings.h"
 #include "plant/room_use.h"
 
 #include <QAbstractItemView>
 #include <QComboBox>
 #include <QHBoxLayout>
+#include <QKeyEvent>
 #include <QLabel>
+#include <QLineEdit>
+#include <QMessageBox>
 #include <QSignalBlocker>
 #include <QStyle>
 #include <algorithm>
@@ -22,7 +26,7 @@ constexpr std::array kEquipmentRows{CoolingEquipment::AirCooler, CoolingEquipmen
 
 RoomSelector::RoomSelector(DesignSession& session, QWidget* parent)
     : QWidget(parent), session_(session), rooms_(new QComboBox(this)),
-      equipment_(new QComboBox(this)), use_(new QComboBox(this)) {
+      equipment_(new QComboBox(this)), use_(new QComboBox(this)), p_(new QLineEdit(this)) {
     auto* row = new QHBoxLayout(this);
     row->setContentsMargins(4, 0, 4, 0);
     row->setSpacing(4);
@@ -32,6 +36,10 @@ RoomSelector::RoomSelector(DesignSession& session, QWidget* parent)
     row->addWidget(rooms_);
     row->addWidget(equipment_);
     row->addWidget(use_);
+    auto* pCaption = new QLabel(QStringLiteral("p"), this);
+    pCaption->setBuddy(p_);
+    row->addWidget(pCaption);
+    row->addWidget(p_);
 
     rooms_->setToolTip(QStringLiteral("当前库房 (Ctrl+PgUp / Ctrl+PgDown)"));
     // About ten characters in the bar; the drop-down shows long names whole.
@@ -50,6 +58,12 @@ RoomSelector::RoomSelector(DesignSession& session, QWidget* parent)
         use_->addItem(qtext(useLabel(use)));
     }
     use_->setSizeAdjustPolicy(QComboBox::AdjustToContents);
+    p_->setToolTip(qtext(std::string(kGoodsLoadFactorLabel) +
+                         "：当前库房进货量中已含的货物热流量负荷系数（1～1.3；空着按用途取，"
+                         "冷却间、冻结间 1.3，其他冷间 1）。机械负荷按 Q2 ÷ p 计。"));
+    p_->setAccessibleName(qtext(kGoodsLoadFactorLabel));
+    p_->setFixedWidth(p_->fontMetrics().horizontalAdvance(QStringLiteral("自动 1.30")) + 12);
+    p_->setFixedHeight(fontMetrics().height() + 4);
     // As dense as the form's own lists, so that the menu bar grows no taller.
     for (QComboBox* combo : {rooms_, equipment_, use_}) {
         combo->setFixedHeight(fontMetrics().height() + 4);
@@ -70,6 +84,8 @@ RoomSelector::RoomSelector(DesignSession& session, QWidget* parent)
             session_.setRoomUse(kRoomUses[static_cast<std::size_t>(index)]);
         }
     });
+    connect(p_, &QLineEdit::editingFinished, this, &RoomSelector::takeGoodsLoadFactor);
+    p_->installEventFilter(this);
     refresh();
 }
 
@@ -83,6 +99,7 @@ void RoomSelector::refresh() {
         std::find(kEquipmentRows.begin(), kEquipmentRows.end(), project.currentRoom().equipment);
     equipment_->setCurrentIndex(static_cast<int>(row - kEquipmentRows.begin()));
     showUse();
+    showGoodsLoadFactor();
 }
 
 // 自动 says which use the form implies: 自动（冻结物冷藏间）.
@@ -96,6 +113,57 @@ void RoomSelector::showUse() {
     }
     const auto* const at = std::find(kRoomUses.begin(), kRoomUses.end(), room.use);
     use_->setCurrentIndex(static_cast<int>(at - kRoomUses.begin()));
+}
+
+// The room's own p, or its use's greyed in the empty box: 自动 1.3.
+void RoomSelector::showGoodsLoadFactor() {
+    const Room& room = session_.project().currentRoom();
+    const QString text =
+        room.goodsLoadFactor ? qtext(coefficientText(*room.goodsLoadFactor)) : QString();
+    const QString automatic = qtext(std::string(useLabel(RoomUse::Auto)) + " " +
+                                    coefficientText(defaultGoodsLoadFactor(appliedUse(room).use)));
+    if (p_->text() != text) {
+        p_->setText(text);
+    }
+    if (p_->placeholderText() != automatic) {
+        p_->setPlaceholderText(automatic);
+    }
+}
+
+void RoomSelector::takeGoodsLoadFactor() {
+    if (refusing_) {
+        return; // the focus the refusal's box takes
+    }
+    const QString typed = p_->text().trimmed();
+    std::optional<double> p;
+    if (!typed.isEmpty()) {
+        bool isNumber = false;
+        const double value = typed.toDouble(&isNumber);
+        if (!isNumber || !withinGoodsLoadFactorRange(value)) {
+            refusing_ = true;
+            showGoodsLoadFactor();
+            QMessageBox::warning(window(), qtext(kGoodsLoadFactorLabel),
+                                 qtext(goodsLoadFactorRangeMessage()));
+            refusing_ = false;
+            return;
+        }
+        p = value;
+    }
+    session_.setGoodsLoadFactor(p);
+    showGoodsLoadFactor(); // "1.30" reads back as the room holds it
+}
+
+bool RoomSelector::eventFilter(QObject* watched, QEvent* event) {
+    if (watched == p_ && event->type() == QEvent::ShortcutOverride) {
+        const QKeySequence pressed(static_cast<QKeyEvent*>(event)->keyCombination());
+        if (pressed == QKeySequence(Qt::CTRL | Qt::Key_Z) ||
+            pressed == QKeySequence(Qt::CTRL | Qt::Key_Y) ||
+            pressed == QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_Z)) {
+            event->ignore(); // on to the window's 撤销 and 重做
+            return true;
+        }
+    }
+    return QWidget::eventFilter(watched, event);
 }
 
 void RoomSelector::showNames() {

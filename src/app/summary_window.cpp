@@ -71,14 +71,15 @@ QString joinedLines(const std::vector<std::string>& lines) {
     return text;
 }
 
-// The formula and the coefficients in two lines.
+// The formula, the coefficients and how Q2 is counted, in three lines.
 QString coefficientsText(const MachineLoadTable& table) {
     QString text = qtext(kMachineLoadFormula) + QLatin1Char('\n');
     for (std::size_t i = 0; i < table.coefficients.size() && i < 6; ++i) {
         text += (i == 0 ? QString() : QStringLiteral("；")) +
                 qtext(table.coefficients[i].label + " " + table.coefficients[i].value);
     }
-    return text + QStringLiteral("；n4、n5 按同一蒸发温度下同类冷间的间数");
+    return text + QStringLiteral("；n4、n5 按同一蒸发温度下同类冷间的间数\n") +
+           qtext(kGoodsFlowNote);
 }
 
 // Writes one row, touching only the cells whose text differs.

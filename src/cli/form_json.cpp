@@ -74,6 +74,7 @@ Json roomSummaryJson(const RoomSummary& r, const RoomMachineLoad& m) {
             {"useInferred", m.use.inferred},
             {"flows", numbers(m.flows)},
             {"n", numbers(m.n)},
+            {"p", number(m.goodsLoadFactor)},
             {"tempDiffOverLimit", m.tempDiffOverLimit}};
 }
 

@@ -30,8 +30,8 @@ std::optional<double> decimalNumber(std::string_view word) {
     return value;
 }
 
-std::string rangeText(const CoefficientDef& def) {
-    return coefficientText(def.range.low) + " and " + coefficientText(def.range.high);
+std::string rangeText(const CoefficientRange& range) {
+    return coefficientText(range.low) + " and " + coefficientText(range.high);
 }
 
 std::variant<PlantSettings, std::string> setCoefficient(PlantCoefficient which,
@@ -42,7 +42,8 @@ std::variant<PlantSettings, std::string> setCoefficient(PlantCoefficient which,
     const auto value = decimalNumber(valueText);
     const auto changed = value ? withCoefficient(now, which, *value) : std::nullopt;
     if (!changed) {
-        return "plant " + std::string(command) + " must be a number between " + rangeText(def);
+        return "plant " + std::string(command) + " must be a number between " +
+               rangeText(def.range);
     }
     return *changed;
 }
@@ -79,6 +80,14 @@ std::variant<RoomUse, std::string> namedRoomUse(std::string_view args) {
     }
     return std::string("room use must be auto, chilling, freezing, chilled, frozen, ice, "
                        "anteroom or processing");
+}
+
+std::variant<double, std::string> namedGoodsLoadFactor(std::string_view args) {
+    const auto value = decimalNumber(args);
+    if (!value || !withinGoodsLoadFactorRange(*value)) {
+        return "room p must be a number between " + rangeText(kGoodsLoadFactorRange);
+    }
+    return *value;
 }
 
 } // namespace gelvant

@@ -16,4 +16,7 @@ std::variant<PlantSettings, std::string> changedPlantSettings(std::string_view a
 // The use a `room use USE` line names, or the reason it names none.
 std::variant<RoomUse, std::string> namedRoomUse(std::string_view args);
 
+// The goods load factor a `room p X` line gives, or the reason it gives none.
+std::variant<double, std::string> namedGoodsLoadFactor(std::string_view args);
+
 } // namespace gelvant

@@ -213,6 +213,8 @@ private:
                                                  : CoolingEquipment::AirCooler);
         } else if (verb == "use") {
             return roomUse(rest);
+        } else if (verb == "p") {
+            return roomGoodsLoadFactor(rest);
         } else {
             return UsageError{"unknown room command " + quoteForMessage(args)};
         }
@@ -237,6 +239,15 @@ private:
             return UsageError{std::move(*problem)};
         }
         session_.setRoomUse(std::get<RoomUse>(use));
+        return std::nullopt;
+    }
+
+    std::optional<UsageError> roomGoodsLoadFactor(std::string_view args) {
+        auto p = namedGoodsLoadFactor(args);
+        if (auto* problem = std::get_if<std::string>(&p)) {
+            return UsageError{std::move(*problem)};
+        }
+        session_.setGoodsLoadFactor(std::get<double>(p));
         return std::nullopt;
     }
 

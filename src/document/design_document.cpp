@@ -177,6 +177,16 @@ void DesignDocument::setRoomUse(RoomUse use) {
     roomOperation([&] { project_.rooms[project_.current].use = use; });
 }
 
+bool DesignDocument::setGoodsLoadFactor(std::optional<double> p) {
+    if (p && !withinGoodsLoadFactorRange(*p)) {
+        return false;
+    }
+    if (project_.currentRoom().goodsLoadFactor != p) {
+        roomOperation([&] { project_.rooms[project_.current].goodsLoadFactor = p; });
+    }
+    return true;
+}
+
 bool DesignDocument::setPlantSettings(const PlantSettings& plant) {
     if (!withinRanges(plant)) {
         return false;

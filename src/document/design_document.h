@@ -64,6 +64,9 @@ public:
     bool moveRoom(int direction);
     void setEquipment(CoolingEquipment equipment);
     void setRoomUse(RoomUse use);
+    // The current room's goods load factor p (none: the one its use gives);
+    // false (and nothing done) when p lies outside its range.
+    bool setGoodsLoadFactor(std::optional<double> p);
     // The project's plant settings; false (and nothing done) when a
     // coefficient lies outside the code's range.
     bool setPlantSettings(const PlantSettings& plant);

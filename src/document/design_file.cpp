@@ -122,6 +122,10 @@ void writeRoom(JsonWriter& out, const Room& room) {
     out.string(equipmentKey(room.equipment));
     out.key("use");
     out.string(useKey(room.use));
+    if (room.goodsLoadFactor) {
+        out.key("p"); // only once the designer set it: else it follows the use
+        out.number(*room.goodsLoadFactor);
+    }
     out.key("fields");
     writeFields(out, form);
     out.key("lists");
@@ -361,6 +365,12 @@ Room readRoom(const Json& json, std::size_t index, std::vector<std::string>& unr
                            "anteroom or processing");
         }
         room.use = *known;
+    }
+    if (const Json* p = member(json, "p")) {
+        if (!p->is_number() || !withinGoodsLoadFactorRange(p->get<double>())) {
+            refuse(DesignFileProblem::BadValue, where + ".p");
+        }
+        room.goodsLoadFactor = p->get<double>();
     }
     FormState form = *startupForm();
     if (const Json* appended = boolMember(json, "referenceRowsAppended", where)) {

@@ -36,7 +36,8 @@ RoomMachineLoad roomAlone(const Room& room, const RoomSummary& summary,
                           const PlantSettings& settings) {
     RoomMachineLoad r;
     r.use = appliedUse(room);
-    r.flows = roomHeatFlows(room.form->sheet, room.equipment, r.use.use);
+    r.goodsLoadFactor = goodsLoadFactor(room);
+    r.flows = roomHeatFlows(room.form->sheet, room.equipment, r.use.use, r.goodsLoadFactor);
     r.n = flowCoefficients(r.use.use, 1, settings);
     r.inSums = summary.inSums;
     if (std::isfinite(summary.evaporatingTemp)) {
@@ -76,8 +77,11 @@ GroupMachineLoad groupLoad(const EvaporatingGroup& group, const ProjectSummary& 
 
 } // namespace
 
-HeatFlows roomHeatFlows(const DesignSheet& s, CoolingEquipment equipment, RoomUse use) {
-    const double goodsW = static_cast<double>(s.goodsHeatW) + s.respirationHeatW + s.materialHeatW;
+HeatFlows roomHeatFlows(const DesignSheet& s, CoolingEquipment equipment, RoomUse use,
+                        double goodsLoadFactor) {
+    const double goodsW =
+        (static_cast<double>(s.goodsHeatW) + s.respirationHeatW + s.materialHeatW) /
+        goodsLoadFactor;
     const double motorsW = equipment == CoolingEquipment::AirCooler ? s.airCoolerHeatW : 0.0;
     const double operatingW = isChillingOrFreezing(use) ? 0.0 : s.operatingHeatW;
     return {static_cast<double>(s.wallLeakHeatW), goodsW, static_cast<double>(s.ventilationHeatW),

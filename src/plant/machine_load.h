@@ -9,8 +9,9 @@
 
 namespace gelvant {
 
-// The code's five heat flows of a room, in W: Q1 envelope, Q2 goods, Q3 air
-// change, Q4 motors, Q5 operation. The coefficients n1…n5 weigh them alike.
+// The code's five heat flows of a room, in W: Q1 envelope, Q2 goods (without
+// the load factor p), Q3 air change, Q4 motors, Q5 operation. The
+// coefficients n1…n5 weigh them alike.
 inline constexpr std::size_t kFlowCount = 5;
 using HeatFlows = std::array<double, kFlowCount>;
 using FlowCoefficients = std::array<double, kFlowCount>;
@@ -20,7 +21,8 @@ struct RoomMachineLoad {
     AppliedUse use;
     HeatFlows flows{};
     FlowCoefficients n{};
-    bool inSums = false; // as in the project summary
+    double goodsLoadFactor = 1; // p, which Q2 is divided by
+    bool inSums = false;        // as in the project summary
     // Room temperature less evaporating temperature beyond the system's limit.
     bool tempDiffOverLimit = false;
     double tempDiffC = 0; // NaN where the evaporating temperature is unknown
@@ -46,10 +48,12 @@ struct MachineLoad {
     double totalW = 0;
 };
 
-// A room's five flows from its stored results, widened to double. The motors
-// count only where air coolers cool the room; a chilling or freezing room
-// has no operating flow in the code's sum.
-HeatFlows roomHeatFlows(const DesignSheet& s, CoolingEquipment equipment, RoomUse use);
+// A room's five flows from its stored results, widened to double. The goods
+// flow (goods, respiration, packaging) is divided by the load factor p its
+// intake holds; the motors count only where air coolers cool the room; a
+// chilling or freezing room has no operating flow in the code's sum.
+HeatFlows roomHeatFlows(const DesignSheet& s, CoolingEquipment equipment, RoomUse use,
+                        double goodsLoadFactor);
 
 // n4 and n5 for N rooms of one use working at one evaporating temperature:
 // the more rooms, the less their motors and doors run at the same time.

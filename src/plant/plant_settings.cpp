@@ -59,4 +59,24 @@ bool withinRanges(const PlantSettings& settings) {
         });
 }
 
+double defaultGoodsLoadFactor(RoomUse use) {
+    // GB 50072-2010 §6.1.1: 1.3 for chilling and freezing rooms, 1 for the others.
+    return use == RoomUse::Chilling || use == RoomUse::Freezing ? 1.3 : 1.0;
+}
+
+double goodsLoadFactor(const Room& room) {
+    return room.goodsLoadFactor ? *room.goodsLoadFactor
+                                : defaultGoodsLoadFactor(appliedUse(room).use);
+}
+
+bool withinGoodsLoadFactorRange(double p) {
+    return std::isfinite(p) && p >= kGoodsLoadFactorRange.low && p <= kGoodsLoadFactorRange.high;
+}
+
+std::string goodsLoadFactorRangeMessage() {
+    return std::string(kGoodsLoadFactorLabel) + " 应在 " +
+           coefficientText(kGoodsLoadFactorRange.low) + "～" +
+           coefficientText(kGoodsLoadFactorRange.high) + " 之间。";
+}
+
 } // namespace gelvant

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "plant/room_use.h"
 #include "project/project.h"
 
 #include <array>
@@ -70,5 +71,23 @@ std::string coefficientText(double value);
 
 // Whether every coefficient lies within its range.
 bool withinRanges(const PlantSettings& settings);
+
+// The goods load factor p a room's daily intake holds (GB 50072-2010 §6.1.1):
+// the room's cooling equipment takes the goods flow × p, the plant's machine
+// load the goods flow without it.
+inline constexpr std::string_view kGoodsLoadFactorLabel = "负荷系数 p";
+inline constexpr CoefficientRange kGoodsLoadFactorRange{1.0, 1.3};
+
+// The p a use gives: 1.3 for chilling and freezing rooms, 1 for the others.
+double defaultGoodsLoadFactor(RoomUse use);
+
+// The room's own p, or the one its applied use gives when it has none.
+double goodsLoadFactor(const Room& room);
+
+// Whether p is a number within its range, both ends included.
+bool withinGoodsLoadFactorRange(double p);
+
+// The refusal of a p outside its range: "负荷系数 p 应在 1～1.3 之间。".
+std::string goodsLoadFactorRangeMessage();
 
 } // namespace gelvant

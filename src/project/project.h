@@ -4,6 +4,7 @@
 
 #include <cstddef>
 #include <memory>
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -43,14 +44,17 @@ struct ProjectInfo {
     friend bool operator==(const ProjectInfo&, const ProjectInfo&) = default;
 };
 
-// One room of the cold store: its name, its cooling equipment, its use and
-// its whole form. A form, once captured, never changes: rooms, undo steps and saved
-// projects share it.
+// One room of the cold store: its name, its cooling equipment, its use, the
+// goods load factor p its daily intake holds, and its whole form. A form, once
+// captured, never changes: rooms, undo steps and saved projects share it.
 struct Room {
     std::string name;
     CoolingEquipment equipment = CoolingEquipment::AirCooler;
     std::shared_ptr<const FormState> form;
     RoomUse use = RoomUse::Auto;
+    // The designer's p; none: the one the room's use gives (1.3 for chilling
+    // and freezing rooms, 1 for the others).
+    std::optional<double> goodsLoadFactor{};
 };
 
 // A cold-store project: its information, its plant settings and its rooms,

@@ -55,6 +55,7 @@ MachineRoomRow roomRow(const RoomSummary& summary, const RoomMachineLoad& room) 
         }
         row[7] += coefficientText(room.n[i]);
     }
+    row[8] = coefficientText(room.goodsLoadFactor);
     return row;
 }
 

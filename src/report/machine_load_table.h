@@ -21,7 +21,12 @@ inline constexpr std::array<std::string_view, kFlowCount> kFlowNames{
     "Q1 围护结构热流量", "Q2 货物热流量", "Q3 通风换气热流量", "Q4 电动机运转热流量",
     "Q5 操作热流量"};
 
-inline constexpr std::size_t kMachineRoomColumnCount = 8;
+// How the goods flow is counted, in one line under the flows' names.
+inline constexpr std::string_view kGoodsFlowNote =
+    "Q2 不计负荷系数 p（Q2 = 货物热流量 ÷ p）；参考库房冷却加工、冻结加工各行的进货量 130％ "
+    "即已含 p = 1.3。";
+
+inline constexpr std::size_t kMachineRoomColumnCount = 9;
 inline constexpr std::array<SummaryColumn, kMachineRoomColumnCount> kMachineRoomColumns{{
     {"名称", ""},
     {"用途", ""},
@@ -31,6 +36,7 @@ inline constexpr std::array<SummaryColumn, kMachineRoomColumnCount> kMachineRoom
     {"Q4", "W"},
     {"Q5", "W"},
     {"n1/n2/n3/n4/n5", ""},
+    {"p", ""},
 }};
 
 inline constexpr std::size_t kMachineGroupColumnCount = 10;
@@ -58,7 +64,7 @@ using MachineGroupRow = std::array<std::string, kMachineGroupColumnCount>;
 
 // The machine load as the designer reads it, in the summary window, the
 // report's page and the CSV alike: the coefficients used, every room with
-// its use, flows and coefficients, the groups (coldest first) with the
+// its use, flows, coefficients and p, the groups (coldest first) with the
 // project total, the rooms left out of the sums (the summary's own notes)
 // and the rooms whose temperature difference exceeds the system's limit.
 struct MachineLoadTable {

@@ -129,6 +129,7 @@ void summaryRows(CsvWriter& csv, const SummaryTable& table) {
 void machineLoadRows(CsvWriter& csv, const MachineLoadTable& table) {
     const std::string group(kMachineLoadTitle);
     csv.entry({}, group, "公式", kMachineLoadFormula, {});
+    csv.entry({}, group, kFlowNames[1], kGoodsFlowNote, {});
     for (const CoefficientRow& c : table.coefficients) {
         csv.entry({}, group, c.label, c.value, {});
     }

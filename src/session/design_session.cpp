@@ -18,7 +18,8 @@ bool sameRoomList(const Project& a, const Project& b) {
     return a.current == b.current &&
            std::equal(a.rooms.begin(), a.rooms.end(), b.rooms.begin(), b.rooms.end(),
                       [](const Room& x, const Room& y) {
-                          return x.name == y.name && x.equipment == y.equipment && x.use == y.use;
+                          return x.name == y.name && x.equipment == y.equipment && x.use == y.use &&
+                                 x.goodsLoadFactor == y.goodsLoadFactor;
                       });
 }
 
@@ -266,6 +267,10 @@ void DesignSession::setEquipment(CoolingEquipment equipment) {
 
 void DesignSession::setRoomUse(RoomUse use) {
     run(false, [&] { document_.setRoomUse(use); });
+}
+
+bool DesignSession::setGoodsLoadFactor(std::optional<double> p) {
+    return run(false, [&] { return document_.setGoodsLoadFactor(p); });
 }
 
 bool DesignSession::setPlantSettings(const PlantSettings& plant) {

@@ -113,6 +113,9 @@ public:
     // What the room is for, as the machine load sorts rooms (Auto: as the
     // form implies).
     void setRoomUse(RoomUse use);
+    // The goods load factor p the current room's intake holds (none: the one
+    // its use gives); false (nothing done) when p lies outside its range.
+    bool setGoodsLoadFactor(std::optional<double> p);
     // The project's machine-load choices; false (nothing done) when a
     // coefficient lies outside the code's range.
     bool setPlantSettings(const PlantSettings& plant);

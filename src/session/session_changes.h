@@ -9,7 +9,7 @@ namespace gelvant {
 // only what it must.
 struct SessionChanges {
     bool form = false;        // the current room's form: boxes, lists, texts, visibility
-    bool rooms = false;       // the room list: names, order, equipment, use, the current room
+    bool rooms = false;       // the room list: names, order, equipment, use, p, the current room
     bool projectInfo = false; // the project's name, company, designer, date, notes
     bool plant = false;       // the project's machine-load choices: system and coefficients
     bool history = false;     // what undo and redo can do, or the unsaved-changes mark

@@ -122,7 +122,8 @@
     function machineLoadSection(load) {
         const section = element("section", { class: "sheet-section" });
         section.append(element("h3", {}, load.title));
-        section.append(table(null, [["公式", load.formula]].concat(load.coefficients), "fields"));
+        section.append(table(null, [["公式", load.formula], load.goodsFlow].concat(load.coefficients),
+                             "fields"));
         section.append(table(load.roomColumns, load.rooms, "summary"));
         section.append(table(load.groupColumns, load.groups.concat([load.total]), "summary"));
         if (load.notes.length) {

@@ -114,6 +114,7 @@
         commands.coil.entry.setAttribute("aria-checked", String(state.coil));
         showRooms(state);
         showUse(state.use);
+        showGoodsLoadFactor(state.p);
         showSummary(state);
         keepForRecovery(state.modified);
     }
@@ -141,6 +142,38 @@
             }
         });
         select.selectedIndex = use.current;
+    }
+
+    // The room's own p, or the use's greyed in the empty box.
+    function showGoodsLoadFactor(p) {
+        const box = work.pBox;
+        if (box.value !== p.text) {
+            box.value = p.text;
+        }
+        box.placeholder = p.automatic;
+    }
+
+    // p typed and left (Enter or the focus gone): a value outside its range
+    // is refused with the core's words and the box shows the room's p again.
+    function takeGoodsLoadFactor() {
+        const p = work.state.p;
+        if (work.pBox.value.trim() === p.text) {
+            return;
+        }
+        const answer = JSON.parse(core("gv_room_p", ["string"], [work.pBox.value]));
+        if (answer.refused) {
+            showGoodsLoadFactor(p);
+            // The box gets the focus back, its text selected, once the refusal
+            // is closed: the focus the closing box hands back takes no keys.
+            work.pBox.blur();
+            document.getElementById("message").addEventListener("close", () => {
+                work.pBox.focus();
+                work.pBox.select();
+            }, { once: true });
+            tell(answer.refused.caption, answer.refused.text);
+            return;
+        }
+        page.show(answer);
     }
 
     function tableRow(cells, tag) {
@@ -207,8 +240,8 @@
         const part = element("div", { class: "machine-load" });
         part.append(element("h2", {}, load.title));
         part.append(element("p", { class: "notes" }, [load.formula].concat(
-            load.coefficients.map(([label, value]) => `${label}${words.coefficientColon}${value}`))
-            .join("\n")));
+            load.coefficients.map(([label, value]) => `${label}${words.coefficientColon}${value}`),
+            [load.goodsFlow[1]]).join("\n")));
         const rooms = fillTable(element("table"), load.roomColumns, load.rooms);
         const groups = fillTable(element("table"), load.groupColumns, load.groups, load.total);
         part.append(rooms, groups, element("p", { class: "notes" }, load.notes.join("\n")));
@@ -512,10 +545,22 @@
         select.addEventListener("change", () => selectRoom(select.selectedIndex));
         const use = element("select", { id: "room-use", "aria-label": "用途" });
         use.addEventListener("change", () => act("gv_room_use", ["number"], [use.selectedIndex]));
+        const p = element("input", { id: "room-p", type: "text", "aria-label": "负荷系数 p",
+                                      title: "当前库房进货量中已含的货物热流量负荷系数（1～1.3；" +
+                                             "空着按用途取，冷却间、冻结间 1.3，其他冷间 1）。" +
+                                             "机械负荷按 Q2 ÷ p 计。" });
+        p.addEventListener("change", takeGoodsLoadFactor);
+        p.addEventListener("keydown", (event) => {
+            if (event.key === "Enter") {
+                event.preventDefault(); // else the key goes on to the refusal's 确定
+                takeGoodsLoadFactor();
+            }
+        });
         bar.append(element("span", { class: "room-label" }, "库房："), select,
-                   element("span", {}, "用途："), use);
+                   element("span", {}, "用途："), use, element("span", {}, "p："), p);
         work.roomSelect = select;
         work.useSelect = use;
+        work.pBox = p;
         document.addEventListener("click", (event) => {
             if (!event.target.closest("#menubar")) {
                 closeMenus();

@@ -98,6 +98,7 @@ Json machineJson(const MachineLoadTable& table) {
     }
     return {{"title", std::string(kMachineLoadTitle)},
             {"formula", std::string(kMachineLoadFormula)},
+            {"goodsFlow", {std::string(kFlowNames[1]), std::string(kGoodsFlowNote)}},
             {"coefficients", coefficients},
             {"roomColumns", headers(kMachineRoomColumns)},
             {"rooms", table.rooms},
@@ -204,6 +205,14 @@ Json usesJson(const Room& room) {
     return {{"labels", labels}, {"current", at - kRoomUses.begin()}};
 }
 
+// The room's own p, empty when it follows its use, whose p stands in the
+// empty box greyed, as the window shows it.
+Json goodsLoadFactorJson(const Room& room) {
+    return {{"text", room.goodsLoadFactor ? coefficientText(*room.goodsLoadFactor) : ""},
+            {"automatic", std::string(useLabel(RoomUse::Auto)) + " " +
+                              coefficientText(defaultGoodsLoadFactor(appliedUse(room).use))}};
+}
+
 // The machine-load choices as the window's 机械负荷系数 dialog shows them.
 Json plantJson(const PlantSettings& plant) {
     Json systems = Json::array();
@@ -224,22 +233,32 @@ Json plantJson(const PlantSettings& plant) {
             {"coefficients", coefficients}};
 }
 
-// A coefficient as typed: the number, when it is one within the code's range.
-std::optional<double> coefficientValue(const CoefficientDef& def, std::string_view text) {
+std::string_view withoutBlanks(std::string_view text) {
     while (!text.empty() && text.front() == ' ') {
         text.remove_prefix(1);
     }
     while (!text.empty() && text.back() == ' ') {
         text.remove_suffix(1);
     }
-    if (text.empty()) {
-        return std::nullopt;
-    }
+    return text;
+}
+
+// A number as typed, blanks around it dropped; nothing when it is none.
+std::optional<double> typedNumber(std::string_view text) {
+    text = withoutBlanks(text);
     double value = 0;
     const char* end = text.data() + text.size();
     const auto parsed = parseDoubleChars(text.data(), end, value);
-    if (parsed.ec != std::errc{} || parsed.ptr != end ||
-        !withCoefficient(PlantSettings{}, def.which, value)) {
+    if (text.empty() || parsed.ec != std::errc{} || parsed.ptr != end) {
+        return std::nullopt;
+    }
+    return value;
+}
+
+// A coefficient as typed: the number, when it is one within the code's range.
+std::optional<double> coefficientValue(const CoefficientDef& def, std::string_view text) {
+    const auto value = typedNumber(text);
+    if (!value || !withCoefficient(PlantSettings{}, def.which, *value)) {
         return std::nullopt;
     }
     return value;
@@ -425,6 +444,7 @@ const char* gv_work() {
         {"current", project.current},
         {"deleteQuestion", view_text::deleteRoomQuestion(project.currentRoom().name)},
         {"use", usesJson(project.currentRoom())},
+        {"p", goodsLoadFactorJson(project.currentRoom())},
         {"plant", plantJson(project.plant)}};
     std::string answer = dumpJson(work);
     SummaryCache& cache = summaryCache();
@@ -552,6 +572,22 @@ const char* gv_room_use(int index) {
     if (index >= 0 && static_cast<std::size_t>(index) < kRoomUses.size()) {
         page().session.setRoomUse(kRoomUses[static_cast<std::size_t>(index)]);
     }
+    return formAfterAction();
+}
+
+// The room's goods load factor p as typed: empty follows the room's use; a
+// text that is not a number within 1～1.3 is refused with the window's
+// words, and nothing changes.
+const char* gv_room_p(const char* typed) {
+    const std::string_view text = withoutBlanks(typed);
+    const auto value = typedNumber(text);
+    if (!text.empty() && (!value || !withinGoodsLoadFactorRange(*value))) {
+        const Json refused = {{"refused",
+                               {{"caption", std::string(kGoodsLoadFactorLabel)},
+                                {"text", goodsLoadFactorRangeMessage()}}}};
+        return handBack(dumpJson(refused));
+    }
+    page().session.setGoodsLoadFactor(value);
     return formAfterAction();
 }
 

@@ -1,7 +1,7 @@
 // The plant's machine load in the program's window: the 机械负荷系数 dialog,
-// the room's use beside its equipment and the summary's section follow one
-// another, each change one undo step; the summary window shows a project of
-// ten rooms whole and passes the main window's keys on.
+// the room's use and p beside its equipment and the summary's section follow
+// one another, each change one undo step; the summary window shows a project
+// of ten rooms whole and passes the main window's keys on.
 
 #include "app/plant_dialog.h"
 #include "app/room_selector.h"
@@ -116,6 +116,61 @@ private slots:
         keyInSummary(summary, Qt::CTRL | Qt::Key_Z);
         QCOMPARE(use.currentIndex(), 0);
         checkMachineLoadShowsTheDocument(s.window);
+    }
+
+    // p typed beside the use: a number within 1～1.3 is one step, anything
+    // else is refused naming the range, and an empty box follows the use.
+    void theRoomsPBesideItsUse() {
+        Session s;
+        QVERIFY(s.start());
+        s.key(Qt::CTRL | Qt::Key_T);
+        const SummaryWindow& summary = s.window.summaryWindow();
+        const Project& project = s.window.session().project();
+        QLineEdit& p = *s.window.roomSelector().goodsLoadFactor();
+        const auto enter = [&p](const char* text) {
+            p.setFocus();
+            p.selectAll();
+            QTest::keyClick(&p, Qt::Key_Backspace);
+            QTest::keyClicks(&p, QString::fromUtf8(text));
+            QTest::keyClick(&p, Qt::Key_Return);
+        };
+        QCOMPARE(p.text(), QString());
+        QCOMPARE(p.placeholderText(), QStringLiteral("自动 1")); // a chilled store
+        const std::size_t steps = s.steps();
+
+        enter("1.20");
+        QCOMPARE(project.currentRoom().goodsLoadFactor, std::optional<double>(1.2));
+        QCOMPARE(p.text(), QStringLiteral("1.2"));
+        QCOMPARE(s.steps(), steps + 1);
+        QCOMPARE(summary.machineRoomsTable()->item(0, 8)->text(), QStringLiteral("1.2"));
+        checkMachineLoadShowsTheDocument(s.window);
+
+        QString refusal;
+        answerNextDialog<QMessageBox>([&refusal](QMessageBox& box) {
+            refusal = box.text();
+            box.accept();
+        });
+        enter("1.4");
+        QCOMPARE(refusal, qs(goodsLoadFactorRangeMessage()));
+        QCOMPARE(p.text(), QStringLiteral("1.2"));
+        QCOMPARE(s.steps(), steps + 1);
+
+        enter("");
+        QCOMPARE(project.currentRoom().goodsLoadFactor, std::nullopt);
+        QCOMPARE(s.steps(), steps + 2);
+        pick(*s.window.roomSelector().use(), 2); // 冻结间
+        QCOMPARE(p.placeholderText(), QStringLiteral("自动 1.3"));
+        QCOMPARE(summary.machineRoomsTable()->item(0, 8)->text(), QStringLiteral("1.3"));
+
+        // Ctrl+Z in the box is the window's: the use, then p, come back.
+        s.window.activateWindow();
+        QVERIFY(QTest::qWaitForWindowActive(&s.window));
+        p.setFocus();
+        QTest::keyClick(&p, Qt::Key_Z, Qt::ControlModifier);
+        QTest::keyClick(&p, Qt::Key_Z, Qt::ControlModifier);
+        QCOMPARE(project.currentRoom().use, RoomUse::Auto);
+        QCOMPARE(project.currentRoom().goodsLoadFactor, std::optional<double>(1.2));
+        QCOMPARE(p.text(), QStringLiteral("1.2"));
     }
 
     // Ten rooms: every table of the summary is seen whole at the opening

@@ -1,5 +1,5 @@
 // The plant's machine load through gelvant-cli: the summary's new keys with
-// exact figures of the example project, the room use and plant commands as
+// exact figures of the example project, the room use, p and plant commands as
 // undo steps, their refusals, and a saved design that keeps them.
 
 #include "cli_runner.h"
@@ -33,18 +33,22 @@ TEST(CliMachineLoad, SummaryOfTheExampleProject) {
     // A frozen store on coils: no motor flow; one of two frozen stores at -28 °C.
     EXPECT_EQ(frozen["flows"], Json::parse("[6412, 2394, 0, 0, 3358]"));
     EXPECT_EQ(frozen["n"], Json::parse("[1, 0.8, 1, 0.5, 0.5]"));
+    EXPECT_EQ(frozen["p"], 1);
     EXPECT_EQ(frozen["tempDiffOverLimit"], false);
-    // The freezing room: no operating flow, n4 = 1.
-    EXPECT_EQ(summary["rooms"][3]["use"], "freezing");
-    EXPECT_EQ(summary["rooms"][3]["flows"][4], 0);
+    // The freezing room: its goods (219933 W) without p = 1.3, no operating flow, n4 = 1.
+    const Json& freezing = summary["rooms"][3];
+    EXPECT_EQ(freezing["use"], "freezing");
+    EXPECT_EQ(freezing["p"], 1.3);
+    EXPECT_EQ(freezing["flows"], Json::parse("[1912, 169179.23076923075, 0, 26400, 0]"));
+    // 1.07 × (1912 + 219933 / 1.3 + 26400) at -33 °C;
     // 1.07 × ((6412 + 0.8·2394 + 0.5·3358) + (4463 + 0.8·1583 + 0.5·2516)) at -28 °C.
-    const double groupsW[] = {265622.15, 18183.152, 22152.852, 11498.220000000001};
+    const double groupsW[] = {211315.61692307692, 18183.152, 22152.852, 11498.220000000001};
     ASSERT_EQ(summary["groups"].size(), 4U);
     for (std::size_t g = 0; g < 4; ++g) {
         EXPECT_EQ(summary["groups"][g]["machineLoadW"], groupsW[g]) << g;
     }
     EXPECT_EQ(summary["groups"][1]["flows"], Json::parse("[10875, 3977, 0, 0, 5874]"));
-    EXPECT_EQ(summary["total"]["machineLoadW"], 317456.37400000007);
+    EXPECT_EQ(summary["total"]["machineLoadW"], 263149.84092307696);
     // The anteroom is one by the designer's choice.
     EXPECT_EQ(summary["rooms"][4]["use"], "anteroom");
     EXPECT_EQ(summary["rooms"][4]["useInferred"], false);
@@ -60,6 +64,9 @@ TEST(CliMachineLoad, EachCommandIsOneUndoStep) {
     } cases[] = {
         {"room use anteroom", "/rooms/0/use", "anteroom"},
         {"room use anteroom", "/rooms/0/useInferred", false},
+        {"room use chilling", "/rooms/0/p", 1.3}, // p follows the use
+        {"room p 1.15", "/rooms/0/p", 1.15},
+        {"room p 1", "/rooms/0/p", 1},
         {"plant system indirect", "/plant/R", 1.12},
         {"plant n1 0.75", "/plant/n1", 0.75},
         {"plant n3 0.5", "/plant/n3", 0.5},
@@ -79,6 +86,11 @@ TEST(CliMachineLoad, EachCommandIsOneUndoStep) {
     // Setting what is already set is no step: undo takes back the line before.
     const CliRun again = runCli("plant n1 0.75\nplant n1 0.75\nroom use auto\nundo\nsummary\n");
     EXPECT_EQ(again.lastDump()["plant"]["n1"], 1.0);
+    const CliRun sameP = runCli("room p 1.2\nroom p 1.2\nundo\nsummary\n");
+    EXPECT_EQ(sameP.lastDump()["rooms"][0]["p"], 1);
+    // A p once set stays when the use changes.
+    const CliRun kept = runCli("room p 1.1\nroom use freezing\nsummary\n");
+    EXPECT_EQ(kept.lastDump()["rooms"][0]["p"], 1.1);
 }
 
 TEST(CliMachineLoad, ValuesOutsideTheirRangeAreRefused) {
@@ -96,6 +108,11 @@ TEST(CliMachineLoad, ValuesOutsideTheirRangeAreRefused) {
                                "plant n3 X, plant n2 chilled|frozen X)"},
         {"room use cellar", "room use must be auto, chilling, freezing, chilled, frozen, ice, "
                             "anteroom or processing"},
+        {"room p 1.31", "room p must be a number between 1 and 1.3"},
+        {"room p 0.99", "room p must be a number between 1 and 1.3"},
+        {"room p", "room p must be a number between 1 and 1.3"},
+        {"room p 1.2x", "room p must be a number between 1 and 1.3"},
+        {"room p inf", "room p must be a number between 1 and 1.3"},
     };
     for (const auto& [line, error] : cases) {
         const CliRun run = runCli("summary\n" + std::string(line) + "\nsummary\n");
@@ -110,15 +127,19 @@ TEST(CliMachineLoad, SavedDesignKeepsTheSettingsAndUses) {
     close(mkstemp(pattern));
     const std::string path = std::string(pattern) + ".gelvant";
     std::remove(pattern);
-    const std::string changes = "room use ice\nplant system indirect\nplant n1 1.2\n"
-                                "plant n2 frozen 0.6\nroom add\nroom use processing\n";
+    const std::string changes = "room use ice\nroom p 1.25\nplant system indirect\n"
+                                "plant n1 1.2\nplant n2 frozen 0.6\nroom add\n"
+                                "room use chilling\n";
     const CliRun saved = runCli(changes + "summary\nsave " + path + "\n");
     const CliRun opened = runCli("open " + path + "\nsummary\n");
     std::remove(path.c_str());
     ASSERT_EQ(saved.status, 0) << saved.err;
     ASSERT_EQ(opened.status, 0) << opened.err;
     EXPECT_EQ(opened.lastDump(), saved.lastDump());
-    EXPECT_EQ(opened.lastDump()["rooms"][1]["use"], "processing");
+    EXPECT_EQ(opened.lastDump()["rooms"][0]["p"], 1.25);
+    // A room whose p was never set follows its use.
+    EXPECT_EQ(opened.lastDump()["rooms"][1]["use"], "chilling");
+    EXPECT_EQ(opened.lastDump()["rooms"][1]["p"], 1.3);
 }
 
 } // namespace

@@ -53,8 +53,9 @@ struct ScratchFolder {
 
 // Odd record values that only the record holds (more digits than a box shows,
 // both NaNs, infinities, a signed zero), a box typed but not read, a list
-// typed over, two rooms with their uses, the project's information and its
-// plant settings, none of them the defaults.
+// typed over, two rooms with their uses (one with a p of its own, the other
+// following its use), the project's information and its plant settings, none
+// of them the defaults.
 Project oddProject() {
     FormState form = *startupForm();
     form.sheet.storeLength = 6.123456789F;
@@ -72,6 +73,7 @@ Project oddProject() {
     project.info = ProjectInfo{"冷库", "设计院", "张工", "2026-12-07", "第一行\n第二行"};
     project.plant = PlantSettings{CoolingSystem::Indirect, 0.75, 0.6, 0.45, 0.55};
     project.rooms.push_back(Room{"冻结间", CoolingEquipment::Coil, startupForm(), RoomUse::Ice});
+    project.rooms[0].goodsLoadFactor = 1.15;
     project.current = 1;
     return project;
 }
@@ -91,6 +93,7 @@ TEST(DesignFile, ReopensEveryRoomBitForBitAndSavesTheSameText) {
             EXPECT_EQ(opened.rooms[i].name, saved.rooms[i].name);
             EXPECT_EQ(opened.rooms[i].equipment, saved.rooms[i].equipment);
             EXPECT_EQ(opened.rooms[i].use, saved.rooms[i].use);
+            EXPECT_EQ(opened.rooms[i].goodsLoadFactor, saved.rooms[i].goodsLoadFactor);
             EXPECT_TRUE(opened.rooms[i].form->sameForm(*saved.rooms[i].form)) << "room " << i;
         }
         EXPECT_TRUE(read.design->unrestoredLists.empty());
@@ -101,7 +104,7 @@ TEST(DesignFile, ReopensEveryRoomBitForBitAndSavesTheSameText) {
 
 // A file of another version: lists found by their text when the index moved,
 // unfound ones reported, unknown keys ignored, missing parts as at start-up
-// (no plant settings and no room use: the defaults and 自动);
+// (no plant settings, no room use and no p: the defaults, 自动 and the use's p);
 // bytes that are not UTF-8 were saved as replacement characters.
 TEST(DesignFile, ReadsWhatItCanOfAnotherVersionsFile) {
     FormState notUtf8 = *startupForm();
@@ -125,6 +128,7 @@ TEST(DesignFile, ReadsWhatItCanOfAnotherVersionsFile) {
     EXPECT_EQ(form.currentText(ctl::siteChoice), site);
     EXPECT_EQ(read.design->project.plant, PlantSettings{});
     EXPECT_EQ(read.design->project.currentRoom().use, RoomUse::Auto);
+    EXPECT_EQ(read.design->project.currentRoom().goodsLoadFactor, std::nullopt);
     EXPECT_EQ(form.currentIndex(ctl::doorChoice), -1);
     EXPECT_EQ(form.editText(3), startupForm()->editTexts[3]);
     EXPECT_EQ(read.design->project.currentRoom().form->editTexts[4], "6\xEF\xBF\xBD\"\n");
@@ -158,6 +162,8 @@ TEST(DesignFile, RefusesBadFilesWithTheirReason) {
         {v1 + R"("project":{"name":5}})", P::WrongType},
         {v1 + R"("rooms":[{"equipment":"fan"}]})", P::WrongType},
         {v1 + R"("rooms":[{"use":"cellar"}]})", P::WrongType},
+        {v1 + R"("rooms":[{"p":1.31}]})", P::BadValue},
+        {v1 + R"("rooms":[{"p":"1.3"}]})", P::BadValue},
         {v1 + R"("plant":{"system":"brine"}})", P::WrongType},
         {v1 + R"("plant":{"n1":1.6}})", P::BadValue},
         {v1 + R"("plant":{"n2Frozen":"0.6"}})", P::BadValue},

@@ -1,7 +1,7 @@
 // The plant's machine load by the national code, against figures worked by
-// hand: each use alone, groups of frozen stores stepping n4 and n5, direct and
-// indirect plants, coils and air coolers, and two uses at one evaporating
-// temperature.
+// hand: each use alone, the goods flow without the load factor p, groups of
+// frozen stores stepping n4 and n5, direct and indirect plants, coils and air
+// coolers, and two uses at one evaporating temperature, per tonne too.
 
 #include "core/report_forms.h"
 #include "document/design_file_io.h"
@@ -16,6 +16,7 @@
 #include <algorithm>
 #include <cmath>
 #include <limits>
+#include <optional>
 
 using namespace gelvant;
 using namespace gelvant::testing_report;
@@ -40,26 +41,31 @@ std::shared_ptr<const FormState> flowsForm() {
 struct PlannedRoom {
     RoomUse use;
     CoolingEquipment equipment = CoolingEquipment::AirCooler;
+    std::optional<double> p{}; // none: the use's
 };
 
+// Each room of a planned group stores this much.
+constexpr float kRoomTonnage = 2.5F;
+
 // Rooms at one evaporating temperature, every one in the sums.
-double groupMachineLoadW(const std::vector<PlannedRoom>& planned, PlantSettings plant = {}) {
+GroupMachineLoad plannedGroup(const std::vector<PlannedRoom>& planned, PlantSettings plant = {}) {
     Project project;
     project.plant = plant;
     ProjectSummary summary;
     EvaporatingGroup group{-10.0, {}, 0, 0};
     for (const PlannedRoom& p : planned) {
         group.rooms.push_back(project.rooms.size());
-        project.rooms.push_back(Room{"库房", p.equipment, flowsForm(), p.use});
+        project.rooms.push_back(Room{"库房", p.equipment, flowsForm(), p.use, p.p});
         RoomSummary r;
         r.inSums = true;
         r.evaporatingTemp = -10.0;
+        r.storageTonnage = kRoomTonnage;
         summary.rooms.push_back(r);
     }
     summary.groups.push_back(group);
     const MachineLoad load = machineLoad(project, summary);
     EXPECT_EQ(load.totalW, load.groups.at(0).machineLoadW);
-    return load.totalW;
+    return load.groups.at(0);
 }
 
 std::vector<PlannedRoom> frozenStores(std::size_t count) {
@@ -71,6 +77,9 @@ std::vector<PlannedRoom> frozenStores(std::size_t count) {
 TEST(MachineLoad, EachCaseAgainstTheFigureWorkedByHand) {
     const PlantSettings indirect{CoolingSystem::Indirect};
     const auto coil = CoolingEquipment::Coil;
+    const auto air = CoolingEquipment::AirCooler;
+    // Q2 of a chilling or freezing room by default: 2000 W / 1.3.
+    const double goodsOver13 = 2000 / 1.3;
     struct Case {
         const char* what;
         std::vector<PlannedRoom> rooms;
@@ -78,9 +87,22 @@ TEST(MachineLoad, EachCaseAgainstTheFigureWorkedByHand) {
         double expectedW;
     } cases[] = {
         // Alone: n4 = n5 = 1; the flows sum to 4200 W, 3700 W without Q5.
-        {"chilling room: no operating flow", {{RoomUse::Chilling}}, {}, 3700 * 1.07},
-        {"freezing room: no operating flow", {{RoomUse::Freezing}}, {}, 3700 * 1.07},
-        {"chilled store: goods × 0.6", {{RoomUse::Chilled}}, {}, 3400 * 1.07},
+        // Chilling and freezing rooms hand the plant their goods without p = 1.3.
+        {"chilling room: goods ÷ 1.3, no operating flow",
+         {{RoomUse::Chilling}},
+         {},
+         (1700 + goodsOver13) * 1.07},
+        {"freezing room: goods ÷ 1.3, no operating flow",
+         {{RoomUse::Freezing}},
+         {},
+         (1700 + goodsOver13) * 1.07},
+        {"freezing room, p 1: goods whole", {{RoomUse::Freezing, air, 1.0}}, {}, 3700 * 1.07},
+        {"freezing room, p 1.2", {{RoomUse::Freezing, air, 1.2}}, {}, (1700 + 2000 / 1.2) * 1.07},
+        {"chilled store: p 1, goods × 0.6", {{RoomUse::Chilled}}, {}, 3400 * 1.07},
+        {"chilled store taking goods not chilled: p 1.3, then × 0.6",
+         {{RoomUse::Chilled, air, 1.3}},
+         {},
+         (2200 + 0.6 * goodsOver13) * 1.07},
         {"frozen store: goods × 0.8", {{RoomUse::Frozen}}, {}, 3800 * 1.07},
         {"ice store", {{RoomUse::Ice}}, {}, 4200 * 1.07},
         {"anteroom", {{RoomUse::Anteroom}}, {}, 4200 * 1.07},
@@ -103,10 +125,21 @@ TEST(MachineLoad, EachCaseAgainstTheFigureWorkedByHand) {
         {"two freezing rooms on coils: motors 0, n4 stays 1",
          {{RoomUse::Freezing, coil}, {RoomUse::Freezing, coil}},
          {},
-         2 * 3300 * 1.07},
+         2 * (1300 + goodsOver13) * 1.07},
+        // Each room's Q2 by its own p: freezing 1.3 and 1 (n5 0.5 of no
+        // operating flow), a chilled store alone with p 1.
+        {"freezing rooms with p 1.3 and 1 beside a chilled store",
+         {{RoomUse::Freezing}, {RoomUse::Freezing, air, 1.0}, {RoomUse::Chilled}},
+         {},
+         ((1700 + goodsOver13) + 3700 + 3400) * 1.07},
     };
     for (const Case& c : cases) {
-        EXPECT_NEAR(groupMachineLoadW(c.rooms, c.plant), c.expectedW, 1e-9) << c.what;
+        const GroupMachineLoad group = plannedGroup(c.rooms, c.plant);
+        EXPECT_NEAR(group.machineLoadW, c.expectedW, 1e-9) << c.what;
+        // Per tonne of the group's storage.
+        EXPECT_NEAR(group.machineLoadPerTonW,
+                    c.expectedW / (static_cast<double>(kRoomTonnage) * c.rooms.size()), 1e-9)
+            << c.what;
     }
 }
 
@@ -253,6 +286,7 @@ TEST(PlantSettings, CoefficientsWithinTheirRangesOnly) {
     EXPECT_EQ(outOfRangeMessage(PlantCoefficient::N1),
               "围护结构热流量季节修正系数 n1 应在 0.5～1.5 之间。");
     EXPECT_EQ(outOfRangeMessage(PlantCoefficient::N3), "同期换气系数 n3 应在 0.5～1 之间。");
+    EXPECT_EQ(goodsLoadFactorRangeMessage(), "负荷系数 p 应在 1～1.3 之间。");
 }
 
 // The example project's machine load as the summary window, the report and
@@ -268,11 +302,16 @@ TEST(MachineLoadTable, TheExampleProjectsTexts) {
     const ProjectSummary summary = summarizeProject(project);
     const MachineLoadTable table = machineLoadTable(summary, machineLoad(project, summary));
     ASSERT_EQ(table.rooms.size(), 5U);
-    EXPECT_EQ(table.rooms[3], (MachineRoomRow{"冻结间", "冻结间（自动）", "1912", "219933", "0",
-                                              "26400", "0", "1/1/1/1/1"}));
+    // The freezing room's goods, 219933 W, without p = 1.3.
+    EXPECT_EQ(table.rooms[3], (MachineRoomRow{"冻结间", "冻结间（自动）", "1912", "169179", "0",
+                                              "26400", "0", "1/1/1/1/1", "1.3"}));
     EXPECT_EQ(table.rooms[4][1], "穿堂");
     EXPECT_EQ(table.rooms[1][7], "1/0.8/1/0.5/0.5");
+    EXPECT_EQ(table.rooms[1][8], "1");
     ASSERT_EQ(table.groups.size(), 4U);
+    // 1.12 × (1912 + 169179.2 + 26400) W over 23.8 t.
+    EXPECT_EQ(table.groups[0], (MachineGroupRow{"-33", "冻结间", "1912", "169179", "0", "26400",
+                                                "0", "221190", "221.2", "9294"}));
     // 1.12 × 16993.6 W over 124.1 t + 82.3 t.
     EXPECT_EQ(table.groups[1], (MachineGroupRow{"-28", "冻结物冷藏间1、冻结物冷藏间2", "10875",
                                                 "3977", "0", "0", "5874", "19033", "19.0", "92"}));

@@ -94,11 +94,15 @@ TEST(ReportExport, CsvHasOneRowPerShownValueQuotedAndARoomColumnForSeveralRooms)
     EXPECT_TRUE(holds(all, {"未算", "项目汇总", "总冷负荷", "未计算", "W"}));
     EXPECT_TRUE(holds(all, {"未算", "计算状态", "说明", three.rooms[2].stateNote, ""}));
     EXPECT_EQ(countRows(all, 0, "冻结间"), countRows(all, 0, "库房1"));
-    // The machine load: the formula, the coefficients, each room, each group and the total.
+    // The machine load: the formula, how Q2 is counted, the coefficients, each room with
+    // its p, each group and the total.
     EXPECT_TRUE(
         holds(all, {"", "机械负荷（GB 50072）", "公式", std::string(kMachineLoadFormula), ""}));
     EXPECT_TRUE(
+        holds(all, {"", "机械负荷（GB 50072）", "Q2 货物热流量", std::string(kGoodsFlowNote), ""}));
+    EXPECT_TRUE(
         holds(all, {"冻结间", "机械负荷（GB 50072）", "Q1", three.machineLoad->rooms[1][2], "W"}));
+    EXPECT_TRUE(holds(all, {"冻结间", "机械负荷（GB 50072）", "p", "1.3", ""}));
     EXPECT_EQ(countRows(all, 1, "机械负荷（GB 50072） 合计"), kMachineGroupColumnCount - 1);
     EXPECT_TRUE(holds(rows, {"机械负荷（GB 50072）", "n1 围护结构热流量季节修正系数", "1", ""}));
 }

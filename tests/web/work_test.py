@@ -203,8 +203,16 @@ class WorkTest(unittest.TestCase):
         self.menu("编辑", "撤销")  # the name was one step
         self.assertEqual(self.work()["saveName"], "无标题.gelvant")
 
-    def test_the_rooms_use_and_the_plant_coefficients_save_as_the_native_driver(self):
+    def test_the_rooms_use_and_p_and_the_plant_coefficients_save_as_the_native_driver(self):
         Select(self.browser.find_element(By.ID, "room-use")).select_by_index(4)
+        p = self.browser.find_element(By.ID, "room-p")
+        self.assertEqual((p.get_attribute("value"), p.get_attribute("placeholder")), ("", "自动 1"))
+        p.send_keys("1.4", Keys.ENTER)
+        self.assertEqual(self.close_messages(), ["负荷系数 p 应在 1～1.3 之间。"])
+        self.assertEqual(p.get_attribute("value"), "")
+        p.send_keys("1.150", Keys.ENTER)
+        self.assertEqual(self.work()["p"]["text"], "1.15")
+        self.assertEqual(p.get_attribute("value"), "1.15")
         self.menu("库房", "机械负荷系数...")
         Select(self.browser.find_element(By.ID, "plant-system")).select_by_index(1)
         n1 = self.browser.find_element(By.ID, "plant-n1")
@@ -223,7 +231,7 @@ class WorkTest(unittest.TestCase):
         self.assertIn("机械负荷", summary)
         self.menu("文件", "保存")
         folder = pathlib.Path(tempfile.mkdtemp(prefix="gelvant-plant-"))
-        native(f"room use frozen\nplant system indirect\nplant n1 0.8\n"
+        native(f"room use frozen\nroom p 1.15\nplant system indirect\nplant n1 0.8\n"
                f"save {folder / 'plant.gelvant'}\n")
         self.assertEqual(self.downloaded("无标题.gelvant"), (folder / "plant.gelvant").read_bytes())
 
