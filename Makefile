@@ -58,9 +58,10 @@ test-dev: deps build/dev/CMakeCache.txt
 web: deps build/web/CMakeCache.txt
 	cmake --build --preset web -j $(JOBS)
 
-# The web build's tests compare it with the native driver of the dev build.
+# The web build's tests compare it with the native driver and the window's
+# calculation sheet of the dev build.
 test-web: web build/dev/CMakeCache.txt
-	cmake --build --preset dev -j $(JOBS) --target gelvant-cli gelvant_cli_tests
+	cmake --build --preset dev -j $(JOBS) --target gelvant-cli gelvant_cli_tests gelvant
 	ctest --preset web -j $(JOBS)
 
 # The optimised build that `make package` and `make bench` use, its package

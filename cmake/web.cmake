@@ -19,6 +19,7 @@ set(CMAKE_CXX_LINKER_LAUNCHER ${CMAKE_COMMAND} -E env NODE_PATH=/usr/share/nodej
 add_compile_options(-fwasm-exceptions)
 add_link_options(-fwasm-exceptions -sALLOW_MEMORY_GROWTH=1)
 
-# The native driver the web build's figures are compared with.
+# The native driver the web build's figures are compared with, and the
+# program whose calculation sheet the page's printed sheet is.
 set(GELVANT_NATIVE_BUILD ${PROJECT_SOURCE_DIR}/build/dev
-    CACHE PATH "Native build tree whose gelvant-cli the web build is checked against")
+    CACHE PATH "Native build tree whose gelvant-cli and gelvant the web build is checked against")

@@ -123,7 +123,7 @@ private:
     void roomHeading(const std::string& name) {
         const double h = flow_.lineHeight(FontRole::Title);
         flow_.text(QRectF(flow_.left(), flow_.y(), flow_.width(), h),
-                   QStringLiteral("库房：") + qtext(name), FontRole::Heading, kLeft);
+                   qtext(words().room) + qtext(name), FontRole::Heading, kLeft);
         flow_.advance(h);
         flow_.line({flow_.left(), flow_.y()}, {flow_.right(), flow_.y()}, kOutline, 0.4);
         flow_.advance(3.0);
@@ -136,19 +136,17 @@ private:
             stateNote(room.stateNote);
             groupTable({room.keyResults});
         }
-        sectionHeading(QStringLiteral("一、设计参数"), firstGroupHeight(room.inputs));
+        sectionHeading(qtext(words().inputs), firstGroupHeight(room.inputs));
         groupTable(room.inputs);
-        sectionHeading(QStringLiteral("二、冷负荷计算"), loadTableHeight(room.load));
+        sectionHeading(qtext(words().load), loadTableHeight(room.load));
         loadTable(room.load);
-        sectionHeading(QStringLiteral("三、") + qtext(room.chart.title),
+        sectionHeading(qtext(words().chart) + qtext(room.chart.title),
                        barChartHeight(flow_, room.chart, false));
         layOutBarChart(flow_, room.chart, false);
-        sectionHeading(QStringLiteral("四、设备选型与防结露校核"),
-                       firstGroupHeight(room.equipmentGroups));
+        sectionHeading(qtext(words().equipment), firstGroupHeight(room.equipmentGroups));
         groupTable(room.equipmentGroups);
         if (room.reference) {
-            sectionHeading(QStringLiteral("五、参考库房（经验数据）"),
-                           referenceHeight(*room.reference));
+            sectionHeading(qtext(words().reference), referenceHeight(*room.reference));
             reference(*room.reference);
         }
     }
@@ -314,14 +312,13 @@ private:
         double indentMm;
     };
 
-    static std::vector<LoadLine> loadLines(const LoadTable& load) {
+    std::vector<LoadLine> loadLines(const LoadTable& load) const {
         std::vector<LoadLine> lines;
-        lines.push_back(
-            {{QStringLiteral("负荷项目"), QStringLiteral("冷负荷(W)"),
-              QStringLiteral("冷负荷(kcal/h)"), QStringLiteral("占比"), QStringLiteral("计算依据")},
-             FontRole::BodyBold,
-             kHeaderFill,
-             0});
+        LoadCells columns;
+        for (std::size_t i = 0; i < columns.size(); ++i) {
+            columns[i] = qtext(words().loadColumns.at(i));
+        }
+        lines.push_back({columns, FontRole::BodyBold, kHeaderFill, 0});
         for (const LoadRow& row : load.rows) {
             lines.push_back({{qtext(row.name), qtext(row.watts), qtext(row.kcalPerHour),
                               qtext(row.share), qtext(row.basis)},
@@ -356,8 +353,8 @@ private:
         }
         flow_.box(QRectF(flow_.left(), top, flow_.width(), flow_.y() - top), {}, kOutline);
         flow_.advance(1.5);
-        const QString perTon = qtext(load.loadPerTon.label) + QStringLiteral("：") +
-                               qtext(load.loadPerTon.value) + QStringLiteral("　　") +
+        const QString perTon = qtext(load.loadPerTon.label) + qtext(words().colon) +
+                               qtext(load.loadPerTon.value) + qtext(words().gap) +
                                qtext(load.tonnageNote);
         flow_.text(QRectF(flow_.left(), flow_.y(), flow_.width(), perTonLineMm()), perTon,
                    FontRole::BodyBold, kLeft);
@@ -423,7 +420,7 @@ private:
     }
 
     void summary(const SummarySection& s) {
-        sectionHeading(QStringLiteral("项目汇总"), 40);
+        sectionHeading(qtext(words().summary), 40);
         static constexpr std::array<double, kRoomColumnCount> kRoomMm{22, 12, 14, 15,   18,  13,
                                                                       14, 15, 16, 17.5, 17.5};
         static constexpr std::array<bool, kRoomColumnCount> kRoomLeft{
@@ -457,7 +454,7 @@ private:
         }
         const MachineLoadTable& m = *report_.machineLoad;
         flow_.newPage();
-        sectionHeading(QStringLiteral("冷间机械负荷（GB 50072）"), 40);
+        sectionHeading(qtext(words().machineLoad), 40);
         const QString formula = qtext(kMachineLoadFormula);
         const double h = flow_.lineHeight(FontRole::BodyBold) + 2;
         flow_.text(QRectF(flow_.left(), flow_.y(), flow_.width(), h), formula, FontRole::BodyBold,
@@ -511,12 +508,14 @@ private:
     }
 
     void alertNote(const std::string& note) {
-        const QString text = QStringLiteral("注：") + qtext(note);
+        const QString text = qtext(words().note) + qtext(note);
         const double h = flow_.wrappedHeight(FontRole::Small, text, flow_.width());
         flow_.text(QRectF(flow_.left(), flow_.y(), flow_.width(), h), text, FontRole::Small,
                    kWrapLeft, kAlert);
         flow_.advance(h + 0.5);
     }
+
+    const SheetWords& words() const { return report_.words; }
 
     PageFlow& flow_;
     const Report& report_;

@@ -223,7 +223,8 @@ std::string reportCsv(const Report& report) {
 
 std::string loadTableTsv(const RoomReport& room) {
     std::string out;
-    tsvRow(out, {"负荷项目", "冷负荷(W)", "冷负荷(kcal/h)", "占比", "计算依据"});
+    const auto& columns = kSheetWords.loadColumns;
+    tsvRow(out, {columns[0], columns[1], columns[2], columns[3], columns[4]});
     for (const LoadRow& row : room.load.rows) {
         const std::string name = row.inOperating ? "  " + row.name : row.name;
         tsvRow(out, {name, row.watts, row.kcalPerHour, row.share, row.basis});

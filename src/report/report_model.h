@@ -2,6 +2,7 @@
 
 #include "project/project.h"
 #include "report/machine_load_table.h"
+#include "report/sheet_words.h"
 #include "report/summary_table.h"
 
 #include <optional>
@@ -103,7 +104,8 @@ struct SummarySection {
 // whole project (a single-room design included), and one section per room.
 struct Report {
     std::string title;
-    std::string projectName; // for the running title of the later pages
+    SheetWords words = kSheetWords; // the section and column titles both layouts show
+    std::string projectName;        // for the running title of the later pages
     std::vector<ReportField> heading; // 项目名称, 设计单位, 设计人, 日期, 设计文件, 计算程序
     std::string fileName; // the design file's name, or 未保存
     std::string date;     // the day the report is made

@@ -1,6 +1,8 @@
-// The calculation sheet laid out for print from the core's report model: the
-// title block, the project summary, then each room on pages of its own, with
-// its load chart drawn as SVG. Every text is the report's own.
+// The calculation sheet laid out for print from the core's report model, in
+// the order and with the words of the window's PDF: the title block, the
+// project summary and the plant's machine load, then each room on pages of its
+// own, with its load chart drawn as SVG. Every text, the headings included, is
+// the report's own.
 "use strict";
 
 (function () {
@@ -38,22 +40,39 @@
         return body;
     }
 
-    // A group of labelled values: label, value, unit on each line.
+    // A group of labelled values, each label with its value; the label names the unit.
     function group(block) {
         const part = element("div", { class: "group" });
         if (block.title) {
-            part.append(element("h4", {}, block.title));
+            part.append(element("h5", {}, block.title));
         }
-        part.append(table(null, block.fields.map((f) => [f.label, f.value, f.unit]), "fields"));
+        part.append(table(null, block.fields.map((f) => [f.label, f.value]), "fields"));
         return part;
     }
 
+    function notes(part, words, texts) {
+        for (const text of texts) {
+            part.append(element("p", { class: "note alert" }, words.note + text));
+        }
+    }
+
+    // What the results of a room cannot be read as, above them.
+    function stateNote(part, room) {
+        if (room.stateNote) {
+            part.append(element("p", { class: "note alert state" }, room.stateNote));
+        }
+    }
+
     // A horizontal bar chart: one bar per line, its length the bar's fraction
-    // of the longest, the value and share after it.
-    function chart(bars) {
+    // of the longest, the value and share after it; or the note saying why
+    // there are no bars to draw. A room's load chart takes its title from the
+    // section heading above it.
+    function chart(bars, withTitle) {
         const part = element("figure", { class: "chart" });
-        part.append(element("figcaption", {}, bars.title));
-        if (!bars.bars.length) {
+        if (withTitle) {
+            part.append(element("figcaption", {}, bars.title));
+        }
+        if (bars.emptyNote) {
             part.append(element("p", { class: "note" }, bars.emptyNote));
             return part;
         }
@@ -75,63 +94,69 @@
                                `${bar.value}  ${bar.share}`));
         });
         part.append(drawing);
-        if (bars.emptyNote) {
-            part.append(element("p", { class: "note" }, bars.emptyNote));
-        }
         return part;
     }
 
-    function loadTable(load) {
-        const rows = load.rows.map((r) => [r.label, r.watts, r.kcal, r.share, r.basis]);
-        rows.push([load.total.label, load.total.watts, load.total.kcal, load.total.share,
+    function loadTable(load, words) {
+        const rows = load.rows.map((r) => [r.name, r.watts, r.kcal, r.share, r.basis]);
+        rows.push([load.total.name, load.total.watts, load.total.kcal, load.total.share,
                    load.totalNote]);
         const part = element("div", { class: "group" });
-        part.append(table(["项目", "W", "kcal/h", "比例", "依据"], rows, "load"));
-        part.append(table(null, load.loadPerTon.map((f) => [f.label, f.value, f.unit]), "fields"));
-        if (load.tonnageNote) {
-            part.append(element("p", { class: "note" }, load.tonnageNote));
-        }
+        part.append(table(words.loadColumns, rows, "load"));
+        const perTon = load.loadPerTon;
+        part.append(element("p", { class: "per-ton" },
+                            perTon.label + words.colon + perTon.value + words.gap + load.tonnageNote));
         return part;
     }
 
-    function roomSection(room) {
+    // The numbered sections of a room; in a project of several rooms the
+    // room's name, what its results cannot be read as and its main results
+    // stand above them.
+    function roomSection(report, room) {
+        const words = report.words;
         const section = element("section", { class: "sheet-section" });
-        section.append(element("h3", {}, room.name));
-        if (room.stateNote) {
-            section.append(table(null, [["说明", room.stateNote]], "fields state"));
+        if (report.summary) {
+            section.append(element("h3", {}, words.room + room.name));
+            stateNote(section, room);
+            section.append(group(room.keyResults));
         }
-        section.append(group(room.keyResults));
+        section.append(element("h4", {}, words.inputs));
         for (const block of room.inputs) {
             section.append(group(block));
         }
-        section.append(loadTable(room.load));
-        section.append(chart(room.chart));
+        section.append(element("h4", {}, words.load));
+        section.append(loadTable(room.load, words));
+        section.append(element("h4", {}, words.chart + room.chart.title));
+        section.append(chart(room.chart, false));
+        section.append(element("h4", {}, words.equipment));
         for (const block of room.equipment) {
             section.append(group(block));
         }
         if (room.reference) {
             const part = element("div", { class: "group" });
-            part.append(element("h4", {}, "经验数据"));
-            part.append(table(null, [["库房类型", room.reference.row], ["说明", room.reference.note]],
-                              "fields"));
+            part.append(element("h4", {}, words.reference));
+            part.append(element("p", { class: "reference" }, room.reference.row));
+            part.append(element("p", { class: "note" }, room.reference.note));
             section.append(part);
         }
         return section;
     }
 
-    function machineLoadSection(load) {
+    function machineLoadSection(load, words) {
         const section = element("section", { class: "sheet-section" });
-        section.append(element("h3", {}, load.title));
-        section.append(table(null, [["公式", load.formula], load.goodsFlow].concat(load.coefficients),
-                             "fields"));
+        section.append(element("h3", {}, words.machineLoad));
+        section.append(element("p", { class: "formula" }, load.formula));
+        section.append(table(null, load.coefficients, "fields"));
+        section.append(element("p", { class: "note" },
+                               load.flowNames.concat([load.goodsFlow[1]]).join("\n")));
         section.append(table(load.roomColumns, load.rooms, "summary"));
         section.append(table(load.groupColumns, load.groups.concat([load.total]), "summary"));
-        if (load.notes.length) {
-            section.append(table(null, load.notes.map((note) => ["说明", note]), "fields"));
-        }
+        notes(section, words, load.notes);
         return section;
     }
 
+    // A single room's sheet opens with what its results cannot be read as
+    // and its main results, and closes with its plant's machine load.
     page.layoutSheet = (report) => {
         let sheet = document.getElementById("sheet");
         if (!sheet) {
@@ -139,26 +164,30 @@
             document.body.append(sheet);
         }
         sheet.textContent = "";
+        const words = report.words;
+        const single = !report.summary && report.rooms.length ? report.rooms[0] : null;
         const title = element("section", { class: "sheet-section title" });
         title.append(element("h1", {}, report.title));
+        if (single) {
+            stateNote(title, single);
+        }
         title.append(table(null, report.heading.map((f) => [f.label, f.value]), "fields"));
+        if (single) {
+            title.append(group(single.keyResults));
+        }
         if (report.summary) {
-            const table_ = report.summary.table;
-            title.append(element("h3", {}, "项目汇总"));
-            title.append(table(table_.roomColumns, table_.rooms, "summary"));
-            title.append(table(table_.groupColumns, table_.groups.concat([table_.total]), "summary"));
-            if (table_.notes.length) {
-                title.append(table(null, table_.notes.map((note) => ["说明", note]), "fields"));
-            }
-            title.append(chart(report.summary.chart));
+            const summary = report.summary.table;
+            title.append(element("h3", {}, words.summary));
+            title.append(table(summary.roomColumns, summary.rooms, "summary"));
+            title.append(table(summary.groupColumns, summary.groups.concat([summary.total]),
+                               "summary"));
+            notes(title, words, summary.notes);
+            title.append(chart(report.summary.chart, true));
         }
         sheet.append(title);
-        if (report.machineLoad) {
-            sheet.append(machineLoadSection(report.machineLoad));
-        }
-        for (const room of report.rooms) {
-            sheet.append(roomSection(room));
-        }
+        const machineLoad = report.machineLoad ? [machineLoadSection(report.machineLoad, words)] : [];
+        const rooms = report.rooms.map((room) => roomSection(report, room));
+        sheet.append(...(report.summary ? machineLoad.concat(rooms) : rooms.concat(machineLoad)));
         return sheet;
     };
 })();

@@ -108,10 +108,14 @@ Json machineJson(const MachineLoadTable& table) {
             {"notes", notes}};
 }
 
+Json fieldJson(const ReportField& field) {
+    return {{"label", field.label}, {"value", field.value}, {"unit", field.unit}};
+}
+
 Json fieldsJson(const std::vector<ReportField>& fields) {
     Json list = Json::array();
     for (const ReportField& field : fields) {
-        list.push_back({{"label", field.label}, {"value", field.value}, {"unit", field.unit}});
+        list.push_back(fieldJson(field));
     }
     return list;
 }
@@ -129,9 +133,33 @@ Json groupsJson(const std::vector<ReportGroup>& groups) {
 }
 
 Json loadRowJson(const LoadRow& row) {
-    return {{"label", row.label},      {"watts", row.watts}, {"kcal", row.kcalPerHour},
+    return {{"name", row.name},        {"watts", row.watts}, {"kcal", row.kcalPerHour},
             {"share", row.share},      {"basis", row.basis}, {"inOperating", row.inOperating},
             {"subtotal", row.subtotal}};
+}
+
+Json strings(const auto& texts) {
+    Json list = Json::array();
+    for (const std::string_view text : texts) {
+        list.push_back(text);
+    }
+    return list;
+}
+
+// The sheet's own words, which the page lays out as the window does.
+Json wordsJson(const SheetWords& words) {
+    return {{"summary", words.summary},
+            {"machineLoad", words.machineLoad},
+            {"room", words.room},
+            {"inputs", words.inputs},
+            {"load", words.load},
+            {"chart", words.chart},
+            {"equipment", words.equipment},
+            {"reference", words.reference},
+            {"loadColumns", strings(words.loadColumns)},
+            {"note", words.note},
+            {"colon", words.colon},
+            {"gap", words.gap}};
 }
 
 Json chartJson(const BarChart& chart) {
@@ -158,7 +186,7 @@ Json roomReportJson(const RoomReport& room) {
                   {{"rows", rows},
                    {"total", loadRowJson(room.load.total)},
                    {"totalNote", room.load.totalNote},
-                   {"loadPerTon", fieldsJson({room.load.loadPerTon})},
+                   {"loadPerTon", fieldJson(room.load.loadPerTon)},
                    {"tonnageNote", room.load.tonnageNote}}},
                  {"chart", chartJson(room.chart)},
                  {"equipment", groupsJson(room.equipmentGroups)}};
@@ -170,6 +198,7 @@ Json roomReportJson(const RoomReport& room) {
 
 Json reportJson(const Report& report) {
     Json json = {{"title", report.title},
+                 {"words", wordsJson(report.words)},
                  {"projectName", report.projectName},
                  {"heading", fieldsJson(report.heading)},
                  {"fileName", report.fileName},
@@ -180,6 +209,7 @@ Json reportJson(const Report& report) {
     }
     if (report.machineLoad) {
         json["machineLoad"] = machineJson(*report.machineLoad);
+        json["machineLoad"]["flowNames"] = strings(kFlowNames);
     }
     Json rooms = Json::array();
     for (const RoomReport& room : report.rooms) {

@@ -3,16 +3,16 @@
 gelvant.html from the disk, and a designer's afternoon of rooms, typing,
 undo and a download is compared byte for byte with the native gelvant-cli
 doing the same; a reopened file, recovery after a closed tab, refused files
-and the printed calculation sheet are checked as the designer sees them.
+and the CSV of the results are checked as the designer sees them (the
+printed calculation sheet is sheet_test.py's).
 
-Usage: work_test.py PAGE NATIVE_CLI   (Debian's python3-selenium, chromium,
-chromium-driver and poppler-utils)
+Usage: work_test.py PAGE NATIVE_CLI   (Debian's python3-selenium, chromium
+and chromium-driver)
 """
 
 import base64
 import json
 import pathlib
-import re
 import subprocess
 import sys
 import tempfile
@@ -320,35 +320,12 @@ class WorkTest(unittest.TestCase):
                 self.assertGreater(len(shown[0]), len(f"无法打开“{name}”：\n"))
                 self.assertEqual((self.form(), self.work(), self.browser.title), before)
 
-    def test_the_sheet_prints_on_a4_with_every_label_of_the_csv(self):
+    def test_the_results_download_as_csv_with_a_byte_order_mark(self):
         self.menu("库房", "复制库房")
-        self.menu("库房", "全部重新计算")
-        if self.browser.find_elements(By.CSS_SELECTOR, "dialog.ask[open]"):
-            self.answer("确定")
         self.menu("文件", "导出结果(CSV)...")
         csv = self.downloaded("冷负荷计算书.csv")
         self.assertTrue(csv.startswith(b"\xef\xbb\xbf"))
         self.assertIn(b"\r\n", csv)
-
-        self.browser.execute_script("window.print = () => { window.gelvant.printed = true; }")
-        self.menu("文件", "打印计算书...")
-        self.assertTrue(self.browser.execute_script("return window.gelvant.printed"))
-        pdf = base64.b64decode(self.browser.execute_cdp_cmd(
-            "Page.printToPDF", {"preferCSSPageSize": True})["data"])
-        folder = pathlib.Path(tempfile.mkdtemp(prefix="gelvant-sheet-"))
-        (folder / "sheet.pdf").write_bytes(pdf)
-        info = subprocess.run(["pdfinfo", str(folder / "sheet.pdf")], capture_output=True,
-                              check=True, text=True).stdout
-        self.assertRegex(info, r"Page size:.*\(A4\)")
-        self.assertGreaterEqual(int(re.search(r"Pages:\s+(\d+)", info).group(1)), 3)
-        text = subprocess.run(["pdftotext", "-layout", str(folder / "sheet.pdf"), "-"],
-                              capture_output=True, check=True, text=True).stdout
-        squeezed = re.sub(r"\s+", "", text)
-        # The CSV's columns: the room when it covers several, then group and label.
-        rows = [line.split(",") for line in csv.decode("utf-8-sig").split("\r\n") if line]
-        labels = {re.sub(r"\s+", "", row[2]) for row in rows[1:] if len(row) > 3 and row[2]}
-        missing = sorted(label for label in labels if label not in squeezed)
-        self.assertEqual(missing, [])
 
 
 class RecoveryTest(unittest.TestCase):

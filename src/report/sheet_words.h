@@ -1,0 +1,46 @@
+#pragma once
+
+#include <array>
+#include <cstddef>
+#include <string_view>
+
+namespace gelvant {
+
+inline constexpr std::size_t kLoadColumnCount = 5;
+
+// The fixed words of the calculation sheet around the form's own texts: the
+// section titles, the load table's column titles and the marks that join a
+// label to its text. The window's PDF and the page's printed sheet both take
+// them from the report (Report::words), so that the two say the same in the
+// same order; the load table on the clipboard heads its columns alike.
+struct SheetWords {
+    std::string_view summary;     // the project summary of a project of several rooms
+    std::string_view machineLoad; // the plant's machine-load page
+    std::string_view room;        // before a room's name, above its pages
+    std::string_view inputs;      // the sections of a room, numbered in reading order
+    std::string_view load;
+    std::string_view chart; // the number before the load chart's own title
+    std::string_view equipment;
+    std::string_view reference;
+    std::array<std::string_view, kLoadColumnCount> loadColumns;
+    std::string_view note;  // before a note under a table
+    std::string_view colon; // between a label and its value on one line
+    std::string_view gap;   // between two statements on one line
+};
+
+inline constexpr SheetWords kSheetWords{
+    .summary = "项目汇总",
+    .machineLoad = "冷间机械负荷（GB 50072）",
+    .room = "库房：",
+    .inputs = "一、设计参数",
+    .load = "二、冷负荷计算",
+    .chart = "三、",
+    .equipment = "四、设备选型与防结露校核",
+    .reference = "五、参考库房（经验数据）",
+    .loadColumns = {"负荷项目", "冷负荷(W)", "冷负荷(kcal/h)", "占比", "计算依据"},
+    .note = "注：",
+    .colon = "：",
+    .gap = "　　",
+};
+
+} // namespace gelvant
