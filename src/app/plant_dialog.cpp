@@ -1,7 +1,9 @@
 #include "app/plant_dialog.h"
 
+#include "app/command_actions.h"
 #include "app/qt_text.h"
 #include "plant/plant_settings.h"
+#include "session/view_texts.h"
 
 #include <QComboBox>
 #include <QDialogButtonBox>
@@ -12,36 +14,28 @@
 #include <QPushButton>
 
 namespace gelvant {
-namespace {
-
-constexpr std::array kSystems{CoolingSystem::Direct, CoolingSystem::Indirect};
-
-} // namespace
-
 PlantDialog::PlantDialog(const PlantSettings& settings, QWidget* parent)
     : QDialog(parent), system_(new QComboBox(this)) {
-    setWindowTitle(QStringLiteral("机械负荷系数"));
+    setWindowTitle(qtext(view_text::kPlantTitle));
     setWindowFlags(Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
                    Qt::WindowCloseButtonHint);
     auto* form = new QFormLayout(this);
-    for (const CoolingSystem system : kSystems) {
-        system_->addItem(qtext(std::string(systemLabel(system)) +
-                               "（R = " + coefficientText(lossFactor(system)) + "）"));
+    for (const CoolingSystem system : kCoolingSystems) {
+        system_->addItem(qtext(systemChoiceText(system)));
     }
     system_->setCurrentIndex(settings.system == CoolingSystem::Indirect ? 1 : 0);
-    form->addRow(QStringLiteral("制冷系统(&S):"), system_);
+    form->addRow(windowLabel(view_text::kCoolingSystemLabel, view_text::kCoolingSystemKey) +
+                     qtext(view_text::kLabelColon),
+                 system_);
     for (std::size_t i = 0; i < kPlantCoefficients.size(); ++i) {
         const CoefficientDef& def = kPlantCoefficients[i];
         boxes_[i] = new QLineEdit(qtext(coefficientText(settings.*def.member)), this);
-        const std::string range =
-            "（" + coefficientText(def.range.low) + "～" + coefficientText(def.range.high) + "）";
-        form->addRow(qtext(std::string(def.label) + range + ":"), boxes_[i]);
+        form->addRow(qtext(coefficientPrompt(def)) + qtext(view_text::kLabelColon), boxes_[i]);
     }
-    form->addRow(new QLabel(
-        QStringLiteral("其他冷间 n2 = 1；n4、n5 按同一蒸发温度下同类冷间的间数取值。"), this));
+    form->addRow(new QLabel(qtext(view_text::kPlantHint), this));
     auto* buttons = new QDialogButtonBox(QDialogButtonBox::Ok | QDialogButtonBox::Cancel, this);
-    buttons->button(QDialogButtonBox::Ok)->setText(QStringLiteral("确定"));
-    buttons->button(QDialogButtonBox::Cancel)->setText(QStringLiteral("取消"));
+    buttons->button(QDialogButtonBox::Ok)->setText(qtext(view_text::kOk));
+    buttons->button(QDialogButtonBox::Cancel)->setText(qtext(view_text::kCancel));
     connect(buttons, &QDialogButtonBox::accepted, this, &PlantDialog::accept);
     connect(buttons, &QDialogButtonBox::rejected, this, &QDialog::reject);
     form->addRow(buttons);
@@ -49,12 +43,7 @@ PlantDialog::PlantDialog(const PlantSettings& settings, QWidget* parent)
 }
 
 std::optional<double> PlantDialog::boxValue(std::size_t i) const {
-    bool isNumber = false;
-    const double value = boxes_.at(i)->text().trimmed().toDouble(&isNumber);
-    if (!isNumber || !withCoefficient(PlantSettings{}, kPlantCoefficients.at(i).which, value)) {
-        return std::nullopt;
-    }
-    return value;
+    return enteredCoefficient(kPlantCoefficients.at(i).which, boxes_.at(i)->text().toStdString());
 }
 
 std::optional<std::size_t> PlantDialog::refusedBox() const {
@@ -71,7 +60,7 @@ std::optional<PlantSettings> PlantDialog::settings() const {
         return std::nullopt;
     }
     PlantSettings settings;
-    settings.system = kSystems.at(system_->currentIndex() == 1 ? 1U : 0U);
+    settings.system = kCoolingSystems.at(system_->currentIndex() == 1 ? 1U : 0U);
     for (std::size_t i = 0; i < boxes_.size(); ++i) {
         settings.*kPlantCoefficients[i].member = *boxValue(i);
     }
@@ -80,7 +69,7 @@ std::optional<PlantSettings> PlantDialog::settings() const {
 
 void PlantDialog::accept() {
     if (const auto refused = refusedBox()) {
-        QMessageBox::warning(this, QStringLiteral("机械负荷系数"),
+        QMessageBox::warning(this, qtext(view_text::kPlantTitle),
                              qtext(outOfRangeMessage(kPlantCoefficients.at(*refused).which)));
         boxes_.at(*refused)->setFocus();
         boxes_.at(*refused)->selectAll();

@@ -5,6 +5,7 @@
 #include "app/report_painter.h"
 #include "document/atomic_file.h"
 #include "report/report_export.h"
+#include "session/view_texts.h"
 
 #include <QAction>
 #include <QClipboard>
@@ -37,13 +38,12 @@ ReportCommands::Dialogs defaultDialogs(QWidget* window,
     d.scope = [window, project](const QString& caption) -> std::optional<ReportScope> {
         const Project& p = project();
         QMessageBox box(QMessageBox::Question, caption,
-                        QStringLiteral("本设计有 %1 个库房。输出整个项目（项目汇总和各库房），"
-                                       "还是只输出当前库房“%2”？")
-                            .arg(p.rooms.size())
-                            .arg(qtext(p.currentRoom().name)),
+                        qtext(view_text::reportScopeQuestion(p.rooms.size(), p.currentRoom().name)),
                         QMessageBox::Cancel, window);
-        QPushButton* whole = box.addButton(QStringLiteral("整个项目"), QMessageBox::AcceptRole);
-        QPushButton* current = box.addButton(QStringLiteral("当前库房"), QMessageBox::AcceptRole);
+        QPushButton* whole =
+            box.addButton(qtext(view_text::kWholeProject), QMessageBox::AcceptRole);
+        QPushButton* current =
+            box.addButton(qtext(view_text::kCurrentRoom), QMessageBox::AcceptRole);
         box.setDefaultButton(whole);
         box.exec();
         if (box.clickedButton() == whole) {
@@ -103,7 +103,7 @@ Report ReportCommands::report(ReportScope scope) const {
 
 bool ReportCommands::exportPdfTo(const QString& path, ReportScope scope) {
     if (const std::error_code error = writeReportPdf(report(scope), fileSystemPath(path))) {
-        fail(QStringLiteral("导出计算书"), path, error);
+        fail(qtext(view_text::kExportSheetTitle), path, error);
         return false;
     }
     return true;
@@ -112,7 +112,7 @@ bool ReportCommands::exportPdfTo(const QString& path, ReportScope scope) {
 bool ReportCommands::exportCsvTo(const QString& path) {
     const std::string csv = reportCsv(report(ReportScope::WholeProject));
     if (const std::error_code error = writeFileAtomically(fileSystemPath(path), csv)) {
-        fail(QStringLiteral("导出结果"), path, error);
+        fail(qtext(view_text::kExportResultsTitle), path, error);
         return false;
     }
     return true;
@@ -136,7 +136,7 @@ QString ReportCommands::suggestedFileName(const QString& designPath, const QStri
     const QString suffix =
         (room.isEmpty() ? QString() : QLatin1Char('-') + room) + QLatin1Char('.') + extension;
     if (designPath.isEmpty()) {
-        return QDir::home().filePath(QStringLiteral("冷负荷计算书") + suffix);
+        return QDir::home().filePath(qtext(view_text::kSheetFileName) + suffix);
     }
     const QFileInfo design(designPath);
     return design.dir().filePath(design.completeBaseName() + suffix);
@@ -151,13 +151,12 @@ std::optional<ReportScope> ReportCommands::askScope(const QString& caption) cons
 
 void ReportCommands::fail(const QString& caption, const QString& path,
                           const std::error_code& error) const {
-    dialogs_.failure(
-        caption, QStringLiteral("无法写入文件 %1：\n%2")
-                     .arg(QDir::toNativeSeparators(path), QString::fromStdString(error.message())));
+    dialogs_.failure(caption, qtext(view_text::cannotWriteFile(
+                                  QDir::toNativeSeparators(path).toStdString(), error.message())));
 }
 
 void ReportCommands::exportPdf() {
-    const QString caption = QStringLiteral("导出计算书");
+    const QString caption = qtext(view_text::kExportSheetTitle);
     const auto scope = askScope(caption);
     if (!scope) {
         return;
@@ -167,24 +166,24 @@ void ReportCommands::exportPdf() {
         designPath_(), roomOnly ? qtext(project_().currentRoom().name) : QString(),
         QStringLiteral("pdf"));
     const QString path =
-        dialogs_.saveFileName(caption, suggested, QStringLiteral("PDF 文件 (*.pdf)"));
+        dialogs_.saveFileName(caption, suggested, qtext(view_text::kPdfFilesFilter));
     if (!path.isEmpty()) {
         exportPdfTo(path, *scope);
     }
 }
 
 void ReportCommands::exportCsv() {
-    const QString caption = QStringLiteral("导出结果");
+    const QString caption = qtext(view_text::kExportResultsTitle);
     const QString path =
         dialogs_.saveFileName(caption, suggestedFileName(designPath_(), {}, QStringLiteral("csv")),
-                              QStringLiteral("CSV 文件 (*.csv)"));
+                              qtext(view_text::kCsvFilesFilter));
     if (!path.isEmpty()) {
         exportCsvTo(path);
     }
 }
 
 void ReportCommands::printPreview() {
-    const auto scope = askScope(QStringLiteral("打印预览"));
+    const auto scope = askScope(qtext(view_text::kPrintPreviewTitle));
     if (!scope) {
         return;
     }
@@ -192,14 +191,14 @@ void ReportCommands::printPreview() {
     QPrinter printer(QPrinter::HighResolution);
     printer.setDocName(qtext(shown.title));
     QPrintPreviewDialog dialog(&printer, window_);
-    dialog.setWindowTitle(QStringLiteral("打印预览"));
+    dialog.setWindowTitle(qtext(view_text::kPrintPreviewTitle));
     connect(&dialog, &QPrintPreviewDialog::paintRequested, &dialog,
             [&shown](QPrinter* target) { printReport(shown, *target); });
     dialog.exec();
 }
 
 void ReportCommands::printOnPrinter() {
-    const QString caption = QStringLiteral("打印");
+    const QString caption = qtext(view_text::kPrintTitle);
     const auto scope = askScope(caption);
     if (!scope) {
         return;
@@ -213,7 +212,7 @@ void ReportCommands::printOnPrinter() {
         return;
     }
     if (printReport(shown, printer) == 0) {
-        dialogs_.failure(caption, QStringLiteral("打印机没有接受计算书，未能打印。"));
+        dialogs_.failure(caption, qtext(view_text::kPrinterRefused));
     }
 }
 

@@ -3,6 +3,7 @@
 #include "app/qt_text.h"
 #include "plant/plant_settings.h"
 #include "plant/room_use.h"
+#include "session/view_texts.h"
 
 #include <QAbstractItemView>
 #include <QComboBox>
@@ -30,39 +31,40 @@ RoomSelector::RoomSelector(DesignSession& session, QWidget* parent)
     auto* row = new QHBoxLayout(this);
     row->setContentsMargins(4, 0, 4, 0);
     row->setSpacing(4);
-    auto* caption = new QLabel(QStringLiteral("库房"), this);
+    auto* caption = new QLabel(qtext(view_text::kRoomCaption), this);
     caption->setBuddy(rooms_);
     row->addWidget(caption);
     row->addWidget(rooms_);
     row->addWidget(equipment_);
     row->addWidget(use_);
-    auto* pCaption = new QLabel(QStringLiteral("p"), this);
+    auto* pCaption = new QLabel(qtext(view_text::kGoodsLoadFactorCaption), this);
     pCaption->setBuddy(p_);
     row->addWidget(pCaption);
     row->addWidget(p_);
 
-    rooms_->setToolTip(QStringLiteral("当前库房 (Ctrl+PgUp / Ctrl+PgDown)"));
+    rooms_->setToolTip(qtext(view_text::kRoomSelectorHint));
     // About ten characters in the bar; the drop-down shows long names whole.
     rooms_->setSizeAdjustPolicy(QComboBox::AdjustToMinimumContentsLengthWithIcon);
     rooms_->setMinimumContentsLength(10);
     rooms_->setMaxVisibleItems(25);
     rooms_->view()->setTextElideMode(Qt::ElideNone);
-    equipment_->setToolTip(QStringLiteral("当前库房的冷却设备（项目汇总按此取压缩机选型）"));
+    equipment_->setToolTip(qtext(view_text::kEquipmentHint));
     for (const CoolingEquipment choice : kEquipmentRows) {
         equipment_->addItem(qtext(equipmentLabel(choice)));
     }
     equipment_->setSizeAdjustPolicy(QComboBox::AdjustToContents);
-    use_->setToolTip(
-        QStringLiteral("当前库房的用途（机械负荷按此取系数；自动：由库房类型、库温和货物推定）"));
+    use_->setToolTip(qtext(view_text::kUseHint));
     for (const RoomUse use : kRoomUses) {
         use_->addItem(qtext(useLabel(use)));
     }
     use_->setSizeAdjustPolicy(QComboBox::AdjustToContents);
     p_->setToolTip(qtext(std::string(kGoodsLoadFactorLabel) +
-                         "：当前库房进货量中已含的货物热流量负荷系数（1～1.3；空着按用途取，"
-                         "冷却间、冻结间 1.3，其他冷间 1）。机械负荷按 Q2 ÷ p 计。"));
+                         std::string(view_text::kCaptionColon) +
+                         std::string(view_text::kGoodsLoadFactorHint)));
     p_->setAccessibleName(qtext(kGoodsLoadFactorLabel));
-    p_->setFixedWidth(p_->fontMetrics().horizontalAdvance(QStringLiteral("自动 1.30")) + 12);
+    p_->setFixedWidth(p_->fontMetrics().horizontalAdvance(qtext(useLabel(RoomUse::Auto)) +
+                                                          QStringLiteral(" 1.30")) +
+                      12);
     p_->setFixedHeight(fontMetrics().height() + 4);
     // As dense as the form's own lists, so that the menu bar grows no taller.
     for (QComboBox* combo : {rooms_, equipment_, use_}) {
@@ -106,8 +108,7 @@ void RoomSelector::refresh() {
 void RoomSelector::showUse() {
     const QSignalBlocker blockUse(use_);
     const Room& room = session_.project().currentRoom();
-    const QString automatic = qtext(std::string(useLabel(RoomUse::Auto)) + "（" +
-                                    std::string(useLabel(inferredUse(*room.form))) + "）");
+    const QString automatic = qtext(useChoiceText(RoomUse::Auto, room));
     if (use_->itemText(0) != automatic) {
         use_->setItemText(0, automatic);
     }
@@ -120,8 +121,7 @@ void RoomSelector::showGoodsLoadFactor() {
     const Room& room = session_.project().currentRoom();
     const QString text =
         room.goodsLoadFactor ? qtext(coefficientText(*room.goodsLoadFactor)) : QString();
-    const QString automatic = qtext(std::string(useLabel(RoomUse::Auto)) + " " +
-                                    coefficientText(defaultGoodsLoadFactor(appliedUse(room).use)));
+    const QString automatic = qtext(automaticGoodsLoadFactorText(room));
     if (p_->text() != text) {
         p_->setText(text);
     }
@@ -134,22 +134,16 @@ void RoomSelector::takeGoodsLoadFactor() {
     if (refusing_) {
         return; // the focus the refusal's box takes
     }
-    const QString typed = p_->text().trimmed();
-    std::optional<double> p;
-    if (!typed.isEmpty()) {
-        bool isNumber = false;
-        const double value = typed.toDouble(&isNumber);
-        if (!isNumber || !withinGoodsLoadFactorRange(value)) {
-            refusing_ = true;
-            showGoodsLoadFactor();
-            QMessageBox::warning(window(), qtext(kGoodsLoadFactorLabel),
-                                 qtext(goodsLoadFactorRangeMessage()));
-            refusing_ = false;
-            return;
-        }
-        p = value;
+    const EnteredGoodsLoadFactor entered = enteredGoodsLoadFactor(p_->text().toStdString());
+    if (!entered.accepted) {
+        refusing_ = true;
+        showGoodsLoadFactor();
+        QMessageBox::warning(window(), qtext(kGoodsLoadFactorLabel),
+                             qtext(goodsLoadFactorRangeMessage()));
+        refusing_ = false;
+        return;
     }
-    session_.setGoodsLoadFactor(p);
+    session_.setGoodsLoadFactor(entered.p);
     showGoodsLoadFactor(); // "1.30" reads back as the room holds it
 }
 

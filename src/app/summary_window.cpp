@@ -4,6 +4,7 @@
 #include "app/qt_text.h"
 #include "plant/machine_load.h"
 #include "project/summary.h"
+#include "session/view_texts.h"
 
 #include <QAction>
 #include <QGridLayout>
@@ -75,11 +76,11 @@ QString joinedLines(const std::vector<std::string>& lines) {
 QString coefficientsText(const MachineLoadTable& table) {
     QString text = qtext(kMachineLoadFormula) + QLatin1Char('\n');
     for (std::size_t i = 0; i < table.coefficients.size() && i < 6; ++i) {
-        text += (i == 0 ? QString() : QStringLiteral("；")) +
+        text += (i == 0 ? QString() : qtext(view_text::kListSeparator)) +
                 qtext(table.coefficients[i].label + " " + table.coefficients[i].value);
     }
-    return text + QStringLiteral("；n4、n5 按同一蒸发温度下同类冷间的间数\n") +
-           qtext(kGoodsFlowNote);
+    return text + qtext(view_text::kListSeparator) + qtext(view_text::kN4N5Brief) +
+           QLatin1Char('\n') + qtext(kGoodsFlowNote);
 }
 
 // Writes one row, touching only the cells whose text differs.
@@ -135,13 +136,13 @@ void setRowCount(QTableWidget& table, std::size_t rows) {
 SummaryWindow::SummaryWindow(DesignSession& session, QWidget* parent)
     : QWidget(parent, Qt::Window), session_(session),
       showAction_(newCommandAction(Command::Summary, this)), rooms_(makeTable(*this, kRoomColumns)),
-      totalsCaption_(new QLabel(QStringLiteral("按蒸发温度合计（从最低蒸发温度起）"), this)),
+      totalsCaption_(new QLabel(qtext(view_text::kTotalsCaption), this)),
       totals_(makeTable(*this, kGroupColumns)), notes_(new QPlainTextEdit(this)),
       machineCaption_(new QLabel(qtext(kMachineLoadTitle), this)),
-      machineGroupsCaption_(new QLabel(QStringLiteral("各蒸发温度的机械负荷及合计"), this)),
+      machineGroupsCaption_(new QLabel(qtext(view_text::kMachineGroupsCaption), this)),
       machineCoefficients_(new QLabel(this)), machineRooms_(makeTable(*this, kMachineRoomColumns)),
       machineGroups_(makeTable(*this, kMachineGroupColumns)), tempDiffNotes_(new QLabel(this)) {
-    setWindowTitle(QStringLiteral("项目汇总"));
+    setWindowTitle(qtext(view_text::kSummaryTitle));
     // Today's summary on the left, the machine load beside it: row for row
     // the same rooms, and the same groups from the coldest up.
     auto* layout = new QGridLayout(this);
@@ -171,10 +172,10 @@ SummaryWindow::SummaryWindow(DesignSession& session, QWidget* parent)
     machineCoefficients_->setTextInteractionFlags(Qt::TextSelectableByMouse);
     tempDiffNotes_->setWordWrap(true);
     tempDiffNotes_->setHidden(true);
-    machineRooms_->setToolTip(QStringLiteral("双击一行转到该库房"));
+    machineRooms_->setToolTip(qtext(view_text::kDoubleClickToGoHint));
     machineGroups_->setSelectionMode(QAbstractItemView::NoSelection);
     machineGroups_->verticalHeader()->hide();
-    rooms_->setToolTip(QStringLiteral("双击一行转到该库房"));
+    rooms_->setToolTip(qtext(view_text::kDoubleClickToGoHint));
     totals_->setSelectionMode(QAbstractItemView::NoSelection);
     totals_->verticalHeader()->hide();
     notes_->setReadOnly(true);

@@ -2,7 +2,6 @@
 
 #include "plant/plant_settings.h"
 #include "plant/room_use.h"
-#include "sheet/portable.h"
 
 #include <charconv>
 #include <cmath>
@@ -19,17 +18,6 @@ std::pair<std::string_view, std::string_view> firstWord(std::string_view text) {
     return {text.substr(0, blank), text.substr(blank + 1)};
 }
 
-// The whole word read as a decimal number.
-std::optional<double> decimalNumber(std::string_view word) {
-    double value = 0;
-    const char* end = word.data() + word.size();
-    const auto parsed = parseDoubleChars(word.data(), end, value);
-    if (word.empty() || parsed.ec != std::errc{} || parsed.ptr != end) {
-        return std::nullopt;
-    }
-    return value;
-}
-
 std::string rangeText(const CoefficientRange& range) {
     return coefficientText(range.low) + " and " + coefficientText(range.high);
 }
@@ -39,7 +27,7 @@ std::variant<PlantSettings, std::string> setCoefficient(PlantCoefficient which,
                                                         std::string_view valueText,
                                                         const PlantSettings& now) {
     const CoefficientDef& def = coefficientDef(which);
-    const auto value = decimalNumber(valueText);
+    const auto value = enteredCoefficient(which, valueText);
     const auto changed = value ? withCoefficient(now, which, *value) : std::nullopt;
     if (!changed) {
         return "plant " + std::string(command) + " must be a number between " +
@@ -83,8 +71,10 @@ std::variant<RoomUse, std::string> namedRoomUse(std::string_view args) {
 }
 
 std::variant<double, std::string> namedGoodsLoadFactor(std::string_view args) {
-    const auto value = decimalNumber(args);
-    if (!value || !withinGoodsLoadFactorRange(*value)) {
+    // The driver always names a p: an empty one is no number.
+    const EnteredGoodsLoadFactor entered = enteredGoodsLoadFactor(args);
+    const auto value = entered.accepted ? entered.p : std::nullopt;
+    if (!value) {
         return "room p must be a number between " + rangeText(kGoodsLoadFactorRange);
     }
     return *value;

@@ -1,5 +1,6 @@
 #include "plant/plant_settings.h"
 
+#include "sheet/entered_number.h"
 #include "sheet/portable.h"
 
 #include <algorithm>
@@ -77,6 +78,47 @@ std::string goodsLoadFactorRangeMessage() {
     return std::string(kGoodsLoadFactorLabel) + " 应在 " +
            coefficientText(kGoodsLoadFactorRange.low) + "～" +
            coefficientText(kGoodsLoadFactorRange.high) + " 之间。";
+}
+
+std::optional<double> enteredCoefficient(PlantCoefficient which, std::string_view text) {
+    const auto value = enteredNumber(text);
+    if (!value || !withCoefficient(PlantSettings{}, which, *value)) {
+        return std::nullopt;
+    }
+    return value;
+}
+
+EnteredGoodsLoadFactor enteredGoodsLoadFactor(std::string_view text) {
+    if (withoutSurroundingBlanks(text).empty()) {
+        return {true, std::nullopt};
+    }
+    const auto value = enteredNumber(text);
+    if (!value || !withinGoodsLoadFactorRange(*value)) {
+        return {false, std::nullopt};
+    }
+    return {true, value};
+}
+
+std::string systemChoiceText(CoolingSystem system) {
+    return std::string(systemLabel(system)) + "（R = " + coefficientText(lossFactor(system)) + "）";
+}
+
+std::string coefficientPrompt(const CoefficientDef& def) {
+    return std::string(def.label) + "（" + coefficientText(def.range.low) + "～" +
+           coefficientText(def.range.high) + "）";
+}
+
+std::string useChoiceText(RoomUse use, const Room& room) {
+    if (use != RoomUse::Auto) {
+        return std::string(useLabel(use));
+    }
+    return std::string(useLabel(use)) + "（" + std::string(useLabel(inferredUse(*room.form))) +
+           "）";
+}
+
+std::string automaticGoodsLoadFactorText(const Room& room) {
+    return std::string(useLabel(RoomUse::Auto)) + " " +
+           coefficientText(defaultGoodsLoadFactor(appliedUse(room).use));
 }
 
 } // namespace gelvant

@@ -50,12 +50,29 @@ const CoefficientDef& coefficientDef(PlantCoefficient which);
 // direct system, 1.12 for an indirect one, whose secondary fluid loses more.
 double lossFactor(CoolingSystem system);
 
+// The systems in the order the dialogs list them.
+inline constexpr std::array kCoolingSystems{CoolingSystem::Direct, CoolingSystem::Indirect};
+
 std::string_view systemKey(CoolingSystem system);   // "direct" / "indirect"
 std::string_view systemLabel(CoolingSystem system); // 直接冷却 / 间接冷却
 
 // The temperature difference between a room and its evaporating temperature
 // the code allows (GB 50072-2010): 10 °C direct, 15 °C indirect.
 double tempDiffLimitC(CoolingSystem system);
+
+// A system as the dialogs list it: "直接冷却（R = 1.07）".
+std::string systemChoiceText(CoolingSystem system);
+
+// A coefficient's label with its range, as the dialogs ask for it:
+// "同期换气系数 n3（0.5～1）".
+std::string coefficientPrompt(const CoefficientDef& def);
+
+// A room's use as the use list shows it, 自动 naming the use the form
+// implies: "自动（冻结物冷藏间）".
+std::string useChoiceText(RoomUse use, const Room& room);
+
+// What an empty p box shows greyed: the p the room's use gives, "自动 1.3".
+std::string automaticGoodsLoadFactorText(const Room& room);
 
 // The refusal of a value outside a coefficient's range (or not a number),
 // naming the range: "围护结构热流量季节修正系数 n1 应在 0.5～1.5 之间。".
@@ -65,6 +82,10 @@ std::string outOfRangeMessage(PlantCoefficient which);
 // outside its range or is not finite.
 std::optional<PlantSettings> withCoefficient(PlantSettings settings, PlantCoefficient which,
                                              double value);
+
+// A coefficient as the designer entered it in any view: the number, when it
+// is one (read as every number entered outside the form) within its range.
+std::optional<double> enteredCoefficient(PlantCoefficient which, std::string_view text);
 
 // A coefficient as the designer typed it, the shortest decimal: "0.75", "1".
 std::string coefficientText(double value);
@@ -89,5 +110,14 @@ bool withinGoodsLoadFactorRange(double p);
 
 // The refusal of a p outside its range: "负荷系数 p 应在 1～1.3 之间。".
 std::string goodsLoadFactorRangeMessage();
+
+// A room's p as the designer entered it in any view: refused unless the
+// text is empty (the room's p follows its use again) or a number within
+// the range.
+struct EnteredGoodsLoadFactor {
+    bool accepted = false;
+    std::optional<double> p; // nothing: follows the use
+};
+EnteredGoodsLoadFactor enteredGoodsLoadFactor(std::string_view text);
 
 } // namespace gelvant

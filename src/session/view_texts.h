@@ -1,5 +1,6 @@
 #pragma once
 
+#include <cstddef>
 #include <string>
 #include <string_view>
 
@@ -45,7 +46,52 @@ inline constexpr std::string_view kKeyboardHelpIntro =
     "浏览器自己占用 Ctrl+N、Ctrl+PgUp、Ctrl+PgDown 等键，这些命令在本页另有快捷键：";
 inline constexpr std::string_view kKeysBetween = "，";
 
+// The room selector beside the menus: its captions and hints.
+inline constexpr std::string_view kRoomCaption = "库房";
+inline constexpr std::string_view kUseCaption = "用途";
+inline constexpr std::string_view kGoodsLoadFactorCaption = "p";
+inline constexpr std::string_view kCaptionColon = "：";
+inline constexpr std::string_view kRoomSelectorHint = "当前库房 (Ctrl+PgUp / Ctrl+PgDown)";
+inline constexpr std::string_view kEquipmentHint = "当前库房的冷却设备（项目汇总按此取压缩机选型）";
+inline constexpr std::string_view kUseHint =
+    "当前库房的用途（机械负荷按此取系数；自动：由库房类型、库温和货物推定）";
+inline constexpr std::string_view kGoodsLoadFactorHint =
+    "当前库房进货量中已含的货物热流量负荷系数（1～1.3；空着按用途取，冷却间、冻结间 1.3，"
+    "其他冷间 1）。机械负荷按 Q2 ÷ p 计。";
+
+// 机械负荷系数: the plant's dialog.
+inline constexpr std::string_view kPlantTitle = "机械负荷系数";
+inline constexpr std::string_view kCoolingSystemLabel = "制冷系统";
+inline constexpr char kCoolingSystemKey = 'S';
+inline constexpr std::string_view kPlantHint =
+    "其他冷间 n2 = 1；n4、n5 按同一蒸发温度下同类冷间的间数取值。";
+
+// 项目汇总 beside the form.
+inline constexpr std::string_view kSummaryTitle = "项目汇总";
+inline constexpr std::string_view kTotalsCaption = "按蒸发温度合计（从最低蒸发温度起）";
+inline constexpr std::string_view kMachineGroupsCaption = "各蒸发温度的机械负荷及合计";
+inline constexpr std::string_view kDoubleClickToGoHint = "双击一行转到该库房";
+inline constexpr std::string_view kListSeparator = "；";
+inline constexpr std::string_view kN4N5Brief = "n4、n5 按同一蒸发温度下同类冷间的间数";
+
+// The window's report commands.
+inline constexpr std::string_view kWholeProject = "整个项目";
+inline constexpr std::string_view kCurrentRoom = "当前库房";
+inline constexpr std::string_view kExportSheetTitle = "导出计算书";
+inline constexpr std::string_view kExportResultsTitle = "导出结果";
+inline constexpr std::string_view kPrintPreviewTitle = "打印预览";
+inline constexpr std::string_view kPrintTitle = "打印";
+inline constexpr std::string_view kPdfFilesFilter = "PDF 文件 (*.pdf)";
+inline constexpr std::string_view kCsvFilesFilter = "CSV 文件 (*.csv)";
+inline constexpr std::string_view kPrinterRefused = "打印机没有接受计算书，未能打印。";
+
 // The question before a room is deleted.
 std::string deleteRoomQuestion(std::string_view room);
+
+// Whether a sheet of several rooms is for the whole project or the current one.
+std::string reportScopeQuestion(std::size_t rooms, std::string_view currentRoom);
+
+// A file the sheet or the results could not be written to, and why.
+std::string cannotWriteFile(std::string_view path, std::string_view reason);
 
 } // namespace gelvant::view_text

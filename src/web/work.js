@@ -340,22 +340,21 @@
         const plant = work.state.plant;
         const dialog = element("dialog", { class: "ask plant" });
         const form = element("form", { method: "dialog" });
-        form.append(element("h2", {}, "机械负荷系数"));
+        form.append(element("h2", {}, words.plantTitle));
         const system = element("select", { id: "plant-system" });
         plant.systems.forEach((label) => system.append(element("option", {}, label)));
         system.selectedIndex = plant.system;
-        form.append(element("label", { for: "plant-system" }, "制冷系统:"), system);
+        form.append(element("label", { for: "plant-system" }, words.coolingSystemLabel), system);
         const boxes = plant.coefficients.map((c) => {
             const box = element("input", { id: `plant-${c.key}`, type: "text" });
             box.value = c.text;
             form.append(element("label", { for: box.id }, c.label), box);
             return box;
         });
-        form.append(element("p", { class: "hint" },
-                            "其他冷间 n2 = 1；n4、n5 按同一蒸发温度下同类冷间的间数取值。"));
+        form.append(element("p", { class: "hint" }, words.plantHint));
         const buttons = element("div", { class: "buttons" });
-        const ok = element("button", { value: "ok" }, "确定");
-        buttons.append(ok, element("button", { value: "cancel" }, "取消"));
+        const ok = element("button", { value: "ok" }, words.ok);
+        buttons.append(ok, element("button", { value: "cancel" }, words.cancel));
         form.append(buttons);
         dialog.append(form);
         document.body.append(dialog);
@@ -541,14 +540,13 @@
             menu.append(opener, list);
             bar.append(menu);
         }
-        const select = element("select", { id: "room-select", "aria-label": "库房" });
+        const select = element("select", { id: "room-select", "aria-label": words.roomCaption });
         select.addEventListener("change", () => selectRoom(select.selectedIndex));
-        const use = element("select", { id: "room-use", "aria-label": "用途" });
+        const use = element("select", { id: "room-use", "aria-label": words.useCaption });
         use.addEventListener("change", () => act("gv_room_use", ["number"], [use.selectedIndex]));
-        const p = element("input", { id: "room-p", type: "text", "aria-label": "负荷系数 p",
-                                      title: "当前库房进货量中已含的货物热流量负荷系数（1～1.3；" +
-                                             "空着按用途取，冷却间、冻结间 1.3，其他冷间 1）。" +
-                                             "机械负荷按 Q2 ÷ p 计。" });
+        const p = element("input", { id: "room-p", type: "text",
+                                      "aria-label": words.goodsLoadFactorLabel,
+                                      title: words.goodsLoadFactorHint });
         p.addEventListener("change", takeGoodsLoadFactor);
         p.addEventListener("keydown", (event) => {
             if (event.key === "Enter") {
@@ -556,8 +554,10 @@
                 takeGoodsLoadFactor();
             }
         });
-        bar.append(element("span", { class: "room-label" }, "库房："), select,
-                   element("span", {}, "用途："), use, element("span", {}, "p："), p);
+        const caption = (text) => `${text}${words.captionColon}`;
+        bar.append(element("span", { class: "room-label" }, caption(words.roomCaption)), select,
+                   element("span", {}, caption(words.useCaption)), use,
+                   element("span", {}, caption(words.goodsLoadFactorCaption)), p);
         work.roomSelect = select;
         work.useSelect = use;
         work.pBox = p;
@@ -576,8 +576,8 @@
     }
 
     function buildSummary() {
-        const summary = element("section", { id: "summary", "aria-label": "项目汇总" });
-        summary.append(element("h2", {}, "项目汇总"));
+        const summary = element("section", { id: "summary", "aria-label": words.summaryTitle });
+        summary.append(element("h2", {}, words.summaryTitle));
         work.summaryRooms = element("table", { class: "rooms" });
         work.summaryGroups = element("table", { class: "groups" });
         work.summaryNotes = element("p", { class: "notes" });

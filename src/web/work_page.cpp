@@ -219,17 +219,12 @@ Json reportJson(const Report& report) {
     return json;
 }
 
-constexpr std::array kSystems{CoolingSystem::Direct, CoolingSystem::Indirect};
-
 // The uses a room can be given, 自动 naming the one the form implies, and
 // the one the current room has.
 Json usesJson(const Room& room) {
     Json labels = Json::array();
     for (const RoomUse use : kRoomUses) {
-        labels.push_back(use == RoomUse::Auto
-                             ? std::string(useLabel(use)) + "（" +
-                                   std::string(useLabel(inferredUse(*room.form))) + "）"
-                             : std::string(useLabel(use)));
+        labels.push_back(useChoiceText(use, room));
     }
     const auto* const at = std::find(kRoomUses.begin(), kRoomUses.end(), room.use);
     return {{"labels", labels}, {"current", at - kRoomUses.begin()}};
@@ -239,59 +234,25 @@ Json usesJson(const Room& room) {
 // empty box greyed, as the window shows it.
 Json goodsLoadFactorJson(const Room& room) {
     return {{"text", room.goodsLoadFactor ? coefficientText(*room.goodsLoadFactor) : ""},
-            {"automatic", std::string(useLabel(RoomUse::Auto)) + " " +
-                              coefficientText(defaultGoodsLoadFactor(appliedUse(room).use))}};
+            {"automatic", automaticGoodsLoadFactorText(room)}};
 }
 
 // The machine-load choices as the window's 机械负荷系数 dialog shows them.
 Json plantJson(const PlantSettings& plant) {
     Json systems = Json::array();
-    for (const CoolingSystem system : kSystems) {
-        systems.push_back(std::string(systemLabel(system)) +
-                          "（R = " + coefficientText(lossFactor(system)) + "）");
+    for (const CoolingSystem system : kCoolingSystems) {
+        systems.push_back(systemChoiceText(system));
     }
     Json coefficients = Json::array();
     for (const CoefficientDef& def : kPlantCoefficients) {
         coefficients.push_back(
             {{"key", std::string(def.key)},
-             {"label", std::string(def.label) + "（" + coefficientText(def.range.low) + "～" +
-                           coefficientText(def.range.high) + "）:"},
+             {"label", coefficientPrompt(def) + std::string(view_text::kLabelColon)},
              {"text", coefficientText(plant.*def.member)}});
     }
     return {{"systems", systems},
             {"system", plant.system == CoolingSystem::Indirect ? 1 : 0},
             {"coefficients", coefficients}};
-}
-
-std::string_view withoutBlanks(std::string_view text) {
-    while (!text.empty() && text.front() == ' ') {
-        text.remove_prefix(1);
-    }
-    while (!text.empty() && text.back() == ' ') {
-        text.remove_suffix(1);
-    }
-    return text;
-}
-
-// A number as typed, blanks around it dropped; nothing when it is none.
-std::optional<double> typedNumber(std::string_view text) {
-    text = withoutBlanks(text);
-    double value = 0;
-    const char* end = text.data() + text.size();
-    const auto parsed = parseDoubleChars(text.data(), end, value);
-    if (text.empty() || parsed.ec != std::errc{} || parsed.ptr != end) {
-        return std::nullopt;
-    }
-    return value;
-}
-
-// A coefficient as typed: the number, when it is one within the code's range.
-std::optional<double> coefficientValue(const CoefficientDef& def, std::string_view text) {
-    const auto value = typedNumber(text);
-    if (!value || !withCoefficient(PlantSettings{}, def.which, *value)) {
-        return std::nullopt;
-    }
-    return value;
 }
 
 // The project summary as last handed over, worked out again only after a
@@ -421,24 +382,35 @@ const char* gv_words() {
                           {"label", std::string(field.label) + std::string(kLabelColon)},
                           {"multiline", field.multiline}});
     }
-    const Json words = {{"ok", kOk},
-                        {"cancel", kCancel},
-                        {"yes", kYes},
-                        {"no", kNo},
-                        {"projectInfoTitle", kProjectInfoTitle},
-                        {"projectInfoFields", fields},
-                        {"renameRoomTitle", kRenameRoomTitle},
-                        {"roomNameLabel", kRoomNameLabel},
-                        {"deleteRoomTitle", kDeleteRoomTitle},
-                        {"sheetFileName", kSheetFileName},
-                        {"computeAllTitle", kComputeAllTitle},
-                        {"computeAllIntro", kComputeAllIntro},
-                        {"goToRoomHint", kGoToRoomHint},
-                        {"coefficientColon", kCoefficientColon},
-                        {"cannotCopy", kCannotCopy},
-                        {"keyboardHelpTitle", kKeyboardHelpTitle},
-                        {"keyboardHelpIntro", kKeyboardHelpIntro},
-                        {"keysBetween", kKeysBetween}};
+    const Json words = {
+        {"ok", kOk},
+        {"cancel", kCancel},
+        {"yes", kYes},
+        {"no", kNo},
+        {"projectInfoTitle", kProjectInfoTitle},
+        {"projectInfoFields", fields},
+        {"renameRoomTitle", kRenameRoomTitle},
+        {"roomNameLabel", kRoomNameLabel},
+        {"deleteRoomTitle", kDeleteRoomTitle},
+        {"sheetFileName", kSheetFileName},
+        {"computeAllTitle", kComputeAllTitle},
+        {"computeAllIntro", kComputeAllIntro},
+        {"goToRoomHint", kGoToRoomHint},
+        {"coefficientColon", kCoefficientColon},
+        {"cannotCopy", kCannotCopy},
+        {"keyboardHelpTitle", kKeyboardHelpTitle},
+        {"keyboardHelpIntro", kKeyboardHelpIntro},
+        {"keysBetween", kKeysBetween},
+        {"plantTitle", kPlantTitle},
+        {"coolingSystemLabel", std::string(kCoolingSystemLabel) + std::string(kLabelColon)},
+        {"plantHint", kPlantHint},
+        {"roomCaption", kRoomCaption},
+        {"useCaption", kUseCaption},
+        {"goodsLoadFactorCaption", kGoodsLoadFactorCaption},
+        {"goodsLoadFactorLabel", kGoodsLoadFactorLabel},
+        {"goodsLoadFactorHint", kGoodsLoadFactorHint},
+        {"captionColon", kCaptionColon},
+        {"summaryTitle", kSummaryTitle}};
     return handBack(dumpJson(words));
 }
 
@@ -609,15 +581,14 @@ const char* gv_room_use(int index) {
 // text that is not a number within 1～1.3 is refused with the window's
 // words, and nothing changes.
 const char* gv_room_p(const char* typed) {
-    const std::string_view text = withoutBlanks(typed);
-    const auto value = typedNumber(text);
-    if (!text.empty() && (!value || !withinGoodsLoadFactorRange(*value))) {
+    const EnteredGoodsLoadFactor entered = enteredGoodsLoadFactor(typed);
+    if (!entered.accepted) {
         const Json refused = {{"refused",
                                {{"caption", std::string(kGoodsLoadFactorLabel)},
                                 {"text", goodsLoadFactorRangeMessage()}}}};
         return handBack(dumpJson(refused));
     }
-    page().session.setGoodsLoadFactor(value);
+    page().session.setGoodsLoadFactor(entered.p);
     return formAfterAction();
 }
 
@@ -627,16 +598,16 @@ const char* gv_room_p(const char* typed) {
 // refused with the window's words, and nothing changes.
 const char* gv_set_plant(int indirect, const char* typed) {
     PlantSettings plant;
-    plant.system = kSystems.at(indirect != 0 ? 1U : 0U);
+    plant.system = kCoolingSystems.at(indirect != 0 ? 1U : 0U);
     std::string_view rest = typed;
     for (std::size_t i = 0; i < kPlantCoefficients.size(); ++i) {
         const CoefficientDef& def = kPlantCoefficients[i];
         const std::size_t lineEnd = std::min(rest.find('\n'), rest.size());
-        const auto value = coefficientValue(def, rest.substr(0, lineEnd));
+        const auto value = enteredCoefficient(def.which, rest.substr(0, lineEnd));
         rest.remove_prefix(std::min(lineEnd + 1, rest.size()));
         if (!value) {
             const Json refused = {{"refused",
-                                   {{"caption", "机械负荷系数"},
+                                   {{"caption", std::string(view_text::kPlantTitle)},
                                     {"text", outOfRangeMessage(def.which)},
                                     {"box", static_cast<int>(i)}}}};
             return handBack(dumpJson(refused));

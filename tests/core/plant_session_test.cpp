@@ -4,10 +4,12 @@
 
 #include "plant/plant_settings.h"
 #include "session/design_session.h"
+#include "sheet/entered_number.h"
 
 #include <gtest/gtest.h>
 
 #include <cmath>
+#include <optional>
 #include <vector>
 
 using namespace gelvant;
@@ -72,4 +74,43 @@ TEST_F(PlantSession, ASettingOutsideItsRangeOrNoChangeIsNoStep) {
     EXPECT_EQ(session.project().plant, PlantSettings{});
     EXPECT_EQ(session.history().position(), 0U);
     EXPECT_FALSE(session.isModified());
+}
+
+// Every view reads a number entered outside the form through the same
+// reader, so one table decides what the window, the page and the driver
+// accept: n1 (0.5…1.5) and p (1…1.3, empty: follows the use).
+TEST(EnteredNumbers, AwkwardTextsAreReadTheSameWayForEveryCoefficient) {
+    const struct {
+        const char* text;
+        std::optional<double> number;
+    } cases[] = {
+        {"1.2", 1.2},
+        {" \t1.2\t ", 1.2},
+        {"\u30001.2\u3000", 1.2}, // the full-width blank of a Chinese input method
+        {"１．２", 1.2},          // full-width digits and point
+        {"+1.2", 1.2},
+        {"＋1.2", 1.2},
+        {"12e-1", 1.2},
+        {"-1.2", -1.2},
+        {"1,2", std::nullopt},
+        {"1.2.3", std::nullopt},
+        {"+-1", std::nullopt},
+        {"1 2", std::nullopt},
+        {"nan", std::nullopt},
+        {"inf", std::nullopt},
+        {"1e999", std::nullopt},
+        {"", std::nullopt},
+        {" \t", std::nullopt},
+        {"一", std::nullopt},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.text);
+        EXPECT_EQ(enteredNumber(c.text), c.number);
+        const bool inN1 = c.number && *c.number >= 0.5 && *c.number <= 1.5;
+        EXPECT_EQ(enteredCoefficient(PlantCoefficient::N1, c.text).has_value(), inN1);
+        const EnteredGoodsLoadFactor p = enteredGoodsLoadFactor(c.text);
+        const bool blank = withoutSurroundingBlanks(c.text).empty();
+        EXPECT_EQ(p.accepted, blank || (c.number && *c.number >= 1 && *c.number <= 1.3));
+        EXPECT_EQ(p.p, blank ? std::nullopt : p.accepted ? c.number : std::nullopt);
+    }
 }
