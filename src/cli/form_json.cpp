@@ -109,6 +109,11 @@ std::string dumpFormJson(const CDesignDlg& dlg, const std::vector<Message>& mess
 
 std::string dumpFormJson(const CDesignDlg& dlg, const std::vector<Message>& messages,
                          const std::vector<std::string>& rooms) {
+    return toLine(formDump(dlg, messages, rooms));
+}
+
+Json formDump(const CDesignDlg& dlg, const std::vector<Message>& messages,
+              const std::vector<std::string>& rooms) {
     Json fields = Json::object();
     for (std::size_t i = 0; i < kFieldCount; ++i) {
         fields[text(kFields[i].name)] = text(dlg.editText(i));
@@ -134,12 +139,11 @@ std::string dumpFormJson(const CDesignDlg& dlg, const std::vector<Message>& mess
         }
         raised.push_back(std::move(m));
     }
-    const Json dump = {{"fields", fields},
-                       {"lists", lists},
-                       {"texts", texts},
-                       {"visible", visible},
-                       {"messages", raised}};
-    return toLine(dump);
+    return {{"fields", fields},
+            {"lists", lists},
+            {"texts", texts},
+            {"visible", visible},
+            {"messages", raised}};
 }
 
 std::string listItemsJson(const CDesignDlg& dlg, int listCtl) {

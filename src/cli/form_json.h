@@ -2,6 +2,8 @@
 
 #include "sheet/messages.h"
 
+#include <nlohmann/json.hpp>
+
 #include <string>
 #include <vector>
 
@@ -10,6 +12,12 @@ namespace gelvant {
 class CDesignDlg;
 struct ProjectSummary;
 struct MachineLoad;
+
+// The whole form as a JSON object: fields in exchange order with their box
+// texts, lists with index and text, run-time texts, visibility and messages
+// (each with its room's name where rooms names one).
+nlohmann::ordered_json formDump(const CDesignDlg& dlg, const std::vector<Message>& messages,
+                                const std::vector<std::string>& rooms = {});
 
 // The whole form as one line of JSON: fields in exchange order with their
 // box texts, lists with index and text, run-time texts, visibility and the

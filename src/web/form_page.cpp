@@ -99,6 +99,27 @@ Json listsJson(const CDesignDlg& dlg) {
 
 } // namespace
 
+// Bytes handed to the script (a design file, a CSV): read with their size,
+// valid until the next such call.
+std::string& heldBytes() {
+    static std::string held;
+    return held;
+}
+
+const char* handBytes(std::string bytes) {
+    heldBytes() = std::move(bytes);
+    return heldBytes().data();
+}
+
+std::string_view bytesAt(const char* data, int size) {
+    return size > 0 && data != nullptr ? std::string_view(data, static_cast<std::size_t>(size))
+                                       : std::string_view();
+}
+
+std::string dumpJson(const nlohmann::ordered_json& json) {
+    return json.dump(-1, ' ', false, nlohmann::ordered_json::error_handler_t::replace);
+}
+
 PageSession& page() {
     static PageSession page;
     return page;
@@ -114,13 +135,13 @@ const char* handBack(std::string text) {
 // The form after an action: the driver's dump (boxes, lists, texts,
 // visibility, messages), the box that refused its number, and the item
 // counts, so that the page refetches a list that grew.
-const char* formAfterAction() {
+const char* formAfterAction(const nlohmann::ordered_json& extra) {
     PageSession& p = page();
     const CDesignDlg& form = p.session.form();
-    std::string dump = dumpFormJson(form, p.presenter.messages);
+    Json answer = formDump(form, p.presenter.messages);
     p.presenter.messages.clear();
     // A refused box gets the focus with its text selected, as in the window.
-    Json extra = {{"prompted", std::exchange(p.refusedBox, false)},
+    Json state = {{"prompted", std::exchange(p.refusedBox, false)},
                   {"focus", form.focusedControl()},
                   {"focusSelected", form.focusTextSelected()},
                   {"canUndo", p.session.canUndo()},
@@ -129,9 +150,10 @@ const char* formAfterAction() {
     for (const ListDef& def : form.listDefs()) {
         counts[std::string(def.name)] = form.itemCount(def.controlId);
     }
-    extra["itemCounts"] = counts;
-    dump.pop_back(); // the dump's closing brace: the extra keys join it
-    return handBack(dump + ",\"page\":" + extra.dump() + "}");
+    state["itemCounts"] = counts;
+    answer["page"] = state;
+    answer.update(extra);
+    return handBack(dumpJson(answer));
 }
 
 } // namespace gelvant
@@ -203,6 +225,11 @@ const char* gv_redo() {
 
 const char* gv_items(int listCtl) {
     return handBack(listItemsJson(page().session.form(), listCtl));
+}
+
+// How many bytes the last design file or CSV handed over holds.
+int gv_held_size() {
+    return static_cast<int>(heldBytes().size());
 }
 
 } // extern "C"

@@ -38,187 +38,6 @@ namespace {
 
 using Json = nlohmann::ordered_json;
 
-// Bytes handed to the script (a design file, a CSV): read with their size,
-// valid until the next such call.
-std::string& heldBytes() {
-    static std::string held;
-    return held;
-}
-
-const char* handBytes(std::string bytes) {
-    heldBytes() = std::move(bytes);
-    return heldBytes().data();
-}
-
-std::string_view bytesAt(const char* data, int size) {
-    return size > 0 && data != nullptr ? std::string_view(data, static_cast<std::size_t>(size))
-                                       : std::string_view();
-}
-
-std::string dumpJson(const Json& json) {
-    return json.dump(-1, ' ', false, Json::error_handler_t::replace);
-}
-
-// The form after the action with the words the page shows besides it.
-const char* formWith(const Json& extra) {
-    std::string form = formAfterAction();
-    form.pop_back(); // the closing brace: the extra keys join it
-    std::string more = dumpJson(extra);
-    more.front() = ',';
-    return handBack(form + more);
-}
-
-template <std::size_t N> Json headers(const std::array<SummaryColumn, N>& columns) {
-    Json names = Json::array();
-    for (const SummaryColumn& column : columns) {
-        names.push_back(columnHeader(column));
-    }
-    return names;
-}
-
-// Rows of texts go over as arrays of strings, as the library writes them.
-Json summaryJson(const SummaryTable& table) {
-    return {{"roomColumns", headers(kRoomColumns)},
-            {"rooms", table.rooms},
-            {"groupColumns", headers(kGroupColumns)},
-            {"groups", table.groups},
-            {"total", table.total},
-            {"notes", table.notes}};
-}
-
-// The machine load as the window's summary and the report show it.
-Json machineJson(const MachineLoadTable& table) {
-    Json coefficients = Json::array();
-    for (const CoefficientRow& row : table.coefficients) {
-        coefficients.push_back({row.label, row.value});
-    }
-    Json notes = table.leftOutNotes;
-    for (const std::string& note : table.tempDiffNotes) {
-        notes.push_back(note);
-    }
-    return {{"title", std::string(kMachineLoadTitle)},
-            {"formula", std::string(kMachineLoadFormula)},
-            {"goodsFlow", {std::string(kFlowNames[1]), std::string(kGoodsFlowNote)}},
-            {"coefficients", coefficients},
-            {"roomColumns", headers(kMachineRoomColumns)},
-            {"rooms", table.rooms},
-            {"groupColumns", headers(kMachineGroupColumns)},
-            {"groups", table.groups},
-            {"total", table.total},
-            {"notes", notes}};
-}
-
-Json fieldJson(const ReportField& field) {
-    return {{"label", field.label}, {"value", field.value}, {"unit", field.unit}};
-}
-
-Json fieldsJson(const std::vector<ReportField>& fields) {
-    Json list = Json::array();
-    for (const ReportField& field : fields) {
-        list.push_back(fieldJson(field));
-    }
-    return list;
-}
-
-Json groupJson(const ReportGroup& group) {
-    return {{"title", group.title}, {"fields", fieldsJson(group.fields)}};
-}
-
-Json groupsJson(const std::vector<ReportGroup>& groups) {
-    Json list = Json::array();
-    for (const ReportGroup& group : groups) {
-        list.push_back(groupJson(group));
-    }
-    return list;
-}
-
-Json loadRowJson(const LoadRow& row) {
-    return {{"name", row.name},        {"watts", row.watts}, {"kcal", row.kcalPerHour},
-            {"share", row.share},      {"basis", row.basis}, {"inOperating", row.inOperating},
-            {"subtotal", row.subtotal}};
-}
-
-Json strings(const auto& texts) {
-    Json list = Json::array();
-    for (const std::string_view text : texts) {
-        list.push_back(text);
-    }
-    return list;
-}
-
-// The sheet's own words, which the page lays out as the window does.
-Json wordsJson(const SheetWords& words) {
-    return {{"summary", words.summary},
-            {"machineLoad", words.machineLoad},
-            {"room", words.room},
-            {"inputs", words.inputs},
-            {"load", words.load},
-            {"chart", words.chart},
-            {"equipment", words.equipment},
-            {"reference", words.reference},
-            {"loadColumns", strings(words.loadColumns)},
-            {"note", words.note},
-            {"colon", words.colon},
-            {"gap", words.gap}};
-}
-
-Json chartJson(const BarChart& chart) {
-    Json bars = Json::array();
-    for (const ChartBar& bar : chart.bars) {
-        bars.push_back({{"label", bar.label},
-                        {"fraction", bar.fraction},
-                        {"value", bar.valueText},
-                        {"share", bar.shareText}});
-    }
-    return {{"title", chart.title}, {"bars", bars}, {"emptyNote", chart.emptyNote}};
-}
-
-Json roomReportJson(const RoomReport& room) {
-    Json rows = Json::array();
-    for (const LoadRow& row : room.load.rows) {
-        rows.push_back(loadRowJson(row));
-    }
-    Json json = {{"name", room.name},
-                 {"stateNote", room.stateNote},
-                 {"keyResults", groupJson(room.keyResults)},
-                 {"inputs", groupsJson(room.inputs)},
-                 {"load",
-                  {{"rows", rows},
-                   {"total", loadRowJson(room.load.total)},
-                   {"totalNote", room.load.totalNote},
-                   {"loadPerTon", fieldJson(room.load.loadPerTon)},
-                   {"tonnageNote", room.load.tonnageNote}}},
-                 {"chart", chartJson(room.chart)},
-                 {"equipment", groupsJson(room.equipmentGroups)}};
-    if (room.reference) {
-        json["reference"] = {{"row", room.reference->row}, {"note", room.reference->note}};
-    }
-    return json;
-}
-
-Json reportJson(const Report& report) {
-    Json json = {{"title", report.title},
-                 {"words", wordsJson(report.words)},
-                 {"projectName", report.projectName},
-                 {"heading", fieldsJson(report.heading)},
-                 {"fileName", report.fileName},
-                 {"date", report.date}};
-    if (report.summary) {
-        json["summary"] = {{"table", summaryJson(report.summary->table)},
-                           {"chart", chartJson(report.summary->capacityChart)}};
-    }
-    if (report.machineLoad) {
-        json["machineLoad"] = machineJson(*report.machineLoad);
-        json["machineLoad"]["flowNames"] = strings(kFlowNames);
-    }
-    Json rooms = Json::array();
-    for (const RoomReport& room : report.rooms) {
-        rooms.push_back(roomReportJson(room));
-    }
-    json["rooms"] = rooms;
-    return json;
-}
-
 // The uses a room can be given, 自动 naming the one the form implies, and
 // the one the current room has.
 Json usesJson(const Room& room) {
@@ -273,151 +92,56 @@ SummaryCache& summaryCache() {
     return cache;
 }
 
-Report wholeReport(const char* fileName, const char* date) {
-    return buildReport(page().session.project(), ReportScope::WholeProject, fileName, date);
-}
+} // namespace
 
-constexpr std::array<std::pair<Answer, std::string_view>, 4> kAnswerNames = {{
-    {Answer::Save, "save"},
-    {Answer::Discard, "discard"},
-    {Answer::Cancel, "cancel"},
-    {Answer::Restore, "restore"},
-}};
-
-std::string_view answerName(Answer answer) {
-    for (const auto& [known, name] : kAnswerNames) {
-        if (known == answer) {
-            return name;
-        }
+namespace {
+template <std::size_t N> Json headers(const std::array<SummaryColumn, N>& columns) {
+    Json names = Json::array();
+    for (const SummaryColumn& column : columns) {
+        names.push_back(columnHeader(column));
     }
-    return "cancel";
-}
-
-// An answer the page does not know counts as cancelling.
-Answer answerNamed(std::string_view name) {
-    for (const auto& [answer, known] : kAnswerNames) {
-        if (known == name) {
-            return answer;
-        }
-    }
-    return Answer::Cancel;
-}
-
-// "Ctrl+Y, Ctrl+Shift+Z" as the list of its key sequences.
-Json splitKeys(std::string_view keys) {
-    Json list = Json::array();
-    constexpr std::string_view kBetween = ", ";
-    while (!keys.empty()) {
-        const std::size_t end = keys.find(kBetween);
-        list.push_back(std::string(keys.substr(0, end)));
-        keys =
-            end == std::string_view::npos ? std::string_view() : keys.substr(end + kBetween.size());
-    }
-    return list;
-}
-
-Json questionJson(const Question& question) {
-    Json buttons = Json::array();
-    for (const QuestionButton& button : question.buttons) {
-        buttons.push_back({{"label", std::string(button.label)},
-                           {"answer", std::string(answerName(button.answer))}});
-    }
-    return {{"caption", question.caption}, {"text", question.text}, {"buttons", buttons}};
-}
-
-// Where a file request stands: a question to put, a refusal to show, a save
-// to make first, or its end, with the form as it then is.
-const char* stepAnswer(const WorkflowStep& step) {
-    switch (step.kind) {
-    case WorkflowStep::Kind::Ask:
-        return handBack(dumpJson({{"step", "ask"}, {"question", questionJson(step.question)}}));
-    case WorkflowStep::Kind::Refused:
-        return handBack(dumpJson(
-            {{"step", "refused"},
-             {"refusal", {{"caption", step.refusal.caption}, {"text", step.refusal.text}}}}));
-    case WorkflowStep::Kind::SaveFirst:
-        return handBack(dumpJson({{"step", "saveFirst"}}));
-    case WorkflowStep::Kind::Done:
-        break;
-    }
-    return formWith({{"step", "done"}, {"carriedOut", step.carriedOut}});
+    return names;
 }
 
 } // namespace
+
+// Rows of texts go over as arrays of strings, as the library writes them.
+Json summaryTableJson(const SummaryTable& table) {
+    return {{"roomColumns", headers(kRoomColumns)},
+            {"rooms", table.rooms},
+            {"groupColumns", headers(kGroupColumns)},
+            {"groups", table.groups},
+            {"total", table.total},
+            {"notes", table.notes}};
+}
+
+// The machine load as the window's summary and the report show it.
+Json machineTableJson(const MachineLoadTable& table) {
+    Json coefficients = Json::array();
+    for (const CoefficientRow& row : table.coefficients) {
+        coefficients.push_back({row.label, row.value});
+    }
+    Json notes = table.leftOutNotes;
+    for (const std::string& note : table.tempDiffNotes) {
+        notes.push_back(note);
+    }
+    return {{"title", std::string(kMachineLoadTitle)},
+            {"formula", std::string(kMachineLoadFormula)},
+            {"goodsFlow", {std::string(kFlowNames[1]), std::string(kGoodsFlowNote)}},
+            {"coefficients", coefficients},
+            {"roomColumns", headers(kMachineRoomColumns)},
+            {"rooms", table.rooms},
+            {"groupColumns", headers(kMachineGroupColumns)},
+            {"groups", table.groups},
+            {"total", table.total},
+            {"notes", notes}};
+}
+
 } // namespace gelvant
 
 using namespace gelvant;
 
 extern "C" {
-
-// The menus as the page shows them: each entry's command, words and keys,
-// the lines between groups and the headings over them.
-const char* gv_menus() {
-    Json menus = Json::array();
-    for (const MenuDef& menu : kMenus) {
-        Json items = Json::array();
-        for (const MenuItem& item : menuItemsIn(menu, kInPage)) {
-            if (item.kind == MenuItem::Kind::Separator) {
-                items.push_back({{"separator", true}});
-            } else if (item.kind == MenuItem::Kind::Heading) {
-                items.push_back({{"heading", std::string(item.heading)}});
-            } else {
-                const CommandDef& def = commandDef(item.command);
-                items.push_back({{"command", std::string(def.name)},
-                                 {"label", std::string(def.label)},
-                                 {"keys", splitKeys(def.pageKeys)}});
-            }
-        }
-        menus.push_back({{"title", std::string(menu.title)}, {"items", items}});
-    }
-    return handBack(dumpJson(menus));
-}
-
-// The words of the page's own dialogs and notes.
-const char* gv_words() {
-    using namespace view_text;
-    Json fields = Json::array();
-    for (const ProjectInfoField& field : kProjectInfoFields) {
-        fields.push_back({{"key", std::string(field.key)},
-                          {"label", std::string(field.label) + std::string(kLabelColon)},
-                          {"multiline", field.multiline}});
-    }
-    const Json words = {
-        {"ok", kOk},
-        {"cancel", kCancel},
-        {"yes", kYes},
-        {"no", kNo},
-        {"projectInfoTitle", kProjectInfoTitle},
-        {"projectInfoFields", fields},
-        {"renameRoomTitle", kRenameRoomTitle},
-        {"roomNameLabel", kRoomNameLabel},
-        {"deleteRoomTitle", kDeleteRoomTitle},
-        {"sheetFileName", kSheetFileName},
-        {"computeAllTitle", kComputeAllTitle},
-        {"computeAllIntro", kComputeAllIntro},
-        {"goToRoomHint", kGoToRoomHint},
-        {"coefficientColon", kCoefficientColon},
-        {"cannotCopy", kCannotCopy},
-        {"keyboardHelpTitle", kKeyboardHelpTitle},
-        {"keyboardHelpIntro", kKeyboardHelpIntro},
-        {"keysBetween", kKeysBetween},
-        {"plantTitle", kPlantTitle},
-        {"coolingSystemLabel", std::string(kCoolingSystemLabel) + std::string(kLabelColon)},
-        {"plantHint", kPlantHint},
-        {"roomCaption", kRoomCaption},
-        {"useCaption", kUseCaption},
-        {"goodsLoadFactorCaption", kGoodsLoadFactorCaption},
-        {"goodsLoadFactorLabel", kGoodsLoadFactorLabel},
-        {"goodsLoadFactorHint", kGoodsLoadFactorHint},
-        {"captionColon", kCaptionColon},
-        {"summaryTitle", kSummaryTitle}};
-    return handBack(dumpJson(words));
-}
-
-// How many bytes the last design file or CSV handed over holds.
-int gv_held_size() {
-    return static_cast<int>(heldBytes().size());
-}
 
 // What the page shows around the form: the design's state for the title and
 // the menus, the rooms for the selector, and the project summary when it
@@ -452,8 +176,8 @@ const char* gv_work() {
     SummaryCache& cache = summaryCache();
     if (std::exchange(cache.stale, false)) {
         const ProjectSummary sums = summarizeProject(project);
-        Json json = summaryJson(summaryTable(sums));
-        json["machineLoad"] = machineJson(machineLoadTable(sums, machineLoad(project, sums)));
+        Json json = summaryTableJson(summaryTable(sums));
+        json["machineLoad"] = machineTableJson(machineLoadTable(sums, machineLoad(project, sums)));
         std::string summary = dumpJson(json);
         if (summary != cache.sent) {
             cache.sent = std::move(summary);
@@ -462,73 +186,6 @@ const char* gv_work() {
         }
     }
     return handBack(std::move(answer));
-}
-
-// 新建: the form the program opens on, without the welcome box, once the
-// unsaved changes are seen to.
-const char* gv_new() {
-    return stepAnswer(page().workflow.newDesign());
-}
-
-// 打开 or a dropped file: its bytes, refused with the reason when they cannot
-// be read, else adopted once the unsaved changes are seen to.
-const char* gv_open(const char* bytes, int size, const char* fileName) {
-    return stepAnswer(page().workflow.open(fileName, readDesignText(bytesAt(bytes, size))));
-}
-
-// The button the designer pressed in the question gv_new, gv_open or
-// gv_offer_recovery put.
-const char* gv_answer(const char* answer) {
-    return stepAnswer(page().workflow.answer(answerNamed(answer)));
-}
-
-// After a step that asked to save first: whether the design was saved.
-const char* gv_saved(int saved) {
-    return stepAnswer(page().workflow.saved(saved != 0));
-}
-
-// The design as the window's 保存 writes it, for a download under the name
-// gv_work suggests; from then on it is unchanged.
-const char* gv_save() {
-    DocumentWorkflow& workflow = page().workflow;
-    return handBytes(workflow.saveToBytes(workflow.suggestedFileName()));
-}
-
-// The design as it stands, for the recovery copy, naming the file it stands
-// in for; nothing about the design changes.
-const char* gv_recovery_bytes() {
-    return handBytes(page().workflow.recoveryCopy());
-}
-
-// A recovery copy a closed tab left, kept at savedAt: refused with the reason
-// when it cannot be read, else offered back.
-const char* gv_offer_recovery(const char* bytes, int size, const char* savedAt) {
-    return stepAnswer(page().workflow.offerRecovery(readDesignText(bytesAt(bytes, size)), savedAt));
-}
-
-// The project's name, company, designer, date and notes, as 项目信息 edits them.
-const char* gv_project_info() {
-    const ProjectInfo& info = page().session.project().info;
-    Json json = Json::object();
-    for (const ProjectInfoField& field : kProjectInfoFields) {
-        json[std::string(field.key)] = info.*field.member;
-    }
-    return handBack(dumpJson(json));
-}
-
-// The title block as edited: a JSON object of the fields' texts by key; a
-// field it leaves out is emptied.
-const char* gv_set_project_info(const char* edited) {
-    const Json json = Json::parse(edited, nullptr, false);
-    ProjectInfo info;
-    for (const ProjectInfoField& field : kProjectInfoFields) {
-        const auto text = json.is_object() ? json.find(field.key) : json.end();
-        if (text != json.end() && text->is_string()) {
-            info.*field.member = text->get<std::string>();
-        }
-    }
-    page().session.setProjectInfo(info);
-    return formAfterAction();
 }
 
 // --- Rooms -------------------------------------------------------------------------
@@ -627,7 +284,7 @@ const char* gv_room_coil(int coil) {
 // room in one text, empty when no room said anything.
 const char* gv_compute_all() {
     const std::vector<RoomMessages> gathered = page().session.computeAllRooms();
-    return formWith({{"gathered", gatheredMessagesText(gathered)}});
+    return formAfterAction({{"gathered", gatheredMessagesText(gathered)}});
 }
 
 // The About box of the form's menu: the program's name, as the window shows it.
@@ -639,26 +296,6 @@ const char* gv_about() {
     return handBack(
         shown ? dumpJson({{"caption", view_text::kAboutTitle}, {"text", std::string(kProgramName)}})
               : std::string("{}"));
-}
-
-// The current room's cooling-load table as tab-separated rows, as the
-// window's 复制结果 puts it on the clipboard.
-const char* gv_results_tsv(const char* fileName, const char* date) {
-    const Report current =
-        buildReport(page().session.project(), ReportScope::CurrentRoom, fileName, date);
-    return handBack(current.rooms.empty() ? std::string() : loadTableTsv(current.rooms.front()));
-}
-
-// --- The calculation sheet ------------------------------------------------------------
-
-// The whole project's report, for the page to lay out for print.
-const char* gv_report(const char* fileName, const char* date) {
-    return handBack(dumpJson(reportJson(wholeReport(fileName, date))));
-}
-
-// The same CSV as the window's 导出结果(CSV), byte-order mark included.
-const char* gv_csv(const char* fileName, const char* date) {
-    return handBytes(reportCsv(wholeReport(fileName, date)));
 }
 
 } // extern "C"
