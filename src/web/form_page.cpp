@@ -112,8 +112,9 @@ const char* handBack(std::string text) {
 }
 
 // The form after an action: the driver's dump (boxes, lists, texts,
-// visibility, messages), the box that refused its number, and the item
-// counts, so that the page refetches a list that grew.
+// visibility, messages), the box that refused its number, the item counts,
+// so that the page refetches a list that grew, and the text typed over each
+// list that has no current item.
 const char* formAfterAction() {
     PageSession& p = page();
     const CDesignDlg& form = p.session.form();
@@ -125,13 +126,20 @@ const char* formAfterAction() {
                   {"focusSelected", form.focusTextSelected()},
                   {"canUndo", p.session.canUndo()},
                   {"canRedo", p.session.canRedo()}};
+    // A list without a current item shows what was typed over its edit part.
     Json counts = Json::object();
+    Json typed = Json::object();
     for (const ListDef& def : form.listDefs()) {
         counts[std::string(def.name)] = form.itemCount(def.controlId);
+        if (form.currentIndex(def.controlId) < 0) {
+            typed[std::string(def.name)] = std::string(form.listEditText(def.controlId));
+        }
     }
     extra["itemCounts"] = counts;
+    extra["listTexts"] = typed;
     dump.pop_back(); // the dump's closing brace: the extra keys join it
-    return handBack(dump + ",\"page\":" + extra.dump() + "}");
+    return handBack(
+        dump + ",\"page\":" + extra.dump(-1, ' ', false, Json::error_handler_t::replace) + "}");
 }
 
 } // namespace gelvant
