@@ -3,10 +3,10 @@
 // and the list box of items (role listbox). Picking an item runs the list's
 // handler even when the item is the current one; typing over the edit part
 // leaves the list without a current item. Keys, as the window's lists take
-// them: Alt+Down, Down or Up opens the list box, Alt+Up closes it; in the open list box the
-// arrows, PageUp, PageDown, Home and End move, Enter picks, Esc and Tab
-// close it without a pick, and letters find the next item that begins with
-// what was typed.
+// them: Alt+Down, Down or Up opens the list box, Alt+Up closes it; in the
+// open list box the arrows, PageUp, PageDown, Home and End move, Enter
+// picks, Esc and Tab close it without a pick, and letters find the next
+// item that begins with what was typed.
 "use strict";
 
 (function () {
@@ -34,7 +34,7 @@
         const box = element("ul", { id: `${id}-items`, role: "listbox", class: "combo-items",
                                     "aria-label": label });
         box.hidden = true;
-        box.style.maxHeight = `${(rows || 20) * 1.5 + 0.4}em`;
+        const maxHeight = `${(rows || 20) * 1.5 + 0.4}em`;
         root.append(input, opener, box);
 
         const combo = { root, input, box, items: [], index: -1, active: -1, typed: "",
@@ -71,12 +71,20 @@
             }
             box.hidden = false;
             input.setAttribute("aria-expanded", "true");
-            // Opens upwards when the room under the list is short and above it is not.
+            // Opens upwards when the room under the list is short and above it
+            // is not, and no taller than the room it has: on a laptop's
+            // screen every item stays in sight.
             root.classList.remove("upwards");
-            const rect = input.getBoundingClientRect();
-            const below = window.innerHeight - rect.bottom;
-            if (below < box.offsetHeight && rect.top > below) {
+            box.style.maxHeight = maxHeight;
+            const rect = root.getBoundingClientRect();
+            const below = window.innerHeight - rect.bottom - 2;
+            const above = rect.top - 2;
+            if (box.offsetHeight > below && above > below) {
                 root.classList.add("upwards");
+            }
+            const room = Math.max(below, above);
+            if (box.offsetHeight > room) {
+                box.style.maxHeight = `${Math.floor(room)}px`;
             }
             highlight(combo.index);
         }
