@@ -106,6 +106,10 @@ class Browser:
     def keys(self, *chords):
         raise NotImplementedError
 
+    def select(self, selector, index):
+        """Picks the item of a <select> element."""
+        raise NotImplementedError
+
     def type(self, text):
         raise NotImplementedError
 
@@ -173,7 +177,22 @@ class _Selenium(Browser):
         return found
 
     def click(self, selector, text=None):
-        self.element(selector, text).click()
+        from selenium.common.exceptions import ElementNotInteractableException
+        from selenium.webdriver.common.action_chains import ActionChains
+
+        found = self.element(selector, text)
+        try:
+            found.click()
+        except ElementNotInteractableException:
+            # WebKitWebDriver takes a button in a <dialog> whose content is
+            # wider than the dialog for one out of reach, though it is in
+            # sight: the focus goes to it and the space bar presses it.
+            self.run("arguments[0].focus()", found)
+            ActionChains(self.driver).send_keys(" ").perform()
+
+    def select(self, selector, index):
+        from selenium.webdriver.support.ui import Select
+        Select(self.element(selector)).select_by_index(index)
 
     def _key(self, name):
         from selenium.webdriver.common.keys import Keys
@@ -259,6 +278,13 @@ class WebKit(_Selenium):
     engine = "webkit"
     MINIBROWSER = "/usr/lib/x86_64-linux-gnu/webkit2gtk-4.1/MiniBrowser"
 
+    def select(self, selector, index):
+        # WebKitWebDriver cannot click a <select>'s option: the pick as the
+        # browser announces it.
+        self.run("const s = document.querySelector(arguments[0]); s.selectedIndex = arguments[1];"
+                 "s.dispatchEvent(new Event('input', {bubbles: true}));"
+                 "s.dispatchEvent(new Event('change', {bubbles: true}));", selector, index)
+
     def launch(self):
         from selenium import webdriver
         self.xvfb = subprocess.Popen(
@@ -334,6 +360,9 @@ class Firefox(Browser):
 
     def keys(self, *chords):
         self.ask("keys", chords=list(chords))
+
+    def select(self, selector, index):
+        self.ask("select", selector=selector, index=index)
 
     def type(self, text):
         self.ask("type", text=text)

@@ -64,6 +64,10 @@ const ops = {
     async click({ selector, text }) {
         await (await find(selector, text)).click();
     },
+    async select({ selector, index }) {
+        const list = await find(selector);
+        await list.select(await list.evaluate((s, i) => s.options[i].value, index));
+    },
     async keys({ chords }) {
         for (const keys of chords) {
             await chord(keys);
