@@ -229,7 +229,7 @@ class WorkTest(unittest.TestCase, Designer):
         self.browser.keys("Control+a")
         self.browser.type("0.8")
         self.browser.click("dialog[open] button", "确定")
-        self.assertFalse(self.browser.run("return !!document.querySelector('dialog.plant')"))
+        self.browser.wait("return !document.querySelector('dialog.plant')", seconds=5)
         self.assertIn("机械负荷", self.browser.run(
             "return document.getElementById('summary').textContent"))
         self.menu("文件", "保存")
