@@ -29,6 +29,9 @@ inline constexpr std::string_view kRecoveryMiddle = "”有未保存的修改（
 inline constexpr std::string_view kRecoveryClosing = " 自动保存）。\n要恢复这些修改吗？";
 
 inline constexpr std::string_view kCannotRecover = "上次未保存的设计无法恢复：\n";
+// The page's bar under the menus when the browser refuses the recovery copy.
+inline constexpr std::string_view kCopyNotKept =
+    "浏览器拒绝保存恢复副本：在保存设计之前，未保存的修改不受保护。";
 // "无法打开“<file>”：\n<reason>", "无法保存到“<path>”：\n<reason>"
 inline constexpr std::string_view kCannotOpenBefore = "无法打开“";
 inline constexpr std::string_view kCannotSaveBefore = "无法保存到“";

@@ -133,8 +133,9 @@ const char* handBack(std::string text) {
 }
 
 // The form after an action: the driver's dump (boxes, lists, texts,
-// visibility, messages), the box that refused its number, and the item
-// counts, so that the page refetches a list that grew.
+// visibility, messages), the box that refused its number, the item counts,
+// so that the page refetches a list that grew, and the text typed over each
+// list that has no current item.
 const char* formAfterAction(const nlohmann::ordered_json& extra) {
     PageSession& p = page();
     const CDesignDlg& form = p.session.form();
@@ -146,11 +147,17 @@ const char* formAfterAction(const nlohmann::ordered_json& extra) {
                   {"focusSelected", form.focusTextSelected()},
                   {"canUndo", p.session.canUndo()},
                   {"canRedo", p.session.canRedo()}};
+    // A list without a current item shows what was typed over its edit part.
     Json counts = Json::object();
+    Json typed = Json::object();
     for (const ListDef& def : form.listDefs()) {
         counts[std::string(def.name)] = form.itemCount(def.controlId);
+        if (form.currentIndex(def.controlId) < 0) {
+            typed[std::string(def.name)] = std::string(form.listEditText(def.controlId));
+        }
     }
     state["itemCounts"] = counts;
+    state["listTexts"] = typed;
     answer["page"] = state;
     answer.update(extra);
     return handBack(dumpJson(answer));

@@ -142,30 +142,29 @@
         return [group.title, caption].filter(Boolean).join(" ") || cell.name;
     }
 
+    // A drop-down list with an edit part, as in the window (combobox.js).
     function makeList(cell, label) {
         const listName = Object.keys(page.layout.lists).find(
             (name) => page.layout.lists[name].control === cell.control);
         const def = page.layout.lists[listName];
-        const select = element("select", { "data-list": listName, "aria-label": label });
-        place(select, cell, cell.column, cell.span);
+        const combo = page.combobox(label, {
+            pick: (index) => act("gv_choose", ["number", "number"], [cell.control, index]),
+            typeOver: (text) => act("gv_type_over_list", ["number", "string"],
+                                    [cell.control, text]),
+            leave: () => page.core.ccall("gv_leave", null, [], []),
+            rows: listName === "referenceList" ? 30 : 20, // as many rows as the window shows
+        });
+        combo.input.dataset.list = listName;
+        combo.root.dataset.list = listName;
+        place(combo.root, cell, cell.column, cell.span);
         if (cell.widthEm > 0) {
-            select.style.width = `${cell.widthEm}em`;
+            combo.root.style.width = `${cell.widthEm}em`;
         }
-        select.classList.toggle("gone", def.hidden);
-        fillList(select, def.items);
+        combo.root.classList.toggle("gone", def.hidden);
+        combo.setItems(def.items);
         page.itemCounts[listName] = def.items.length;
-        select.addEventListener("change", () => act("gv_choose", ["number", "number"],
-                                                    [cell.control, select.selectedIndex]));
-        page.lists[listName] = select;
-        return select;
-    }
-
-    function fillList(select, items) {
-        select.textContent = "";
-        // A list shows its items' blank runs, as the window does.
-        for (const item of items) {
-            select.append(element("option", {}, item.replace(/ /g, "\u00a0")));
-        }
+        page.lists[listName] = combo;
+        return combo.root;
     }
 
     function makeText(cell) {
@@ -209,7 +208,7 @@
             }
         }
         for (const [name, list] of Object.entries(state.lists)) {
-            showList(name, list, state.page.itemCounts[name]);
+            showList(name, list, state.page.itemCounts[name], state.page.listTexts[name]);
         }
         for (const [name, text] of Object.entries(state.texts)) {
             if (page.texts[name] && page.texts[name].textContent !== text) {
@@ -217,7 +216,7 @@
             }
         }
         for (const [name, visible] of Object.entries(state.visible)) {
-            const node = page.toggled[name] || page.lists[name];
+            const node = page.toggled[name] || (page.lists[name] && page.lists[name].root);
             if (node) {
                 node.classList.toggle("gone", !visible);
             }
@@ -233,20 +232,17 @@
         }
     }
 
-    function showList(name, list, count) {
-        const select = page.lists[name];
-        if (!select) {
+    function showList(name, list, count, editText) {
+        const combo = page.lists[name];
+        if (!combo) {
             return;
         }
         if (page.itemCounts[name] !== count) {
-            const items = JSON.parse(call("gv_items", ["number"],
-                                          [page.layout.lists[name].control]));
-            fillList(select, items);
+            combo.setItems(JSON.parse(call("gv_items", ["number"],
+                                           [page.layout.lists[name].control])));
             page.itemCounts[name] = count;
         }
-        if (select.selectedIndex !== list.index) {
-            select.selectedIndex = list.index;
-        }
+        combo.show(list.index, editText);
     }
 
     // Message boxes, one at a time, in the order the core raised them. Enter

@@ -11,7 +11,6 @@
     const work = { state: null, recoveryTimer: 0, tabId: "", downloads: [] };
     page.work = work;
 
-    const kRecoveryPrefix = "gelvant-recovery:";
     const kTabLockPrefix = "gelvant-tab:";
 
     const element = page.element;
@@ -619,7 +618,15 @@
 
     // Each tab keeps its copy under its own name and holds a lock of that
     // name while it is open, so that a copy whose lock nobody holds was left
-    // by a tab that is gone, and only one tab can take it.
+    // by a tab that is gone, and only one tab can take it. Where the browser
+    // has no Web Locks, every copy counts as left. The copies live where
+    // recovery.js keeps them; writes and removals go one after another.
+    const recovery = { copies: null, queue: Promise.resolve(), hasCopy: false, kept: 0,
+                       failed: 0, notice: null };
+    work.recovery = recovery;
+
+    const hasLocks = () => !!(navigator.locks && navigator.locks.request);
+
     function newTabId() {
         const bytes = crypto.getRandomValues(new Uint8Array(8));
         return Array.from(bytes, (b) => b.toString(16).padStart(2, "0")).join("");
@@ -627,6 +634,9 @@
 
     function holdTab(id) {
         work.tabId = id;
+        if (!hasLocks()) {
+            return Promise.resolve();
+        }
         return new Promise((held) => {
             navigator.locks.request(kTabLockPrefix + id, () => {
                 held();
@@ -635,101 +645,152 @@
         });
     }
 
+    // The task once those before it are over, whether they succeeded or not.
+    function queued(task) {
+        const run = recovery.queue.then(task);
+        recovery.queue = run.catch(() => {});
+        return run;
+    }
+
     function keepForRecovery(modified) {
         clearTimeout(work.recoveryTimer);
         if (!work.tabId) {
             return;
         }
         if (!modified) {
-            localStorage.removeItem(kRecoveryPrefix + work.tabId);
+            hideNotice(); // nothing left unprotected
+            if (recovery.hasCopy) {
+                recovery.hasCopy = false;
+                queued(() => recovery.copies.remove(work.tabId)).catch(() => {});
+            }
             return;
         }
         work.recoveryTimer = setTimeout(writeRecovery, work.state.recoveryDelayMs);
     }
 
+    // Resolves with whether the copy is kept; when it is not, the bar under
+    // the menus says so, once until a copy was kept again.
     function writeRecovery() {
         const pointer = page.core.ccall("gv_recovery_bytes", "number", [], []);
-        const text = new TextDecoder().decode(heldBytes(pointer));
-        try {
-            localStorage.setItem(kRecoveryPrefix + work.tabId,
-                                 JSON.stringify({ savedAt: Date.now(), design: text }));
+        const copy = { savedAt: Date.now(), design: new TextDecoder().decode(heldBytes(pointer)) };
+        recovery.hasCopy = true; // a removal asked for from now on follows this write
+        return queued(() => recovery.copies.put(work.tabId, copy)).then(() => {
+            recovery.kept += 1;
+            hideNotice();
             return true;
-        } catch (error) {
-            // Storage full or refused: the design itself is untouched.
-            console.warn("gelvant: cannot keep the recovery copy:", error);
+        }, (error) => {
+            recovery.failed += 1;
+            sayNotKept(error);
             return false;
+        });
+    }
+
+    function sayNotKept(error) {
+        if (recovery.notice && !recovery.notice.hidden) {
+            return; // said already
+        }
+        if (!recovery.notice) {
+            recovery.notice = element("div", { id: "storage-notice", role: "alert" });
+            document.getElementById("menubar").after(recovery.notice);
+        }
+        const reason = error && error.name && error.name !== "Error" ? ` (${error.name})` : "";
+        recovery.notice.textContent = work.state.copyNotKept + reason;
+        recovery.notice.hidden = false;
+        recovery.said = (recovery.said || 0) + 1;
+    }
+
+    function hideNotice() {
+        if (recovery.notice) {
+            recovery.notice.hidden = true;
         }
     }
 
-    // Copies left by tabs that are gone, newest first.
+    // Copies left by tabs that are gone, newest first: those kept by this
+    // page's store, then those earlier pages left in web storage.
     async function leftCopies() {
-        const held = new Set((await navigator.locks.query()).held.map((lock) => lock.name));
+        const held = hasLocks()
+            ? new Set((await navigator.locks.query()).held.map((lock) => lock.name))
+            : new Set();
+        const { earlierCopies } = page.recoveryStore;
+        const stores = recovery.copies.durable ? [recovery.copies, earlierCopies]
+                                               : [recovery.copies];
         const left = [];
-        for (let i = 0; i < localStorage.length; ++i) {
-            const key = localStorage.key(i);
-            if (key.startsWith(kRecoveryPrefix) &&
-                !held.has(kTabLockPrefix + key.slice(kRecoveryPrefix.length))) {
-                left.push(key);
+        for (const store of stores) {
+            for (const id of await store.ids().catch(() => [])) {
+                if (!held.has(kTabLockPrefix + id)) {
+                    const copy = await store.read(id).catch(() => null);
+                    left.push({ store, id, savedAt: (copy && Number(copy.savedAt)) || 0 });
+                }
             }
         }
-        const savedAt = (key) => {
-            try {
-                return JSON.parse(localStorage.getItem(key)).savedAt || 0;
-            } catch (error) {
-                return 0;
-            }
-        };
-        return left.sort((a, b) => savedAt(b) - savedAt(a));
+        return left.sort((a, b) => b.savedAt - a.savedAt);
     }
 
     // Takes a left copy by holding its tab's lock: a second tab opening at
     // the same moment finds it held and leaves the copy alone.
-    function claim(key) {
-        const id = key.slice(kRecoveryPrefix.length);
+    function claim(id) {
+        if (!hasLocks()) {
+            return Promise.resolve(true);
+        }
         return new Promise((claimed) => {
             navigator.locks.request(kTabLockPrefix + id, { ifAvailable: true }, (lock) => {
-                if (!lock || localStorage.getItem(key) === null) {
-                    claimed(false);
-                    return undefined;
-                }
-                claimed(true);
-                return new Promise(() => {}); // this tab now stands for it
+                claimed(!!lock);
+                return lock ? new Promise(() => {}) : undefined; // this tab now stands for it
             });
         });
     }
 
     // When a copy was kept, as the question names it: "YYYY-MM-DD HH:MM".
     function savedAtText(copy) {
-        const when = new Date((copy && copy.savedAt) || Date.now());
+        const when = new Date((copy && Number(copy.savedAt)) || Date.now());
         const two = (n) => String(n).padStart(2, "0");
         return `${when.getFullYear()}-${two(when.getMonth() + 1)}-${two(when.getDate())} ` +
                `${two(when.getHours())}:${two(when.getMinutes())}`;
     }
 
     // Before anything else: a copy a closed tab left is offered first. A copy
-    // that cannot be read is refused with its reason and given up.
+    // that cannot be read is refused with its reason and given up, as is one
+    // the designer gives up.
     async function offerRecovery() {
-        for (const key of await leftCopies()) {
-            if (!(await claim(key))) {
+        for (const left of await leftCopies()) {
+            if (!(await claim(left.id))) {
                 continue;
             }
             let copy = null;
             try {
-                copy = JSON.parse(localStorage.getItem(key));
+                copy = await left.store.read(left.id);
             } catch (error) {
-                copy = null;
+                copy = null; // unreadable: offered as an empty design, which the core refuses
             }
-            const bytes = new TextEncoder().encode(copy && copy.design ? copy.design : "");
-            const offer = withBytes(bytes, (pointer, size) => JSON.parse(core(
-                "gv_offer_recovery", ["number", "number", "string"],
-                [pointer, size, savedAtText(copy)])));
+            if (copy === undefined) {
+                continue; // taken by another tab in the meantime
+            }
+            const design = copy && typeof copy.design === "string" ? copy.design : "";
+            const offer = withBytes(new TextEncoder().encode(design), (pointer, size) =>
+                JSON.parse(core("gv_offer_recovery", ["number", "number", "string"],
+                                [pointer, size, savedAtText(copy)])));
             if (!(await carryOut(offer))) {
-                localStorage.removeItem(key);
+                await left.store.remove(left.id).catch(() => {});
                 continue;
             }
-            return key; // dropped once this tab has a copy of its own
+            return left; // dropped once this tab has a copy of its own
         }
         return null;
+    }
+
+    // The page's start: a left copy offered, else the form started; the
+    // restored changes are never without a copy.
+    async function recoverOrStart(startForm) {
+        recovery.copies = await page.recoveryStore.openCopies();
+        const restored = await offerRecovery();
+        await holdTab(newTabId());
+        if (!restored) {
+            startForm();
+        }
+        refresh();
+        if (restored && (await writeRecovery())) {
+            await restored.store.remove(restored.id).catch(() => {});
+        }
     }
 
     // For the tests and the benchmark.
@@ -766,19 +827,7 @@
             }
         });
         window.addEventListener("afterprint", () => document.body.classList.remove("printing"));
-        const canRecover = window.navigator.locks && window.localStorage;
-        const restored = canRecover ? await offerRecovery() : null;
-        if (canRecover) {
-            await holdTab(newTabId());
-        }
-        if (!restored) {
-            startForm();
-        }
-        refresh();
-        // The restored changes are never without a copy.
-        if (restored && writeRecovery()) {
-            localStorage.removeItem(restored);
-        }
+        await recoverOrStart(startForm);
         work.ready = true;
         document.dispatchEvent(new Event("gelvant-work-ready"));
     };

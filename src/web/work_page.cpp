@@ -16,6 +16,7 @@
 #include "report/report_model.h"
 #include "report/summary_table.h"
 #include "session/command_table.h"
+#include "session/document_texts.h"
 #include "session/view_texts.h"
 #include "sheet/controls.h"
 #include "sheet/portable.h"
@@ -159,6 +160,7 @@ const char* gv_work() {
         {"fileName", workflow.file()},
         {"saveName", workflow.suggestedFileName()},
         {"recoveryDelayMs", DocumentWorkflow::kRecoveryDelayMs},
+        {"copyNotKept", std::string(document_text::kCopyNotKept)},
         {"modified", session.isModified()},
         {"canUndo", session.canUndo()},
         {"canRedo", session.canRedo()},

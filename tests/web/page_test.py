@@ -1,12 +1,12 @@
 #!/usr/bin/python3
-"""The page in a real browser: headless Chromium opens gelvant.html from the
-disk, a designer's actions are done with keys, picks and clicks, and what
-the page then shows (every box, list, text, visibility and message box) is
-compared field for field with the native gelvant-cli dump of the same
-actions.
+"""The page in a real browser: one engine (chromium, firefox or webkit, see
+browsers.py) opens gelvant.html from the disk, a designer's actions are done
+with keys, picks and clicks, and what the page then shows (every box, list,
+text, visibility and message box) is compared field for field with the
+native gelvant-cli dump of the same actions. The form's lists are
+drop-downs with an edit part; a laptop's screen reaches every control.
 
-Usage: page_test.py PAGE NATIVE_CLI   (Debian's python3-selenium, chromium
-and chromium-driver)
+Usage: page_test.py PAGE NATIVE_CLI [ENGINE]   (Debian's python3)
 """
 
 import json
@@ -15,14 +15,11 @@ import subprocess
 import sys
 import unittest
 
-from selenium.webdriver.common.by import By
-from selenium.webdriver.common.keys import Keys
-
-import chromium
-from chromium import READ_FORM, start_browser, wait_ready
+import browsers
 
 PAGE = pathlib.Path(sys.argv[1] if len(sys.argv) > 1 else "build/web/gelvant.html").resolve()
 NATIVE_CLI = sys.argv[2] if len(sys.argv) > 2 else "build/dev/src/cli/gelvant-cli"
+ENGINE = sys.argv[3] if len(sys.argv) > 3 else "chromium"
 
 
 def native_dump(script, startup=True):
@@ -35,49 +32,59 @@ def native_dump(script, startup=True):
 class PageTest(unittest.TestCase):
     @classmethod
     def setUpClass(cls):
-        cls.browser = start_browser()
+        cls.browser = browsers.start(ENGINE)
 
     @classmethod
     def tearDownClass(cls):
         cls.browser.quit()
 
     def setUp(self):
-        self.browser.get(PAGE.as_uri())
-        wait_ready(self.browser)
+        self.browser.resize(1400, 1000)
+        self.browser.open(PAGE.as_uri())
+        self.browser.wait_ready()
         self.start_messages = self.close_messages()
 
     # --- what the designer does ----------------------------------------------
 
-    def box(self, name):
-        return self.browser.find_element(By.CSS_SELECTOR, f'input[data-field="{name}"]')
-
     def type_keys(self, name, keys):
-        chromium.type_keys(self.browser, name, keys)
+        """Selects the text of the form's box and types over it key by key."""
+        self.browser.click(f'input[data-field="{name}"]')
+        self.browser.keys("Control+a")
+        for key in keys:
+            self.browser.type(key)
 
     def pick(self, name, index):
-        chromium.pick(self.browser, name, index)
+        """Opens the list with the mouse and clicks its item."""
+        self.browser.click(f'.combo[data-list="{name}"] .combo-open')
+        self.browser.click(f'.combo[data-list="{name}"] li[data-index="{index}"]')
 
     def press(self, caption):
-        self.browser.find_element(By.XPATH, f'//button[text()="{caption}"]').click()
+        self.browser.click("#form button", caption)
 
     def close_messages(self):
         """Closes every message box in turn with its button; returns them in order."""
         shown = []
-        while self.browser.execute_script("return document.getElementById('message').open"):
-            self.assertTrue(self.browser.execute_script(
+        while self.browser.run("return document.getElementById('message').open"):
+            self.assertTrue(self.browser.run(
                 "return document.getElementById('message').matches(':modal')"))
-            caption = self.browser.find_element(By.ID, "message-caption").text
-            text = self.browser.execute_script(
-                "return document.getElementById('message-text').textContent")
-            shown.append({"caption": caption, "text": text})
-            self.browser.find_element(By.CSS_SELECTOR, "#message button").click()
+            shown.append(self.browser.run(
+                "return {caption: document.getElementById('message-caption').textContent,"
+                "        text: document.getElementById('message-text').textContent}"))
+            self.browser.click("#message button")
         return shown
+
+    def list_state(self, name):
+        return self.browser.run(
+            "const c = window.gelvant.lists[arguments[0]];"
+            "return {index: c.index, text: c.input.value, open: !c.box.hidden,"
+            "        expanded: c.input.getAttribute('aria-expanded'),"
+            "        active: c.active, focused: document.activeElement === c.input}", name)
 
     # --- comparing with the native driver ----------------------------------------
 
     def expect_form_as_native(self, script, messages=None):
         expected = native_dump(script)
-        shown = self.browser.execute_script(READ_FORM)
+        shown = self.browser.read_form()
         for section in ("fields", "lists", "texts", "visible"):
             self.assertEqual(shown[section].keys(), expected[section].keys(), section)
             for name, value in expected[section].items():
@@ -94,7 +101,7 @@ class PageTest(unittest.TestCase):
         shown = self.expect_form_as_native("", messages=[])
         self.assertEqual(shown["fields"]["totalCoolingLoadW"], "44834")
         # One file: nothing was fetched besides the page itself.
-        self.assertEqual(self.browser.execute_script(
+        self.assertEqual(self.browser.run(
             "return performance.getEntriesByType('resource').map(r => r.name)"), [])
 
     def test_every_key_runs_the_box_rule_and_a_bad_number_is_refused(self):
@@ -107,11 +114,10 @@ class PageTest(unittest.TestCase):
         script = "type storeLength 8\ntype storeLength 80\ntype storeWidth 1\ntype storeWidth 1x\n"
         shown = self.expect_form_as_native(script, messages=prompts)
         self.assertEqual(shown["fields"]["storeWidth"], "1")  # the previous value is back
-        focused = self.browser.switch_to.active_element
-        self.assertEqual(focused.get_attribute("data-field"), "storeWidth")
-        self.assertTrue(self.browser.execute_script(
+        self.assertTrue(self.browser.run(
             "const b = document.activeElement;"
-            "return b.selectionStart === 0 && b.selectionEnd === b.value.length"))
+            "return b.dataset.field === 'storeWidth' &&"
+            "       b.selectionStart === 0 && b.selectionEnd === b.value.length"))
 
     def test_picks_apply_a_reference_room_and_compute(self):
         self.pick("siteChoice", 5)
@@ -133,28 +139,161 @@ class PageTest(unittest.TestCase):
                                            messages=self.close_messages())
         self.assertFalse(shown["visible"]["applyReferenceButton"])
 
-    def test_enter_and_esc_do_nothing_to_the_form(self):
-        before = self.browser.execute_script(READ_FORM)
-        box = self.box("roomTemp")
-        box.click()
-        box.send_keys(Keys.ENTER)
-        box.send_keys(Keys.ESCAPE)
+    def test_typing_over_a_list_then_picking_its_item_again_is_the_native_clear_and_choose(self):
+        # The current item picked again runs the list's handler: the site's
+        # climate comes back over the temperature typed.
+        self.type_keys("ambientTemp", "40")
+        self.pick("siteChoice", 1)
+        self.expect_form_as_native("type ambientTemp 4\ntype ambientTemp 40\n"
+                                   "choose siteChoice 1\n", messages=[])
+        # Typed over, the list has no current item and shows what was typed.
+        self.browser.click('input[data-list="siteChoice"]')
+        self.browser.keys("Control+a")
+        self.browser.type("无此地")
+        self.assertEqual(self.list_state("siteChoice")["text"], "无此地")
+        shown = self.expect_form_as_native("type ambientTemp 4\ntype ambientTemp 40\n"
+                                           "choose siteChoice 1\nclear siteChoice\n")
+        self.assertEqual(shown["lists"]["siteChoice"], {"index": -1, "text": ""})
+        # Picked again with the keys: Down opens, Down and Down reach item 1, Enter picks.
+        self.browser.keys("ArrowDown", "ArrowDown", "ArrowDown", "Enter")
+        self.expect_form_as_native("type ambientTemp 4\ntype ambientTemp 40\n"
+                                   "choose siteChoice 1\nclear siteChoice\nchoose siteChoice 1\n",
+                                   messages=self.close_messages())
+        # Undo takes the pick back, then the typing: the list's item comes back.
+        self.browser.run("document.activeElement.blur()")
+        self.browser.keys("Alt+Backspace", "Alt+Backspace")
+        self.assertEqual(self.list_state("siteChoice")["index"], 1)
+
+    def test_a_list_is_a_combobox_the_keys_open_move_find_pick_and_close(self):
+        combos = self.browser.run("""
+            return [...document.querySelectorAll('#form [role=combobox]')].map(c => ({
+                list: c.dataset.list, label: c.getAttribute('aria-label'),
+                box: document.getElementById(c.getAttribute('aria-controls'))
+                    .getAttribute('role')}));""")
+        self.assertEqual(sorted(c["list"] for c in combos), sorted(native_dump("")["lists"]))
+        self.assertTrue(all(c["label"] and c["box"] == "listbox" for c in combos), combos)
+        self.assertEqual(self.browser.run("return document.querySelectorAll('#form select').length"),
+                         0)
+        before = self.browser.read_form()
+        self.browser.click('input[data-list="siteChoice"]')
+        self.browser.keys("Alt+ArrowDown")
+        state = self.list_state("siteChoice")
+        self.assertEqual((state["open"], state["expanded"], state["active"]), (True, "true", 1))
+        self.browser.keys("End")
+        self.assertEqual(self.list_state("siteChoice")["active"], self.browser.run(
+            "return window.gelvant.lists.siteChoice.items.length - 1"))
+        self.browser.keys("Escape")  # closes without a pick; nothing of the form changes
+        self.assertFalse(self.list_state("siteChoice")["open"])
+        self.assertEqual(self.browser.read_form(), before)
         self.assertEqual(self.close_messages(), [])
-        self.assertEqual(self.browser.execute_script(READ_FORM), before)
+        # Type-ahead: the open list takes the letters and finds the item.
+        self.browser.keys("ArrowDown", "甘")
+        state = self.list_state("siteChoice")
+        self.assertEqual((state["active"], state["text"]), (15, "上海"))
+        self.browser.keys("Enter")
+        state = self.list_state("siteChoice")
+        self.assertEqual((state["index"], state["text"], state["open"], state["focused"]),
+                         (15, "甘肃兰州", False, True))
+        self.expect_form_as_native("choose siteChoice 15\n", messages=self.close_messages())
+
+    def test_enter_and_esc_do_nothing_to_the_form(self):
+        before = self.browser.read_form()
+        self.browser.click('input[data-field="roomTemp"]')
+        self.browser.keys("Enter", "Escape")
+        self.browser.click('input[data-list="siteChoice"]')
+        self.browser.keys("Enter", "Escape")
+        self.assertEqual(self.close_messages(), [])
+        self.assertEqual(self.browser.read_form(), before)
 
     def test_every_box_and_list_is_named_and_tab_follows_the_form(self):
-        unnamed = self.browser.execute_script("""
-            return [...document.querySelectorAll('#form input, #form select')]
+        unnamed = self.browser.run("""
+            return [...document.querySelectorAll('#form input')]
                 .filter(c => c.offsetParent !== null)
                 .filter(c => !(c.labels && c.labels.length) && !c.getAttribute('aria-label'))
                 .map(c => c.outerHTML);""")
         self.assertEqual(unnamed, [])
-        self.box("storeLength").click()
+        self.browser.click('input[data-field="storeLength"]')
         order = []
         for _ in range(3):
-            self.browser.switch_to.active_element.send_keys(Keys.TAB)
-            order.append(self.browser.switch_to.active_element.get_attribute("data-field"))
+            self.browser.keys("Tab")
+            order.append(self.browser.run("return document.activeElement.dataset.field"))
         self.assertEqual(order, ["storeWidth", "storeHeight", "innerVolume"])
+
+    def test_a_laptop_screen_reaches_every_box_list_button_and_menu(self):
+        for width, height in ((1280, 720), (1366, 768)):
+            with self.subTest(f"{width}x{height}"):
+                self.browser.resize(width, height)
+                self.assertEqual(self.browser.run(REACH_EVERY_CONTROL), [])
+                self.assertEqual(self.browser.run(REACH_EVERY_MENU), [])
+                # The groups keep the window's bands: no band wraps.
+                self.assertTrue(self.browser.run(
+                    "return [...document.querySelectorAll('#form .band')].every(b =>"
+                    " new Set([...b.children].map(c => c.offsetTop)).size === 1)"))
+                for name in ("referenceList", "siteChoice"):
+                    self.assertEqual(self.browser.run(REACH_EVERY_ITEM, name), [], name)
+
+
+# Each box, list and button of the form scrolled to (as Tab or a screen
+# reader would): it lies whole inside the viewport and nothing covers it.
+# The controls that cannot be reached are named.
+REACH_EVERY_CONTROL = """
+const missed = [];
+const controls = [...document.querySelectorAll('#form input, #form .combo, #form button')]
+    .filter(c => c.offsetParent !== null && !c.closest('.gone') && !c.closest('.combo-open'));
+for (const c of controls) {
+    c.scrollIntoView({block: 'center', inline: 'nearest'});
+    const r = c.getBoundingClientRect();
+    const top = document.elementFromPoint(r.left + r.width / 2, r.top + r.height / 2);
+    // A pixel's part of slack: the layout's fractions of a pixel.
+    if (r.left < -1 || r.top < -1 || r.right > innerWidth + 1 || r.bottom > innerHeight + 1 ||
+        !top || !(c === top || c.contains(top) || (top.control === c))) {
+        missed.push(c.dataset.field || c.dataset.list || c.textContent);
+    }
+}
+window.scrollTo(0, 0);
+return missed;
+"""
+
+# Each menu opened from the top of the page: every entry lies inside the
+# viewport; so do the room selector and the use beside the menus.
+REACH_EVERY_MENU = """
+const missed = [];
+const inside = (e) => { const r = e.getBoundingClientRect();
+    return r.left >= 0 && r.top >= 0 && r.right <= innerWidth && r.bottom <= innerHeight; };
+window.scrollTo(0, 0);
+for (const menu of document.querySelectorAll('#menubar .menu')) {
+    menu.classList.add('open');
+    for (const e of menu.querySelectorAll('[role=menuitem]')) {
+        if (!inside(e)) missed.push(e.textContent);
+    }
+    menu.classList.remove('open');
+}
+for (const e of document.querySelectorAll('#menubar select, #menubar .opener')) {
+    if (!inside(e)) missed.push(e.id || e.textContent);
+}
+return missed;
+"""
+
+# A list opened where it sits when scrolled to the foot of the viewport:
+# every item can be scrolled to inside the list box, which lies in sight.
+REACH_EVERY_ITEM = """
+const combo = window.gelvant.lists[arguments[0]];
+combo.root.scrollIntoView({block: 'end'});
+combo.input.focus();
+combo.input.dispatchEvent(new KeyboardEvent('keydown', {key: 'ArrowDown', bubbles: true}));
+const box = combo.box.getBoundingClientRect();
+const missed = [];
+if (combo.box.hidden || box.top < 0 || box.bottom > innerHeight) missed.push('list box');
+for (const item of combo.box.children) {
+    item.scrollIntoView({block: 'nearest'});
+    const r = item.getBoundingClientRect();
+    if (r.top < box.top - 1 || r.bottom > box.bottom + 1) missed.push(item.textContent);
+}
+combo.input.dispatchEvent(new KeyboardEvent('keydown', {key: 'Escape', bubbles: true}));
+combo.input.blur();
+window.scrollTo(0, 0);
+return missed;
+"""
 
 
 if __name__ == "__main__":
