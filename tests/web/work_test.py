@@ -345,7 +345,61 @@ class WorkTest(unittest.TestCase, Designer):
         self.assertTrue(csv.startswith(b"\xef\xbb\xbf"))
         self.assertIn(b"\r\n", csv)
 
+    def test_a_copy_the_browser_refuses_is_said_once_under_the_menus_until_one_is_kept_again(self):
+        words = self.work()["copyNotKept"]
+        shown = ("const n = document.getElementById('storage-notice');"
+                 "return n && !n.hidden && n.previousElementSibling.id === 'menubar' &&"
+                 "       n.getAttribute('role') === 'alert' ? n.textContent : null")
+        said = "return window.gelvant.work.recovery.said || 0"
+        try:
+            self.browser.run(REFUSE_COPIES)
+            self.type_keys("storeLength", "61")
+            self.browser.wait("return window.gelvant.work.recovery.failed >= 1")
+            self.assertTrue(self.browser.run(shown).startswith(words))
+            self.type_keys("storeWidth", "9")  # failing again: not said again
+            self.browser.wait("return window.gelvant.work.recovery.failed >= 2")
+            self.assertEqual(self.browser.run(said), 1)
+            self.browser.run(KEEP_COPIES)
+            self.type_keys("storeLength", "63")
+            self.browser.wait("return window.gelvant.work.recovery.kept >= 1")
+            self.assertIsNone(self.browser.run(shown))  # the work is protected again
+            self.browser.run(REFUSE_COPIES)
+            self.type_keys("storeLength", "64")
+            self.browser.wait("return window.gelvant.work.recovery.failed >= 3")
+            self.assertTrue(self.browser.run(shown).startswith(words))
+            self.assertEqual(self.browser.run(said), 2)
+        finally:
+            self.browser.run(KEEP_COPIES)
 
+    def test_a_damaged_copy_is_refused_with_its_reason_and_an_earlier_pages_copy_is_offered_once(
+            self):
+        folder = scratch("gelvant-copies-")
+        native(f"type storeLength 45\nsave {folder / 'copy.gelvant'}\n")
+        design = (folder / "copy.gelvant").read_text()
+        self.browser.run(PUT_COPY, "damaged", {"savedAt": int(time.time() * 1000),
+                                               "design": design[: len(design) // 2]})
+        self.browser.run("localStorage.setItem('gelvant-recovery:earlier', JSON.stringify("
+                         "{savedAt: Date.now() - 60000, design: arguments[0]}))", design)
+        self.open_page()
+        # The newest first: the damaged one refused, then the earlier page's offered.
+        self.assertIn("要恢复这些修改吗？", self.answer("恢复"))
+        self.browser.wait_ready()
+        refused = self.close_messages()
+        self.assertEqual(len(refused), 1, refused)
+        self.assertTrue(refused[0].startswith("上次未保存的设计无法恢复：\n"), refused[0])
+        self.assertGreater(len(refused[0]), len("上次未保存的设计无法恢复：\n"))
+        self.assertEqual(self.form()["fields"]["storeLength"], "45")
+        self.assertEqual(self.browser.title(), "无标题* - Gelvant")
+        # The earlier page's copy is gone from web storage; the restored
+        # changes are this page's copy now.
+        self.assertEqual(self.browser.run(
+            "return Object.keys(localStorage).filter(k => k.startsWith('gelvant-recovery:'))"), [])
+        self.assertEqual(self.browser.run(COPY_IDS), [self.browser.run(
+            "return window.gelvant.work.tabId")])
+
+
+@unittest.skipIf(ENGINE == "webkit", "WebKitWebDriver's sessions keep no data on the disk, and "
+                 "a killed page ends the session: TabsTest restores from a closed tab there")
 class CrashTest(unittest.TestCase):
     """A designer's browser crashes a second after the copy was written."""
 
