@@ -410,29 +410,4 @@ int runScript(std::istream& script, std::ostream& out, std::ostream& err, Script
     return kScriptOk;
 }
 
-std::string quoteForMessage(std::string_view word) {
-    constexpr std::size_t kShownBytes = 48;
-    std::string text = "'";
-    std::size_t i = 0;
-    while (i < word.size() && i < kShownBytes) {
-        const std::size_t length = utf8SequenceLength(word.substr(i));
-        const auto c = static_cast<unsigned char>(word[i]);
-        if (length == 0 || c < 0x20 || c == 0x7F) {
-            static constexpr char kHex[] = "0123456789abcdef";
-            text += "\\x";
-            text += kHex[c >> 4];
-            text += kHex[c & 0xF];
-            ++i;
-            continue;
-        }
-        text.append(word.substr(i, length));
-        i += length;
-    }
-    text += "'";
-    if (i < word.size()) {
-        text += "...";
-    }
-    return text;
-}
-
 } // namespace gelvant

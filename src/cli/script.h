@@ -1,5 +1,7 @@
 #pragma once
 
+#include "sheet/utf8.h"
+
 #include <iosfwd>
 #include <string>
 #include <string_view>
@@ -22,10 +24,5 @@ inline constexpr int kInternalError = 70;
 // JSON goes to out, usage errors to err. Returns the exit status.
 // Every JSON line is flushed whole before the next command runs.
 int runScript(std::istream& script, std::ostream& out, std::ostream& err, ScriptOptions options);
-
-// A word of the script (or a file name) as an error message shows it: in
-// quotes, control characters and bytes that are not UTF-8 as \xNN, cut
-// after a few dozen bytes, so the message stays one short line.
-std::string quoteForMessage(std::string_view word);
 
 } // namespace gelvant
