@@ -1,6 +1,7 @@
 #include "cli/script.h"
 
 #include "cli/form_json.h"
+#include "cli/library_commands.h"
 #include "cli/plant_commands.h"
 #include "form/design_form.h"
 #include "plant/machine_load.h"
@@ -100,6 +101,9 @@ public:
         }
         if (command == "summary") {
             return summary(rest);
+        }
+        if (command == "library") {
+            return library(rest);
         }
         return UsageError{"unknown command " + quoteForMessage(command)};
     }
@@ -249,6 +253,17 @@ private:
         return std::nullopt;
     }
 
+    std::optional<UsageError> library(std::string_view args) {
+        LibraryCommandOutcome outcome = libraryCommand(session_, args);
+        if (!outcome.problem.empty()) {
+            return UsageError{std::move(outcome.problem)};
+        }
+        if (!outcome.printed.empty()) {
+            emit(outcome.printed);
+        }
+        return std::nullopt;
+    }
+
     std::optional<UsageError> computeAll(std::string_view args) {
         if (args != "all") {
             return UsageError{"unknown command 'compute " + std::string(args.substr(0, 16)) +
@@ -359,7 +374,7 @@ bool readLine(std::istream& in, std::string& line, bool& truncated) {
 
 int runScript(std::istream& script, std::ostream& out, std::ostream& err, ScriptOptions options) {
     RecordingPresenter presenter;
-    DesignSession session(presenter);
+    DesignSession session(presenter, std::move(options.library));
     if (options.runStartup) {
         try {
             session.start();

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "sheet/library_entries.h"
 #include "sheet/utf8.h"
 
 #include <iosfwd>
@@ -10,6 +11,9 @@ namespace gelvant {
 
 struct ScriptOptions {
     bool runStartup = true;
+    // The personal library (--library): its entries are the session's from
+    // the start, and complete every design opened.
+    Library library;
 };
 
 // Exit statuses of the driver: done; a line that cannot be carried out, a
