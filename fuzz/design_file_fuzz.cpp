@@ -21,7 +21,8 @@ namespace {
 }
 
 bool sameProject(const gelvant::Project& a, const gelvant::Project& b) {
-    if (a.info != b.info || a.current != b.current || a.rooms.size() != b.rooms.size()) {
+    if (a.info != b.info || a.current != b.current || a.rooms.size() != b.rooms.size() ||
+        !a.library->sameAs(*b.library)) {
         return false;
     }
     for (std::size_t i = 0; i < a.rooms.size(); ++i) {
