@@ -4,8 +4,13 @@
 #include "sheet/form_state.h"
 #include "sheet/numeric.h"
 #include "sheet/portable.h"
+#include "sheet/table_items.h"
 #include "sheet/text_exchange.h"
 #include "sheet/utf8.h"
+#include "tables/goods_kind_table.h"
+#include "tables/insulation_table.h"
+#include "tables/product_thermal_table.h"
+#include "tables/site_climate_table.h"
 
 #include <algorithm>
 #include <cmath>
@@ -78,12 +83,12 @@ LibraryProblem problem(LibraryProblemKind what, LibraryKind kind, std::string_vi
     return LibraryProblem{what, kind, str(name), key, str(text)};
 }
 
-// The whole text read as a decimal number.
+// The whole text read as a decimal number ("inf" and "nan" are none).
 std::optional<double> decimalNumber(std::string_view text) {
     double value = 0;
     const char* end = text.data() + text.size();
     const auto parsed = parseDoubleChars(text.data(), end, value);
-    if (text.empty() || parsed.ec != std::errc{} || parsed.ptr != end) {
+    if (text.empty() || parsed.ec != std::errc{} || parsed.ptr != end || !std::isfinite(value)) {
         return std::nullopt;
     }
     return value;
@@ -250,6 +255,47 @@ std::string describeInEnglish(const LibraryProblem& p) {
 }
 
 // --- Making entries ---------------------------------------------------------------------------
+
+std::optional<LibraryEntry> builtInEntry(LibraryKind kind, std::size_t item) {
+    const auto items = listOf(kind).items();
+    if (item >= items.size()) {
+        return std::nullopt;
+    }
+    LibraryEntry entry{str(items[item]), {}};
+    DesignSheet& v = entry.values;
+    switch (kind) {
+    case LibraryKind::Site: {
+        const SiteClimateRow& row = kSiteClimateTable.at(item);
+        v.ambientTemp = row.ambientTempC;
+        v.ambientHumidity = row.ambientHumidityPercent;
+        v.summerAirConditioningTemp = row.summerAirConditioningTempC;
+        v.summerPressurePa = row.summerPressurePa;
+        return entry;
+    }
+    case LibraryKind::Product: {
+        const ProductThermalRow* row = findRowByItem(kProductThermalTable, items[item]);
+        if (row == nullptr) {
+            return std::nullopt;
+        }
+        v.waterContentPercent = row->waterContentPercent;
+        v.freezingPoint = row->freezingPointC;
+        v.specificHeatUnfrozen = row->specificHeatUnfrozenKJPerKgC;
+        v.specificHeatFrozen = row->specificHeatFrozenKJPerKgC;
+        return entry;
+    }
+    case LibraryKind::Insulation: {
+        const InsulationRow& row = kInsulationTable.at(item);
+        v.insulationConductivity = row.conductivityWPerMC;
+        v.insulationDensity = row.densityKgPerM3;
+        v.insulationSpecificHeat = row.specificHeatKJPerKgC;
+        return entry;
+    }
+    case LibraryKind::Goods:
+        v.goodsDensity = kGoodsKindTable.at(item).densityKgPerM3;
+        return entry;
+    }
+    return std::nullopt;
+}
 
 std::optional<LibraryProblem> checkEntryName(LibraryKind kind, std::string_view name) {
     if (name.empty()) {

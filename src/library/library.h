@@ -85,6 +85,11 @@ struct KeyText {
     std::string text;
 };
 
+// A built-in item of the kind's list as an entry, to start an entry of
+// one's own from: its text and its row's values (a product row may hold -99
+// where the table does not know a value). None for an item without a row.
+std::optional<LibraryEntry> builtInEntry(LibraryKind kind, std::size_t item);
+
 // The name checked on its own: one word of at most 40 characters.
 std::optional<LibraryProblem> checkEntryName(LibraryKind kind, std::string_view name);
 // Whether a built-in item of the kind's list carries the name.

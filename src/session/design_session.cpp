@@ -288,17 +288,15 @@ std::optional<LibraryProblem> DesignSession::removeLibraryEntry(LibraryKind kind
     });
 }
 
-std::optional<LibraryProblem> DesignSession::changeLibraryEntry(LibraryKind kind,
-                                                                std::string_view name,
-                                                                std::string_view newName,
-                                                                std::span<const double> values) {
+std::optional<LibraryProblem> DesignSession::changeEntry(LibraryKind kind, std::string_view name,
+                                                         const EntryMaker& make) {
     return run(false, [&]() -> std::optional<LibraryProblem> {
         const auto index = findEntry(library(), kind, name);
         if (!index) {
             return LibraryProblem{
                 LibraryProblemKind::NoSuchEntry, kind, std::string(name), nullptr, {}};
         }
-        auto made = makeEntry(library(), kind, newName, values, index);
+        auto made = make(*index);
         if (const auto* problem = std::get_if<LibraryProblem>(&made)) {
             return *problem;
         }
@@ -308,6 +306,24 @@ std::optional<LibraryProblem> DesignSession::changeLibraryEntry(LibraryKind kind
             document_.changeLibraryEntry(kind, *index, std::move(entry));
         }
         return std::nullopt;
+    });
+}
+
+std::optional<LibraryProblem> DesignSession::changeLibraryEntry(LibraryKind kind,
+                                                                std::string_view name,
+                                                                std::string_view newName,
+                                                                std::span<const double> values) {
+    return changeEntry(kind, name, [&](std::size_t index) {
+        return makeEntry(library(), kind, newName, values, index);
+    });
+}
+
+std::optional<LibraryProblem> DesignSession::changeLibraryEntry(LibraryKind kind,
+                                                                std::string_view name,
+                                                                std::string_view newName,
+                                                                std::span<const KeyText> values) {
+    return changeEntry(kind, name, [&](std::size_t index) {
+        return makeEntry(library(), kind, newName, values, index);
     });
 }
 

@@ -10,6 +10,7 @@
 
 #include <cstddef>
 #include <filesystem>
+#include <functional>
 #include <memory>
 #include <optional>
 #include <span>
@@ -125,6 +126,9 @@ public:
     std::optional<LibraryProblem> changeLibraryEntry(LibraryKind kind, std::string_view name,
                                                      std::string_view newName,
                                                      std::span<const double> values);
+    std::optional<LibraryProblem> changeLibraryEntry(LibraryKind kind, std::string_view name,
+                                                     std::string_view newName,
+                                                     std::span<const KeyText> values);
     // Adds the entries of a library file after the design's own; one step,
     // none when every entry is already there. A file that cannot be read, or
     // an entry whose name its list already carries with other values,
@@ -191,6 +195,10 @@ private:
     std::optional<DesignFileError> openRead(DesignReadResult read);
     std::optional<LibraryProblem> addEntry(LibraryKind kind,
                                            std::variant<LibraryEntry, LibraryProblem> made);
+    // Makes the changed entry from the library and the entry's place.
+    using EntryMaker = std::function<std::variant<LibraryEntry, LibraryProblem>(std::size_t)>;
+    std::optional<LibraryProblem> changeEntry(LibraryKind kind, std::string_view name,
+                                              const EntryMaker& make);
 
     Relay relay_;
     std::shared_ptr<const Library> personal_ = emptyLibrary();

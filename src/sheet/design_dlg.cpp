@@ -177,7 +177,10 @@ void CDesignDlg::fillItems(ListState& state, bool laterAppended) const {
 }
 
 void CDesignDlg::setLibrary(std::shared_ptr<const Library> library) {
-    library_ = library != nullptr ? std::move(library) : emptyLibrary();
+    library_ = std::move(library);
+    if (library_ == nullptr) {
+        library_ = emptyLibrary();
+    }
     for (ListState& state : lists_) {
         if (entriesOf(state) == nullptr) {
             continue;

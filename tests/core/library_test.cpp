@@ -88,6 +88,10 @@ TEST_P(EntryCopyingABuiltInRow, GivesTheRowsFormThroughRulesAndCompute) {
     own.session.start();
     ASSERT_TRUE(builtIn.session.choose(listCtl, c.row));
     const auto values = keyValues(builtIn.session.form().sheet(), c.kind);
+    // The row as a start for an entry of one's own holds the values the pick gave.
+    const auto start = builtInEntry(c.kind, static_cast<std::size_t>(c.row));
+    ASSERT_TRUE(start);
+    EXPECT_EQ(keyValues(start->values, c.kind), values);
     ASSERT_FALSE(own.session.addLibraryEntry(c.kind, "自定义", values));
     const auto entryItem = static_cast<int>(own.session.form().builtInItemCount(listCtl));
     ASSERT_TRUE(own.session.choose(listCtl, entryItem));
@@ -263,6 +267,8 @@ TEST(LibraryEntry, BadInputIsRefusedWithItsReasonAndChangesNothing) {
     // A name is unique in its own list only.
     EXPECT_FALSE(s.session.addLibraryEntry(LibraryKind::Goods, fortyCharacters,
                                            typicalValues(LibraryKind::Goods)));
+    // The product item without a row gives no start for an entry.
+    EXPECT_FALSE(builtInEntry(LibraryKind::Product, 53));
 }
 
 // --- The library file
@@ -430,6 +436,19 @@ TEST(LibraryInDesigns, AddingAndRemovingAreStepsAndRoomsKeepTheirBoxes) {
     EXPECT_EQ(d.form().editText(field("ambientTemp")), ambient);
     EXPECT_EQ(listOf(0), (ListChoice{70, "乙县"})); // moved up one place
     const auto removedForm = d.project().rooms[1].form;
+
+    // Changed in its place: the room that chose it keeps it and its boxes.
+    auto other = site;
+    other[0] = 20;
+    const auto clash = d.changeLibraryEntry(LibraryKind::Site, "乙县", "北京", other);
+    ASSERT_TRUE(clash);
+    EXPECT_EQ(clash->what, LibraryProblemKind::NameTaken);
+    ASSERT_FALSE(d.changeLibraryEntry(LibraryKind::Site, "乙县", "丙县", other));
+    EXPECT_EQ(listOf(0), (ListChoice{70, "丙县"}));
+    EXPECT_EQ(d.library().of(LibraryKind::Site).at(0).values.ambientTemp, 20.0F);
+    EXPECT_EQ(d.project().rooms[0].form->editTexts[field("ambientTemp")], "30");
+    ASSERT_TRUE(d.undo());
+    EXPECT_EQ(listOf(0), (ListChoice{70, "乙县"}));
 
     ASSERT_TRUE(d.undo());
     EXPECT_EQ(d.form().items(ctl::siteChoice).at(70), "甲县");
