@@ -418,7 +418,11 @@ TEST(LibraryInDesigns, AddingAndRemovingAreStepsAndRoomsKeepTheirBoxes) {
     DesignSession& d = s.session;
     d.start();
     const auto site = numbers(typicalValues(LibraryKind::Site));
+    std::vector<SessionChanges> told;
+    d.listen([&](const SessionChanges& changes) { told.push_back(changes); });
     ASSERT_FALSE(d.addLibraryEntry(LibraryKind::Site, "甲县", site));
+    ASSERT_EQ(told.size(), 1U); // a view fills the lists again
+    EXPECT_TRUE(told[0].library && told[0].form && told[0].history && !told[0].rooms);
     ASSERT_FALSE(d.addLibraryEntry(LibraryKind::Site, "乙县", site));
     EXPECT_EQ(d.history().position(), 2U);
     ASSERT_TRUE(d.choose(ctl::siteChoice, 71)); // 乙县
