@@ -22,7 +22,7 @@ namespace {
 
 bool sameProject(const gelvant::Project& a, const gelvant::Project& b) {
     if (a.info != b.info || a.plant != b.plant || a.current != b.current ||
-        a.rooms.size() != b.rooms.size()) {
+        a.rooms.size() != b.rooms.size() || !a.library->sameAs(*b.library)) {
         return false;
     }
     for (std::size_t i = 0; i < a.rooms.size(); ++i) {

@@ -1,6 +1,7 @@
 #include "cli/script.h"
 
 #include "cli/form_json.h"
+#include "cli/library_commands.h"
 #include "cli/plant_commands.h"
 #include "form/design_form.h"
 #include "plant/machine_load.h"
@@ -100,6 +101,9 @@ public:
         }
         if (command == "summary") {
             return summary(rest);
+        }
+        if (command == "library") {
+            return library(rest);
         }
         return UsageError{"unknown command " + quoteForMessage(command)};
     }
@@ -260,6 +264,17 @@ private:
         return std::nullopt;
     }
 
+    std::optional<UsageError> library(std::string_view args) {
+        LibraryCommandOutcome outcome = libraryCommand(session_, args);
+        if (!outcome.problem.empty()) {
+            return UsageError{std::move(outcome.problem)};
+        }
+        if (!outcome.printed.empty()) {
+            emit(outcome.printed);
+        }
+        return std::nullopt;
+    }
+
     std::optional<UsageError> computeAll(std::string_view args) {
         if (args != "all") {
             return UsageError{"unknown command 'compute " + std::string(args.substr(0, 16)) +
@@ -370,7 +385,7 @@ bool readLine(std::istream& in, std::string& line, bool& truncated) {
 
 int runScript(std::istream& script, std::ostream& out, std::ostream& err, ScriptOptions options) {
     RecordingPresenter presenter;
-    DesignSession session(presenter);
+    DesignSession session(presenter, std::move(options.library));
     if (options.runStartup) {
         try {
             session.start();
@@ -419,31 +434,6 @@ int runScript(std::istream& script, std::ostream& out, std::ostream& err, Script
         return stop(lineNumber, "cannot write the output", kUsageError);
     }
     return kScriptOk;
-}
-
-std::string quoteForMessage(std::string_view word) {
-    constexpr std::size_t kShownBytes = 48;
-    std::string text = "'";
-    std::size_t i = 0;
-    while (i < word.size() && i < kShownBytes) {
-        const std::size_t length = utf8SequenceLength(word.substr(i));
-        const auto c = static_cast<unsigned char>(word[i]);
-        if (length == 0 || c < 0x20 || c == 0x7F) {
-            static constexpr char kHex[] = "0123456789abcdef";
-            text += "\\x";
-            text += kHex[c >> 4];
-            text += kHex[c & 0xF];
-            ++i;
-            continue;
-        }
-        text.append(word.substr(i, length));
-        i += length;
-    }
-    text += "'";
-    if (i < word.size()) {
-        text += "...";
-    }
-    return text;
 }
 
 } // namespace gelvant

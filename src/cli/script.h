@@ -1,5 +1,8 @@
 #pragma once
 
+#include "sheet/library_entries.h"
+#include "sheet/utf8.h"
+
 #include <iosfwd>
 #include <string>
 #include <string_view>
@@ -8,6 +11,9 @@ namespace gelvant {
 
 struct ScriptOptions {
     bool runStartup = true;
+    // The personal library (--library): its entries are the session's from
+    // the start, and complete every design opened.
+    Library library;
 };
 
 // Exit statuses of the driver: done; a line that cannot be carried out, a
@@ -22,10 +28,5 @@ inline constexpr int kInternalError = 70;
 // JSON goes to out, usage errors to err. Returns the exit status.
 // Every JSON line is flushed whole before the next command runs.
 int runScript(std::istream& script, std::ostream& out, std::ostream& err, ScriptOptions options);
-
-// A word of the script (or a file name) as an error message shows it: in
-// quotes, control characters and bytes that are not UTF-8 as \xNN, cut
-// after a few dozen bytes, so the message stays one short line.
-std::string quoteForMessage(std::string_view word);
 
 } // namespace gelvant

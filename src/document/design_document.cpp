@@ -5,13 +5,16 @@
 #include "project/startup_form.h"
 #include "sheet/controls.h"
 
+#include <algorithm>
 #include <utility>
 
 namespace gelvant {
 
 DesignDocument::DesignDocument(CDesignDlg& form)
     : form_(form),
-      project_(singleRoomProject(std::make_shared<const FormState>(form.captureState()))) {}
+      project_(singleRoomProject(std::make_shared<const FormState>(form.captureState()))) {
+    project_.library = form_.library();
+}
 
 bool DesignDocument::takeFormIntoRoom() {
     FormState now = form_.captureState();
@@ -28,6 +31,9 @@ void DesignDocument::recordStep(Project before) {
 }
 
 void DesignDocument::showCurrentRoom() {
+    if (form_.library() != project_.library) {
+        form_.setLibrary(project_.library);
+    }
     form_.restoreState(*project_.currentRoom().form);
 }
 
@@ -203,6 +209,7 @@ std::vector<RoomMessages> DesignDocument::computeAllRooms() {
     std::vector<RoomMessages> gathered;
     RecordingPresenter recorder;
     CDesignDlg scratch(designFormListsAndEvents(), recorder);
+    scratch.setLibrary(project_.library);
     bool changed = false;
     for (Room& room : project_.rooms) {
         recorder.messages.clear();
@@ -222,6 +229,72 @@ std::vector<RoomMessages> DesignDocument::computeAllRooms() {
         recordStep(std::move(before));
     }
     return gathered;
+}
+
+// --- The designer's own data -----------------------------------------------------------------
+
+void DesignDocument::libraryOperation(Library next, LibraryKind kind,
+                                      const std::function<void(ListChoice&)>& choice) {
+    typingRun_.reset();
+    Project before = project_;
+    project_.library = std::make_shared<const Library>(std::move(next));
+    const auto lists = designFormLists();
+    const auto slot =
+        static_cast<std::size_t>(std::find_if(lists.begin(), lists.end(),
+                                              [&](const ListDef& def) {
+                                                  return def.controlId == libraryListControl(kind);
+                                              }) -
+                                 lists.begin());
+    for (Room& room : project_.rooms) {
+        if (!choice || slot >= room.form->lists.size()) {
+            continue;
+        }
+        ListChoice changed = room.form->lists[slot];
+        choice(changed);
+        if (changed != room.form->lists[slot]) {
+            auto form = std::make_shared<FormState>(*room.form);
+            form->lists[slot] = std::move(changed);
+            room.form = std::move(form);
+        }
+    }
+    showCurrentRoom();
+    recordStep(std::move(before));
+}
+
+void DesignDocument::extendLibrary(Library longer) {
+    libraryOperation(std::move(longer), LibraryKind::Site, nullptr);
+}
+
+void DesignDocument::removeLibraryEntry(LibraryKind kind, std::size_t index) {
+    const auto& entries = project_.library->of(kind);
+    if (index >= entries.size()) {
+        return;
+    }
+    Library next = *project_.library;
+    next.of(kind).erase(next.of(kind).begin() + static_cast<std::ptrdiff_t>(index));
+    const auto item = static_cast<int>(form_.builtInItemCount(libraryListControl(kind)) + index);
+    libraryOperation(std::move(next), kind, [item](ListChoice& choice) {
+        if (choice.current == item) {
+            choice = ListChoice{}; // the boxes keep what the entry put in them
+        } else if (choice.current > item) {
+            --choice.current; // a later entry moves up one place
+        }
+    });
+}
+
+void DesignDocument::changeLibraryEntry(LibraryKind kind, std::size_t index, LibraryEntry entry) {
+    if (index >= project_.library->of(kind).size()) {
+        return;
+    }
+    Library next = *project_.library;
+    const std::string name = entry.name;
+    next.of(kind)[index] = std::move(entry);
+    const auto item = static_cast<int>(form_.builtInItemCount(libraryListControl(kind)) + index);
+    libraryOperation(std::move(next), kind, [item, &name](ListChoice& choice) {
+        if (choice.current == item) {
+            choice.editText = name;
+        }
+    });
 }
 
 // --- History ---------------------------------------------------------------------------
@@ -265,6 +338,7 @@ void DesignDocument::replaceProject(Project project, bool modified) {
 void DesignDocument::startFromForm() {
     typingRun_.reset();
     project_ = singleRoomProject(std::make_shared<const FormState>(form_.captureState()));
+    project_.library = form_.library();
     history_.clear();
 }
 

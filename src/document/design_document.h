@@ -74,6 +74,17 @@ public:
     // are gathered by room instead of shown.
     std::vector<RoomMessages> computeAllRooms();
 
+    // --- The designer's own data ---------------------------------------------------
+    // Each is one step; every room's lists follow the library.
+    // The library with entries added after its others (one entry, or an import).
+    void extendLibrary(Library longer);
+    // The entry goes; a room whose current item it was keeps its boxes and
+    // has no current item in that list.
+    void removeLibraryEntry(LibraryKind kind, std::size_t index);
+    // The entry takes other values or another name in its place; a room whose
+    // current item it is keeps it (and its boxes) under the new name.
+    void changeLibraryEntry(LibraryKind kind, std::size_t index, LibraryEntry entry);
+
     // --- History ----------------------------------------------------------------
     bool canUndo() const { return history_.canUndo(); }
     bool canRedo() const { return history_.canRedo(); }
@@ -111,6 +122,10 @@ private:
     void recordStep(Project before);
     void showCurrentRoom();
     void roomOperation(const std::function<void()>& change);
+    // A new library as one step; `choice` (when given) brings the kind's
+    // list choice of every room in line with it.
+    void libraryOperation(Library next, LibraryKind kind,
+                          const std::function<void(ListChoice&)>& choice);
 
     CDesignDlg& form_;
     Project project_;

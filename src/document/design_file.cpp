@@ -2,6 +2,7 @@
 
 #include "document/json_writer.h"
 #include "form/design_form.h"
+#include "library/library_json.h"
 #include "plant/plant_settings.h"
 #include "plant/room_use.h"
 #include "project/startup_form.h"
@@ -29,6 +30,27 @@ constexpr std::uint32_t kQuietNan = 0x7FC00000U;
 std::string str(std::string_view s) {
     return std::string(s);
 }
+
+// A list's items as the design's rooms show them: its built-in items (with
+// the catalogue's later rows once appended), then the design's entries.
+class ListItems {
+public:
+    ListItems(const ListDef& def, bool laterAppended, const Library& library)
+        : def_(def), builtIn_(def.itemCount(laterAppended)) {
+        if (const auto kind = libraryKindOfList(def.controlId)) {
+            entries_ = &library.of(*kind);
+        }
+    }
+    std::size_t count() const { return builtIn_ + (entries_ != nullptr ? entries_->size() : 0); }
+    std::string_view at(std::size_t index) const {
+        return index < builtIn_ ? def_.itemAt(index) : (*entries_)[index - builtIn_].name;
+    }
+
+private:
+    const ListDef& def_;
+    std::size_t builtIn_;
+    const std::vector<LibraryEntry>* entries_ = nullptr;
+};
 
 // --- Writing -------------------------------------------------------------------------------
 
@@ -65,20 +87,20 @@ void writeFields(JsonWriter& out, const FormState& form) {
     out.endObject();
 }
 
-void writeLists(JsonWriter& out, const FormState& form) {
+void writeLists(JsonWriter& out, const FormState& form, const Library& library) {
     out.beginObject();
     const auto defs = designFormLists();
     for (std::size_t i = 0; i < defs.size() && i < form.lists.size(); ++i) {
         const ListChoice& choice = form.lists[i];
+        const ListItems items(defs[i], form.referenceRowsAppended, library);
         out.key(defs[i].name);
         out.beginObject();
         out.key("index");
         out.integer(choice.current);
         out.key("text");
         const bool chosen =
-            choice.current >= 0 && static_cast<std::size_t>(choice.current) <
-                                       defs[i].itemCount(form.referenceRowsAppended);
-        out.string(chosen ? defs[i].itemAt(static_cast<std::size_t>(choice.current))
+            choice.current >= 0 && static_cast<std::size_t>(choice.current) < items.count();
+        out.string(chosen ? items.at(static_cast<std::size_t>(choice.current))
                           : std::string_view());
         if (choice.current < 0 && !choice.editText.empty()) {
             out.key("typed"); // typed over the list's edit part
@@ -113,7 +135,7 @@ void writeTextsAndToggles(JsonWriter& out, const FormState& form) {
     out.endObject();
 }
 
-void writeRoom(JsonWriter& out, const Room& room) {
+void writeRoom(JsonWriter& out, const Room& room, const Library& library) {
     const FormState& form = *room.form;
     out.beginObject();
     out.key("name");
@@ -129,7 +151,7 @@ void writeRoom(JsonWriter& out, const Room& room) {
     out.key("fields");
     writeFields(out, form);
     out.key("lists");
-    writeLists(out, form);
+    writeLists(out, form, library);
     writeTextsAndToggles(out, form);
     out.key("referenceRowsAppended");
     out.boolean(form.referenceRowsAppended);
@@ -157,6 +179,34 @@ void writePlantSettings(JsonWriter& out, const PlantSettings& plant) {
     for (const CoefficientDef& def : kPlantCoefficients) {
         out.key(def.key);
         out.number(plant.*def.member);
+    }
+    out.endObject();
+}
+
+// The designer's own data the design carries, entries as the library file
+// holds them.
+void writeLibrary(JsonWriter& out, const Library& library) {
+    out.beginObject();
+    for (const LibraryKind kind : kLibraryKinds) {
+        const LibraryKindDef& def = libraryKindDef(kind);
+        out.key(def.key);
+        out.beginArray();
+        for (const LibraryEntry& entry : library.of(kind)) {
+            out.beginObject();
+            out.key("name");
+            out.string(entry.name);
+            for (const LibraryKeyDef& key : def.keys) {
+                out.key(key.field);
+                const double value = entryValue(entry, key);
+                if (takesWholeNumbers(key)) {
+                    out.integer(static_cast<std::int64_t>(value));
+                } else {
+                    out.number(value);
+                }
+            }
+            out.endObject();
+        }
+        out.endArray();
     }
     out.endObject();
 }
@@ -272,12 +322,12 @@ void readFields(const Json& fields, FormState& form, const std::string& where) {
 // A list's saved choice: by index when the index still names the saved
 // text, else by the text; a choice that cannot be found leaves the list
 // without an item and is reported.
-bool readListChoice(const Json& entry, const ListDef& def, bool laterRowsAppended,
-                    ListChoice& choice, const std::string& where) {
+bool readListChoice(const Json& entry, const ListItems& items, ListChoice& choice,
+                    const std::string& where) {
     const Json* index = integerMember(entry, "index", where);
     const Json* text = stringMember(entry, "text", where);
     const Json* typedText = stringMember(entry, "typed", where);
-    const std::size_t count = def.itemCount(laterRowsAppended);
+    const std::size_t count = items.count();
     const std::int64_t savedIndex = index != nullptr ? index->get<std::int64_t>() : -1;
     const std::string savedText = text != nullptr ? text->get<std::string>() : std::string();
     if (savedIndex < 0 && savedText.empty()) {
@@ -285,13 +335,13 @@ bool readListChoice(const Json& entry, const ListDef& def, bool laterRowsAppende
         return true;
     }
     if (savedIndex >= 0 && static_cast<std::size_t>(savedIndex) < count &&
-        (text == nullptr || def.itemAt(static_cast<std::size_t>(savedIndex)) == savedText)) {
+        (text == nullptr || items.at(static_cast<std::size_t>(savedIndex)) == savedText)) {
         choice = ListChoice{static_cast<int>(savedIndex),
-                            str(def.itemAt(static_cast<std::size_t>(savedIndex)))};
+                            str(items.at(static_cast<std::size_t>(savedIndex)))};
         return true;
     }
     for (std::size_t i = 0; i < count && text != nullptr; ++i) {
-        if (def.itemAt(i) == savedText) {
+        if (items.at(i) == savedText) {
             choice = ListChoice{static_cast<int>(i), savedText};
             return true;
         }
@@ -300,7 +350,7 @@ bool readListChoice(const Json& entry, const ListDef& def, bool laterRowsAppende
     return false;
 }
 
-void readLists(const Json& lists, FormState& form, const std::string& where,
+void readLists(const Json& lists, FormState& form, const Library& library, const std::string& where,
                const std::string& roomName, std::vector<std::string>& unrestored) {
     const auto defs = designFormLists();
     for (std::size_t i = 0; i < defs.size() && i < form.lists.size(); ++i) {
@@ -309,7 +359,8 @@ void readLists(const Json& lists, FormState& form, const std::string& where,
             continue;
         }
         const std::string at = where + ".lists." + str(defs[i].name);
-        if (!readListChoice(*entry, defs[i], form.referenceRowsAppended, form.lists[i], at)) {
+        const ListItems items(defs[i], form.referenceRowsAppended, library);
+        if (!readListChoice(*entry, items, form.lists[i], at)) {
             unrestored.push_back(roomName + ": " + str(defs[i].name));
         }
     }
@@ -341,7 +392,8 @@ void readTextsAndToggles(const Json& room, FormState& form, const std::string& w
     }
 }
 
-Room readRoom(const Json& json, std::size_t index, std::vector<std::string>& unrestored) {
+Room readRoom(const Json& json, std::size_t index, const Library& library,
+              std::vector<std::string>& unrestored) {
     const std::string where = "rooms[" + std::to_string(index) + "]";
     if (!json.is_object()) {
         refuse(DesignFileProblem::WrongType, where + " should be an object");
@@ -380,7 +432,7 @@ Room readRoom(const Json& json, std::size_t index, std::vector<std::string>& unr
         readFields(*fields, form, where);
     }
     if (const Json* lists = objectMember(json, "lists", where)) {
-        readLists(*lists, form, where, room.name, unrestored);
+        readLists(*lists, form, library, where, room.name, unrestored);
     }
     readTextsAndToggles(json, form, where);
     room.form = std::make_shared<const FormState>(std::move(form));
@@ -431,6 +483,20 @@ PlantSettings readPlantSettings(const Json& json) {
     return plant;
 }
 
+// The design's entries, by the rules of an entry added by hand.
+std::shared_ptr<const Library> readLibrary(const Json& json) {
+    auto read = libraryFromJson(json, "library");
+    if (auto* error = std::get_if<LibraryFileError>(&read)) {
+        if (error->problem == LibraryFileProblem::BadEntry) {
+            throw Refusal{
+                DesignFileError{DesignFileProblem::BadEntry, error->detail, 0, 0, error->entry}};
+        }
+        refuse(DesignFileProblem::WrongType, error->detail);
+    }
+    auto& library = std::get<Library>(read);
+    return library.empty() ? emptyLibrary() : std::make_shared<const Library>(std::move(library));
+}
+
 void checkFormat(const Json& top) {
     if (!top.is_object()) {
         refuse(DesignFileProblem::NotDesign, "the file holds no JSON object");
@@ -457,10 +523,15 @@ OpenedDesign readDesign(const Json& top) {
     if (const Json* plant = objectMember(top, "plant", "design")) {
         opened.project.plant = readPlantSettings(*plant);
     }
+    // Before the rooms: their lists show the design's entries.
+    if (const Json* library = objectMember(top, "library", "design")) {
+        opened.project.library = readLibrary(*library);
+    }
     if (const Json* rooms =
             typed(top, "rooms", Json::value_t::array, "design", "should be an array")) {
         for (std::size_t i = 0; i < rooms->size(); ++i) {
-            opened.project.rooms.push_back(readRoom((*rooms)[i], i, opened.unrestoredLists));
+            opened.project.rooms.push_back(
+                readRoom((*rooms)[i], i, *opened.project.library, opened.unrestoredLists));
         }
     }
     if (opened.project.rooms.empty()) {
@@ -516,10 +587,15 @@ std::string designFileText(const Project& project, std::string_view recoveredFro
     writeProjectInfo(out, project.info);
     out.key("plant");
     writePlantSettings(out, project.plant);
+    // A design without entries is written as before the library existed.
+    if (!project.library->empty()) {
+        out.key("library");
+        writeLibrary(out, *project.library);
+    }
     out.key("rooms");
     out.beginArray();
     for (const Room& room : project.rooms) {
-        writeRoom(out, room);
+        writeRoom(out, room, *project.library);
     }
     out.endArray();
     out.key("currentRoom");

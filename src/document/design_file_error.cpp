@@ -31,6 +31,9 @@ std::string describeInEnglish(const DesignFileError& error) {
         return "wrong type: " + error.detail;
     case DesignFileProblem::BadValue:
         return "not a number of its field: " + error.detail;
+    case DesignFileProblem::BadEntry:
+        return "a bad entry of the designer's data at " + error.detail + ": " +
+               (error.entry ? describeInEnglish(*error.entry) : std::string());
     }
     return "cannot be opened";
 }
@@ -57,6 +60,9 @@ std::string describeInChinese(const DesignFileError& error) {
         return "设计文件内容有误（类型不对）：" + error.detail;
     case DesignFileProblem::BadValue:
         return "设计文件中的数值有误：" + error.detail;
+    case DesignFileProblem::BadEntry:
+        return "设计文件中的自定义数据有误（" + error.detail + "）：" +
+               (error.entry ? describeInChinese(*error.entry) : std::string());
     }
     return "无法打开文件。";
 }

@@ -1,6 +1,9 @@
 #pragma once
 
+#include "library/library.h"
+
 #include <cstddef>
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -17,6 +20,7 @@ enum class DesignFileProblem {
     NewerVersion, // written by a newer program (detail: its version)
     WrongType,    // detail: where, and what was expected
     BadValue,     // a field value that is not a number of its field (detail: where)
+    BadEntry,     // an entry of the designer's library breaks its rules (detail: where)
 };
 
 struct DesignFileError {
@@ -24,6 +28,7 @@ struct DesignFileError {
     std::string detail;
     std::size_t line = 0;
     std::size_t column = 0;
+    std::optional<LibraryProblem> entry{}; // BadEntry: what is wrong with it
 };
 
 // One line for the driver's usage errors, in English.

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "sheet/form_state.h"
+#include "sheet/library_entries.h"
 
 #include <cstddef>
 #include <memory>
@@ -57,13 +58,15 @@ struct Room {
     std::optional<double> goodsLoadFactor{};
 };
 
-// A cold-store project: its information, its plant settings and its rooms,
-// one of them current.
+// A cold-store project: its information, its plant settings, the
+// designer's own data its rooms' lists show, and its rooms, one of them
+// current. The library, like a form, is shared and never changes.
 struct Project {
     ProjectInfo info;
     PlantSettings plant;
     std::vector<Room> rooms;
     std::size_t current = 0;
+    std::shared_ptr<const Library> library = emptyLibrary();
 
     const Room& currentRoom() const { return rooms.at(current); }
 };

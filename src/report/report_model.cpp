@@ -2,6 +2,7 @@
 
 #include "form/design_form.h"
 #include "form/form_cells_table.h"
+#include "library/library.h"
 #include "project/summary.h"
 #include "report/report_labels.h"
 #include "report/report_numbers.h"
@@ -82,6 +83,7 @@ public:
     }
 
     bool isVisible(int ctl) const { return form_.isVisible(ctl); }
+    bool referenceRowsAppended() const { return form_.referenceRowsAppended; }
     const std::string& text(int textCtl) const { return form_.staticText(textCtl); }
 
     const DesignSheet& sheet() const { return form_.sheet; }
@@ -108,6 +110,39 @@ ReportGroup inputGroup(const FormReader& form, FormGroup group) {
         }
     }
     return out;
+}
+
+// The designer's entries the room's lists have chosen, each as a group:
+// its name, then its values as their boxes would show them.
+std::vector<ReportGroup> ownDataGroups(const FormReader& form, const Library& library) {
+    std::vector<ReportGroup> groups;
+    for (const LibraryKind kind : kLibraryKinds) {
+        const int listCtl = libraryListControl(kind);
+        const ListChoice* choice = form.list(listCtl);
+        const auto lists = designFormLists();
+        const auto def = std::find_if(lists.begin(), lists.end(),
+                                      [&](const ListDef& d) { return d.controlId == listCtl; });
+        if (choice == nullptr || def == lists.end() || choice->current < 0) {
+            continue;
+        }
+        const auto builtIn = def->itemCount(form.referenceRowsAppended());
+        const auto& entries = library.of(kind);
+        const auto index = static_cast<std::size_t>(choice->current);
+        if (index < builtIn || index - builtIn >= entries.size()) {
+            continue;
+        }
+        const LibraryEntry& entry = entries[index - builtIn];
+        const LibraryKindDef& kindDef = libraryKindDef(kind);
+        ReportGroup group{std::string(kOwnDataTitle) + "：" + std::string(kindDef.title),
+                          {{"名称", entry.name, {}}}};
+        for (const LibraryKeyDef& key : kindDef.keys) {
+            const std::string_view label = trimLabel(keyField(key).label);
+            group.fields.push_back(
+                {std::string(label), entryValueText(entry, key), std::string(labelUnit(label))});
+        }
+        groups.push_back(std::move(group));
+    }
+    return groups;
 }
 
 std::string basisText(const FormReader& form, const LoadComponentDef& def) {
@@ -359,13 +394,16 @@ std::vector<ReportField> heading(const ProjectInfo& info, const Room* room,
 
 } // namespace
 
-RoomReport buildRoomReport(const Room& room) {
+RoomReport buildRoomReport(const Room& room, const Library& library) {
     const FormReader form(*room.form);
     RoomReport report;
     report.name = room.name;
     report.equipment = room.equipment;
     for (const FormGroup group : kInputGroups) {
         report.inputs.push_back(inputGroup(form, group));
+    }
+    for (ReportGroup& group : ownDataGroups(form, library)) {
+        report.inputs.push_back(std::move(group));
     }
     report.load = loadTable(form);
     report.state = resultState(form.sheet(), report.load);
@@ -396,13 +434,13 @@ Report buildReport(const Project& project, ReportScope scope, std::string_view d
     }
     if (!wholeProject) {
         if (single != nullptr) {
-            report.rooms.push_back(buildRoomReport(*single));
+            report.rooms.push_back(buildRoomReport(*single, *project.library));
         }
         return report;
     }
     report.summary = SummarySection{summaryTable(summary), capacityChart(summary)};
     for (const Room& room : project.rooms) {
-        report.rooms.push_back(buildRoomReport(room));
+        report.rooms.push_back(buildRoomReport(room, *project.library));
     }
     return report;
 }

@@ -81,12 +81,18 @@ struct ReferenceRoom {
 };
 
 // Everything the report says about one room.
+// The heading of the groups that list the designer's own entries a room uses.
+inline constexpr std::string_view kOwnDataTitle = "自定义数据";
+
 struct RoomReport {
     std::string name;
     CoolingEquipment equipment = CoolingEquipment::AirCooler;
     ResultState state = ResultState::Computed;
     std::string stateNote;  // the line under the title; empty when computed
     ReportGroup keyResults; // what the designer hands over first: loads, surfaces, the plant
+    // The form's input groups, then one group per entry of the designer's
+    // library the room's lists have chosen ("自定义数据：地区气候"): its
+    // name and its values, so that a reviewer sees where the figures come from.
     std::vector<ReportGroup> inputs;
     LoadTable load;
     BarChart chart;
@@ -116,7 +122,8 @@ struct Report {
 
 enum class ReportScope { WholeProject, CurrentRoom };
 
-RoomReport buildRoomReport(const Room& room);
+// library: the design's, whose entries the room's lists may have chosen.
+RoomReport buildRoomReport(const Room& room, const Library& library = *emptyLibrary());
 
 // designFileName: the file's name without folders, empty when the design is
 // not saved; date: the day the report is made, shown in every footer and as

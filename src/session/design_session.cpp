@@ -10,6 +10,7 @@
 #include <algorithm>
 #include <type_traits>
 #include <utility>
+#include <variant>
 
 namespace gelvant {
 namespace {
@@ -23,6 +24,11 @@ bool sameRoomList(const Project& a, const Project& b) {
                       });
 }
 
+// A library to share: the one empty library when it holds no entry.
+std::shared_ptr<const Library> shared(Library library) {
+    return library.empty() ? emptyLibrary() : std::make_shared<const Library>(std::move(library));
+}
+
 } // namespace
 
 void DesignSession::Relay::showMessage(const Message& message) {
@@ -34,6 +40,13 @@ void DesignSession::Relay::showMessage(const Message& message) {
 
 DesignSession::DesignSession(MessagePresenter& presenter)
     : relay_(presenter), form_(designFormListsAndEvents(), relay_), document_(form_) {}
+
+DesignSession::DesignSession(MessagePresenter& presenter, Library personalLibrary)
+    : DesignSession(presenter) {
+    personal_ = shared(std::move(personalLibrary));
+    form_.setLibrary(personal_);
+    document_.startFromForm();
+}
 
 DesignSession::~DesignSession() = default;
 
@@ -57,8 +70,9 @@ SessionChanges DesignSession::changesSince(const Before& before, bool formVerb) 
     const Project& now = document_.project();
     SessionChanges changes;
     changes.rooms = !sameRoomList(before.project, now);
-    changes.form =
-        formVerb || changes.rooms || before.project.currentRoom().form != now.currentRoom().form;
+    changes.library = before.project.library != now.library;
+    changes.form = formVerb || changes.rooms || changes.library ||
+                   before.project.currentRoom().form != now.currentRoom().form;
     changes.projectInfo = before.project.info != now.info;
     changes.plant = before.project.plant != now.plant;
     changes.history = before.canUndo != canUndo() || before.canRedo != canRedo() ||
@@ -93,7 +107,8 @@ template <typename Verb> auto DesignSession::replaceDesign(Verb&& verb) {
     relay_.refusedBox = false;
     verb();
     SessionChanges changes = changesSince(was, true);
-    changes.replaced = changes.rooms = changes.projectInfo = changes.plant = changes.history = true;
+    changes.replaced = changes.rooms = changes.projectInfo = changes.plant = changes.library =
+        changes.history = true;
     tell(changes);
 }
 
@@ -101,21 +116,33 @@ template <typename Verb> auto DesignSession::replaceDesign(Verb&& verb) {
 
 void DesignSession::start() {
     replaceDesign([this] {
+        form_.setLibrary(personal_);
         OnInitDialog(form_);
         document_.startFromForm();
     });
 }
 
 void DesignSession::newDesign() {
-    replaceDesign([this] { document_.replaceProject(singleRoomProject(startupForm())); });
+    replaceDesign([this] {
+        Project project = singleRoomProject(startupForm());
+        project.library = personal_;
+        document_.replaceProject(std::move(project));
+    });
 }
 
 void DesignSession::open(OpenedDesign design, bool modified) {
     replaceDesign([&] {
+        CompletedLibrary completed = completedLibrary(*design.project.library, *personal_);
+        if (!completed.library.sameAs(*design.project.library)) {
+            design.project.library = shared(std::move(completed.library));
+        }
         document_.replaceProject(std::move(design.project), modified);
         // Shown over the design as it opened.
         if (!design.unrestoredLists.empty()) {
             form_.showMessage(caption::notice, unrestoredListsText(design.unrestoredLists));
+        }
+        if (!completed.differing.empty()) {
+            form_.showMessage(caption::notice, differingEntriesText(completed.differing));
         }
     });
 }
@@ -216,6 +243,113 @@ bool DesignSession::undo() {
 
 bool DesignSession::redo() {
     return run(false, [this] { return document_.redo(); });
+}
+
+// --- The designer's own data ------------------------------------------------------------------
+
+void DesignSession::setPersonalLibrary(Library library) {
+    personal_ = shared(std::move(library));
+}
+
+std::optional<LibraryProblem>
+DesignSession::addEntry(LibraryKind kind, std::variant<LibraryEntry, LibraryProblem> made) {
+    return run(false, [&]() -> std::optional<LibraryProblem> {
+        if (const auto* problem = std::get_if<LibraryProblem>(&made)) {
+            return *problem;
+        }
+        Library longer = library();
+        longer.of(kind).push_back(std::move(std::get<LibraryEntry>(made)));
+        document_.extendLibrary(std::move(longer));
+        return std::nullopt;
+    });
+}
+
+std::optional<LibraryProblem> DesignSession::addLibraryEntry(LibraryKind kind,
+                                                             std::string_view name,
+                                                             std::span<const KeyText> values) {
+    return addEntry(kind, makeEntry(library(), kind, name, values));
+}
+
+std::optional<LibraryProblem> DesignSession::addLibraryEntry(LibraryKind kind,
+                                                             std::string_view name,
+                                                             std::span<const double> values) {
+    return addEntry(kind, makeEntry(library(), kind, name, values));
+}
+
+std::optional<LibraryProblem> DesignSession::removeLibraryEntry(LibraryKind kind,
+                                                                std::string_view name) {
+    return run(false, [&]() -> std::optional<LibraryProblem> {
+        const auto index = findEntry(library(), kind, name);
+        if (!index) {
+            return LibraryProblem{
+                LibraryProblemKind::NoSuchEntry, kind, std::string(name), nullptr, {}};
+        }
+        document_.removeLibraryEntry(kind, *index);
+        return std::nullopt;
+    });
+}
+
+std::optional<LibraryProblem> DesignSession::changeEntry(LibraryKind kind, std::string_view name,
+                                                         const EntryMaker& make) {
+    return run(false, [&]() -> std::optional<LibraryProblem> {
+        const auto index = findEntry(library(), kind, name);
+        if (!index) {
+            return LibraryProblem{
+                LibraryProblemKind::NoSuchEntry, kind, std::string(name), nullptr, {}};
+        }
+        auto made = make(*index);
+        if (const auto* problem = std::get_if<LibraryProblem>(&made)) {
+            return *problem;
+        }
+        auto& entry = std::get<LibraryEntry>(made);
+        const LibraryEntry& now = library().of(kind)[*index];
+        if (entry.name != now.name || !sameRecord(entry.values, now.values)) {
+            document_.changeLibraryEntry(kind, *index, std::move(entry));
+        }
+        return std::nullopt;
+    });
+}
+
+std::optional<LibraryProblem> DesignSession::changeLibraryEntry(LibraryKind kind,
+                                                                std::string_view name,
+                                                                std::string_view newName,
+                                                                std::span<const double> values) {
+    return changeEntry(kind, name, [&](std::size_t index) {
+        return makeEntry(library(), kind, newName, values, index);
+    });
+}
+
+std::optional<LibraryProblem> DesignSession::changeLibraryEntry(LibraryKind kind,
+                                                                std::string_view name,
+                                                                std::string_view newName,
+                                                                std::span<const KeyText> values) {
+    return changeEntry(kind, name, [&](std::size_t index) {
+        return makeEntry(library(), kind, newName, values, index);
+    });
+}
+
+std::optional<LibraryFileError> DesignSession::importLibrary(std::string_view bytes) {
+    return run(false, [&]() -> std::optional<LibraryFileError> {
+        auto read = readLibraryText(bytes);
+        if (read.error) {
+            return read.error;
+        }
+        auto combined = withEntriesOf(library(), *read.library);
+        if (auto* clash = std::get_if<LibraryProblem>(&combined)) {
+            return LibraryFileError{LibraryFileProblem::BadEntry,
+                                    std::string(libraryKindDef(clash->kind).key), 0, 0,
+                                    std::move(*clash)};
+        }
+        auto& longer = std::get<Library>(combined);
+        if (!longer.sameAs(library())) {
+            document_.extendLibrary(std::move(longer));
+        }
+        return std::nullopt;
+    });
+}
+
+std::string DesignSession::exportLibrary() const {
+    return libraryFileText(library());
 }
 
 // --- Rooms ---------------------------------------------------------------------------------

@@ -3,17 +3,22 @@
 #include "document/atomic_file.h"
 #include "document/design_document.h"
 #include "document/design_file.h"
+#include "library/library_file.h"
 #include "session/session_changes.h"
 #include "sheet/design_dlg.h"
 #include "sheet/messages.h"
 
 #include <cstddef>
 #include <filesystem>
+#include <functional>
+#include <memory>
 #include <optional>
+#include <span>
 #include <string>
 #include <string_view>
 #include <system_error>
 #include <utility>
+#include <variant>
 #include <vector>
 
 namespace gelvant {
@@ -30,6 +35,9 @@ class DesignSession {
 public:
     // The bare form, before the start-up sequence, as the design of one room.
     explicit DesignSession(MessagePresenter& presenter);
+    // The same with a personal library (the window's, the page's, the
+    // driver's --library): the bare design already shows its entries.
+    DesignSession(MessagePresenter& presenter, Library personalLibrary);
     DesignSession(const DesignSession&) = delete;
     DesignSession& operator=(const DesignSession&) = delete;
     ~DesignSession();
@@ -94,6 +102,41 @@ public:
     bool undo();
     bool redo();
 
+    // --- The designer's own data ---------------------------------------------------------
+    // The design's library: the entries its rooms' lists show after their
+    // built-in items, and its file carries.
+    const Library& library() const { return *project().library; }
+    // The personal library: what every new design starts with, and what an
+    // opened design is completed from (the entries whose names it lacks).
+    const Library& personalLibrary() const { return *personal_; }
+    // Changes only what later designs start with; the design keeps its own.
+    void setPersonalLibrary(Library library);
+    // Adds an entry after the kind's others, in every room's list; one step.
+    // An entry that breaks a rule changes nothing and is named.
+    std::optional<LibraryProblem> addLibraryEntry(LibraryKind kind, std::string_view name,
+                                                  std::span<const KeyText> values);
+    // The same with one number per key, in the kind's order (a view's table).
+    std::optional<LibraryProblem> addLibraryEntry(LibraryKind kind, std::string_view name,
+                                                  std::span<const double> values);
+    // Removes the entry from every room's list; one step. A room whose current
+    // item it was keeps its boxes and has no current item in that list.
+    std::optional<LibraryProblem> removeLibraryEntry(LibraryKind kind, std::string_view name);
+    // Gives the entry another name or other values, in its place; one step
+    // (none when nothing differs). Rooms that chose it keep it and their boxes.
+    std::optional<LibraryProblem> changeLibraryEntry(LibraryKind kind, std::string_view name,
+                                                     std::string_view newName,
+                                                     std::span<const double> values);
+    std::optional<LibraryProblem> changeLibraryEntry(LibraryKind kind, std::string_view name,
+                                                     std::string_view newName,
+                                                     std::span<const KeyText> values);
+    // Adds the entries of a library file after the design's own; one step,
+    // none when every entry is already there. A file that cannot be read, or
+    // an entry whose name its list already carries with other values,
+    // changes nothing.
+    std::optional<LibraryFileError> importLibrary(std::string_view bytes);
+    // The design's library as a library file.
+    std::string exportLibrary() const;
+
     // --- Rooms -------------------------------------------------------------------------
     // A room with the form the program opens on, after the last, made current;
     // a name of blanks only gives the next free 库房N.
@@ -153,8 +196,15 @@ private:
     template <typename Verb> auto run(bool formVerb, Verb&& verb);
     template <typename Verb> auto replaceDesign(Verb&& verb);
     std::optional<DesignFileError> openRead(DesignReadResult read);
+    std::optional<LibraryProblem> addEntry(LibraryKind kind,
+                                           std::variant<LibraryEntry, LibraryProblem> made);
+    // Makes the changed entry from the library and the entry's place.
+    using EntryMaker = std::function<std::variant<LibraryEntry, LibraryProblem>(std::size_t)>;
+    std::optional<LibraryProblem> changeEntry(LibraryKind kind, std::string_view name,
+                                              const EntryMaker& make);
 
     Relay relay_;
+    std::shared_ptr<const Library> personal_ = emptyLibrary();
     CDesignDlg form_;
     DesignDocument document_;
     std::vector<std::pair<SessionListenerId, SessionListener>> listeners_;

@@ -12,13 +12,17 @@ struct SessionChanges {
     bool rooms = false;       // the room list: names, order, equipment, use, p, the current room
     bool projectInfo = false; // the project's name, company, designer, date, notes
     bool plant = false;       // the project's machine-load choices: system and coefficients
-    bool history = false;     // what undo and redo can do, or the unsaved-changes mark
-    bool replaced = false;    // a whole design replaced: start-up, new, open
+    // The design's library: the items of the lists of sites, products,
+    // insulation materials and goods kinds (the form counts as changed too).
+    bool library = false;
+    bool history = false;  // what undo and redo can do, or the unsaved-changes mark
+    bool replaced = false; // a whole design replaced: start-up, new, open
     // A box's text was refused: the box has the focus, its text selected.
     bool refusedBox = false;
 
     bool any() const {
-        return form || rooms || projectInfo || plant || history || replaced || refusedBox;
+        return form || rooms || projectInfo || plant || library || history || replaced ||
+               refusedBox;
     }
     friend bool operator==(const SessionChanges&, const SessionChanges&) = default;
 };

@@ -6,6 +6,7 @@
 
 #include <algorithm>
 #include <stdexcept>
+#include <utility>
 
 namespace gelvant {
 namespace {
@@ -155,6 +156,58 @@ void CDesignDlg::setCurrent(ListState& state, int index) {
     state.editText = state.items[static_cast<std::size_t>(index)];
 }
 
+const std::vector<LibraryEntry>* CDesignDlg::entriesOf(const ListState& state) const {
+    const auto kind = libraryKindOfList(state.def->controlId);
+    return kind ? &library_->of(*kind) : nullptr;
+}
+
+void CDesignDlg::fillItems(ListState& state, bool laterAppended) const {
+    const std::size_t builtIn = state.def->itemCount(laterAppended);
+    const auto* entries = entriesOf(state);
+    state.items.clear();
+    state.items.reserve(builtIn + (entries != nullptr ? entries->size() : 0));
+    for (std::size_t item = 0; item < builtIn; ++item) {
+        state.items.emplace_back(state.def->itemAt(item));
+    }
+    if (entries != nullptr) {
+        for (const LibraryEntry& entry : *entries) {
+            state.items.push_back(entry.name);
+        }
+    }
+}
+
+void CDesignDlg::setLibrary(std::shared_ptr<const Library> library) {
+    library_ = std::move(library);
+    if (library_ == nullptr) {
+        library_ = emptyLibrary();
+    }
+    for (ListState& state : lists_) {
+        if (entriesOf(state) == nullptr) {
+            continue;
+        }
+        fillItems(state, referenceRowsAppended);
+        if (state.current >= 0 && static_cast<std::size_t>(state.current) >= state.items.size()) {
+            setCurrent(state, -1);
+        }
+    }
+}
+
+std::size_t CDesignDlg::builtInItemCount(int listCtl) const {
+    return list(listCtl).def->itemCount(referenceRowsAppended);
+}
+
+const LibraryEntry* CDesignDlg::chosenEntry(int listCtl) const {
+    const ListState& state = list(listCtl);
+    const auto* entries = entriesOf(state);
+    const std::size_t builtIn = state.def->itemCount(referenceRowsAppended);
+    if (entries == nullptr || state.current < 0 ||
+        static_cast<std::size_t>(state.current) < builtIn) {
+        return nullptr;
+    }
+    const std::size_t entry = static_cast<std::size_t>(state.current) - builtIn;
+    return entry < entries->size() ? &(*entries)[entry] : nullptr;
+}
+
 void CDesignDlg::chooseItem(int listCtl, int index) {
     ListState& state = list(listCtl);
     setCurrent(state, index);
@@ -231,12 +284,11 @@ void CDesignDlg::restoreState(const FormState& state) {
     textIsWritten_.fill(false); // the next write formats every box afresh
     for (std::size_t i = 0; i < lists_.size(); ++i) {
         ListState& list = lists_[i];
-        const std::size_t wanted = list.def->itemCount(state.referenceRowsAppended);
+        const auto* entries = entriesOf(list);
+        const std::size_t wanted = list.def->itemCount(state.referenceRowsAppended) +
+                                   (entries != nullptr ? entries->size() : 0);
         if (list.items.size() != wanted) {
-            list.items.clear();
-            for (std::size_t item = 0; item < wanted; ++item) {
-                list.items.emplace_back(list.def->itemAt(item));
-            }
+            fillItems(list, state.referenceRowsAppended);
         }
         const ListChoice choice = i < state.lists.size() ? state.lists[i] : ListChoice{};
         list.current = choice.current >= 0 && static_cast<std::size_t>(choice.current) < wanted

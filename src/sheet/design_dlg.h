@@ -4,11 +4,13 @@
 #include "sheet/field_dictionary.h"
 #include "sheet/form_lists_events.h"
 #include "sheet/form_state.h"
+#include "sheet/library_entries.h"
 #include "sheet/messages.h"
 
 #include <array>
 #include <cstddef>
 #include <cstdint>
+#include <memory>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -57,6 +59,19 @@ public:
     // Text in the list's edit part (the item text, or what the user typed).
     std::string_view listEditText(int listCtl) const;
 
+    // --- The designer's own data -----------------------------------------------
+    // The entries the lists of sites, products, insulation materials and
+    // goods kinds show after their built-in items. Setting a library fills
+    // those lists again; a current item that is no longer there is dropped.
+    void setLibrary(std::shared_ptr<const Library> library);
+    const std::shared_ptr<const Library>& library() const { return library_; }
+    // How many of the list's items are its own (built-in); the designer's
+    // entries follow them.
+    std::size_t builtInItemCount(int listCtl) const;
+    // The designer's entry that is the list's current item; none when the
+    // current item is built-in or there is none.
+    const LibraryEntry* chosenEntry(int listCtl) const;
+
     // --- Static texts, visibility, option buttons -------------------------
     std::string_view staticText(int textCtl) const;
     void setStaticText(int textCtl, std::string text);
@@ -95,7 +110,7 @@ public:
     FormState captureState() const;
     // Puts the form back exactly as captured: no rule runs, no message is
     // raised. Lists get their creation items, plus their later items when
-    // the state has them appended.
+    // the state has them appended, then the library's entries.
     void restoreState(const FormState& state);
 
     std::span<const ListDef> listDefs() const { return listsAndEvents_.lists; }
@@ -115,6 +130,11 @@ private:
     bool readField(std::size_t field);
     void writeField(std::size_t field);
     static void setCurrent(ListState& state, int index);
+    // The entries a list shows after its built-in items (none for most).
+    const std::vector<LibraryEntry>* entriesOf(const ListState& state) const;
+    // The list's items: its built-in ones (with its later ones when
+    // appended), then the designer's entries.
+    void fillItems(ListState& state, bool laterAppended) const;
 
     FormListsAndEvents listsAndEvents_;
     MessagePresenter& presenter_;
@@ -125,6 +145,7 @@ private:
     std::array<std::uint32_t, kFieldCount> writtenBits_{};
     std::array<bool, kFieldCount> textIsWritten_{};
     std::vector<ListState> lists_;
+    std::shared_ptr<const Library> library_ = emptyLibrary();
     std::array<std::string, 7> staticTexts_;
     std::array<bool, 2> visible_{true, true};
     bool enthalpyChecked_ = false;

@@ -95,4 +95,55 @@ std::string_view trimBlanks(std::string_view s) {
     return s;
 }
 
+std::size_t countCharacters(std::string_view s) {
+    std::size_t count = 0;
+    for (const char c : s) {
+        count += (static_cast<unsigned char>(c) & 0xC0U) != 0x80U ? 1 : 0;
+    }
+    return count;
+}
+
+bool isOneWord(std::string_view s) {
+    if (s.empty()) {
+        return false;
+    }
+    while (!s.empty()) {
+        const std::size_t length = utf8SequenceLength(s);
+        if (length == 0) {
+            return false;
+        }
+        const char32_t c = decodeSequence(s, length);
+        if (isBlank(c) || c < 0x20 || (c >= 0x7F && c < 0xA0)) {
+            return false;
+        }
+        s.remove_prefix(length);
+    }
+    return true;
+}
+
+std::string quoteForMessage(std::string_view word) {
+    constexpr std::size_t kShownBytes = 48;
+    std::string text = "'";
+    std::size_t i = 0;
+    while (i < word.size() && i < kShownBytes) {
+        const std::size_t length = utf8SequenceLength(word.substr(i));
+        const auto c = static_cast<unsigned char>(word[i]);
+        if (length == 0 || c < 0x20 || c == 0x7F) {
+            static constexpr char kHex[] = "0123456789abcdef";
+            text += "\\x";
+            text += kHex[c >> 4];
+            text += kHex[c & 0xF];
+            ++i;
+            continue;
+        }
+        text.append(word.substr(i, length));
+        i += length;
+    }
+    text += "'";
+    if (i < word.size()) {
+        text += "...";
+    }
+    return text;
+}
+
 } // namespace gelvant

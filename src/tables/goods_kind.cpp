@@ -26,6 +26,8 @@ void OnGoodsKindChange(CDesignDlg& dlg) {
     const int index = dlg.currentIndex(ctl::goodsKindChoice);
     if (index >= 0 && static_cast<std::size_t>(index) < kGoodsKindTable.size()) {
         dlg.sheet().goodsDensity = kGoodsKindTable[static_cast<std::size_t>(index)].densityKgPerM3;
+    } else if (const LibraryEntry* entry = dlg.chosenEntry(ctl::goodsKindChoice)) {
+        dlg.sheet().goodsDensity = entry->values.goodsDensity; // the designer's own kind
     }
     dlg.writeSheet();
     OnGeometryChange(dlg);

@@ -6,10 +6,27 @@
 #include "sheet/table_items.h"
 #include "tables/insulation_table.h"
 
+#include <optional>
+
 namespace gelvant {
 namespace {
 
 constexpr auto kItems = itemTexts(kInsulationTable);
+
+// The chosen material's row: a built-in one, found by its text, or the
+// designer's own entry as a row of the table.
+std::optional<InsulationRow> chosenRow(const CDesignDlg& dlg) {
+    if (const InsulationRow* row =
+            findRowByItem(kInsulationTable, dlg.currentText(ctl::insulationChoice))) {
+        return *row;
+    }
+    if (const LibraryEntry* entry = dlg.chosenEntry(ctl::insulationChoice)) {
+        const DesignSheet& v = entry->values;
+        return InsulationRow{entry->name, v.insulationConductivity, v.insulationDensity,
+                             v.insulationSpecificHeat};
+    }
+    return std::nullopt;
+}
 
 } // namespace
 
@@ -23,8 +40,7 @@ std::span<const std::string_view> insulationItems() {
 void OnInsulationMaterialChange(CDesignDlg& dlg) {
     dlg.readSheet();
     DesignSheet& s = dlg.sheet();
-    if (const InsulationRow* row =
-            findRowByItem(kInsulationTable, dlg.currentText(ctl::insulationChoice))) {
+    if (const auto row = chosenRow(dlg)) {
         s.insulationConductivity = row->conductivityWPerMC;
         s.insulationDensity = row->densityKgPerM3;
         s.insulationSpecificHeat = row->specificHeatKJPerKgC;

@@ -3,10 +3,12 @@
 #include "sheet/controls.h"
 #include "sheet/design_dlg.h"
 #include "sheet/numeric.h"
+#include "sheet/table_items.h"
 #include "tables/product_thermal_table.h"
 #include "tables/respiration.h"
 
 #include <array>
+#include <optional>
 
 namespace gelvant {
 namespace {
@@ -38,13 +40,20 @@ constexpr std::array<std::string_view, kProductThermalTable.size() + 1> kProduct
 static_assert(kProductItems.size() == 86);
 static_assert(kProductItems.front() == "猪肉" && kProductItems.back() == "听装果子汁");
 
-const ProductThermalRow* findProductRow(std::string_view item) {
-    for (const ProductThermalRow& row : kProductThermalTable) {
-        if (row.item == item) {
-            return &row;
-        }
+// The chosen product's row: a built-in one, found by its text, or the
+// designer's own entry as a complete row of the table.
+std::optional<ProductThermalRow> chosenRow(const CDesignDlg& dlg) {
+    if (const ProductThermalRow* row =
+            findRowByItem(kProductThermalTable, dlg.currentText(ctl::productChoice))) {
+        return *row;
     }
-    return nullptr;
+    if (const LibraryEntry* entry = dlg.chosenEntry(ctl::productChoice)) {
+        const DesignSheet& v = entry->values;
+        return ProductThermalRow{entry->name,          v.waterContentPercent,
+                                 v.freezingPoint,      v.specificHeatUnfrozen,
+                                 v.specificHeatFrozen, true};
+    }
+    return std::nullopt;
 }
 
 // The goods as the enthalpy formulas see them, from the sheet's four
@@ -123,14 +132,14 @@ std::span<const std::string_view> productItems() {
 void OnProductChange(CDesignDlg& dlg) {
     dlg.readSheet();
     DesignSheet& s = dlg.sheet();
-    const ProductThermalRow* row = findProductRow(dlg.currentText(ctl::productChoice));
-    if (row != nullptr) {
+    const auto row = chosenRow(dlg);
+    if (row) {
         s.waterContentPercent = row->waterContentPercent;
         s.freezingPoint = row->freezingPointC;
         s.specificHeatUnfrozen = row->specificHeatUnfrozenKJPerKgC;
         s.specificHeatFrozen = row->specificHeatFrozenKJPerKgC;
     }
-    if (row != nullptr && row->derives) {
+    if (row && row->derives) {
         deriveGoodsHeat(dlg, s);
     } else {
         dlg.showMessage(caption::result, kIncompleteDataText);

@@ -5,10 +5,27 @@
 #include "sheet/table_items.h"
 #include "tables/site_climate_table.h"
 
+#include <optional>
+
 namespace gelvant {
 namespace {
 
 constexpr auto kItems = itemTexts(kSiteClimateTable);
+
+// The chosen site's row: a built-in one, found by its text, or the
+// designer's own entry as a row of the table.
+std::optional<SiteClimateRow> chosenRow(const CDesignDlg& dlg) {
+    if (const SiteClimateRow* row =
+            findRowByItem(kSiteClimateTable, dlg.currentText(ctl::siteChoice))) {
+        return *row;
+    }
+    if (const LibraryEntry* entry = dlg.chosenEntry(ctl::siteChoice)) {
+        const DesignSheet& v = entry->values;
+        return SiteClimateRow{entry->name, v.ambientTemp, v.ambientHumidity,
+                              v.summerAirConditioningTemp, v.summerPressurePa};
+    }
+    return std::nullopt;
+}
 
 } // namespace
 
@@ -20,8 +37,7 @@ std::span<const std::string_view> siteItems() {
 // point built on it are results, and change only when the load is computed.
 void OnSiteChange(CDesignDlg& dlg) {
     dlg.readSheet();
-    if (const SiteClimateRow* row =
-            findRowByItem(kSiteClimateTable, dlg.currentText(ctl::siteChoice))) {
+    if (const auto row = chosenRow(dlg)) {
         DesignSheet& s = dlg.sheet();
         s.ambientTemp = row->ambientTempC;
         s.ambientHumidity = row->ambientHumidityPercent;

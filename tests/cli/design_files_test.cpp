@@ -46,6 +46,36 @@ TEST_F(CliDesignFile, OpensInAnotherRunExactlyAsSaved) {
     EXPECT_EQ(opened.lastDump()["fields"]["roomTemp"], "-18");
 }
 
+// The design carries the designer's entries: another run without any
+// personal library opens it with the same lists and figures.
+TEST_F(CliDesignFile, CarriesTheDesignersEntriesToARunWithoutThem) {
+    const CliRun saved =
+        runCli("library add product 自有 waterContentPercent=70 freezingPoint=-2.2 "
+               "specificHeatUnfrozen=3.1 specificHeatFrozen=1.7\nchoose productChoice 86\n"
+               "library add insulation 挤塑板 insulationConductivity=0.03 insulationDensity=35 "
+               "insulationSpecificHeat=1.5\nchoose insulationChoice 5\nclick compute\ndump\n"
+               "items productChoice\nsummary\nsave " +
+                   path + "\n",
+               "");
+    ASSERT_EQ(saved.status, 0) << saved.err;
+    const CliRun opened =
+        runCli("open " + path + "\ndump\nitems productChoice\nsummary\nlibrary list insulation\n");
+    ASSERT_EQ(opened.status, 0) << opened.err;
+    const auto before = saved.jsonLines();
+    const auto after = opened.jsonLines();
+    Json savedForm = before[0];
+    Json openedForm = after[0];
+    EXPECT_TRUE(openedForm["messages"].empty());
+    savedForm.erase("messages");
+    openedForm.erase("messages");
+    EXPECT_EQ(openedForm, savedForm);
+    EXPECT_EQ(openedForm["lists"]["productChoice"]["text"], "自有");
+    EXPECT_EQ(after[1], before[1]);
+    EXPECT_EQ(after[2], before[2]);
+    EXPECT_EQ(after[3].dump(), R"([{"name":"挤塑板","insulationConductivity":0.03,)"
+                               R"("insulationDensity":35.0,"insulationSpecificHeat":1.5}])");
+}
+
 TEST_F(CliDesignFile, ContinuingAfterAnOpenIsContinuingWithoutIt) {
     const std::string before = "type storeLength 7\nchoose productChoice 9\n";
     const std::string after = "type roomTemp -2\nclick compute\nundo\ntype storeWidth 8\ndump\n";

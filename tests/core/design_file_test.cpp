@@ -173,6 +173,10 @@ TEST(DesignFile, RefusesBadFilesWithTheirReason) {
         {field("workerCount", R"({"value":2.5})"), P::BadValue},
         {field("workerCount", R"({"value":2147483648})"), P::BadValue},
         {field("workerCount", R"({"value":"inf"})"), P::BadValue},
+        {v1 + R"("library":[]})", P::WrongType},
+        {v1 + R"("library":{"site":{}}})", P::WrongType},
+        {v1 + R"("library":{"goods":[{"name":"机制冰","goodsDensity":700}]}})", P::BadEntry},
+        {v1 + R"("library":{"goods":[{"name":"冰","goodsDensity":0}]}})", P::BadEntry},
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(c.bytes);

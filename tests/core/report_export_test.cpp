@@ -2,6 +2,7 @@
 
 #include "core/report_forms.h"
 #include "report/report_export.h"
+#include "session/design_session.h"
 
 #include <gtest/gtest.h>
 
@@ -105,6 +106,28 @@ TEST(ReportExport, CsvHasOneRowPerShownValueQuotedAndARoomColumnForSeveralRooms)
     EXPECT_TRUE(holds(all, {"冻结间", "机械负荷（GB 50072）", "p", "1.3", ""}));
     EXPECT_EQ(countRows(all, 1, "机械负荷（GB 50072） 合计"), kMachineGroupColumnCount - 1);
     EXPECT_TRUE(holds(rows, {"机械负荷（GB 50072）", "n1 围护结构热流量季节修正系数", "1", ""}));
+}
+
+// A reviewer sees where a figure came from: the designer's entries a room
+// uses, with their values, follow its inputs; a room that uses none has none.
+TEST(ReportExport, TheDesignersOwnEntriesARoomUsesFollowItsInputs) {
+    RecordingPresenter presenter;
+    DesignSession session(presenter);
+    session.start();
+    const double values[] = {31.5, 80, 34.1, 99500};
+    ASSERT_FALSE(session.addLibraryEntry(LibraryKind::Site, "某县", values));
+    ASSERT_TRUE(session.choose(ctl::siteChoice, 70));
+    session.addRoom();
+    const Report report =
+        buildReport(session.project(), ReportScope::WholeProject, "", "2026-01-01");
+    EXPECT_EQ(report.rooms[0].inputs.back().title, "自定义数据：地区气候");
+    const Rows rows = csvRows(report);
+    const std::string group = "自定义数据：地区气候";
+    EXPECT_TRUE(holds(rows, {"库房1", group, "名称", "某县", ""}));
+    EXPECT_TRUE(holds(rows, {"库房1", group, "环境平均温度℃", "31.5", "℃"}));
+    EXPECT_TRUE(holds(rows, {"库房1", group, "环境湿度(%)", "80", "%"}));
+    EXPECT_TRUE(holds(rows, {"库房1", group, "夏季大气压Pa", "99500", "Pa"}));
+    EXPECT_EQ(countRows(rows, 1, group), 5U); // the name and four values, in room 1 only
 }
 
 TEST(ReportExport, TheLoadTablePastesAsRowsAndColumns) {
