@@ -5,6 +5,7 @@
 #include "form/startup.h"
 #include "project/startup_form.h"
 #include "sheet/controls.h"
+#include "sheet/field_dictionary.h"
 #include "sheet/utf8.h"
 
 #include <algorithm>
@@ -16,12 +17,18 @@ namespace gelvant {
 namespace {
 
 bool sameRoomList(const Project& a, const Project& b) {
-    return a.current == b.current &&
-           std::equal(a.rooms.begin(), a.rooms.end(), b.rooms.begin(), b.rooms.end(),
+    return std::equal(a.rooms.begin(), a.rooms.end(), b.rooms.begin(), b.rooms.end(),
                       [](const Room& x, const Room& y) {
                           return x.name == y.name && x.equipment == y.equipment && x.use == y.use &&
                                  x.goodsLoadFactor == y.goodsLoadFactor;
                       });
+}
+
+// Every room holds the very form it held: a captured form never changes,
+// so the same form is the same room contents.
+bool sameRoomForms(const Project& a, const Project& b) {
+    return std::equal(a.rooms.begin(), a.rooms.end(), b.rooms.begin(), b.rooms.end(),
+                      [](const Room& x, const Room& y) { return x.form == y.form; });
 }
 
 // A library to share: the one empty library when it holds no entry.
@@ -70,14 +77,17 @@ SessionChanges DesignSession::changesSince(const Before& before, bool formVerb) 
     const Project& now = document_.project();
     SessionChanges changes;
     changes.rooms = !sameRoomList(before.project, now);
+    changes.currentRoom = before.project.current != now.current;
     changes.library = before.project.library != now.library;
-    changes.form = formVerb || changes.rooms || changes.library ||
+    changes.form = formVerb || changes.rooms || changes.currentRoom || changes.library ||
                    before.project.currentRoom().form != now.currentRoom().form;
     changes.projectInfo = before.project.info != now.info;
     changes.plant = before.project.plant != now.plant;
     changes.history = before.canUndo != canUndo() || before.canRedo != canRedo() ||
                       before.modified != isModified();
     changes.refusedBox = relay_.refusedBox;
+    changes.summary =
+        changes.rooms || changes.library || changes.plant || !sameRoomForms(before.project, now);
     return changes;
 }
 
@@ -107,8 +117,8 @@ template <typename Verb> auto DesignSession::replaceDesign(Verb&& verb) {
     relay_.refusedBox = false;
     verb();
     SessionChanges changes = changesSince(was, true);
-    changes.replaced = changes.rooms = changes.projectInfo = changes.plant = changes.library =
-        changes.history = true;
+    changes.replaced = changes.rooms = changes.currentRoom = changes.projectInfo = changes.plant =
+        changes.library = changes.history = changes.summary = true;
     tell(changes);
 }
 
@@ -197,8 +207,14 @@ void DesignSession::setProjectInfo(const ProjectInfo& info) {
 
 // --- The form ------------------------------------------------------------------------------
 
-void DesignSession::type(std::size_t field, std::string text) {
-    run(true, [&] { document_.typeInto(field, std::move(text)); });
+bool DesignSession::type(std::size_t field, std::string text) {
+    return run(true, [&] {
+        if (field >= kFieldCount) {
+            return false;
+        }
+        document_.typeInto(field, std::move(text));
+        return true;
+    });
 }
 
 void DesignSession::typeOverList(int listCtl, std::string text) {
@@ -209,8 +225,14 @@ void DesignSession::leaveBox() {
     document_.endTypingRun();
 }
 
-void DesignSession::set(std::size_t field, std::string text) {
-    run(true, [&] { document_.perform([&] { form_.setEditText(field, std::move(text)); }); });
+bool DesignSession::set(std::size_t field, std::string text) {
+    return run(true, [&] {
+        if (field >= kFieldCount) {
+            return false;
+        }
+        document_.perform([&] { form_.setEditText(field, std::move(text)); });
+        return true;
+    });
 }
 
 bool DesignSession::choose(int listCtl, int index) {

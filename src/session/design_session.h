@@ -84,13 +84,14 @@ public:
     // --- The form --------------------------------------------------------------------
     // The designer types into a box; its rule runs. Keys typed into one box
     // one after another are one step until the designer leaves it.
-    void type(std::size_t field, std::string text);
+    // False (nothing done) for a field that is not one of the form's.
+    bool type(std::size_t field, std::string text);
     // The designer types over a list's edit part: it loses its item, nothing runs.
     void typeOverList(int listCtl, std::string text);
     // The designer leaves the box or list being typed into (nothing changes).
     void leaveBox();
     // Puts a text into a box; no rule runs, the value is taken at the next read.
-    void set(std::size_t field, std::string text);
+    bool set(std::size_t field, std::string text);
     // Picks an item of a list; false (nothing done) for an index outside it.
     bool choose(int listCtl, int index);
     // The list loses its current item; nothing runs.

@@ -9,7 +9,8 @@ namespace gelvant {
 // only what it must.
 struct SessionChanges {
     bool form = false;        // the current room's form: boxes, lists, texts, visibility
-    bool rooms = false;       // the room list: names, order, equipment, use, p, the current room
+    bool rooms = false;       // the room list: names, order, equipment, use, p
+    bool currentRoom = false; // another room is the current one
     bool projectInfo = false; // the project's name, company, designer, date, notes
     bool plant = false;       // the project's machine-load choices: system and coefficients
     // The design's library: the items of the lists of sites, products,
@@ -17,12 +18,15 @@ struct SessionChanges {
     bool library = false;
     bool history = false;  // what undo and redo can do, or the unsaved-changes mark
     bool replaced = false; // a whole design replaced: start-up, new, open
+    // What the project summary shows may differ: a room's form or its place
+    // in the list, the plant's choices, the library, a replaced design.
+    bool summary = false;
     // A box's text was refused: the box has the focus, its text selected.
     bool refusedBox = false;
 
     bool any() const {
-        return form || rooms || projectInfo || plant || library || history || replaced ||
-               refusedBox;
+        return form || rooms || currentRoom || projectInfo || plant || library || history ||
+               replaced || summary || refusedBox;
     }
     friend bool operator==(const SessionChanges&, const SessionChanges&) = default;
 };

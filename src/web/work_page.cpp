@@ -80,9 +80,8 @@ Json plantJson(const PlantSettings& plant) {
 // not at every key typed after it.
 struct SummaryCache {
     SummaryCache() {
-        page().session.listen([this](const SessionChanges& changes) {
-            stale = stale || changes.form || changes.rooms || changes.replaced;
-        });
+        page().session.listen(
+            [this](const SessionChanges& changes) { stale = stale || changes.summary; });
     }
     bool stale = true;
     std::string sent;
@@ -220,10 +219,7 @@ const char* gv_room_move(int direction) {
 
 const char* gv_room_select(int index) {
     if (index >= 0) {
-        // Going to another room changes no room: the summary stays as it is.
-        const bool stale = summaryCache().stale;
         page().session.selectRoom(static_cast<std::size_t>(index));
-        summaryCache().stale = stale;
     }
     return formAfterAction();
 }

@@ -4,6 +4,7 @@
 
 #include "session/design_session.h"
 #include "sheet/controls.h"
+#include "sheet/field_dictionary.h"
 
 #include <gtest/gtest.h>
 
@@ -68,7 +69,10 @@ TEST(DesignSession, CarriesADesignersDayAndTellsEachVerbOnce) {
     EXPECT_TRUE(typed.form && typed.history && !typed.rooms);
     EXPECT_EQ(w.box("innerVolume"), "212");
     typed = w.verb([](DesignSession& s) { s.type(field("storeLength"), "81"); });
-    EXPECT_EQ(typed, formOnly()); // the run's step grew: undo and the mark stand as they were
+    SessionChanges roomChanged = formOnly();
+    roomChanged.summary = true;
+    EXPECT_EQ(typed, roomChanged); // the run's step grew: undo and the mark stand as they were
+    EXPECT_EQ(w.verb([](DesignSession& s) { EXPECT_FALSE(s.type(kFieldCount, "1")); }), formOnly());
     EXPECT_EQ(w.session.history().position(), 1U);
     w.session.leaveBox();
     w.verb([](DesignSession& s) { s.type(field("storeLength"), "8"); });
@@ -106,7 +110,9 @@ TEST(DesignSession, CarriesADesignersDayAndTellsEachVerbOnce) {
     const SessionChanges redone = w.verb([](DesignSession& s) { EXPECT_TRUE(s.redo()); });
     EXPECT_TRUE(redone.rooms && redone.form);
     EXPECT_EQ(w.roomNames(), (std::vector<std::string>{"库房1", "库房2"}));
-    w.verb([](DesignSession& s) { EXPECT_TRUE(s.selectRoom(0)); });
+    // Going to another room changes no room: the summary stays as it is.
+    const SessionChanges switched = w.verb([](DesignSession& s) { EXPECT_TRUE(s.selectRoom(0)); });
+    EXPECT_TRUE(switched.currentRoom && switched.form && !switched.rooms && !switched.summary);
     EXPECT_EQ(w.session.project().currentRoom().form, computedForm);
 
     // Saved as bytes: unchanged from then on; opened again, the same design.
