@@ -160,6 +160,9 @@ bool CDesignWindow::eventFilter(QObject* watched, QEvent* event) {
 // --- Showing the session's form -----------------------------------------------------------
 
 void CDesignWindow::sessionChanged(const SessionChanges& changes) {
+    if (changes.library || changes.replaced) {
+        refillLibraryLists();
+    }
     if (changes.form) {
         showModel();
     }
@@ -201,6 +204,19 @@ void CDesignWindow::showLists() {
     }
 }
 
+// The lists of the library's kinds with their entries as the design now
+// holds them: an entry's place may now be another's, so they start again.
+void CDesignWindow::refillLibraryLists() {
+    for (const LibraryKind kind : kLibraryKinds) {
+        QComboBox* combo = list(libraryListControl(kind));
+        if (combo != nullptr) {
+            const QSignalBlocker block(combo);
+            combo->clear();
+            showList(*combo, libraryListControl(kind));
+        }
+    }
+}
+
 void CDesignWindow::showList(QComboBox& combo, int listCtl) {
     const QSignalBlocker blockList(combo);
     const std::vector<std::string>& items = model().items(listCtl);
@@ -209,8 +225,15 @@ void CDesignWindow::showList(QComboBox& combo, int listCtl) {
         if (combo.count() > static_cast<int>(items.size())) {
             combo.clear();
         }
+        // The designer's own entries, after the built-in items, in italics.
+        const std::size_t builtIn = model().builtInItemCount(listCtl);
+        QFont own = combo.font();
+        own.setItalic(true);
         for (std::size_t i = static_cast<std::size_t>(combo.count()); i < items.size(); ++i) {
             combo.addItem(qtext(items[i]));
+            if (i >= builtIn) {
+                combo.setItemData(static_cast<int>(i), own, Qt::FontRole);
+            }
         }
         fitPopupToRows(combo);
     }

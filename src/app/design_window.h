@@ -95,6 +95,7 @@ private:
     // What the session now holds, shown.
     void sessionChanged(const SessionChanges& changes);
     void showLists();
+    void refillLibraryLists();
     void showList(QComboBox& combo, int listCtl);
     void focusFailedBox();
     void showHistory();

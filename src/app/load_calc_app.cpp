@@ -5,7 +5,9 @@
 #include "app/document_prompts.h"
 #include "app/form_look.h"
 #include "app/main_window.h"
+#include "app/personal_library.h"
 #include "app/recovery_store.h"
+#include "sheet/program.h"
 
 #include <QPixmap>
 #include <QTimer>
@@ -47,14 +49,26 @@ int CLoadCalcApp::run(const QString& designFile) {
     }
     // The session outlives the windows that show it.
     FormFirstPresenter formFirst(presenter);
-    DesignSession session(formFirst);
+    // The personal library every new design starts with; an unattended run
+    // leaves it alone. A file that cannot be read is named and never written over.
+    const QString personalFile = unattended ? QString() : personalLibraryPath();
+    PersonalLibrary personal =
+        personalFile.isEmpty() ? PersonalLibrary{} : readPersonalLibrary(personalFile);
+    DesignSession session(formFirst, std::move(personal.library));
     CMainWindow window(session, presenter, prompts);
+    if (!personal.error) {
+        window.setPersonalLibraryFile(personalFile);
+    }
     formFirst.setForm(&window.form());
     dialogs.setWindow(&window);
     prompts.setWindow(&window);
     window.setRecoveryStore(recovery ? &*recovery : nullptr);
 
     window.start(designFile);
+    if (personal.error) {
+        presenter.showMessage({std::string(kProgramName), personalFile.toStdString() + "\n" +
+                                                              describeInChinese(*personal.error)});
+    }
     if (unattended) {
         connect(&window.form(), &CDesignWindow::firstFramePainted, this, [&window, screenshot] {
             // Leave once this paint has reached the screen.

@@ -3,6 +3,8 @@
 #include "app/command_actions.h"
 #include "app/design_window.h"
 #include "app/document_prompts.h"
+#include "app/library_dialog.h"
+#include "app/personal_library.h"
 #include "app/qt_text.h"
 #include "app/recovery_store.h"
 #include "app/report_commands.h"
@@ -10,7 +12,9 @@
 #include "app/summary_window.h"
 #include "document/design_file_io.h"
 #include "session/document_texts.h"
+#include "session/view_texts.h"
 #include "sheet/controls.h"
+#include "sheet/program.h"
 
 #include <QCloseEvent>
 #include <QDateTime>
@@ -115,6 +119,7 @@ void CMainWindow::buildMenus() {
         {Command::Redo, form_->redoAction()},
         {Command::About, form_->aboutAction()},
         {Command::Summary, summary_->showAction()},
+        {Command::Library, fileAction(Command::Library, &CMainWindow::editLibrary)},
     };
     const auto actionOf = [&](Command command) {
         const auto found = own.find(command);
@@ -146,6 +151,23 @@ void CMainWindow::buildRooms() {
     roomSelector_ = new RoomSelector(session_, this);
     menuBar()->setCornerWidget(roomSelector_, Qt::TopRightCorner);
     summary_ = new SummaryWindow(session_, this);
+}
+
+void CMainWindow::editLibrary() {
+    LibraryDialog dialog(
+        session_,
+        [this](const Library& personal) {
+            if (personalFile_.isEmpty()) {
+                return;
+            }
+            if (const auto error = writePersonalLibrary(personalFile_, personal)) {
+                messages_.showMessage(
+                    {std::string(kProgramName),
+                     std::string(view_text::kCannotKeepPersonalLibrary) + error.message()});
+            }
+        },
+        this);
+    dialog.exec();
 }
 
 // --- Start-up ----------------------------------------------------------------------

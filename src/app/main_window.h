@@ -42,6 +42,11 @@ public:
 
     // Unsaved changes are kept in this store (without one, nowhere).
     void setRecoveryStore(RecoveryStore* store) { recovery_ = store; }
+    // Where the personal library is kept (empty: nowhere, as in the tests).
+    void setPersonalLibraryFile(const QString& path) { personalFile_ = path; }
+    // 自定义数据: the design's own entries, kept in the personal library too.
+    void editLibrary();
+
     // The system calls a save makes, so that a test can fill the disk.
     void setFileSystemCalls(const FileSystemCalls& calls) { calls_ = &calls; }
 
@@ -105,6 +110,7 @@ private:
     SummaryWindow* summary_ = nullptr;
     RecoveryStore* recovery_ = nullptr;
     const FileSystemCalls* calls_ = &systemFileCalls();
+    QString personalFile_;
     QTimer recoveryTimer_;
     SessionListenerId listener_ = 0;
 };

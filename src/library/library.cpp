@@ -168,6 +168,10 @@ bool takesWholeNumbers(const LibraryKeyDef& key) {
     return keyField(key).type == FieldType::Int;
 }
 
+std::string keyRangeText(const LibraryKeyDef& key) {
+    return rangeText(key, "～");
+}
+
 double entryValue(const LibraryEntry& entry, const LibraryKeyDef& key) {
     const FieldDef& def = keyField(key);
     return def.type == FieldType::Float ? shortestDecimal(entry.values.*def.floatMember)
@@ -422,6 +426,24 @@ std::variant<Library, LibraryProblem> withEntriesOf(const Library& library, cons
         }
     }
     return out;
+}
+
+Library withEntrySet(const Library& library, LibraryKind kind, std::string_view name,
+                     const std::optional<LibraryEntry>& entry) {
+    Library changed = library;
+    std::vector<LibraryEntry>& entries = changed.of(kind);
+    auto found = findEntry(library, kind, name);
+    if (!found && entry) {
+        found = findEntry(library, kind, entry->name); // never two entries of one name
+    }
+    if (found && entry) {
+        entries[*found] = *entry;
+    } else if (found) {
+        entries.erase(entries.begin() + static_cast<std::ptrdiff_t>(*found));
+    } else if (entry) {
+        entries.push_back(*entry);
+    }
+    return changed;
 }
 
 CompletedLibrary completedLibrary(const Library& design, const Library& personal) {

@@ -41,6 +41,8 @@ const LibraryKeyDef* libraryKey(LibraryKind kind, std::string_view field);
 const FieldDef& keyField(const LibraryKeyDef& key);
 std::string_view keyLabel(const LibraryKeyDef& key);
 bool takesWholeNumbers(const LibraryKeyDef& key);
+// The key's range as the designer reads it: "-60～60".
+std::string keyRangeText(const LibraryKeyDef& key);
 
 // An entry's value of a key: the 32-bit value as the shortest decimal that
 // reads back to it (0.047, not 0.04699999839), and as its box shows it.
@@ -130,6 +132,13 @@ struct CompletedLibrary {
     std::vector<std::string> differing; // "地区气候 某县"
 };
 CompletedLibrary completedLibrary(const Library& design, const Library& personal);
+
+// The library with the entry of that name replaced by `entry` in its place,
+// or removed when there is none; an entry neither name of which the kind
+// holds comes last. A view keeps its personal library in step with the entries the
+// designer makes, changes and removes this way.
+Library withEntrySet(const Library& library, LibraryKind kind, std::string_view name,
+                     const std::optional<LibraryEntry>& entry);
 
 // The message box after opening a design whose entries differ from the
 // personal entries of the same name.

@@ -37,6 +37,7 @@ enum class Command : std::uint8_t {
     Coil,
     ComputeAll,
     PlantSettings,
+    Library,
     Summary,
     KeyboardHelp,
     About,
@@ -89,6 +90,7 @@ inline constexpr auto kCommands = std::to_array<CommandDef>({
     {Command::Coil, "coil", "排管", 'P', "", "", kInBoth},
     {Command::ComputeAll, "computeAll", "全部重新计算", 'A', "", "", kInBoth},
     {Command::PlantSettings, "plant", "机械负荷系数...", 'L', "", "", kInBoth},
+    {Command::Library, "library", "自定义数据...", 'B', "", "", kInWindow},
     {Command::Summary, "summary", "项目汇总...", 'T', "Ctrl+T", "", kInBoth},
     {Command::KeyboardHelp, "help", "键盘快捷键", 0, "", "", kInPage},
     {Command::About, "about", "关于 Gelvant...", 'A', "F1", "F1", kInBoth},
@@ -164,6 +166,7 @@ inline constexpr auto kRoomMenu = std::to_array<MenuItem>({
     kSeparator,
     entry(Command::ComputeAll),
     entry(Command::PlantSettings),
+    entry(Command::Library),
     kSeparator,
     entry(Command::Summary),
 });

@@ -66,6 +66,25 @@ inline constexpr char kCoolingSystemKey = 'S';
 inline constexpr std::string_view kPlantHint =
     "其他冷间 n2 = 1；n4、n5 按同一蒸发温度下同类冷间的间数取值。";
 
+// 自定义数据: the designer's own entries, a table per kind.
+inline constexpr std::string_view kLibraryTitle = "自定义数据";
+inline constexpr std::string_view kLibraryHint =
+    "自定义数据随本设计保存，并记入个人库：以后新建的设计都带有个人库中的数据。"
+    "本设计中的新增、修改和删除可以用“撤销”恢复。";
+inline constexpr std::string_view kEntryNameColumn = "名称";
+inline constexpr std::string_view kLibraryAdd = "新增...";
+inline constexpr std::string_view kLibraryEdit = "编辑...";
+inline constexpr std::string_view kLibraryRemove = "删除";
+inline constexpr std::string_view kLibraryCopyBuiltIn = "复制内置项...";
+inline constexpr std::string_view kLibraryImport = "导入...";
+inline constexpr std::string_view kLibraryExport = "导出...";
+inline constexpr std::string_view kLibraryClose = "关闭";
+inline constexpr std::string_view kBuiltInItemPrompt = "从哪一项开始：";
+inline constexpr std::string_view kLibraryFilesFilter = "Gelvant 库文件 (*.json)";
+inline constexpr std::string_view kLibraryFileName = "gelvant-library.json";
+// The personal library could not be written: "<reason>" follows.
+inline constexpr std::string_view kCannotKeepPersonalLibrary = "个人库未能保存：\n";
+
 // 项目汇总 beside the form.
 inline constexpr std::string_view kSummaryTitle = "项目汇总";
 inline constexpr std::string_view kTotalsCaption = "按蒸发温度合计（从最低蒸发温度起）";
