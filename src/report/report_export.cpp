@@ -47,7 +47,11 @@ std::string spreadsheetSafeText(std::string_view text) {
         isPlainNumber(text)) {
         return std::string(text);
     }
-    return "'" + std::string(text);
+    std::string safe;
+    safe.reserve(text.size() + 1);
+    safe += '\'';
+    safe += text;
+    return safe;
 }
 
 std::string csvCell(std::string_view shown) {
