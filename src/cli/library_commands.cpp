@@ -1,5 +1,6 @@
 #include "cli/library_commands.h"
 
+#include "cli/script_words.h"
 #include "library/library_file.h"
 #include "session/design_session.h"
 #include "sheet/utf8.h"
@@ -9,14 +10,6 @@
 
 namespace gelvant {
 namespace {
-
-std::pair<std::string_view, std::string_view> firstWord(std::string_view text) {
-    const auto blank = text.find(' ');
-    if (blank == std::string_view::npos) {
-        return {text, {}};
-    }
-    return {text.substr(0, blank), text.substr(blank + 1)};
-}
 
 LibraryCommandOutcome refused(std::string problem) {
     return {{}, std::move(problem)};
@@ -30,7 +23,7 @@ LibraryCommandOutcome refused(const LibraryProblem& problem) {
 std::optional<std::vector<KeyText>> keyTexts(std::string_view words, std::string& problem) {
     std::vector<KeyText> values;
     while (!words.empty()) {
-        const auto [word, rest] = firstWord(words);
+        const auto [word, rest] = splitWord(words);
         const auto equals = word.find('=');
         if (equals == std::string_view::npos) {
             problem = quoteForMessage(word) + " is not KEY=VALUE";
@@ -44,7 +37,7 @@ std::optional<std::vector<KeyText>> keyTexts(std::string_view words, std::string
 }
 
 LibraryCommandOutcome add(DesignSession& session, LibraryKind kind, std::string_view args) {
-    const auto [name, rest] = firstWord(args);
+    const auto [name, rest] = splitWord(args);
     std::string problem;
     const auto values = keyTexts(rest, problem);
     if (!values) {
@@ -59,12 +52,12 @@ LibraryCommandOutcome add(DesignSession& session, LibraryKind kind, std::string_
 } // namespace
 
 LibraryCommandOutcome libraryCommand(DesignSession& session, std::string_view args) {
-    const auto [verb, rest] = firstWord(args);
+    const auto [verb, rest] = splitWord(args);
     if (verb != "add" && verb != "remove" && verb != "list") {
         return refused("unknown library command " + quoteForMessage(verb) +
                        " (library add, library remove, library list)");
     }
-    const auto [kindWord, afterKind] = firstWord(rest);
+    const auto [kindWord, afterKind] = splitWord(rest);
     const auto kind = libraryKindFromKey(kindWord);
     if (!kind) {
         return refused(LibraryProblem{LibraryProblemKind::UnknownKind,

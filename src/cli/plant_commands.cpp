@@ -1,5 +1,6 @@
 #include "cli/plant_commands.h"
 
+#include "cli/script_words.h"
 #include "plant/plant_settings.h"
 #include "plant/room_use.h"
 
@@ -9,14 +10,6 @@
 
 namespace gelvant {
 namespace {
-
-std::pair<std::string_view, std::string_view> firstWord(std::string_view text) {
-    const auto blank = text.find(' ');
-    if (blank == std::string_view::npos) {
-        return {text, {}};
-    }
-    return {text.substr(0, blank), text.substr(blank + 1)};
-}
 
 std::string rangeText(const CoefficientRange& range) {
     return coefficientText(range.low) + " and " + coefficientText(range.high);
@@ -40,7 +33,7 @@ std::variant<PlantSettings, std::string> setCoefficient(PlantCoefficient which,
 
 std::variant<PlantSettings, std::string> changedPlantSettings(std::string_view args,
                                                               const PlantSettings& now) {
-    const auto [what, rest] = firstWord(args);
+    const auto [what, rest] = splitWord(args);
     if (what == "system" && (rest == "direct" || rest == "indirect")) {
         PlantSettings changed = now;
         changed.system = rest == "indirect" ? CoolingSystem::Indirect : CoolingSystem::Direct;
@@ -51,7 +44,7 @@ std::variant<PlantSettings, std::string> changedPlantSettings(std::string_view a
                               rest, now);
     }
     if (what == "n2") {
-        const auto [kind, value] = firstWord(rest);
+        const auto [kind, value] = splitWord(rest);
         if (kind == "chilled" || kind == "frozen") {
             return setCoefficient(kind == "chilled" ? PlantCoefficient::N2Chilled
                                                     : PlantCoefficient::N2Frozen,

@@ -3,6 +3,7 @@
 #include "cli/form_json.h"
 #include "cli/library_commands.h"
 #include "cli/plant_commands.h"
+#include "cli/script_words.h"
 #include "form/design_form.h"
 #include "plant/machine_load.h"
 #include "project/summary.h"
@@ -31,16 +32,6 @@ constexpr std::string_view kByteOrderMark = "\xEF\xBB\xBF";
 struct UsageError {
     std::string what;
 };
-
-// Splits off the first word: the text up to the first blank, and the rest
-// after that blank (verbatim).
-std::pair<std::string_view, std::string_view> splitWord(std::string_view line) {
-    const auto blank = line.find(' ');
-    if (blank == std::string_view::npos) {
-        return {line, {}};
-    }
-    return {line.substr(0, blank), line.substr(blank + 1)};
-}
 
 // The whole of a word read as a whole number; nothing for any other word.
 template <typename Number> std::optional<Number> wholeNumber(std::string_view word) {

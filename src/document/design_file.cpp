@@ -11,6 +11,7 @@
 #include "sheet/portable.h"
 #include "sheet/program.h"
 #include "sheet/text_exchange.h"
+#include "sheet/utf8.h"
 
 #include <nlohmann/json.hpp>
 
@@ -549,22 +550,6 @@ OpenedDesign readDesign(const Json& top) {
         }
     }
     return opened;
-}
-
-// Line and column (from 1) of a byte offset, as an editor counts them.
-std::pair<std::size_t, std::size_t> lineAndColumn(std::string_view bytes, std::size_t offset) {
-    offset = std::min(offset, bytes.size());
-    std::size_t line = 1;
-    std::size_t column = 1;
-    for (std::size_t i = 0; i < offset; ++i) {
-        if (bytes[i] == '\n') {
-            ++line;
-            column = 1;
-        } else if ((static_cast<unsigned char>(bytes[i]) & 0xC0U) != 0x80U) {
-            ++column; // continuation bytes of a character count once
-        }
-    }
-    return {line, column};
 }
 
 } // namespace

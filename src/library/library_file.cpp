@@ -1,6 +1,7 @@
 #include "library/library_file.h"
 
 #include "library/library_json.h"
+#include "sheet/utf8.h"
 
 #include <nlohmann/json.hpp>
 
@@ -91,22 +92,6 @@ std::variant<LibraryEntry, LibraryFileError> entryFromJson(const Json& json, Lib
         }
     }
     return entry;
-}
-
-// Line and column (from 1) of a byte offset, as an editor counts them.
-std::pair<std::size_t, std::size_t> lineAndColumn(std::string_view bytes, std::size_t offset) {
-    offset = std::min(offset, bytes.size());
-    std::size_t line = 1;
-    std::size_t column = 1;
-    for (std::size_t i = 0; i < offset; ++i) {
-        if (bytes[i] == '\n') {
-            ++line;
-            column = 1;
-        } else if ((static_cast<unsigned char>(bytes[i]) & 0xC0U) != 0x80U) {
-            ++column;
-        }
-    }
-    return {line, column};
 }
 
 std::optional<LibraryFileError> checkFormat(const Json& top) {

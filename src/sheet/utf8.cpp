@@ -1,5 +1,7 @@
 #include "sheet/utf8.h"
 
+#include <algorithm>
+
 namespace gelvant {
 
 // Length of the well-formed UTF-8 sequence that s starts with; 0 when it
@@ -144,6 +146,21 @@ std::string quoteForMessage(std::string_view word) {
         text += "...";
     }
     return text;
+}
+
+std::pair<std::size_t, std::size_t> lineAndColumn(std::string_view bytes, std::size_t offset) {
+    offset = std::min(offset, bytes.size());
+    std::size_t line = 1;
+    std::size_t column = 1;
+    for (std::size_t i = 0; i < offset; ++i) {
+        if (bytes[i] == '\n') {
+            ++line;
+            column = 1;
+        } else if ((static_cast<unsigned char>(bytes[i]) & 0xC0U) != 0x80U) {
+            ++column; // continuation bytes of a character count once
+        }
+    }
+    return {line, column};
 }
 
 } // namespace gelvant

@@ -3,6 +3,7 @@
 #include <cstddef>
 #include <string>
 #include <string_view>
+#include <utility>
 
 namespace gelvant {
 
@@ -28,5 +29,9 @@ bool isOneWord(std::string_view s);
 // quotes, control characters and bytes that are not UTF-8 as \xNN, cut
 // after a few dozen bytes, so the message stays one short line.
 std::string quoteForMessage(std::string_view word);
+
+// Line and column (from 1) of a byte offset in a text, as an editor counts
+// them: the continuation bytes of a character count once.
+std::pair<std::size_t, std::size_t> lineAndColumn(std::string_view bytes, std::size_t offset);
 
 } // namespace gelvant
