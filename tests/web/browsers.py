@@ -67,7 +67,9 @@ class Browser:
 
     # --- what every engine does alike ---------------------------------------------------
 
-    def wait(self, body, *args, seconds=10):
+    # Generous: WebKitGTK paints in software, and CI runs two tests at once
+    # on two cores. A wait that holds returns as soon as it holds.
+    def wait(self, body, *args, seconds=30):
         """Runs the function body until it gives a true value; that value."""
         deadline = time.monotonic() + seconds
         while True:
@@ -78,7 +80,7 @@ class Browser:
                 raise TimeoutError(f"{self.engine}: never true: {body.strip()[:200]}")
             time.sleep(0.05)
 
-    def wait_ready(self, seconds=15):
+    def wait_ready(self, seconds=60):
         """Waits for the page's core to be loaded and its form shown."""
         self.wait("return !!(window.gelvant && window.gelvant.ready)", seconds=seconds)
 

@@ -57,7 +57,7 @@ class Designer:
 
     def open_page(self):
         self.browser.open(PAGE.as_uri())
-        self.browser.wait(READY_OR_ASKING, seconds=20)
+        self.browser.wait(READY_OR_ASKING)
 
     def menu(self, title, entry):
         self.browser.click("#menubar .opener", title)
@@ -83,7 +83,7 @@ class Designer:
     def answer(self, button, text=None):
         """Answers the box the page asks with, typing text into it first if given."""
         asked = self.browser.wait("const d = document.querySelector('dialog.ask[open]');"
-                                  "return d ? d.textContent : null", seconds=5)
+                                  "return d ? d.textContent : null")
         if text is not None:
             self.browser.click("dialog.ask[open] input")
             self.browser.keys("Control+a")
@@ -112,7 +112,7 @@ class Designer:
             if (!got) return null;
             let text = "";
             for (const b of got.bytes) text += String.fromCharCode(b);
-            return btoa(text);""", name, seconds=10)
+            return btoa(text);""", name)
         return base64.b64decode(encoded)
 
     def open_file(self, path):
@@ -190,7 +190,7 @@ class WorkTest(unittest.TestCase, Designer):
         self.browser.wait_ready()
         self.close_messages()
         self.open_file(folder / "无标题.gelvant")
-        self.browser.wait("return window.gelvant.work.state.rooms.length === 4", seconds=5)
+        self.browser.wait("return window.gelvant.work.state.rooms.length === 4")
         self.assertEqual(self.browser.title(), "无标题.gelvant - Gelvant")
         script = f"open {native_file}\n" + "".join(
             f"room select {i}\ndump\n" for i in range(4))
@@ -242,7 +242,7 @@ class WorkTest(unittest.TestCase, Designer):
         self.browser.keys("Control+a")
         self.browser.type("0.8")
         self.browser.click("dialog[open] button", "确定")
-        self.browser.wait("return !document.querySelector('dialog.plant')", seconds=5)
+        self.browser.wait("return !document.querySelector('dialog.plant')")
         self.assertIn("机械负荷", self.browser.run(
             "return document.getElementById('summary').textContent"))
         self.menu("文件", "保存")
@@ -273,7 +273,7 @@ class WorkTest(unittest.TestCase, Designer):
             document.getElementById("form").dispatchEvent(
                 new DragEvent("drop", {dataTransfer: drop, bubbles: true, cancelable: true}));""",
             base64.b64encode((folder / "drop.gelvant").read_bytes()).decode())
-        self.browser.wait("return window.gelvant.work.state.rooms.length === 2", seconds=5)
+        self.browser.wait("return window.gelvant.work.state.rooms.length === 2")
         self.assertEqual(self.work()["rooms"], ["库房1", "冷藏间B"])
         self.assertEqual(self.form()["fields"]["storeLength"], "40")
         self.assertEqual(self.browser.title(), "drop.gelvant - Gelvant")
@@ -331,7 +331,7 @@ class WorkTest(unittest.TestCase, Designer):
             with self.subTest(name):
                 (folder / name).write_bytes(content)
                 self.open_file(folder / name)
-                self.browser.wait("return document.getElementById('message').open", seconds=5)
+                self.browser.wait("return document.getElementById('message').open")
                 shown = self.close_messages()
                 self.assertEqual(len(shown), 1)
                 self.assertTrue(shown[0].startswith(f"无法打开“{name}”：\n"), shown[0])
