@@ -1,6 +1,7 @@
 #include "library/library.h"
 
 #include "form/design_form.h"
+#include "sheet/entered_number.h"
 #include "sheet/form_state.h"
 #include "sheet/numeric.h"
 #include "sheet/portable.h"
@@ -13,7 +14,6 @@
 #include "tables/site_climate_table.h"
 
 #include <algorithm>
-#include <cmath>
 #include <unordered_map>
 
 namespace gelvant {
@@ -81,17 +81,6 @@ std::string numberText(double value) {
 LibraryProblem problem(LibraryProblemKind what, LibraryKind kind, std::string_view name,
                        const LibraryKeyDef* key = nullptr, std::string_view text = {}) {
     return LibraryProblem{what, kind, str(name), key, str(text)};
-}
-
-// The whole text read as a decimal number ("inf" and "nan" are none).
-std::optional<double> decimalNumber(std::string_view text) {
-    double value = 0;
-    const char* end = text.data() + text.size();
-    const auto parsed = parseDoubleChars(text.data(), end, value);
-    if (text.empty() || parsed.ec != std::errc{} || parsed.ptr != end || !std::isfinite(value)) {
-        return std::nullopt;
-    }
-    return value;
 }
 
 const ListDef& listOf(LibraryKind kind) {
@@ -366,7 +355,7 @@ std::variant<LibraryEntry, LibraryProblem> makeEntry(const Library& library, Lib
             return problem(LibraryProblemKind::RepeatedKey, kind, name, key);
         }
         given[slot] = true;
-        const auto number = decimalNumber(value.text);
+        const auto number = enteredNumber(value.text);
         if (!number) {
             return problem(LibraryProblemKind::NotNumber, kind, name, key, value.text);
         }
