@@ -2,10 +2,10 @@
 // whole-form exchange on its own.
 
 #include "calc/cooling_load.h"
-#include "form/design_form.h"
-#include "form/startup.h"
-#include "sheet/design_dlg.h"
-#include "sheet/field_dictionary.h"
+#include "form/design_dlg.h"
+#include "form/field_dictionary.h"
+#include "form_tables/design_form.h"
+#include "form_tables/startup.h"
 
 #include <benchmark/benchmark.h>
 

@@ -5,11 +5,11 @@
 
 #include "document/design_document.h"
 #include "document/design_file_io.h"
-#include "form/design_form.h"
-#include "form/startup.h"
+#include "form/field_dictionary.h"
+#include "form_tables/design_form.h"
+#include "form_tables/startup.h"
 #include "plant/machine_load.h"
 #include "project/summary.h"
-#include "sheet/field_dictionary.h"
 
 #include <benchmark/benchmark.h>
 #include <unistd.h>

@@ -1,9 +1,9 @@
 // Times opening the form: construction and the whole start-up sequence, with
 // row 27 applied and computed twice, as the designer waits for it.
 
-#include "form/design_form.h"
-#include "form/startup.h"
-#include "sheet/design_dlg.h"
+#include "form/design_dlg.h"
+#include "form_tables/design_form.h"
+#include "form_tables/startup.h"
 
 #include <benchmark/benchmark.h>
 

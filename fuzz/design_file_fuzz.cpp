@@ -4,7 +4,7 @@
 
 #include "document/design_document.h"
 #include "document/design_file.h"
-#include "form/design_form.h"
+#include "form_tables/design_form.h"
 
 #include <cstddef>
 #include <cstdint>

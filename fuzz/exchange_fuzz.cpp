@@ -12,12 +12,12 @@
 //              before them n more times, so that numbers of hundreds of
 //              digits (past a double's range) are a few mutations away
 
-#include "form/design_form.h"
-#include "form/startup.h"
-#include "sheet/controls.h"
-#include "sheet/design_dlg.h"
-#include "sheet/numeric.h"
-#include "sheet/portable.h"
+#include "form/controls.h"
+#include "form/design_dlg.h"
+#include "form/numeric.h"
+#include "form/portable.h"
+#include "form_tables/design_form.h"
+#include "form_tables/startup.h"
 #include "support/form_invariants.h"
 
 #include <algorithm>

@@ -5,7 +5,7 @@
 // The form is opened with the start-up sequence unless the script begins
 // with the comment line "#no-startup".
 
-#include "cli/script.h"
+#include "script/script.h"
 
 #include <nlohmann/json.hpp>
 

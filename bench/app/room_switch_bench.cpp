@@ -13,9 +13,9 @@
 #include "app/main_window.h"
 #include "app/summary_window.h"
 #include "document/design_document.h"
+#include "form/controls.h"
+#include "form/field_dictionary.h"
 #include "library/library.h"
-#include "sheet/controls.h"
-#include "sheet/field_dictionary.h"
 
 #include <benchmark/benchmark.h>
 
@@ -87,7 +87,7 @@ struct LargeProjectWindow {
     NullPresenter presenter;
     NoPrompts prompts;
     DesignSession session;
-    CMainWindow window{session, presenter, prompts};
+    MainWindow window{session, presenter, prompts};
 };
 
 LargeProjectWindow& projectWindow(bool withLibrary) {
@@ -140,7 +140,7 @@ void BM_OpenDesignWithLibrary(benchmark::State& state) {
     NullPresenter presenter;
     NoPrompts prompts;
     DesignSession session(presenter, largeLibrary());
-    CMainWindow window(session, presenter, prompts);
+    MainWindow window(session, presenter, prompts);
     window.start();
     for (std::size_t n = 1; n < 20; ++n) {
         session.addRoom();

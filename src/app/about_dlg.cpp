@@ -2,8 +2,8 @@
 
 #include "app/form_look.h"
 #include "app/qt_text.h"
+#include "form/program.h"
 #include "session/view_texts.h"
-#include "sheet/program.h"
 
 #include <QHBoxLayout>
 #include <QLabel>

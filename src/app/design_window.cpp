@@ -3,8 +3,8 @@
 #include "app/command_actions.h"
 #include "app/form_look.h"
 #include "app/qt_text.h"
-#include "sheet/controls.h"
-#include "sheet/program.h"
+#include "form/controls.h"
+#include "form/program.h"
 
 #include <QAction>
 #include <QComboBox>
@@ -54,7 +54,7 @@ void FormFirstPresenter::showMessage(const Message& message) {
     shown_.showMessage(message);
 }
 
-CDesignWindow::CDesignWindow(DesignSession& session, QWidget* parent)
+DesignWindow::DesignWindow(DesignSession& session, QWidget* parent)
     : QWidget(parent), session_(session),
       listener_(
           session.listen([this](const SessionChanges& changes) { sessionChanged(changes); })) {
@@ -75,11 +75,11 @@ CDesignWindow::CDesignWindow(DesignSession& session, QWidget* parent)
     fixFormSize();
 }
 
-CDesignWindow::~CDesignWindow() {
+DesignWindow::~DesignWindow() {
     session_.stopListening(listener_);
 }
 
-void CDesignWindow::makeActions() {
+void DesignWindow::makeActions() {
     undo_ = newCommandAction(Command::Undo, this);
     connect(undo_, &QAction::triggered, this, [this] { session_.undo(); });
     redo_ = newCommandAction(Command::Redo, this);
@@ -91,13 +91,13 @@ void CDesignWindow::makeActions() {
 
 // --- What the designer does ------------------------------------------------------------
 
-void CDesignWindow::connectBox(QLineEdit& line, std::size_t field) {
+void DesignWindow::connectBox(QLineEdit& line, std::size_t field) {
     connect(&line, &QLineEdit::textEdited, this,
             [this, field](const QString& text) { session_.type(field, text.toStdString()); });
     watchTyping(line);
 }
 
-void CDesignWindow::connectList(QComboBox& combo, int listCtl) {
+void DesignWindow::connectList(QComboBox& combo, int listCtl) {
     // A pick from the list (mouse, arrow keys, wheel) is the user's choice.
     connect(&combo, &QComboBox::activated, this,
             [this, listCtl](int index) { session_.choose(listCtl, index); });
@@ -111,15 +111,15 @@ void CDesignWindow::connectList(QComboBox& combo, int listCtl) {
     watchTyping(*combo.lineEdit());
 }
 
-void CDesignWindow::connectButton(QPushButton& button, int buttonCtl) {
+void DesignWindow::connectButton(QPushButton& button, int buttonCtl) {
     connect(&button, &QPushButton::clicked, this, [this, buttonCtl] { session_.click(buttonCtl); });
 }
 
-void CDesignWindow::watchTyping(QLineEdit& line) {
+void DesignWindow::watchTyping(QLineEdit& line) {
     line.installEventFilter(this);
 }
 
-bool CDesignWindow::isHistoryKey(const QKeyEvent& key) const {
+bool DesignWindow::isHistoryKey(const QKeyEvent& key) const {
     const QKeySequence pressed(key.keyCombination());
     const auto matches = [&](const QAction* action) {
         const QList<QKeySequence> keys = action->shortcuts();
@@ -128,7 +128,7 @@ bool CDesignWindow::isHistoryKey(const QKeyEvent& key) const {
     return matches(undo_) || matches(redo_);
 }
 
-bool CDesignWindow::eventFilter(QObject* watched, QEvent* event) {
+bool DesignWindow::eventFilter(QObject* watched, QEvent* event) {
     switch (event->type()) {
     case QEvent::FocusOut:
         session_.leaveBox(); // the designer left the box
@@ -159,7 +159,7 @@ bool CDesignWindow::eventFilter(QObject* watched, QEvent* event) {
 
 // --- Showing the session's form -----------------------------------------------------------
 
-void CDesignWindow::sessionChanged(const SessionChanges& changes) {
+void DesignWindow::sessionChanged(const SessionChanges& changes) {
     if (changes.library || changes.replaced) {
         refillLibraryLists();
     }
@@ -174,7 +174,7 @@ void CDesignWindow::sessionChanged(const SessionChanges& changes) {
     }
 }
 
-void CDesignWindow::showModel() {
+void DesignWindow::showModel() {
     for (std::size_t field = 0; field < kFieldCount; ++field) {
         putText(*boxes_[field], qtext(model().editText(field)));
     }
@@ -198,7 +198,7 @@ void CDesignWindow::showModel() {
     }
 }
 
-void CDesignWindow::showLists() {
+void DesignWindow::showLists() {
     for (const auto& [control, combo] : lists_) {
         showList(*combo, control);
     }
@@ -206,7 +206,7 @@ void CDesignWindow::showLists() {
 
 // The lists of the library's kinds with their entries as the design now
 // holds them: an entry's place may now be another's, so they start again.
-void CDesignWindow::refillLibraryLists() {
+void DesignWindow::refillLibraryLists() {
     for (const LibraryKind kind : kLibraryKinds) {
         QComboBox* combo = list(libraryListControl(kind));
         if (combo != nullptr) {
@@ -217,7 +217,7 @@ void CDesignWindow::refillLibraryLists() {
     }
 }
 
-void CDesignWindow::showList(QComboBox& combo, int listCtl) {
+void DesignWindow::showList(QComboBox& combo, int listCtl) {
     const QSignalBlocker blockList(combo);
     const std::vector<std::string>& items = model().items(listCtl);
     if (combo.count() != static_cast<int>(items.size())) {
@@ -252,12 +252,12 @@ void CDesignWindow::showList(QComboBox& combo, int listCtl) {
     putText(line, wanted);
 }
 
-void CDesignWindow::showHistory() {
+void DesignWindow::showHistory() {
     undo_->setEnabled(session_.canUndo());
     redo_->setEnabled(session_.canRedo());
 }
 
-void CDesignWindow::focusFailedBox() {
+void DesignWindow::focusFailedBox() {
     const auto field = fieldIndexByControl(model().focusedControl());
     if (!field) {
         return;
@@ -269,13 +269,13 @@ void CDesignWindow::focusFailedBox() {
     }
 }
 
-void CDesignWindow::contextMenuEvent(QContextMenuEvent* event) {
+void DesignWindow::contextMenuEvent(QContextMenuEvent* event) {
     QMenu menu(this);
     menu.addAction(about_);
     menu.exec(event->globalPos());
 }
 
-void CDesignWindow::paintEvent(QPaintEvent* event) {
+void DesignWindow::paintEvent(QPaintEvent* event) {
     QWidget::paintEvent(event);
     if (!painted_) {
         painted_ = true;
@@ -285,19 +285,19 @@ void CDesignWindow::paintEvent(QPaintEvent* event) {
 
 // --- Lookup ---------------------------------------------------------------------------
 
-QComboBox* CDesignWindow::list(int listCtl) const {
+QComboBox* DesignWindow::list(int listCtl) const {
     return findControl(lists_, listCtl);
 }
 
-QLabel* CDesignWindow::text(int textCtl) const {
+QLabel* DesignWindow::text(int textCtl) const {
     return findControl(texts_, textCtl);
 }
 
-QPushButton* CDesignWindow::button(int buttonCtl) const {
+QPushButton* DesignWindow::button(int buttonCtl) const {
     return findControl(buttons_, buttonCtl);
 }
 
-QRadioButton* CDesignWindow::option(int optionCtl) const {
+QRadioButton* DesignWindow::option(int optionCtl) const {
     return findControl(options_, optionCtl);
 }
 

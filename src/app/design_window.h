@@ -1,10 +1,10 @@
 #pragma once
 
-#include "form/form_cells_table.h"
+#include "form/design_dlg.h"
+#include "form/field_dictionary.h"
+#include "form/messages.h"
+#include "form_tables/form_cells_table.h"
 #include "session/design_session.h"
-#include "sheet/design_dlg.h"
-#include "sheet/field_dictionary.h"
-#include "sheet/messages.h"
 
 #include <QPointer>
 #include <QWidget>
@@ -30,11 +30,11 @@ namespace gelvant {
 // as a verb, and shows the session's form (boxes, lists, texts, visibility)
 // again when the session says the form changed. Writes of the model never
 // reach the session back as edits.
-class CDesignWindow : public QWidget {
+class DesignWindow : public QWidget {
     Q_OBJECT
 public:
-    explicit CDesignWindow(DesignSession& session, QWidget* parent = nullptr);
-    ~CDesignWindow() override;
+    explicit DesignWindow(DesignSession& session, QWidget* parent = nullptr);
+    ~DesignWindow() override;
 
     // The form model the window shows, read only: changes go through the session.
     const CDesignDlg& model() const { return session_.form(); }
@@ -121,13 +121,13 @@ private:
 class FormFirstPresenter final : public MessagePresenter {
 public:
     explicit FormFirstPresenter(MessagePresenter& shown) : shown_(shown) {}
-    void setForm(CDesignWindow* form) { form_ = form; }
+    void setForm(DesignWindow* form) { form_ = form; }
     void showMessage(const Message& message) override;
     void showAbout() override { shown_.showAbout(); }
 
 private:
     MessagePresenter& shown_;
-    QPointer<CDesignWindow> form_;
+    QPointer<DesignWindow> form_;
 };
 
 } // namespace gelvant

@@ -1,8 +1,8 @@
 #include "app/design_window.h"
 #include "app/qt_text.h"
-#include "form/form_cells_table.h"
-#include "form/form_groups_table.h"
-#include "sheet/controls.h"
+#include "form/controls.h"
+#include "form_tables/form_cells_table.h"
+#include "form_tables/form_groups_table.h"
 
 #include <QAbstractItemView>
 #include <QComboBox>
@@ -31,7 +31,7 @@ QLabel* makeLabel(QWidget& owner, std::string_view text) {
 
 } // namespace
 
-void CDesignWindow::buildForm() {
+void DesignWindow::buildForm() {
     auto* outer = new QVBoxLayout(this);
     // Tight edges, so that the form with a menu bar and a title bar fits a
     // 1280x800 screen above the desktop's panel.
@@ -56,7 +56,7 @@ void CDesignWindow::buildForm() {
     }
 }
 
-QLayout* CDesignWindow::buildBand(int band) {
+QLayout* DesignWindow::buildBand(int band) {
     auto* row = new QHBoxLayout;
     row->setSpacing(4);
     QVBoxLayout* column = nullptr;
@@ -84,7 +84,7 @@ QLayout* CDesignWindow::buildBand(int band) {
     return row;
 }
 
-QWidget* CDesignWindow::buildGroup(int group) {
+QWidget* DesignWindow::buildGroup(int group) {
     const FormGroupDef& def = kFormGroups[static_cast<std::size_t>(group)];
     auto* box = new QGroupBox(qtext(def.title), this);
     if (def.title.empty()) {
@@ -107,7 +107,7 @@ QWidget* CDesignWindow::buildGroup(int group) {
     return box;
 }
 
-void CDesignWindow::placeCell(QGridLayout& grid, QWidget& owner, const FormCellDef& cell) {
+void DesignWindow::placeCell(QGridLayout& grid, QWidget& owner, const FormCellDef& cell) {
     QWidget* widget = nullptr;
     switch (cell.kind) {
     case CellKind::Field:
@@ -136,7 +136,7 @@ void CDesignWindow::placeCell(QGridLayout& grid, QWidget& owner, const FormCellD
     grid.addWidget(widget, cell.row, cell.column, 1, cell.span);
 }
 
-void CDesignWindow::placeField(QGridLayout& grid, QWidget& owner, const FormCellDef& cell) {
+void DesignWindow::placeField(QGridLayout& grid, QWidget& owner, const FormCellDef& cell) {
     const std::size_t field = *fieldIndexByControl(cell.control);
     QLineEdit* line = makeBox(owner, field);
     QLabel* label = makeLabel(owner, kFields[field].label);
@@ -150,7 +150,7 @@ void CDesignWindow::placeField(QGridLayout& grid, QWidget& owner, const FormCell
     label->setHidden(cell.kind == CellKind::BareField || line->isHidden());
 }
 
-QLabel* CDesignWindow::makeText(QWidget& owner, const FormCellDef& cell) {
+QLabel* DesignWindow::makeText(QWidget& owner, const FormCellDef& cell) {
     QLabel* label = makeLabel(owner, model().staticText(cell.control));
     // The room a text gets never depends on what it holds at the moment.
     if (cell.widthEm > 0) {
@@ -167,7 +167,7 @@ QLabel* CDesignWindow::makeText(QWidget& owner, const FormCellDef& cell) {
     return label;
 }
 
-QPushButton* CDesignWindow::makeButton(QWidget& owner, const FormCellDef& cell) {
+QPushButton* DesignWindow::makeButton(QWidget& owner, const FormCellDef& cell) {
     auto* button = new QPushButton(qtext(cell.caption), &owner);
     button->setAutoDefault(false); // Enter in a box presses nothing
     QSizePolicy policy = button->sizePolicy();
@@ -178,7 +178,7 @@ QPushButton* CDesignWindow::makeButton(QWidget& owner, const FormCellDef& cell) 
     return button;
 }
 
-QRadioButton* CDesignWindow::makeOption(QWidget& owner, const FormCellDef& cell) {
+QRadioButton* DesignWindow::makeOption(QWidget& owner, const FormCellDef& cell) {
     auto* option = new QRadioButton(qtext(cell.caption), &owner);
     option->setAutoExclusive(false); // the model sets each one
     option->setHidden(true);
@@ -186,7 +186,7 @@ QRadioButton* CDesignWindow::makeOption(QWidget& owner, const FormCellDef& cell)
     return option;
 }
 
-QLineEdit* CDesignWindow::makeBox(QWidget& owner, std::size_t field) {
+QLineEdit* DesignWindow::makeBox(QWidget& owner, std::size_t field) {
     auto* line = new QLineEdit(&owner);
     line->setFixedSize(fontMetrics().horizontalAdvance(QStringLiteral("0.333333")) + 8,
                        rowHeight());
@@ -197,7 +197,7 @@ QLineEdit* CDesignWindow::makeBox(QWidget& owner, std::size_t field) {
     return line;
 }
 
-QComboBox* CDesignWindow::makeList(QWidget& owner, int listCtl, int widthEm) {
+QComboBox* DesignWindow::makeList(QWidget& owner, int listCtl, int widthEm) {
     auto* combo = new QComboBox(&owner);
     combo->setEditable(true);
     combo->setInsertPolicy(QComboBox::NoInsert); // typing never adds an item
@@ -219,16 +219,16 @@ QComboBox* CDesignWindow::makeList(QWidget& owner, int listCtl, int widthEm) {
     return combo;
 }
 
-int CDesignWindow::em() const {
+int DesignWindow::em() const {
     return fontMetrics().horizontalAdvance(QChar(0x56FD)); // one Chinese character
 }
 
-int CDesignWindow::rowHeight() const {
+int DesignWindow::rowHeight() const {
     // A dense form: a box is just tall enough for its line of text.
     return fontMetrics().height() + 4;
 }
 
-void CDesignWindow::fixFormSize() {
+void DesignWindow::fixFormSize() {
     // Lay the groups out, then wrap the note to their width and freeze the form.
     layout()->activate();
     const QMargins margins = layout()->contentsMargins();
@@ -239,7 +239,7 @@ void CDesignWindow::fixFormSize() {
     setFixedSize(sizeHint().expandedTo(minimumSizeHint()));
 }
 
-void CDesignWindow::fitPopupToRows(QComboBox& combo) {
+void DesignWindow::fitPopupToRows(QComboBox& combo) {
     // The drop-down shows every row whole, however narrow the box.
     const QFontMetrics metrics(combo.view()->font());
     int widest = 0;

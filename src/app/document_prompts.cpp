@@ -1,6 +1,6 @@
 #include "app/document_prompts.h"
 
-#include "app/project_info_dlg.h"
+#include "app/project_info_dialog.h"
 #include "app/qt_text.h"
 #include "session/document_texts.h"
 
@@ -80,7 +80,7 @@ QString DialogPrompts::askSaveFile(const QString& suggested) {
 }
 
 std::optional<ProjectInfo> DialogPrompts::askProjectInfo(const ProjectInfo& info) {
-    CProjectInfoDlg dialog(info, owner());
+    ProjectInfoDialog dialog(info, owner());
     if (dialog.exec() != QDialog::Accepted) {
         return std::nullopt;
     }

@@ -1,6 +1,6 @@
 #include "app/form_look.h"
 
-#include "sheet/program.h"
+#include "form/program.h"
 
 #include <QApplication>
 #include <QFont>

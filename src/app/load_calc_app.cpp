@@ -7,7 +7,7 @@
 #include "app/main_window.h"
 #include "app/personal_library.h"
 #include "app/recovery_store.h"
-#include "sheet/program.h"
+#include "form/program.h"
 
 #include <QPixmap>
 #include <QTimer>
@@ -55,7 +55,7 @@ int CLoadCalcApp::run(const QString& designFile) {
     PersonalLibrary personal =
         personalFile.isEmpty() ? PersonalLibrary{} : readPersonalLibrary(personalFile);
     DesignSession session(formFirst, std::move(personal.library));
-    CMainWindow window(session, presenter, prompts);
+    MainWindow window(session, presenter, prompts);
     if (!personal.error) {
         window.setPersonalLibraryFile(personalFile);
     }
@@ -70,7 +70,7 @@ int CLoadCalcApp::run(const QString& designFile) {
                                                               describeInChinese(*personal.error)});
     }
     if (unattended) {
-        connect(&window.form(), &CDesignWindow::firstFramePainted, this, [&window, screenshot] {
+        connect(&window.form(), &DesignWindow::firstFramePainted, this, [&window, screenshot] {
             // Leave once this paint has reached the screen.
             QTimer::singleShot(0, &window, [&window, screenshot] {
                 if (!screenshot.isEmpty() && !window.grab().save(screenshot)) {

@@ -3,7 +3,7 @@
 #include "app/headless_export.h"
 #include "app/load_calc_app.h"
 #include "app/program_options.h"
-#include "sheet/program.h"
+#include "form/program.h"
 
 #include <iostream>
 

@@ -11,10 +11,10 @@
 #include "app/room_selector.h"
 #include "app/summary_window.h"
 #include "document/design_file_io.h"
+#include "form/controls.h"
+#include "form/program.h"
 #include "session/document_texts.h"
 #include "session/view_texts.h"
-#include "sheet/controls.h"
-#include "sheet/program.h"
 
 #include <QCloseEvent>
 #include <QDateTime>
@@ -57,7 +57,7 @@ void rememberRecent(const QString& path) {
     QStringList files = storedRecent();
     files.removeAll(path);
     files.prepend(path);
-    storeRecent(files.mid(0, CMainWindow::kRecentFiles));
+    storeRecent(files.mid(0, MainWindow::kRecentFiles));
 }
 
 void forgetMissingRecent() {
@@ -74,10 +74,10 @@ QString draggedFile(const QMimeData& data) {
 
 } // namespace
 
-CMainWindow::CMainWindow(DesignSession& session, MessagePresenter& messages,
-                         DocumentPrompts& prompts, QWidget* parent)
+MainWindow::MainWindow(DesignSession& session, MessagePresenter& messages, DocumentPrompts& prompts,
+                       QWidget* parent)
     : QMainWindow(parent), session_(session), messages_(messages), prompts_(prompts),
-      workflow_(session), form_(new CDesignWindow(session)) {
+      workflow_(session), form_(new DesignWindow(session)) {
     setWindowFlags(Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
                    Qt::WindowSystemMenuHint | Qt::WindowMinimizeButtonHint |
                    Qt::WindowCloseButtonHint);
@@ -89,16 +89,16 @@ CMainWindow::CMainWindow(DesignSession& session, MessagePresenter& messages,
     setAcceptDrops(true);
     recoveryTimer_.setSingleShot(true);
     recoveryTimer_.setInterval(DocumentWorkflow::kRecoveryDelayMs);
-    connect(&recoveryTimer_, &QTimer::timeout, this, &CMainWindow::writeRecovery);
+    connect(&recoveryTimer_, &QTimer::timeout, this, &MainWindow::writeRecovery);
     listener_ = session_.listen([this](const SessionChanges&) { sessionChanged(); });
     sessionChanged();
 }
 
-CMainWindow::~CMainWindow() {
+MainWindow::~MainWindow() {
     session_.stopListening(listener_);
 }
 
-void CMainWindow::buildMenus() {
+void MainWindow::buildMenus() {
     // The report of the design as it stands, named after its file.
     auto* report = new ReportCommands(
         this, [this]() -> const Project& { return session_.project(); },
@@ -109,17 +109,17 @@ void CMainWindow::buildMenus() {
         return action;
     };
     const std::map<Command, QAction*> own = {
-        {Command::NewDesign, fileAction(Command::NewDesign, &CMainWindow::newDesign)},
-        {Command::Open, fileAction(Command::Open, &CMainWindow::openDesign)},
-        {Command::Save, fileAction(Command::Save, &CMainWindow::save)},
-        {Command::SaveAs, fileAction(Command::SaveAs, &CMainWindow::saveAs)},
-        {Command::ProjectInfo, fileAction(Command::ProjectInfo, &CMainWindow::editProjectInfo)},
+        {Command::NewDesign, fileAction(Command::NewDesign, &MainWindow::newDesign)},
+        {Command::Open, fileAction(Command::Open, &MainWindow::openDesign)},
+        {Command::Save, fileAction(Command::Save, &MainWindow::save)},
+        {Command::SaveAs, fileAction(Command::SaveAs, &MainWindow::saveAs)},
+        {Command::ProjectInfo, fileAction(Command::ProjectInfo, &MainWindow::editProjectInfo)},
         {Command::Quit, fileAction(Command::Quit, &QWidget::close)},
         {Command::Undo, form_->undoAction()},
         {Command::Redo, form_->redoAction()},
         {Command::About, form_->aboutAction()},
         {Command::Summary, summary_->showAction()},
-        {Command::Library, fileAction(Command::Library, &CMainWindow::editLibrary)},
+        {Command::Library, fileAction(Command::Library, &MainWindow::editLibrary)},
     };
     const auto actionOf = [&](Command command) {
         const auto found = own.find(command);
@@ -130,7 +130,7 @@ void CMainWindow::buildMenus() {
         return action != nullptr ? action : roomCommands_->action(command);
     };
     recentMenu_ = new QMenu(this);
-    connect(recentMenu_, &QMenu::aboutToShow, this, &CMainWindow::fillRecentMenu);
+    connect(recentMenu_, &QMenu::aboutToShow, this, &MainWindow::fillRecentMenu);
     for (const MenuDef& menu : kMenus) {
         menuBar()->addMenu(buildWindowMenu(menu, actionOf, recentMenu_, this));
     }
@@ -146,14 +146,14 @@ void CMainWindow::buildMenus() {
 
 // The room pieces hand the designer's commands to the session themselves;
 // the session's word after each one brings them all up to date.
-void CMainWindow::buildRooms() {
+void MainWindow::buildRooms() {
     roomCommands_ = new RoomCommands(session_, roomDialogs_, this);
     roomSelector_ = new RoomSelector(session_, this);
     menuBar()->setCornerWidget(roomSelector_, Qt::TopRightCorner);
     summary_ = new SummaryWindow(session_, this);
 }
 
-void CMainWindow::editLibrary() {
+void MainWindow::editLibrary() {
     LibraryDialog dialog(
         session_,
         [this](const Library& personal) {
@@ -172,7 +172,7 @@ void CMainWindow::editLibrary() {
 
 // --- Start-up ----------------------------------------------------------------------
 
-void CMainWindow::start(const QString& file) {
+void MainWindow::start(const QString& file) {
     const bool restored = recovery_ != nullptr && offerRecovery();
     if (file.isEmpty()) {
         if (!restored) {
@@ -189,7 +189,7 @@ void CMainWindow::start(const QString& file) {
     openFile(file);
 }
 
-bool CMainWindow::offerRecovery() {
+bool MainWindow::offerRecovery() {
     for (const QString& left : recovery_->claimLeftFiles()) {
         const QString when =
             QFileInfo(left).lastModified().toString(QStringLiteral("yyyy-MM-dd HH:mm"));
@@ -209,7 +209,7 @@ bool CMainWindow::offerRecovery() {
 
 // Takes a request of the file workflow to its end, putting its questions to
 // the designer and saving when asked to.
-bool CMainWindow::carryOut(WorkflowStep step) {
+bool MainWindow::carryOut(WorkflowStep step) {
     for (;;) {
         switch (step.kind) {
         case WorkflowStep::Kind::Refused:
@@ -227,17 +227,17 @@ bool CMainWindow::carryOut(WorkflowStep step) {
     }
 }
 
-bool CMainWindow::newDesign() {
+bool MainWindow::newDesign() {
     return carryOut(workflow_.newDesign());
 }
 
-bool CMainWindow::openDesign() {
+bool MainWindow::openDesign() {
     const QString folder = filePath().isEmpty() ? QDir::homePath() : QFileInfo(filePath()).path();
     const QString path = prompts_.askOpenFile(folder);
     return !path.isEmpty() && openFile(path);
 }
 
-bool CMainWindow::openFile(const QString& path) {
+bool MainWindow::openFile(const QString& path) {
     const QString file = absolute(path);
     if (!carryOut(workflow_.open(file.toStdString(), openDesignFile(fsPath(path))))) {
         return false;
@@ -246,11 +246,11 @@ bool CMainWindow::openFile(const QString& path) {
     return true;
 }
 
-bool CMainWindow::save() {
+bool MainWindow::save() {
     return filePath().isEmpty() ? saveAs() : saveTo(filePath());
 }
 
-bool CMainWindow::saveAs() {
+bool MainWindow::saveAs() {
     const QString suggested = filePath().isEmpty()
                                   ? QDir::home().filePath(qtext(workflow_.suggestedFileName()))
                                   : filePath();
@@ -259,7 +259,7 @@ bool CMainWindow::saveAs() {
            saveTo(qtext(DocumentWorkflow::withDesignExtension(path.toStdString())));
 }
 
-bool CMainWindow::saveTo(const QString& path) {
+bool MainWindow::saveTo(const QString& path) {
     const QString file = absolute(path);
     if (const auto refused = workflow_.saveTo(fsPath(path), file.toStdString(), *calls_)) {
         messages_.showMessage(*refused);
@@ -270,7 +270,7 @@ bool CMainWindow::saveTo(const QString& path) {
     return true;
 }
 
-void CMainWindow::editProjectInfo() {
+void MainWindow::editProjectInfo() {
     if (const auto info = prompts_.askProjectInfo(session_.project().info)) {
         session_.setProjectInfo(*info);
     }
@@ -280,14 +280,14 @@ void CMainWindow::editProjectInfo() {
 
 // Any verb may change what the room pieces show: a computed form changes the
 // summary, a room switch the menu's enabled entries.
-void CMainWindow::sessionChanged() {
+void MainWindow::sessionChanged() {
     roomCommands_->refresh();
     roomSelector_->refresh();
     summary_->refresh();
     showDesignState();
 }
 
-void CMainWindow::showDesignState() {
+void MainWindow::showDesignState() {
     // The title is the file's name with the modified mark; the platform adds
     // the program's name.
     setWindowFilePath(filePath().isEmpty() ? qtext(workflow_.shownName()) : filePath());
@@ -304,7 +304,7 @@ void CMainWindow::showDesignState() {
     }
 }
 
-bool CMainWindow::writeRecovery() {
+bool MainWindow::writeRecovery() {
     recoveryTimer_.stop();
     if (recovery_ == nullptr || !session_.isModified()) {
         return false;
@@ -318,7 +318,7 @@ bool CMainWindow::writeRecovery() {
     return true;
 }
 
-void CMainWindow::closeEvent(QCloseEvent* event) {
+void MainWindow::closeEvent(QCloseEvent* event) {
     if (!carryOut(workflow_.leave())) {
         event->ignore();
         return;
@@ -332,14 +332,14 @@ void CMainWindow::closeEvent(QCloseEvent* event) {
 
 // --- Recent files and dropped files -----------------------------------------------------
 
-QStringList CMainWindow::recentFiles() {
+QStringList MainWindow::recentFiles() {
     return storedRecent();
 }
 
 // Filled each time it opens (never from one of its own entries, which
 // clearing it would delete while they run), so that it shows which files
 // are there now.
-void CMainWindow::fillRecentMenu() {
+void MainWindow::fillRecentMenu() {
     recentMenu_->clear();
     const QStringList files = storedRecent();
     bool anyMissing = false;
@@ -363,13 +363,13 @@ void CMainWindow::fillRecentMenu() {
     forget->setEnabled(anyMissing);
 }
 
-void CMainWindow::dragEnterEvent(QDragEnterEvent* event) {
+void MainWindow::dragEnterEvent(QDragEnterEvent* event) {
     if (!draggedFile(*event->mimeData()).isEmpty()) {
         event->acceptProposedAction();
     }
 }
 
-void CMainWindow::dropEvent(QDropEvent* event) {
+void MainWindow::dropEvent(QDropEvent* event) {
     const QString file = draggedFile(*event->mimeData());
     if (file.isEmpty()) {
         return;

@@ -14,7 +14,7 @@ class QMenu;
 
 namespace gelvant {
 
-class CDesignWindow;
+class DesignWindow;
 class DocumentPrompts;
 class MessagePresenter;
 class RecoveryStore;
@@ -29,16 +29,16 @@ class SummaryWindow;
 // files dropped on it. It is a view of a design session: what a command does
 // to the design, the session decides; after every change the window shows it
 // all again.
-class CMainWindow : public QMainWindow {
+class MainWindow : public QMainWindow {
     Q_OBJECT
 public:
     // The most recent files the file menu lists.
     static constexpr int kRecentFiles = 8;
     // The session's form messages go where the session was told; the
     // window's own boxes (a file that cannot be read or written) to messages.
-    CMainWindow(DesignSession& session, MessagePresenter& messages, DocumentPrompts& prompts,
-                QWidget* parent = nullptr);
-    ~CMainWindow() override;
+    MainWindow(DesignSession& session, MessagePresenter& messages, DocumentPrompts& prompts,
+               QWidget* parent = nullptr);
+    ~MainWindow() override;
 
     // Unsaved changes are kept in this store (without one, nowhere).
     void setRecoveryStore(RecoveryStore* store) { recovery_ = store; }
@@ -55,7 +55,7 @@ public:
     // its welcome box.
     void start(const QString& file = {});
 
-    CDesignWindow& form() const { return *form_; }
+    DesignWindow& form() const { return *form_; }
     // The design the window shows, read only: changes go through the verbs.
     const DesignSession& session() const { return session_; }
     // The design's file; empty before the first save.
@@ -102,7 +102,7 @@ private:
     MessagePresenter& messages_;
     DocumentPrompts& prompts_;
     DocumentWorkflow workflow_;
-    CDesignWindow* form_;
+    DesignWindow* form_;
     QMenu* recentMenu_ = nullptr;
     WindowRoomDialogs roomDialogs_{this};
     RoomCommands* roomCommands_ = nullptr;

@@ -1,6 +1,6 @@
 #include "app/program_options.h"
 
-#include "sheet/program.h"
+#include "form/program.h"
 
 #include <QCommandLineParser>
 #include <array>

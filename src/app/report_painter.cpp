@@ -3,7 +3,7 @@
 #include "app/page_flow.h"
 #include "app/pdf_text_map.h"
 #include "document/atomic_file.h"
-#include "sheet/program.h"
+#include "form/program.h"
 
 #include <QBuffer>
 #include <QPageLayout>

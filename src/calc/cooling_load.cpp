@@ -4,10 +4,10 @@
 #include "calc/moist_air.h"
 #include "calc/store_geometry.h"
 #include "calc/surface_areas.h"
-#include "sheet/controls.h"
-#include "sheet/design_dlg.h"
-#include "sheet/note_text.h"
-#include "sheet/numeric.h"
+#include "form/controls.h"
+#include "form/design_dlg.h"
+#include "form/note_text.h"
+#include "form/numeric.h"
 
 #include <array>
 #include <cstdint>

@@ -4,9 +4,9 @@
 #include "calc/ice_store_ladder.h"
 #include "calc/store_geometry.h"
 #include "calc/volume_coefficient_ladder.h"
-#include "sheet/controls.h"
-#include "sheet/design_dlg.h"
-#include "sheet/numeric.h"
+#include "form/controls.h"
+#include "form/design_dlg.h"
+#include "form/numeric.h"
 
 #include <array>
 #include <cstdint>

@@ -1,6 +1,6 @@
 #include "calc/evaporator_items.h"
 
-#include "sheet/numeric.h"
+#include "form/numeric.h"
 
 #include <array>
 #include <cstdint>

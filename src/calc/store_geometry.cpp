@@ -1,7 +1,7 @@
 #include "calc/store_geometry.h"
 
-#include "sheet/design_sheet.h"
-#include "sheet/numeric.h"
+#include "form/design_sheet.h"
+#include "form/numeric.h"
 
 namespace gelvant {
 

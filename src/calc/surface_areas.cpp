@@ -1,7 +1,7 @@
 #include "calc/surface_areas.h"
 
-#include "sheet/design_sheet.h"
-#include "sheet/numeric.h"
+#include "form/design_sheet.h"
+#include "form/numeric.h"
 
 #include <array>
 

@@ -1,8 +1,8 @@
 // gelvant-cli: the design form without a display, driven by a script.
 
-#include "cli/script.h"
+#include "form/program.h"
 #include "library/library_file.h"
-#include "sheet/program.h"
+#include "script/script.h"
 
 #include <cerrno>
 #include <cstring>

@@ -1,9 +1,9 @@
 #include "document/design_document.h"
 
-#include "form/design_form.h"
+#include "form/controls.h"
+#include "form_tables/design_form.h"
 #include "plant/plant_settings.h"
 #include "project/startup_form.h"
-#include "sheet/controls.h"
 
 #include <algorithm>
 #include <utility>

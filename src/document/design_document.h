@@ -1,9 +1,9 @@
 #pragma once
 
 #include "document/undo_history.h"
+#include "form/design_dlg.h"
+#include "form/messages.h"
 #include "project/project.h"
-#include "sheet/design_dlg.h"
-#include "sheet/messages.h"
 
 #include <cstddef>
 #include <functional>

@@ -1,17 +1,17 @@
 #include "document/design_file.h"
 
 #include "document/json_writer.h"
-#include "form/design_form.h"
+#include "form/controls.h"
+#include "form/field_dictionary.h"
+#include "form/portable.h"
+#include "form/program.h"
+#include "form/text_exchange.h"
+#include "form/utf8.h"
+#include "form_tables/design_form.h"
 #include "library/library_json.h"
 #include "plant/plant_settings.h"
 #include "plant/room_use.h"
 #include "project/startup_form.h"
-#include "sheet/controls.h"
-#include "sheet/field_dictionary.h"
-#include "sheet/portable.h"
-#include "sheet/program.h"
-#include "sheet/text_exchange.h"
-#include "sheet/utf8.h"
 
 #include <nlohmann/json.hpp>
 

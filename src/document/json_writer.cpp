@@ -1,7 +1,7 @@
 #include "document/json_writer.h"
 
-#include "sheet/portable.h"
-#include "sheet/utf8.h"
+#include "form/portable.h"
+#include "form/utf8.h"
 
 #include <charconv>
 #include <cmath>

@@ -5,11 +5,11 @@
 #include "evaporator/air_cooler_evap_table.h"
 #include "evaporator/air_cooler_tube_table.h"
 #include "evaporator/compressor_selection.h"
-#include "sheet/controls.h"
-#include "sheet/design_dlg.h"
-#include "sheet/note_text.h"
-#include "sheet/numeric.h"
-#include "sheet/table_items.h"
+#include "form/controls.h"
+#include "form/design_dlg.h"
+#include "form/note_text.h"
+#include "form/numeric.h"
+#include "form/table_items.h"
 
 #include <array>
 #include <cstdint>

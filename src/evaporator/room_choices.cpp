@@ -1,8 +1,8 @@
 #include "evaporator/room_choices.h"
 
 #include "calc/cooling_load.h"
-#include "sheet/controls.h"
-#include "sheet/design_dlg.h"
+#include "form/controls.h"
+#include "form/design_dlg.h"
 
 #include <array>
 

@@ -1,7 +1,7 @@
 #pragma once
 
-#include "sheet/field_dictionary.h"
-#include "sheet/library_entries.h"
+#include "form/field_dictionary.h"
+#include "form/library_entries.h"
 
 #include <array>
 #include <cstddef>

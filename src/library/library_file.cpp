@@ -1,7 +1,7 @@
 #include "library/library_file.h"
 
+#include "form/utf8.h"
 #include "library/library_json.h"
-#include "sheet/utf8.h"
 
 #include <nlohmann/json.hpp>
 

@@ -1,7 +1,7 @@
 #include "plant/plant_settings.h"
 
-#include "sheet/entered_number.h"
-#include "sheet/portable.h"
+#include "form/entered_number.h"
+#include "form/portable.h"
 
 #include <algorithm>
 #include <cmath>

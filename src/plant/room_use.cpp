@@ -1,7 +1,7 @@
 #include "plant/room_use.h"
 
-#include "form/design_form.h"
-#include "sheet/controls.h"
+#include "form/controls.h"
+#include "form_tables/design_form.h"
 
 namespace gelvant {
 namespace {

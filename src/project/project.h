@@ -1,7 +1,7 @@
 #pragma once
 
-#include "sheet/form_state.h"
-#include "sheet/library_entries.h"
+#include "form/form_state.h"
+#include "form/library_entries.h"
 
 #include <cstddef>
 #include <memory>

@@ -1,8 +1,8 @@
 #include "project/startup_form.h"
 
-#include "form/design_form.h"
-#include "form/startup.h"
-#include "sheet/design_dlg.h"
+#include "form/design_dlg.h"
+#include "form_tables/design_form.h"
+#include "form_tables/startup.h"
 
 namespace gelvant {
 

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "sheet/form_state.h"
+#include "form/form_state.h"
 
 #include <memory>
 

@@ -2,8 +2,8 @@
 
 #include "calc/surface_areas.h"
 #include "evaporator/compressor_selection.h"
-#include "form/design_form.h"
-#include "sheet/controls.h"
+#include "form/controls.h"
+#include "form_tables/design_form.h"
 
 #include <algorithm>
 #include <cmath>

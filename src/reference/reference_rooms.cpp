@@ -2,12 +2,12 @@
 
 #include "calc/cooling_load.h"
 #include "calc/dependent_rules.h"
+#include "form/controls.h"
+#include "form/design_dlg.h"
 #include "reference/reference_catalogue.h"
 #include "reference/reference_group_choices.h"
 #include "reference/reference_notes.h"
 #include "reference/reference_presets.h"
-#include "sheet/controls.h"
-#include "sheet/design_dlg.h"
 
 #include <algorithm>
 #include <array>

@@ -1,7 +1,7 @@
 #include "report/report_labels.h"
 
-#include "form/form_lists_table.h"
-#include "sheet/portable.h"
+#include "form/portable.h"
+#include "form_tables/form_lists_table.h"
 
 #include <algorithm>
 #include <array>

@@ -1,14 +1,14 @@
 #include "report/report_model.h"
 
-#include "form/design_form.h"
-#include "form/form_cells_table.h"
+#include "form/field_dictionary.h"
+#include "form/program.h"
+#include "form/text_exchange.h"
+#include "form_tables/design_form.h"
+#include "form_tables/form_cells_table.h"
 #include "library/library.h"
 #include "project/summary.h"
 #include "report/report_labels.h"
 #include "report/report_numbers.h"
-#include "sheet/field_dictionary.h"
-#include "sheet/program.h"
-#include "sheet/text_exchange.h"
 
 #include <algorithm>
 #include <array>

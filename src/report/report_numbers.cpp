@@ -1,7 +1,7 @@
 #include "report/report_numbers.h"
 
-#include "sheet/note_text.h"
-#include "sheet/text_exchange.h"
+#include "form/note_text.h"
+#include "form/text_exchange.h"
 
 #include <cmath>
 

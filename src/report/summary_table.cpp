@@ -1,8 +1,8 @@
 #include "report/summary_table.h"
 
+#include "form/numeric.h"
+#include "form/text_exchange.h"
 #include "report/report_numbers.h"
-#include "sheet/numeric.h"
-#include "sheet/text_exchange.h"
 
 #include <cmath>
 

@@ -1,12 +1,12 @@
 #include "session/design_session.h"
 
 #include "document/design_file_io.h"
-#include "form/design_form.h"
-#include "form/startup.h"
+#include "form/controls.h"
+#include "form/field_dictionary.h"
+#include "form/utf8.h"
+#include "form_tables/design_form.h"
+#include "form_tables/startup.h"
 #include "project/startup_form.h"
-#include "sheet/controls.h"
-#include "sheet/field_dictionary.h"
-#include "sheet/utf8.h"
 
 #include <algorithm>
 #include <type_traits>

@@ -3,10 +3,10 @@
 #include "document/atomic_file.h"
 #include "document/design_document.h"
 #include "document/design_file.h"
+#include "form/design_dlg.h"
+#include "form/messages.h"
 #include "library/library_file.h"
 #include "session/session_changes.h"
-#include "sheet/design_dlg.h"
-#include "sheet/messages.h"
 
 #include <cstddef>
 #include <filesystem>

@@ -2,9 +2,9 @@
 
 #include "document/design_file_error.h"
 #include "document/design_file_io.h"
+#include "form/controls.h"
+#include "form/program.h"
 #include "session/document_texts.h"
-#include "sheet/controls.h"
-#include "sheet/program.h"
 
 #include <utility>
 

@@ -2,8 +2,8 @@
 
 #include "document/atomic_file.h"
 #include "document/design_file.h"
+#include "form/messages.h"
 #include "session/design_session.h"
-#include "sheet/messages.h"
 
 #include <filesystem>
 #include <optional>

@@ -1,9 +1,9 @@
 #include "tables/goods_kind.h"
 
 #include "calc/dependent_rules.h"
-#include "sheet/controls.h"
-#include "sheet/design_dlg.h"
-#include "sheet/table_items.h"
+#include "form/controls.h"
+#include "form/design_dlg.h"
+#include "form/table_items.h"
 #include "tables/goods_kind_table.h"
 
 #include <cstddef>

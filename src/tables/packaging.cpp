@@ -1,8 +1,8 @@
 #include "tables/packaging.h"
 
-#include "sheet/controls.h"
-#include "sheet/design_dlg.h"
-#include "sheet/table_items.h"
+#include "form/controls.h"
+#include "form/design_dlg.h"
+#include "form/table_items.h"
 #include "tables/packaging_material_table.h"
 #include "tables/packaging_ratio_table.h"
 

@@ -1,9 +1,9 @@
 #include "tables/product.h"
 
-#include "sheet/controls.h"
-#include "sheet/design_dlg.h"
-#include "sheet/numeric.h"
-#include "sheet/table_items.h"
+#include "form/controls.h"
+#include "form/design_dlg.h"
+#include "form/numeric.h"
+#include "form/table_items.h"
 #include "tables/product_thermal_table.h"
 #include "tables/respiration.h"
 

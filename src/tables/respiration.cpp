@@ -1,9 +1,9 @@
 #include "tables/respiration.h"
 
 #include "calc/dependent_rules.h"
-#include "sheet/controls.h"
-#include "sheet/design_dlg.h"
-#include "sheet/numeric.h"
+#include "form/controls.h"
+#include "form/design_dlg.h"
+#include "form/numeric.h"
 #include "tables/respiration_table.h"
 
 #include <array>

@@ -1,8 +1,8 @@
 #include "tables/site.h"
 
-#include "sheet/controls.h"
-#include "sheet/design_dlg.h"
-#include "sheet/table_items.h"
+#include "form/controls.h"
+#include "form/design_dlg.h"
+#include "form/table_items.h"
 #include "tables/site_climate_table.h"
 
 #include <optional>

@@ -4,13 +4,13 @@
 // the verb raised, in the order raised; the page shows them. The form's
 // groups, cells, labels and lists come from the core's tables.
 
-#include "cli/form_json.h"
-#include "form/form_cells_table.h"
-#include "form/form_groups_table.h"
+#include "form/controls.h"
+#include "form/design_dlg.h"
+#include "form/field_dictionary.h"
+#include "form_tables/form_cells_table.h"
+#include "form_tables/form_groups_table.h"
+#include "script/form_json.h"
 #include "session/design_session.h"
-#include "sheet/controls.h"
-#include "sheet/design_dlg.h"
-#include "sheet/field_dictionary.h"
 #include "web/page_session.h"
 
 #include <nlohmann/json.hpp>

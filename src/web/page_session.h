@@ -1,8 +1,8 @@
 #pragma once
 
+#include "form/messages.h"
 #include "session/design_session.h"
 #include "session/document_workflow.h"
-#include "sheet/messages.h"
 
 #include <nlohmann/json.hpp>
 

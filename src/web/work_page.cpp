@@ -6,6 +6,9 @@
 #include "document/design_file.h"
 #include "document/design_file_error.h"
 #include "document/gathered_messages.h"
+#include "form/controls.h"
+#include "form/portable.h"
+#include "form/program.h"
 #include "plant/machine_load.h"
 #include "plant/plant_settings.h"
 #include "plant/room_use.h"
@@ -18,9 +21,6 @@
 #include "session/command_table.h"
 #include "session/document_texts.h"
 #include "session/view_texts.h"
-#include "sheet/controls.h"
-#include "sheet/portable.h"
-#include "sheet/program.h"
 #include "web/page_session.h"
 
 #include <nlohmann/json.hpp>

@@ -16,7 +16,7 @@ using namespace gelvant::testing_window;
 
 namespace {
 
-void checkFormShowsModel(CDesignWindow& window) {
+void checkFormShowsModel(DesignWindow& window) {
     const CDesignDlg& model = window.model();
     for (std::size_t field = 0; field < kFieldCount; ++field) {
         QCOMPARE(window.box(field)->text(), qs(model.editText(field)));
@@ -44,7 +44,7 @@ template <typename Dialog> void answerNextDialog(const std::function<void(Dialog
 }
 
 // Everything shown but the one list.
-QStringList shownBesides(CMainWindow& window, int listCtl) {
+QStringList shownBesides(MainWindow& window, int listCtl) {
     QStringList lines = shownDesign(window);
     const auto& defs = window.form().model().listDefs();
     const auto def = std::find_if(defs.begin(), defs.end(),
@@ -62,7 +62,7 @@ private slots:
     void theFormFollowsTheDesignerLikeTheModel() {
         RecordingPresenter presenter;
         DesignSession session(presenter);
-        CDesignWindow window(session);
+        DesignWindow window(session);
         session.start();
         window.show();
         QVERIFY(QTest::qWaitForWindowActive(&window));

@@ -29,7 +29,7 @@ const char* const kRooms = "库房(&R)";
 const char* const kPlantEntry = "机械负荷系数(&L)...";
 
 // The summary's section shows exactly the texts of the document's machine load.
-void checkMachineLoadShowsTheDocument(const CMainWindow& window) {
+void checkMachineLoadShowsTheDocument(const MainWindow& window) {
     const SummaryWindow& summary = window.summaryWindow();
     const Project& project = window.session().project();
     const ProjectSummary projectSummary = summarizeProject(project);

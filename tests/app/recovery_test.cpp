@@ -35,7 +35,7 @@ int gelvant::testing_window::runRecoveryChild(const QByteArray& mode,
     ScriptedPrompts prompts;
     RecoveryStore store;
     DesignSession session(messages);
-    CMainWindow window(session, messages, prompts);
+    MainWindow window(session, messages, prompts);
     window.setRecoveryStore(&store);
     window.start(arguments.value(1));
     window.show();

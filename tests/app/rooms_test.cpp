@@ -24,7 +24,7 @@ namespace {
 const char* const kRooms = "库房(&R)";
 
 // The summary window shows exactly the texts of the document's summary table.
-void checkSummaryShowsTheDocument(const CMainWindow& window) {
+void checkSummaryShowsTheDocument(const MainWindow& window) {
     const SummaryWindow& summary = window.summaryWindow();
     const Project& project = window.session().project();
     const SummaryTable expected = summaryTable(summarizeProject(project));
@@ -43,7 +43,7 @@ void checkSummaryShowsTheDocument(const CMainWindow& window) {
 
 // The rooms as the selector and the form show them: the names, the current
 // room, its equipment and its load.
-QStringList roomsShown(const CMainWindow& window) {
+QStringList roomsShown(const MainWindow& window) {
     const RoomSelector& selector = window.roomSelector();
     QStringList shown;
     for (int i = 0; i < selector.rooms()->count(); ++i) {

@@ -7,9 +7,9 @@
 #include "app/document_prompts.h"
 #include "app/main_window.h"
 #include "document/design_file_io.h"
-#include "form/design_form.h"
-#include "form/startup.h"
-#include "sheet/controls.h"
+#include "form/controls.h"
+#include "form_tables/design_form.h"
+#include "form_tables/startup.h"
 
 #include <QComboBox>
 #include <QFile>
@@ -92,8 +92,8 @@ inline void pick(QComboBox& combo, int index) {
 
 // Everything the window shows of the design, one line a control: the title
 // with its mark, every box, list and note.
-inline QStringList shownDesign(CMainWindow& window) {
-    CDesignWindow& form = window.form();
+inline QStringList shownDesign(MainWindow& window) {
+    DesignWindow& form = window.form();
     QStringList lines{window.windowTitle() +
                       (window.isWindowModified() ? QStringLiteral(" modified") : QString())};
     for (std::size_t field = 0; field < kFieldCount; ++field) {
@@ -128,14 +128,14 @@ struct Session {
     RecordingPresenter messages;
     ScriptedPrompts prompts;
     DesignSession design{messages};
-    CMainWindow window{design, messages, prompts};
+    MainWindow window{design, messages, prompts};
 
     bool start(const QString& file = {}) {
         window.start(file);
         window.show();
         return QTest::qWaitForWindowActive(&window);
     }
-    CDesignWindow& form() { return window.form(); }
+    DesignWindow& form() { return window.form(); }
     QLineEdit& box(const char* name) { return *window.form().box(fieldNamed(name)); }
     void type(const char* name, const char* text) { typeInto(box(name), QString::fromUtf8(text)); }
     void trigger(const char* menu, const char* entry) {

@@ -1,11 +1,11 @@
-#include "cli/form_json.h"
-#include "form/startup.h"
+#include "form/field_dictionary.h"
+#include "form/portable.h"
+#include "form/text_exchange.h"
+#include "form_tables/startup.h"
 #include "recording_form.h"
 #include "reference/reference_notes.h"
 #include "reference/reference_presets.h"
-#include "sheet/field_dictionary.h"
-#include "sheet/portable.h"
-#include "sheet/text_exchange.h"
+#include "script/form_json.h"
 
 #include <gtest/gtest.h>
 

@@ -1,6 +1,6 @@
 #include "calc/surface_areas.h"
 #include "evaporator_form.h"
-#include "sheet/controls.h"
+#include "form/controls.h"
 
 #include <gtest/gtest.h>
 

@@ -1,8 +1,8 @@
 #include "calc/cooling_load.h"
-#include "form/design_form.h"
-#include "sheet/controls.h"
-#include "sheet/design_dlg.h"
-#include "sheet/field_dictionary.h"
+#include "form/controls.h"
+#include "form/design_dlg.h"
+#include "form/field_dictionary.h"
+#include "form_tables/design_form.h"
 
 #include <gtest/gtest.h>
 

@@ -1,5 +1,5 @@
-#include "sheet/controls.h"
-#include "sheet/design_dlg.h"
+#include "form/controls.h"
+#include "form/design_dlg.h"
 
 #include <gtest/gtest.h>
 

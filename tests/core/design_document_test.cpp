@@ -3,9 +3,9 @@
 
 #include "document/design_document.h"
 #include "document/gathered_messages.h"
-#include "form/design_form.h"
-#include "form/startup.h"
-#include "sheet/controls.h"
+#include "form/controls.h"
+#include "form_tables/design_form.h"
+#include "form_tables/startup.h"
 
 #include <gtest/gtest.h>
 

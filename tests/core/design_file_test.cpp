@@ -3,12 +3,12 @@
 
 #include "document/design_file.h"
 #include "document/design_file_io.h"
-#include "form/design_form.h"
+#include "form/controls.h"
+#include "form/design_dlg.h"
+#include "form/messages.h"
+#include "form/portable.h"
+#include "form_tables/design_form.h"
 #include "project/startup_form.h"
-#include "sheet/controls.h"
-#include "sheet/design_dlg.h"
-#include "sheet/messages.h"
-#include "sheet/portable.h"
 
 #include <gtest/gtest.h>
 #include <nlohmann/json.hpp>

@@ -2,9 +2,9 @@
 // script: a designer's day from start-up to a saved and reopened project,
 // each verb told to the listeners exactly once with what it changed.
 
+#include "form/controls.h"
+#include "form/field_dictionary.h"
 #include "session/design_session.h"
-#include "sheet/controls.h"
-#include "sheet/field_dictionary.h"
 
 #include <gtest/gtest.h>
 

@@ -1,8 +1,8 @@
 // The design-file workflow as every view drives it: what it asks before
 // unsaved changes are lost, what each answer does, and the recovery offer.
 
+#include "form/controls.h"
 #include "session/document_workflow.h"
-#include "sheet/controls.h"
 
 #include <gtest/gtest.h>
 

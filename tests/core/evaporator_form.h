@@ -3,10 +3,10 @@
 // A fresh design form for the rule tests, with the boxes set or typed into
 // by name and read back as the form shows them.
 
-#include "form/design_form.h"
-#include "sheet/design_dlg.h"
-#include "sheet/field_dictionary.h"
-#include "sheet/messages.h"
+#include "form/design_dlg.h"
+#include "form/field_dictionary.h"
+#include "form/messages.h"
+#include "form_tables/design_form.h"
 
 #include <gtest/gtest.h>
 

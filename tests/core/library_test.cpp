@@ -3,11 +3,11 @@
 // library files that cannot be read, change nothing; designs carry their
 // entries; adding and removing are undo steps.
 
-#include "form/design_form.h"
+#include "form/controls.h"
+#include "form/portable.h"
+#include "form_tables/design_form.h"
 #include "library/library_file.h"
 #include "session/design_session.h"
-#include "sheet/controls.h"
-#include "sheet/portable.h"
 
 #include <gtest/gtest.h>
 

@@ -6,10 +6,10 @@
 #include "core/report_forms.h"
 #include "document/design_file_io.h"
 #include "evaporator/room_choices.h"
+#include "form/field_dictionary.h"
 #include "plant/machine_load.h"
 #include "plant/plant_settings.h"
 #include "report/machine_load_table.h"
-#include "sheet/field_dictionary.h"
 
 #include <gtest/gtest.h>
 

@@ -2,9 +2,9 @@
 // settings): each change one undo step that marks the design modified and
 // tells the views what changed; a value outside its range changes nothing.
 
+#include "form/entered_number.h"
 #include "plant/plant_settings.h"
 #include "session/design_session.h"
-#include "sheet/entered_number.h"
 
 #include <gtest/gtest.h>
 

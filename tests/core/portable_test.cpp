@@ -2,7 +2,7 @@
 // exactly what the library does, so the WebAssembly build shows the same
 // digits as the native one.
 
-#include "sheet/portable.h"
+#include "form/portable.h"
 
 #include <gtest/gtest.h>
 

@@ -3,11 +3,11 @@
 // shown but left out of every sum.
 
 #include "core/report_forms.h"
+#include "form/field_dictionary.h"
+#include "form/note_text.h"
 #include "project/summary.h"
 #include "report/report_model.h"
 #include "report/summary_table.h"
-#include "sheet/field_dictionary.h"
-#include "sheet/note_text.h"
 
 #include <gtest/gtest.h>
 

@@ -4,10 +4,10 @@
 // which list, which item, and what the sheet held when the list's handler
 // started. The reference list and the apply button keep their real handlers.
 
-#include "form/design_form.h"
+#include "form/controls.h"
+#include "form/design_dlg.h"
+#include "form_tables/design_form.h"
 #include "reference/reference_rooms.h"
-#include "sheet/controls.h"
-#include "sheet/design_dlg.h"
 
 #include <array>
 #include <utility>

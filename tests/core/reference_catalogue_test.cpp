@@ -1,10 +1,10 @@
-#include "form/design_form.h"
+#include "form/controls.h"
+#include "form/design_dlg.h"
+#include "form/field_dictionary.h"
+#include "form_tables/design_form.h"
 #include "reference/reference_notes.h"
 #include "reference/reference_presets.h"
 #include "reference/reference_rooms.h"
-#include "sheet/controls.h"
-#include "sheet/design_dlg.h"
-#include "sheet/field_dictionary.h"
 
 #include <gtest/gtest.h>
 

@@ -3,11 +3,11 @@
 // Rooms for the report tests: the start-up form after the designer's actions,
 // reference rooms applied, and a form never started.
 
-#include "form/design_form.h"
+#include "form/controls.h"
+#include "form/design_dlg.h"
+#include "form_tables/design_form.h"
 #include "project/project.h"
 #include "project/startup_form.h"
-#include "sheet/controls.h"
-#include "sheet/design_dlg.h"
 
 #include <functional>
 #include <memory>

@@ -2,11 +2,11 @@
 // form as it shows itself, for computed, uncomputed and broken designs.
 
 #include "core/report_forms.h"
-#include "form/form_cells_table.h"
+#include "form/field_dictionary.h"
+#include "form/program.h"
+#include "form_tables/form_cells_table.h"
 #include "report/report_labels.h"
 #include "report/report_model.h"
-#include "sheet/field_dictionary.h"
-#include "sheet/program.h"
 
 #include <gtest/gtest.h>
 

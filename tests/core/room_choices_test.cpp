@@ -1,5 +1,5 @@
 #include "evaporator_form.h"
-#include "sheet/controls.h"
+#include "form/controls.h"
 
 #include <gtest/gtest.h>
 

@@ -17,14 +17,14 @@
 // Undo right after a step must give back the form before it, redo the form
 // after it.
 
-#include "cli/form_json.h"
 #include "document/design_document.h"
 #include "document/design_file.h"
-#include "form/design_form.h"
-#include "form/startup.h"
+#include "form/controls.h"
+#include "form/design_dlg.h"
+#include "form_tables/design_form.h"
+#include "form_tables/startup.h"
 #include "reference/reference_rooms.h"
-#include "sheet/controls.h"
-#include "sheet/design_dlg.h"
+#include "script/form_json.h"
 #include "support/form_invariants.h"
 
 #include <gtest/gtest.h>

@@ -1,6 +1,6 @@
-#include "form/startup.h"
+#include "form/field_dictionary.h"
+#include "form_tables/startup.h"
 #include "recording_form.h"
-#include "sheet/field_dictionary.h"
 
 #include <gtest/gtest.h>
 

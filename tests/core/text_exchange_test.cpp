@@ -1,4 +1,4 @@
-#include "sheet/text_exchange.h"
+#include "form/text_exchange.h"
 
 #include <gtest/gtest.h>
 

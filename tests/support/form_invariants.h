@@ -6,12 +6,12 @@
 // write produces reads back, and every message box is one of the program's
 // own. Shared by the soak test and the fuzz targets.
 
-#include "sheet/controls.h"
-#include "sheet/design_dlg.h"
-#include "sheet/field_dictionary.h"
-#include "sheet/messages.h"
-#include "sheet/portable.h"
-#include "sheet/text_exchange.h"
+#include "form/controls.h"
+#include "form/design_dlg.h"
+#include "form/field_dictionary.h"
+#include "form/messages.h"
+#include "form/portable.h"
+#include "form/text_exchange.h"
 
 #include <array>
 #include <cmath>

@@ -1,9 +1,9 @@
-#include "cli/library_commands.h"
+#include "script/library_commands.h"
 
-#include "cli/script_words.h"
+#include "form/utf8.h"
 #include "library/library_file.h"
+#include "script/script_words.h"
 #include "session/design_session.h"
-#include "sheet/utf8.h"
 
 #include <optional>
 #include <vector>

@@ -1,6 +1,6 @@
-#include "sheet/note_text.h"
+#include "form/note_text.h"
 
-#include "sheet/portable.h"
+#include "form/portable.h"
 
 #include <cmath>
 

@@ -1,4 +1,4 @@
-#include "sheet/portable.h"
+#include "form/portable.h"
 
 #include <cerrno>
 #include <cmath>

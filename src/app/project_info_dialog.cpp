@@ -1,4 +1,4 @@
-#include "app/project_info_dlg.h"
+#include "app/project_info_dialog.h"
 
 #include "app/command_actions.h"
 #include "app/qt_text.h"
@@ -23,7 +23,7 @@ QLineEdit* lineFor(const std::string& text, QWidget& owner) {
 
 } // namespace
 
-CProjectInfoDlg::CProjectInfoDlg(const ProjectInfo& info, QWidget* parent) : QDialog(parent) {
+ProjectInfoDialog::ProjectInfoDialog(const ProjectInfo& info, QWidget* parent) : QDialog(parent) {
     setWindowTitle(qtext(view_text::kProjectInfoTitle));
     setWindowFlags(Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
                    Qt::WindowCloseButtonHint);
@@ -58,7 +58,7 @@ CProjectInfoDlg::CProjectInfoDlg(const ProjectInfo& info, QWidget* parent) : QDi
     form->setSizeConstraint(QLayout::SetFixedSize);
 }
 
-ProjectInfo CProjectInfoDlg::info() const {
+ProjectInfo ProjectInfoDialog::info() const {
     ProjectInfo edited;
     for (std::size_t i = 0; i < kProjectInfoFields.size(); ++i) {
         edited.*kProjectInfoFields[i].member = boxes_[i]();

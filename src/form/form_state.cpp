@@ -1,7 +1,7 @@
-#include "sheet/form_state.h"
+#include "form/form_state.h"
 
-#include "sheet/controls.h"
-#include "sheet/portable.h"
+#include "form/controls.h"
+#include "form/portable.h"
 
 #include <algorithm>
 #include <cstdint>

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "sheet/program.h"
+#include "form/program.h"
 
 #include <array>
 #include <cstddef>

@@ -1,8 +1,8 @@
 #pragma once
 
-#include "sheet/controls.h"
-#include "sheet/design_sheet.h"
-#include "sheet/field_dictionary.h"
+#include "form/controls.h"
+#include "form/design_sheet.h"
+#include "form/field_dictionary.h"
 
 #include <array>
 #include <string>

@@ -1,4 +1,4 @@
-#include "sheet/utf8.h"
+#include "form/utf8.h"
 
 #include <algorithm>
 

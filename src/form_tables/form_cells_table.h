@@ -1,9 +1,9 @@
 #pragma once
 
-#include "form/form_groups_table.h"
-#include "form/form_lists_table.h"
-#include "sheet/controls.h"
-#include "sheet/field_dictionary.h"
+#include "form/controls.h"
+#include "form/field_dictionary.h"
+#include "form_tables/form_groups_table.h"
+#include "form_tables/form_lists_table.h"
 
 #include <array>
 #include <cstdint>

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "sheet/portable.h"
+#include "form/portable.h"
 
 #include <algorithm>
 #include <array>

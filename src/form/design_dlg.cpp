@@ -1,8 +1,8 @@
-#include "sheet/design_dlg.h"
+#include "form/design_dlg.h"
 
-#include "sheet/controls.h"
-#include "sheet/portable.h"
-#include "sheet/text_exchange.h"
+#include "form/controls.h"
+#include "form/portable.h"
+#include "form/text_exchange.h"
 
 #include <algorithm>
 #include <stdexcept>

@@ -1,6 +1,6 @@
-#include "sheet/entered_number.h"
+#include "form/entered_number.h"
 
-#include "sheet/portable.h"
+#include "form/portable.h"
 
 #include <cmath>
 #include <system_error>

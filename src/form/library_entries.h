@@ -1,7 +1,7 @@
 #pragma once
 
-#include "sheet/controls.h"
-#include "sheet/design_sheet.h"
+#include "form/controls.h"
+#include "form/design_sheet.h"
 
 #include <array>
 #include <cstddef>

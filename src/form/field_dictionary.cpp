@@ -1,4 +1,4 @@
-#include "sheet/field_dictionary.h"
+#include "form/field_dictionary.h"
 
 namespace gelvant {
 

@@ -1,11 +1,11 @@
 #pragma once
 
-#include "sheet/design_sheet.h"
-#include "sheet/field_dictionary.h"
-#include "sheet/form_lists_events.h"
-#include "sheet/form_state.h"
-#include "sheet/library_entries.h"
-#include "sheet/messages.h"
+#include "form/design_sheet.h"
+#include "form/field_dictionary.h"
+#include "form/form_lists_events.h"
+#include "form/form_state.h"
+#include "form/library_entries.h"
+#include "form/messages.h"
 
 #include <array>
 #include <cstddef>

@@ -1,8 +1,8 @@
-#include "cli/plant_commands.h"
+#include "script/plant_commands.h"
 
-#include "cli/script_words.h"
 #include "plant/plant_settings.h"
 #include "plant/room_use.h"
+#include "script/script_words.h"
 
 #include <charconv>
 #include <cmath>

@@ -1,6 +1,6 @@
-#include "sheet/library_entries.h"
+#include "form/library_entries.h"
 
-#include "sheet/form_state.h"
+#include "form/form_state.h"
 
 #include <algorithm>
 

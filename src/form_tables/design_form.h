@@ -1,7 +1,7 @@
 #pragma once
 
-#include "sheet/form_lists_events.h"
-#include "sheet/form_state.h"
+#include "form/form_lists_events.h"
+#include "form/form_state.h"
 
 #include <span>
 

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "sheet/design_sheet.h"
+#include "form/design_sheet.h"
 
 #include <array>
 #include <cstddef>

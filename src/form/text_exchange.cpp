@@ -1,7 +1,7 @@
-#include "sheet/text_exchange.h"
+#include "form/text_exchange.h"
 
-#include "sheet/numeric.h"
-#include "sheet/portable.h"
+#include "form/numeric.h"
+#include "form/portable.h"
 
 #include <algorithm>
 #include <cmath>

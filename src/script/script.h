@@ -1,7 +1,7 @@
 #pragma once
 
-#include "sheet/library_entries.h"
-#include "sheet/utf8.h"
+#include "form/library_entries.h"
+#include "form/utf8.h"
 
 #include <iosfwd>
 #include <string>

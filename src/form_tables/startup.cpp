@@ -1,13 +1,13 @@
-#include "form/startup.h"
+#include "form_tables/startup.h"
 
 #include "calc/dependent_rules.h"
 #include "calc/store_geometry.h"
 #include "calc/volume_coefficient_ladder.h"
+#include "form/controls.h"
+#include "form/design_dlg.h"
+#include "form/field_dictionary.h"
+#include "form/numeric.h"
 #include "reference/reference_rooms.h"
-#include "sheet/controls.h"
-#include "sheet/design_dlg.h"
-#include "sheet/field_dictionary.h"
-#include "sheet/numeric.h"
 
 #include <algorithm>
 #include <array>

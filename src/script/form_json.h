@@ -1,6 +1,6 @@
 #pragma once
 
-#include "sheet/messages.h"
+#include "form/messages.h"
 
 #include <nlohmann/json.hpp>
 

@@ -1,16 +1,16 @@
-#include "cli/script.h"
+#include "script/script.h"
 
-#include "cli/form_json.h"
-#include "cli/library_commands.h"
-#include "cli/plant_commands.h"
-#include "cli/script_words.h"
-#include "form/design_form.h"
+#include "form/controls.h"
+#include "form/field_dictionary.h"
+#include "form/utf8.h"
+#include "form_tables/design_form.h"
 #include "plant/machine_load.h"
 #include "project/summary.h"
+#include "script/form_json.h"
+#include "script/library_commands.h"
+#include "script/plant_commands.h"
+#include "script/script_words.h"
 #include "session/design_session.h"
-#include "sheet/controls.h"
-#include "sheet/field_dictionary.h"
-#include "sheet/utf8.h"
 
 #include <charconv>
 #include <exception>

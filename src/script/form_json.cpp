@@ -1,12 +1,12 @@
-#include "cli/form_json.h"
+#include "script/form_json.h"
 
+#include "form/controls.h"
+#include "form/design_dlg.h"
+#include "form/field_dictionary.h"
+#include "form/text_exchange.h"
 #include "plant/machine_load.h"
 #include "plant/plant_settings.h"
 #include "project/summary.h"
-#include "sheet/controls.h"
-#include "sheet/design_dlg.h"
-#include "sheet/field_dictionary.h"
-#include "sheet/text_exchange.h"
 
 #include <nlohmann/json.hpp>
 

@@ -10,10 +10,10 @@
 namespace gelvant {
 
 // 项目信息: the fields of the calculation's title block, with OK and Cancel.
-class CProjectInfoDlg : public QDialog {
+class ProjectInfoDialog : public QDialog {
     Q_OBJECT
 public:
-    explicit CProjectInfoDlg(const ProjectInfo& info, QWidget* parent = nullptr);
+    explicit ProjectInfoDialog(const ProjectInfo& info, QWidget* parent = nullptr);
 
     // What the boxes hold now.
     ProjectInfo info() const;
