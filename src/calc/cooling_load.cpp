@@ -251,6 +251,7 @@ void noticeLockedDoor(CDesignDlg& dlg) {
 } // namespace
 
 void ComputeCoolingLoad(CDesignDlg& dlg) {
+    dlg.countComputation();
     dlg.readSheet();
     DesignSheet& s = dlg.sheet();
     const AirExchange air{s};

@@ -3,6 +3,7 @@
 #include "form/controls.h"
 #include "form_tables/design_form.h"
 #include "plant/plant_settings.h"
+#include "project/result_inputs.h"
 #include "project/startup_form.h"
 
 #include <algorithm>
@@ -16,11 +17,18 @@ DesignDocument::DesignDocument(CDesignDlg& form)
     project_.library = form_.library();
 }
 
-bool DesignDocument::takeFormIntoRoom() {
+bool DesignDocument::takeFormIntoRoom(unsigned long computationsBefore) {
     FormState now = form_.captureState();
     Room& room = project_.rooms[project_.current];
+    bool changed = false;
+    // An action that computed: the room's results now answer to its inputs.
+    if (form_.computations() != computationsBefore) {
+        const std::uint64_t inputs = inputsFingerprint(now);
+        changed = room.computedInputs != inputs;
+        room.computedInputs = inputs;
+    }
     if (now.sameForm(*room.form)) {
-        return false;
+        return changed;
     }
     room.form = std::make_shared<const FormState>(std::move(now));
     return true;
@@ -52,9 +60,10 @@ void DesignDocument::typingAction(int control, const std::function<void()>& acti
                          typingRun_->control == control && typingRun_->hasStep &&
                          history_.lastStep() != nullptr;
     Project before = project_;
+    const unsigned long computations = form_.computations();
     action();
     if (!sameRun) {
-        const bool changed = takeFormIntoRoom();
+        const bool changed = takeFormIntoRoom(computations);
         if (changed) {
             recordStep(std::move(before));
         }
@@ -62,7 +71,7 @@ void DesignDocument::typingAction(int control, const std::function<void()>& acti
         return;
     }
     // Another key in the same control: the run's step grows.
-    if (!takeFormIntoRoom()) {
+    if (!takeFormIntoRoom(computations)) {
         return;
     }
     if (history_.lastStepIsSaved()) {
@@ -79,8 +88,9 @@ void DesignDocument::typingAction(int control, const std::function<void()>& acti
 void DesignDocument::perform(const std::function<void()>& action) {
     typingRun_.reset();
     Project before = project_;
+    const unsigned long computations = form_.computations();
     action();
-    if (takeFormIntoRoom()) {
+    if (takeFormIntoRoom(computations)) {
         recordStep(std::move(before));
     }
 }
@@ -113,9 +123,8 @@ void DesignDocument::selectRoom(std::size_t index) {
 
 void DesignDocument::addRoom(std::optional<std::string> name) {
     roomOperation([&] {
-        Room room{name ? std::move(*name) : nextRoomName(project_.rooms),
-                  CoolingEquipment::AirCooler, startupForm()};
-        project_.rooms.push_back(std::move(room));
+        project_.rooms.push_back(
+            roomOfForm(name ? std::move(*name) : nextRoomName(project_.rooms), startupForm()));
         project_.current = project_.rooms.size() - 1;
     });
 }
@@ -216,6 +225,11 @@ std::vector<RoomMessages> DesignDocument::computeAllRooms() {
         scratch.restoreState(*room.form);
         scratch.userClicks(ctl::computeButton);
         FormState computed = scratch.captureState();
+        const std::uint64_t inputs = inputsFingerprint(computed);
+        if (room.computedInputs != inputs) {
+            room.computedInputs = inputs;
+            changed = true;
+        }
         if (!computed.sameForm(*room.form)) {
             room.form = std::make_shared<const FormState>(std::move(computed));
             changed = true;

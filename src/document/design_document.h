@@ -115,8 +115,11 @@ private:
         bool hasStep;
     };
 
-    // Takes the live form into the current room; returns whether it changed.
-    bool takeFormIntoRoom();
+    // Takes the live form into the current room after an action; returns
+    // whether the room changed. When the action computed (the form's count
+    // of computations moved on from the one given), the room's results
+    // answer to its inputs as they now stand.
+    bool takeFormIntoRoom(unsigned long computationsBefore);
     // One key of a typing run into a control: a new step, or the run's step grown.
     void typingAction(int control, const std::function<void()>& action);
     void recordStep(Project before);

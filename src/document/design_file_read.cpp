@@ -1,5 +1,4 @@
 #include "document/design_file.h"
-
 #include "document/design_file_parts.h"
 #include "form/controls.h"
 #include "form/field_dictionary.h"
@@ -11,6 +10,7 @@
 #include "library/library_json.h"
 #include "plant/plant_settings.h"
 #include "plant/room_use.h"
+#include "project/result_inputs.h"
 #include "project/startup_form.h"
 
 #include <nlohmann/json.hpp>
@@ -251,6 +251,12 @@ Room readRoom(const Json& json, std::size_t index, const Library& library,
         readLists(*lists, form, library, where, room.name, unrestored);
     }
     readTextsAndToggles(json, form, where);
+    if (const Json* inputs = stringMember(json, "computedInputs", where)) {
+        room.computedInputs = fingerprintFromText(inputs->get_ref<const std::string&>());
+        if (!room.computedInputs) {
+            refuse(DesignFileProblem::BadValue, where + ".computedInputs");
+        }
+    }
     room.form = std::make_shared<const FormState>(std::move(form));
     return room;
 }

@@ -9,6 +9,7 @@
 #include "library/library_json.h"
 #include "plant/plant_settings.h"
 #include "plant/room_use.h"
+#include "project/result_inputs.h"
 
 #include <cmath>
 #include <cstdint>
@@ -117,6 +118,10 @@ void writeRoom(JsonWriter& out, const Room& room, const Library& library) {
     writeTextsAndToggles(out, form);
     out.key("referenceRowsAppended");
     out.boolean(form.referenceRowsAppended);
+    if (room.computedInputs) {
+        out.key("computedInputs"); // what tells, once opened, whether the results are current
+        out.string(fingerprintText(*room.computedInputs));
+    }
     out.endObject();
 }
 

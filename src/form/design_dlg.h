@@ -106,6 +106,12 @@ public:
     // Catalogue rows beyond the first block are appended once per run.
     bool referenceRowsAppended = false;
 
+    // How many times the cooling load has been computed on this form, by
+    // the compute button or by a rule that computes: whoever keeps the
+    // results' inputs compares it before and after an action.
+    unsigned long computations() const { return computations_; }
+    void countComputation() { ++computations_; }
+
     // --- The form as a value ----------------------------------------------
     FormState captureState() const;
     // Puts the form back exactly as captured: no rule runs, no message is
@@ -152,6 +158,7 @@ private:
     bool specificHeatChecked_ = false;
     int focusedControl_ = -1;
     bool focusTextSelected_ = false;
+    unsigned long computations_ = 0;
 };
 
 } // namespace gelvant

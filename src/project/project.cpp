@@ -1,5 +1,8 @@
 #include "project/project.h"
 
+#include "project/result_inputs.h"
+#include "project/summary.h"
+
 #include <algorithm>
 #include <charconv>
 
@@ -34,10 +37,17 @@ std::string nextRoomName(const std::vector<Room>& rooms) {
     return std::string(kRoomPrefix) + std::to_string(highest + 1);
 }
 
+Room roomOfForm(std::string name, std::shared_ptr<const FormState> form) {
+    Room room{std::move(name), CoolingEquipment::AirCooler, std::move(form)};
+    if (isComputed(room.form->sheet)) {
+        room.computedInputs = inputsFingerprint(*room.form);
+    }
+    return room;
+}
+
 Project singleRoomProject(std::shared_ptr<const FormState> form) {
     Project project;
-    project.rooms.push_back(
-        Room{std::string(kFirstRoomName), CoolingEquipment::AirCooler, std::move(form)});
+    project.rooms.push_back(roomOfForm(std::string(kFirstRoomName), std::move(form)));
     return project;
 }
 

@@ -4,6 +4,7 @@
 #include "form/library_entries.h"
 
 #include <cstddef>
+#include <cstdint>
 #include <memory>
 #include <optional>
 #include <string>
@@ -56,6 +57,9 @@ struct Room {
     // The designer's p; none: the one the room's use gives (1.3 for chilling
     // and freezing rooms, 1 for the others).
     std::optional<double> goodsLoadFactor{};
+    // The fingerprint of the inputs its results were last computed from
+    // (none: never computed, or a file that does not say).
+    std::optional<std::uint64_t> computedInputs{};
 };
 
 // A cold-store project: its information, its plant settings, the
@@ -76,6 +80,10 @@ inline constexpr std::string_view kCopySuffix = " 副本";
 
 // 库房N with the least N above every number the rooms already carry as 库房N.
 std::string nextRoomName(const std::vector<Room>& rooms);
+
+// A room holding the given form; results the form holds answer to its
+// inputs as they stand (the start-up form's, a form just computed).
+Room roomOfForm(std::string name, std::shared_ptr<const FormState> form);
 
 // A project of one room holding the given form.
 Project singleRoomProject(std::shared_ptr<const FormState> form);

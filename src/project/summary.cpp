@@ -4,6 +4,7 @@
 #include "evaporator/compressor_selection.h"
 #include "form/controls.h"
 #include "form_tables/design_form.h"
+#include "project/result_inputs.h"
 
 #include <algorithm>
 #include <cmath>
@@ -45,6 +46,7 @@ RoomSummary summarizeRoom(const Room& room) {
     RoomSummary r;
     r.name = room.name;
     r.computed = isComputed(s);
+    r.stale = hasStaleResults(room);
     r.equipment = room.equipment;
     r.roomTemp = s.roomTemp;
     r.innerVolume = s.innerVolume;
@@ -76,6 +78,8 @@ ProjectSummary summarizeProject(const Project& project) {
         group.rooms.push_back(i);
         group.totalCoolingLoadW += room.totalCoolingLoadW;
         group.capacityKw += room.capacityKw;
+        group.stale = group.stale || room.stale;
+        summary.total.stale = summary.total.stale || room.stale;
         ++summary.total.rooms;
         summary.total.totalCoolingLoadW += room.totalCoolingLoadW;
         summary.total.capacityKw += room.capacityKw;

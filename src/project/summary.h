@@ -15,6 +15,9 @@ namespace gelvant {
 struct RoomSummary {
     std::string name;
     bool computed = false; // the calculation has written its results
+    // Its inputs changed since its results were computed: the results stay
+    // in the sums, marked as not current.
+    bool stale = false;
     CoolingEquipment equipment = CoolingEquipment::AirCooler;
     double roomTemp = 0;
     double innerVolume = 0;
@@ -36,10 +39,12 @@ struct EvaporatingGroup {
     std::vector<std::size_t> rooms; // indices into the project's rooms
     double totalCoolingLoadW = 0;
     double capacityKw = 0;
+    bool stale = false; // a room of the group has results that are not current
 };
 
 struct ProjectTotal {
     std::size_t rooms = 0;
+    bool stale = false; // a room in the sums has results that are not current
     double totalCoolingLoadW = 0;
     double capacityKw = 0;
 };

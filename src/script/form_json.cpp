@@ -60,6 +60,7 @@ Json plantJson(const MachineLoad& load) {
 Json roomSummaryJson(const RoomSummary& r, const RoomMachineLoad& m) {
     return {{"name", r.name},
             {"computed", r.computed},
+            {"stale", r.stale},
             {"equipment", text(equipmentKey(r.equipment))},
             {"roomTemp", floatNumber(r.roomTemp)},
             {"innerVolume", floatNumber(r.innerVolume)},
