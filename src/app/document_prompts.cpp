@@ -23,7 +23,10 @@ QMessageBox::ButtonRole roleOf(Answer answer) {
     switch (answer) {
     case Answer::Save:
     case Answer::Restore:
+    case Answer::ComputeAll:
         return QMessageBox::AcceptRole;
+    case Answer::Anyway:
+        return QMessageBox::ApplyRole;
     case Answer::Discard:
         return QMessageBox::DestructiveRole;
     case Answer::Cancel:

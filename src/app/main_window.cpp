@@ -103,6 +103,8 @@ void MainWindow::buildMenus() {
     auto* report = new ReportCommands(
         this, [this]() -> const Project& { return session_.project(); },
         [this] { return filePath(); });
+    // 计算全部 before a sheet: the rooms' own command, gathered messages and all.
+    report->setComputeAll([this] { roomCommands_->computeAllAction()->trigger(); });
     const auto fileAction = [this](Command command, auto slot) {
         QAction* action = newCommandAction(command, this);
         connect(action, &QAction::triggered, this, slot);

@@ -1,10 +1,12 @@
 #include "app/report_commands.h"
 
 #include "app/command_actions.h"
+#include "app/document_prompts.h"
 #include "app/qt_text.h"
 #include "app/report_painter.h"
 #include "document/atomic_file.h"
 #include "report/report_export.h"
+#include "session/report_questions.h"
 #include "session/view_texts.h"
 
 #include <QAction>
@@ -56,6 +58,11 @@ ReportCommands::Dialogs defaultDialogs(QWidget* window,
     };
     d.failure = [window](const QString& caption, const QString& text) {
         QMessageBox::warning(window, caption, text);
+    };
+    d.ask = [window](const Question& question) {
+        DialogPrompts prompts;
+        prompts.setWindow(window);
+        return prompts.ask(question);
     };
     return d;
 }
@@ -143,10 +150,30 @@ QString ReportCommands::suggestedFileName(const QString& designPath, const QStri
 }
 
 std::optional<ReportScope> ReportCommands::askScope(const QString& caption) const {
-    if (project_().rooms.size() < 2) {
-        return ReportScope::CurrentRoom;
+    const std::optional<ReportScope> scope =
+        project_().rooms.size() < 2 ? ReportScope::CurrentRoom : dialogs_.scope(caption);
+    if (!scope || !resultsSettled(*scope == ReportScope::WholeProject)) {
+        return std::nullopt;
     }
-    return dialogs_.scope(caption);
+    return scope;
+}
+
+bool ReportCommands::resultsSettled(bool wholeProject) const {
+    const auto question = staleResultsQuestion(project_(), wholeProject);
+    if (!question || !dialogs_.ask) {
+        return true;
+    }
+    switch (dialogs_.ask(*question)) {
+    case Answer::ComputeAll:
+        if (computeAll_) {
+            computeAll_();
+        }
+        return true;
+    case Answer::Anyway:
+        return true;
+    default:
+        return false;
+    }
 }
 
 void ReportCommands::fail(const QString& caption, const QString& path,
@@ -174,6 +201,9 @@ void ReportCommands::exportPdf() {
 
 void ReportCommands::exportCsv() {
     const QString caption = qtext(view_text::kExportResultsTitle);
+    if (!resultsSettled(true)) {
+        return;
+    }
     const QString path =
         dialogs_.saveFileName(caption, suggestedFileName(designPath_(), {}, QStringLiteral("csv")),
                               qtext(view_text::kCsvFilesFilter));

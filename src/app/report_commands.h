@@ -3,6 +3,7 @@
 #include "project/project.h"
 #include "report/report_model.h"
 #include "session/command_table.h"
+#include "session/document_workflow.h"
 
 #include <QList>
 #include <QObject>
@@ -39,11 +40,15 @@ public:
         // Whole project or current room; nothing when the designer cancels.
         std::function<std::optional<ReportScope>(const QString& caption)> scope;
         std::function<void(const QString& caption, const QString& text)> failure;
+        // Whether to compute every room first when results are not current.
+        std::function<Answer(const Question& question)> ask;
     };
 
     ReportCommands(QWidget* window, ProjectSource project, PathSource designPath);
 
     void setDialogs(Dialogs dialogs) { dialogs_ = std::move(dialogs); }
+    // What 计算全部 does when the designer asks for it before a report.
+    void setComputeAll(std::function<void()> computeAll) { computeAll_ = std::move(computeAll); }
 
     // The action of one of the report's commands (the PDF, the print
     // preview, printing, the CSV, copying the results); nullptr for another.
@@ -68,13 +73,19 @@ private:
     void printPreview();
     void printOnPrinter();
     void exportCsv();
+    // The scope a sheet covers, once its results are settled; nothing when
+    // the designer cancels.
     std::optional<ReportScope> askScope(const QString& caption) const;
+    // Asks, when rooms the sheet covers hold results that are not current,
+    // whether to compute them all first; false when the designer cancels.
+    bool resultsSettled(bool wholeProject) const;
     void fail(const QString& caption, const QString& path, const std::error_code& error) const;
 
     QWidget* window_;
     ProjectSource project_;
     PathSource designPath_;
     Dialogs dialogs_;
+    std::function<void()> computeAll_;
     QAction* exportPdf_;
     QAction* printPreview_;
     QAction* print_;

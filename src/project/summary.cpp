@@ -78,7 +78,6 @@ ProjectSummary summarizeProject(const Project& project) {
         group.rooms.push_back(i);
         group.totalCoolingLoadW += room.totalCoolingLoadW;
         group.capacityKw += room.capacityKw;
-        group.stale = group.stale || room.stale;
         summary.total.stale = summary.total.stale || room.stale;
         ++summary.total.rooms;
         summary.total.totalCoolingLoadW += room.totalCoolingLoadW;

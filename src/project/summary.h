@@ -39,7 +39,6 @@ struct EvaporatingGroup {
     std::vector<std::size_t> rooms; // indices into the project's rooms
     double totalCoolingLoadW = 0;
     double capacityKw = 0;
-    bool stale = false; // a room of the group has results that are not current
 };
 
 struct ProjectTotal {

@@ -44,7 +44,7 @@ std::vector<CoefficientRow> coefficientRows(const MachineLoad& load) {
 
 MachineRoomRow roomRow(const RoomSummary& summary, const RoomMachineLoad& room) {
     MachineRoomRow row;
-    row[0] = summary.name;
+    row[0] = markedName(summary);
     row[1] = useText(room.use);
     for (std::size_t q = 0; q < kFlowCount; ++q) {
         row[2 + q] = wattsText(room.flows[q]);
@@ -73,17 +73,6 @@ MachineGroupRow groupRow(std::string first, std::string rooms, const HeatFlows& 
     return row;
 }
 
-std::string roomNames(const ProjectSummary& summary, const std::vector<std::size_t>& rooms) {
-    std::string names;
-    for (const std::size_t i : rooms) {
-        if (!names.empty()) {
-            names += "、";
-        }
-        names += summary.rooms.at(i).name;
-    }
-    return names;
-}
-
 std::string tempDiffNote(const RoomSummary& summary, const RoomMachineLoad& room,
                          CoolingSystem system) {
     return summary.name + "：库温与蒸发温度相差 " + numberText(room.tempDiffC, 1) + "℃，超过" +
@@ -109,7 +98,7 @@ MachineLoadTable machineLoadTable(const ProjectSummary& summary, const MachineLo
     std::size_t totalRooms = 0;
     for (const GroupMachineLoad& group : load.groups) {
         table.groups.push_back(groupRow(numberText(group.evaporatingTemp, 0),
-                                        roomNames(summary, group.rooms), group.flows,
+                                        roomNamesText(summary, group.rooms), group.flows,
                                         group.machineLoadW, group.machineLoadPerTonW));
         for (std::size_t q = 0; q < kFlowCount; ++q) {
             totalFlows[q] += group.flows[q];
@@ -118,7 +107,8 @@ MachineLoadTable machineLoadTable(const ProjectSummary& summary, const MachineLo
         totalRooms += group.rooms.size();
     }
     const double perTon = totalTonnage > 0 ? load.totalW / totalTonnage : std::nan("");
-    table.total = groupRow("合计", std::to_string(totalRooms), totalFlows, load.totalW, perTon);
+    table.total =
+        groupRow(totalLabel(summary), std::to_string(totalRooms), totalFlows, load.totalW, perTon);
     return table;
 }
 

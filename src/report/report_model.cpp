@@ -6,6 +6,7 @@
 #include "form_tables/design_form.h"
 #include "form_tables/form_cells_table.h"
 #include "library/library.h"
+#include "project/result_inputs.h"
 #include "project/summary.h"
 #include "report/report_labels.h"
 #include "report/report_numbers.h"
@@ -408,6 +409,9 @@ RoomReport buildRoomReport(const Room& room, const Library& library) {
     report.load = loadTable(form);
     report.state = resultState(form.sheet(), report.load);
     report.stateNote = stateNote(report.state);
+    if (report.state == ResultState::Computed && hasStaleResults(room)) {
+        report.stateNote = std::string(kStaleResultsNote);
+    }
     report.keyResults = keyResults(form, report.load, room.equipment, report.state);
     report.chart = loadChart(report.load, report.state);
     report.equipmentGroups = equipmentGroups(form, room.equipment, report.state);

@@ -21,7 +21,7 @@ std::string intCell(double stored) {
 
 SummaryRoomRow roomRow(const RoomSummary& r) {
     SummaryRoomRow row;
-    row[0] = r.name;
+    row[0] = markedName(r);
     row[1] = floatCell(r.roomTemp);
     row[2] = floatCell(r.innerVolume);
     row[3] = floatCell(r.storageTonnage);
@@ -44,17 +44,6 @@ SummaryRoomRow roomRow(const RoomSummary& r) {
     return row;
 }
 
-std::string namesOf(const ProjectSummary& summary, const EvaporatingGroup& group) {
-    std::string names;
-    for (const std::size_t room : group.rooms) {
-        if (!names.empty()) {
-            names += "、";
-        }
-        names += summary.rooms.at(room).name;
-    }
-    return names;
-}
-
 // Why a computed room is not in the sums.
 std::string leftOutNote(const RoomSummary& r) {
     if (!std::isfinite(r.totalCoolingLoadW)) {
@@ -73,6 +62,30 @@ std::string columnHeader(const SummaryColumn& column) {
                                : std::string(column.name) + "(" + std::string(column.unit) + ")";
 }
 
+std::string markedName(const RoomSummary& room) {
+    return room.stale ? room.name + std::string(kStaleMark) : room.name;
+}
+
+std::string roomNamesText(const ProjectSummary& summary, const std::vector<std::size_t>& rooms) {
+    std::string names;
+    bool stale = false;
+    for (const std::size_t i : rooms) {
+        if (!names.empty()) {
+            names += "、";
+        }
+        names += summary.rooms.at(i).name;
+        stale = stale || summary.rooms.at(i).stale;
+    }
+    if (stale) {
+        names += kStaleMark;
+    }
+    return names;
+}
+
+std::string totalLabel(const ProjectSummary& summary) {
+    return summary.total.stale ? "合计" + std::string(kStaleMark) : std::string("合计");
+}
+
 std::string evaporatingTempText(double evaporatingTemp) {
     return numberText(evaporatingTemp, 0) + "℃";
 }
@@ -85,14 +98,18 @@ SummaryTable summaryTable(const ProjectSummary& summary) {
             table.notes.push_back(room.name + "：未计算，未计入合计。");
         } else if (!room.inSums) {
             table.notes.push_back(leftOutNote(room));
+        } else if (room.stale) {
+            table.notes.push_back(room.name +
+                                  "：输入在上次计算后有改动，结果未重新计算，仍计入合计。");
         }
     }
     for (const EvaporatingGroup& group : summary.groups) {
-        table.groups.push_back({numberText(group.evaporatingTemp, 0), namesOf(summary, group),
+        table.groups.push_back({numberText(group.evaporatingTemp, 0),
+                                roomNamesText(summary, group.rooms),
                                 std::to_string(group.rooms.size()), numberText(group.capacityKw, 1),
                                 numberText(group.totalCoolingLoadW, 0)});
     }
-    table.total = {"合计", "", std::to_string(summary.total.rooms),
+    table.total = {totalLabel(summary), "", std::to_string(summary.total.rooms),
                    numberText(summary.total.capacityKw, 1),
                    numberText(summary.total.totalCoolingLoadW, 0)};
     return table;

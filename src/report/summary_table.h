@@ -48,6 +48,12 @@ using SummaryRoomRow = std::array<std::string, kRoomColumnCount>;
 using SummaryGroupRow = std::array<std::string, kGroupColumnCount>;
 
 inline constexpr std::string_view kNotComputed = "未计算";
+// Beside a room, a group or the total whose results no longer answer to the
+// inputs: they stay in the sums, marked.
+inline constexpr std::string_view kStaleMark = "（未重新计算）";
+// Under the title of such a room's page of the calculation sheet.
+inline constexpr std::string_view kStaleResultsNote =
+    "未重新计算：本库房的输入在上次计算后有改动，以下结果与输入不符，请重新计算。";
 // What a cell shows when there is no number to show.
 inline constexpr std::string_view kNoValue = "—";
 
@@ -65,6 +71,14 @@ struct SummaryTable {
 // Room values are formatted as the form formats its boxes and compressor
 // lines; sums are shown with one decimal for kW and in whole watts.
 SummaryTable summaryTable(const ProjectSummary& summary);
+
+// A room's name, with the mark when its results are not current.
+std::string markedName(const RoomSummary& room);
+// The rooms' names joined by 、, with one mark after them when any of their
+// results are not current.
+std::string roomNamesText(const ProjectSummary& summary, const std::vector<std::size_t>& rooms);
+// 合计, with the mark when a room in the sums has results that are not current.
+std::string totalLabel(const ProjectSummary& summary);
 
 // The text of an evaporating temperature, as the compressor lines write it ("-10℃").
 std::string evaporatingTempText(double evaporatingTemp);

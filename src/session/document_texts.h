@@ -18,6 +18,8 @@ inline constexpr std::string_view kDiscardChanges = "不保存";
 inline constexpr std::string_view kCancel = "取消";
 inline constexpr std::string_view kRestore = "恢复";
 inline constexpr std::string_view kDropCopy = "放弃";
+inline constexpr std::string_view kComputeAll = "计算全部";
+inline constexpr std::string_view kPrintAnyway = "仍然打印";
 
 // "设计“<name>”已修改。\n要保存修改吗？"
 inline constexpr std::string_view kUnsavedBefore = "设计“";
@@ -27,6 +29,13 @@ inline constexpr std::string_view kUnsavedAfter = "”已修改。\n要保存修
 inline constexpr std::string_view kRecoveryOpening = " 上次没有正常关闭。设计“";
 inline constexpr std::string_view kRecoveryMiddle = "”有未保存的修改（";
 inline constexpr std::string_view kRecoveryClosing = " 自动保存）。\n要恢复这些修改吗？";
+
+// "以下库房的输入在上次计算后有改动，结果未重新计算：\n<names>\n\n先计算全部库房吗？"
+inline constexpr std::string_view kStaleResultsCaption = "计算书";
+inline constexpr std::string_view kStaleResultsBefore =
+    "以下库房的输入在上次计算后有改动，结果未重新计算：\n";
+inline constexpr std::string_view kStaleResultsAfter =
+    "\n\n先计算全部库房吗？不计算，计算书会把这些结果标为“未重新计算”。";
 
 inline constexpr std::string_view kCannotRecover = "上次未保存的设计无法恢复：\n";
 // The page's bar under the menus when the browser refuses the recovery copy.

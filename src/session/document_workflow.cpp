@@ -127,6 +127,8 @@ WorkflowStep DocumentWorkflow::answer(Answer answer) {
         return carryOut();
     case Answer::Cancel:
     case Answer::Restore:
+    case Answer::ComputeAll:
+    case Answer::Anyway:
         break;
     }
     return finish(false);

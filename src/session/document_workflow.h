@@ -15,7 +15,7 @@
 namespace gelvant {
 
 // The answers a designer can give to the workflow's questions.
-enum class Answer { Save, Discard, Cancel, Restore };
+enum class Answer { Save, Discard, Cancel, Restore, ComputeAll, Anyway };
 
 struct QuestionButton {
     std::string_view label;

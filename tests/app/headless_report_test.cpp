@@ -142,6 +142,25 @@ TEST_F(HeadlessReport, TheMachineLoadPageReadsBackWithTheSummarysFigures) {
     }
 }
 
+// A room changed after its compute: its page, the summary and the total say
+// so in the PDF and in the CSV, and the room that is current says nothing.
+TEST_F(HeadlessReport, ResultsNotComputedAgainAreMarkedInThePdfAndTheCsv) {
+    const std::string design = path("stale.gelvant");
+    const Outcome made =
+        run("'" GELVANT_CLI "'", "room add 冷藏间\nchoose siteChoice 2\nsave " + design + "\n");
+    ASSERT_EQ(made.status, 0) << made.err;
+    ASSERT_EQ(gelvant("--report " + path("stale.pdf") + " " + design).status, 0);
+    ASSERT_EQ(gelvant("--csv " + path("stale.csv") + " " + design).status, 0);
+    const std::string pdf = poppler("pdftotext", "-raw " + path("stale.pdf") + " -");
+    const std::string csv = readWhole(path("stale.csv"));
+    for (const std::string& text : {pdf, csv}) {
+        EXPECT_NE(text.find("冷藏间（未重新计算）"), std::string::npos);
+        EXPECT_EQ(text.find("库房1（未重新计算）"), std::string::npos);
+    }
+    EXPECT_NE(pdf.find("未重新计算：本库房的输入"), std::string::npos);
+    EXPECT_NE(pdf.find("合计（未重新"), std::string::npos); // a narrow cell wraps the mark
+}
+
 TEST_F(HeadlessReport, WhatCannotBeDoneExitsTwoWithOneLine) {
     std::ofstream(path("not-a-design.gelvant")) << "这不是设计文件";
     const struct {

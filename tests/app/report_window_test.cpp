@@ -74,6 +74,43 @@ private slots:
         }
     }
 
+    // A room whose inputs changed since its compute: the sheet waits for the
+    // designer's answer, and 计算全部 computes before the sheet is written.
+    void resultsNotCurrentAreAskedAboutBeforeTheSheet() {
+        const struct {
+            Answer answer;
+            bool computed;
+            bool written;
+        } cases[] = {{Answer::ComputeAll, true, true},
+                     {Answer::Anyway, false, true},
+                     {Answer::Cancel, false, false}};
+        for (const auto& c : cases) {
+            Project project = singleRoomProject(startupForm());
+            project.rooms[0].computedInputs = 0; // inputs other than those now shown
+            const QString out = dir_.filePath(QStringLiteral("stale.csv"));
+            QFile::remove(out);
+            ReportCommands commands(
+                nullptr, [&]() -> const Project& { return project; }, [] { return QString(); });
+            bool computed = false;
+            commands.setComputeAll([&] { computed = true; });
+            ReportCommands::Dialogs dialogs;
+            std::size_t buttons = 0;
+            dialogs.ask = [&](const Question& question) {
+                buttons = question.buttons.size();
+                return c.answer;
+            };
+            dialogs.saveFileName = [&](const QString&, const QString&, const QString&) {
+                return out;
+            };
+            dialogs.failure = [](const QString&, const QString& text) { QFAIL(qPrintable(text)); };
+            commands.setDialogs(dialogs);
+            commands.action(Command::ExportCsv)->trigger();
+            QCOMPARE(buttons, std::size_t{3}); // 计算全部 / 仍然打印 / 取消
+            QCOMPARE(computed, c.computed);
+            QCOMPARE(QFile::exists(out), c.written);
+        }
+    }
+
     void copyResultsPutsTheCurrentRoomsLoadTableOnTheClipboard() {
         const Project project = fourRooms();
         ReportCommands commands(
