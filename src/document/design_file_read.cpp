@@ -10,6 +10,7 @@
 #include "library/library_json.h"
 #include "plant/plant_settings.h"
 #include "plant/room_use.h"
+#include "project/project_info_fields.h"
 #include "project/result_inputs.h"
 #include "project/startup_form.h"
 
@@ -263,14 +264,9 @@ Room readRoom(const Json& json, std::size_t index, const Library& library,
 
 ProjectInfo readProjectInfo(const Json& json) {
     ProjectInfo info;
-    const std::pair<std::string_view, std::string*> keys[] = {{"name", &info.name},
-                                                              {"company", &info.company},
-                                                              {"designer", &info.designer},
-                                                              {"date", &info.date},
-                                                              {"notes", &info.notes}};
-    for (const auto& [key, target] : keys) {
-        if (const Json* value = stringMember(json, key, "project")) {
-            *target = value->get<std::string>();
+    for (const ProjectInfoField& field : kProjectInfoFields) {
+        if (const Json* value = stringMember(json, field.key, "project")) {
+            info.*field.member = value->get<std::string>();
         }
     }
     return info;

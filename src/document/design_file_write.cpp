@@ -9,6 +9,7 @@
 #include "library/library_json.h"
 #include "plant/plant_settings.h"
 #include "plant/room_use.h"
+#include "project/project_info_fields.h"
 #include "project/result_inputs.h"
 
 #include <cmath>
@@ -126,15 +127,10 @@ void writeRoom(JsonWriter& out, const Room& room, const Library& library) {
 }
 
 void writeProjectInfo(JsonWriter& out, const ProjectInfo& info) {
-    const std::pair<std::string_view, const std::string*> members[] = {{"name", &info.name},
-                                                                       {"company", &info.company},
-                                                                       {"designer", &info.designer},
-                                                                       {"date", &info.date},
-                                                                       {"notes", &info.notes}};
     out.beginObject();
-    for (const auto& [key, value] : members) {
-        out.key(key);
-        out.string(*value);
+    for (const ProjectInfoField& field : kProjectInfoFields) {
+        out.key(field.key);
+        out.string(info.*field.member);
     }
     out.endObject();
 }

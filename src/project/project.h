@@ -41,6 +41,9 @@ struct ProjectInfo {
     std::string name;
     std::string company;  // 设计单位
     std::string designer; // 设计人
+    std::string checker;  // 校对
+    std::string reviewer; // 审核
+    std::string approver; // 审定
     std::string date;
     std::string notes;
     friend bool operator==(const ProjectInfo&, const ProjectInfo&) = default;

@@ -19,12 +19,15 @@ struct ProjectInfoField {
     std::string ProjectInfo::*member;
 };
 
-inline constexpr std::array<ProjectInfoField, 5> kProjectInfoFields = {{
-    {"name", "项目名称", 'N', false, &ProjectInfo::name},
-    {"company", "设计单位", 'C', false, &ProjectInfo::company},
-    {"designer", "设计人", 'D', false, &ProjectInfo::designer},
-    {"date", "日期", 'T', false, &ProjectInfo::date},
-    {"notes", "备注", 'M', true, &ProjectInfo::notes},
-}};
+inline constexpr std::array kProjectInfoFields = {
+    ProjectInfoField{"name", "项目名称", 'N', false, &ProjectInfo::name},
+    ProjectInfoField{"company", "设计单位", 'C', false, &ProjectInfo::company},
+    ProjectInfoField{"designer", "设计人", 'D', false, &ProjectInfo::designer},
+    ProjectInfoField{"checker", "校对", 'K', false, &ProjectInfo::checker},
+    ProjectInfoField{"reviewer", "审核", 'R', false, &ProjectInfo::reviewer},
+    ProjectInfoField{"approver", "审定", 'A', false, &ProjectInfo::approver},
+    ProjectInfoField{"date", "日期", 'T', false, &ProjectInfo::date},
+    ProjectInfoField{"notes", "备注", 'M', true, &ProjectInfo::notes},
+};
 
 } // namespace gelvant

@@ -122,7 +122,11 @@ private slots:
              [](Session& s) { s.form().button(ctl::applyReferenceButton)->click(); }},
             {"the project information", nothing,
              [](Session& s) {
-                 s.prompts.info = ProjectInfo{"冷库一期", "某设计院", "李工", "2026-12-07", ""};
+                 s.prompts.info = ProjectInfo{};
+                 s.prompts.info->name = "冷库一期";
+                 s.prompts.info->company = "某设计院";
+                 s.prompts.info->designer = "李工";
+                 s.prompts.info->date = "2026-12-07";
                  s.trigger(kFile, "项目信息(&I)...");
              }},
         };

@@ -53,7 +53,11 @@ TEST(DesignDocument, ActionsCountAsStepsAsTheDesignerExpects) {
         return [=](Opened& t) { t.doc.typeOverList(ctl::siteChoice, text); };
     };
     const auto compute = performed([](CDesignDlg& dlg) { dlg.userClicks(ctl::computeButton); });
-    const auto info = [](Opened& t) { t.doc.setProjectInfo(ProjectInfo{"冷库", "", "", "", ""}); };
+    const auto info = [](Opened& t) {
+        ProjectInfo named;
+        named.name = "冷库";
+        t.doc.setProjectInfo(named);
+    };
     const struct {
         const char* name;
         std::vector<Action> actions;

@@ -8,6 +8,7 @@
 #include "form/messages.h"
 #include "form/portable.h"
 #include "form_tables/design_form.h"
+#include "project/project_info_fields.h"
 #include "project/startup_form.h"
 
 #include <gtest/gtest.h>
@@ -70,7 +71,9 @@ Project oddProject() {
     form.editTexts[3] = "6.2 typed, not read";
     form.lists[0] = ListChoice{-1, "typed over the list"};
     Project project = singleRoomProject(std::make_shared<const FormState>(form));
-    project.info = ProjectInfo{"冷库", "设计院", "张工", "2026-12-07", "第一行\n第二行"};
+    for (const ProjectInfoField& field : kProjectInfoFields) {
+        project.info.*field.member = std::string(field.label) + "：第一行\n第二行";
+    }
     project.plant = PlantSettings{CoolingSystem::Indirect, 0.75, 0.6, 0.45, 0.55};
     project.rooms.push_back(Room{"冻结间", CoolingEquipment::Coil, startupForm(), RoomUse::Ice});
     project.rooms[0].goodsLoadFactor = 1.15;

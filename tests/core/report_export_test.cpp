@@ -166,7 +166,8 @@ TEST(ReportExport, TextsThatWouldStartAFormulaAreWrittenAsTexts) {
     };
     for (const auto& c : cases) {
         Project p{};
-        p.info = {c.typed, c.typed, c.typed, "2026-01-01", ""};
+        p.info.name = p.info.company = p.info.designer = c.typed;
+        p.info.date = "2026-01-01";
         p.rooms = {room(c.typed, minus18), room("库房2", startupForm())};
         const Report report = buildReport(p, ReportScope::WholeProject, "", "2026-01-01");
         const Rows rows = csvRows(report);

@@ -204,7 +204,9 @@ TEST(ReportModel, DesignsThatCannotBeChartedStillGiveAWholeReportWithANote) {
 
 TEST(ReportModel, HeadingScopeAndSummaryFollowTheProjectAndTheChoice) {
     Project project = singleRoomProject(startupForm());
-    project.info = {"冷链中心", "某设计院", "张工", "", ""};
+    project.info.name = "冷链中心";
+    project.info.company = "某设计院";
+    project.info.designer = "张工";
     const std::string program =
         "计算程序 " + std::string(kProgramName) + " " + std::string(kProgramVersion);
     const Report single = buildReport(project, ReportScope::WholeProject, "", "2026-03-01");
