@@ -500,7 +500,7 @@ private:
         }
         tableRow(m.total, kGroupMm, kGroupLeft, FontRole::SmallBold, kLabelFill);
         flow_.advance(1.5);
-        for (const auto* notes : {&m.leftOutNotes, &m.tempDiffNotes}) {
+        for (const auto* notes : {&m.basis, &m.leftOutNotes, &m.tempDiffNotes}) {
             for (const std::string& note : *notes) {
                 alertNote(note);
             }

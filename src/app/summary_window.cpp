@@ -141,7 +141,7 @@ SummaryWindow::SummaryWindow(DesignSession& session, QWidget* parent)
       machineCaption_(new QLabel(qtext(kMachineLoadTitle), this)),
       machineGroupsCaption_(new QLabel(qtext(view_text::kMachineGroupsCaption), this)),
       machineCoefficients_(new QLabel(this)), machineRooms_(makeTable(*this, kMachineRoomColumns)),
-      machineGroups_(makeTable(*this, kMachineGroupColumns)), tempDiffNotes_(new QLabel(this)) {
+      machineGroups_(makeTable(*this, kMachineGroupColumns)), plantNotes_(new QLabel(this)) {
     setWindowTitle(qtext(view_text::kSummaryTitle));
     // Today's summary on the left, the machine load beside it: row for row
     // the same rooms, and the same groups from the coldest up.
@@ -159,7 +159,7 @@ SummaryWindow::SummaryWindow(DesignSession& session, QWidget* parent)
     layout->addWidget(notes_, 4, 0, Qt::AlignTop);
     auto* machineNotes = new QVBoxLayout;
     machineNotes->addWidget(machineCoefficients_);
-    machineNotes->addWidget(tempDiffNotes_);
+    machineNotes->addWidget(plantNotes_);
     layout->addLayout(machineNotes, 4, 1, Qt::AlignTop);
     layout->setRowStretch(1, 3);
     layout->setRowStretch(3, 1);
@@ -170,8 +170,8 @@ SummaryWindow::SummaryWindow(DesignSession& session, QWidget* parent)
     machineCaption_->setFont(captionFont);
     machineCoefficients_->setWordWrap(true);
     machineCoefficients_->setTextInteractionFlags(Qt::TextSelectableByMouse);
-    tempDiffNotes_->setWordWrap(true);
-    tempDiffNotes_->setHidden(true);
+    plantNotes_->setWordWrap(true);
+    plantNotes_->setHidden(true);
     machineRooms_->setToolTip(qtext(view_text::kDoubleClickToGoHint));
     machineGroups_->setSelectionMode(QAbstractItemView::NoSelection);
     machineGroups_->verticalHeader()->hide();
@@ -276,11 +276,13 @@ void SummaryWindow::showMachineLoad(const MachineLoadTable& table) {
            {0, kGroupRoomsColumn});
     boldenLastRow(*machineGroups_);
     tipWholeNames(*machineGroups_, static_cast<int>(kGroupRoomsColumn));
-    const QString notes = joinedLines(table.tempDiffNotes);
-    if (tempDiffNotes_->text() != notes) {
-        tempDiffNotes_->setText(notes);
+    std::vector<std::string> lines = table.basis;
+    lines.insert(lines.end(), table.tempDiffNotes.begin(), table.tempDiffNotes.end());
+    const QString notes = joinedLines(lines);
+    if (plantNotes_->text() != notes) {
+        plantNotes_->setText(notes);
     }
-    tempDiffNotes_->setHidden(notes.isEmpty());
+    plantNotes_->setHidden(notes.isEmpty());
     if (newRows) {
         machineRooms_->resizeColumnsToContents();
     }

@@ -44,7 +44,7 @@ public:
     QTableWidget* machineRoomsTable() const { return machineRooms_; }
     // The machine load per evaporating temperature, then the project total.
     QTableWidget* machineGroupsTable() const { return machineGroups_; }
-    QLabel* tempDiffNotes() const { return tempDiffNotes_; }
+    QLabel* plantNotes() const { return plantNotes_; }
 
     void refresh();
 
@@ -71,7 +71,7 @@ private:
     QLabel* machineCoefficients_;
     QTableWidget* machineRooms_;
     QTableWidget* machineGroups_;
-    QLabel* tempDiffNotes_;
+    QLabel* plantNotes_;
     bool fitted_ = false;
 };
 

@@ -80,11 +80,42 @@ std::string tempDiffNote(const RoomSummary& summary, const RoomMachineLoad& room
            "℃（GB 50072）。";
 }
 
+// "-10℃：机械负荷 37.5 kW，库房选配合计 48.0 kW，比机械负荷多 10.5 kW（28.0%）。"
+std::string basisLine(const std::string& what, double machineLoadW, double roomLinesKw) {
+    const double machineKw = machineLoadW / kWPerKw;
+    const double difference = roomLinesKw - machineKw;
+    std::string line = what + "：机械负荷 " + kwText(machineLoadW) + " kW，库房选配合计 " +
+                       numberText(roomLinesKw, 1) + " kW，";
+    if (!std::isfinite(difference) || machineKw <= 0) {
+        return line + "无从比较。";
+    }
+    if (numberText(std::abs(difference), 1) == "0.0") {
+        return line + "与机械负荷相同。";
+    }
+    line += difference < 0 ? "比机械负荷少 " : "比机械负荷多 ";
+    line += numberText(std::abs(difference), 1);
+    line += " kW（";
+    line += numberText(std::abs(difference) / machineKw * 100, 1);
+    line += "%）。";
+    return line;
+}
+
+std::vector<std::string> plantBasis(const ProjectSummary& summary, const MachineLoad& load) {
+    std::vector<std::string> lines{std::string(kPlantBasis)};
+    for (std::size_t i = 0; i < load.groups.size() && i < summary.groups.size(); ++i) {
+        lines.push_back(basisLine(evaporatingTempText(load.groups[i].evaporatingTemp),
+                                  load.groups[i].machineLoadW, summary.groups[i].capacityKw));
+    }
+    lines.push_back(basisLine(totalLabel(summary), load.totalW, summary.total.capacityKw));
+    return lines;
+}
+
 } // namespace
 
 MachineLoadTable machineLoadTable(const ProjectSummary& summary, const MachineLoad& load) {
     MachineLoadTable table;
     table.coefficients = coefficientRows(load);
+    table.basis = plantBasis(summary, load);
     table.leftOutNotes = summaryTable(summary).notes;
     for (std::size_t i = 0; i < summary.rooms.size() && i < load.rooms.size(); ++i) {
         table.rooms.push_back(roomRow(summary.rooms[i], load.rooms[i]));

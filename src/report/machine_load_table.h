@@ -22,6 +22,11 @@ inline constexpr std::array<std::string_view, kFlowCount> kFlowNames{
     "Q5 操作热流量"};
 
 // How the goods flow is counted, in one line under the flows' names.
+// What the compressors are sized by, said once on the plant's page.
+inline constexpr std::string_view kPlantBasis =
+    "制冷压缩机按 GB 50072 的冷间机械负荷 Qj 选配，每个蒸发温度一组（R 与 n 见上表）；"
+    "各库房自身的压缩机选配（冷风机或排管一行）之和列在旁边，仅供对照。";
+
 inline constexpr std::string_view kGoodsFlowNote =
     "Q2 不计负荷系数 p（Q2 = 货物热流量 ÷ p）；参考库房冷却加工、冻结加工各行的进货量 130％ "
     "即已含 p = 1.3。";
@@ -72,6 +77,10 @@ struct MachineLoadTable {
     std::vector<MachineRoomRow> rooms;
     std::vector<MachineGroupRow> groups;
     MachineGroupRow total;
+    // Which figure sizes the compressors, with the rooms' own compressor
+    // lines beside it for comparison: one line, then one per evaporating
+    // temperature and one for the total.
+    std::vector<std::string> basis;
     std::vector<std::string> leftOutNotes;
     std::vector<std::string> tempDiffNotes;
 };

@@ -121,7 +121,10 @@ Json machineTableJson(const MachineLoadTable& table) {
     for (const CoefficientRow& row : table.coefficients) {
         coefficients.push_back({row.label, row.value});
     }
-    Json notes = table.leftOutNotes;
+    Json notes = table.basis;
+    for (const std::string& note : table.leftOutNotes) {
+        notes.push_back(note);
+    }
     for (const std::string& note : table.tempDiffNotes) {
         notes.push_back(note);
     }

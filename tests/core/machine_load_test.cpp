@@ -10,6 +10,7 @@
 #include "plant/machine_load.h"
 #include "plant/plant_settings.h"
 #include "report/machine_load_table.h"
+#include "report/report_numbers.h"
 
 #include <gtest/gtest.h>
 
@@ -184,6 +185,18 @@ TEST(MachineLoad, GroupsFollowTheSummaryAndRoomsLeftOutKeepTheirFlows) {
     EXPECT_GT(load.rooms[1].flows[3], 0.0);
     EXPECT_EQ(load.rooms[3].flows[3], 0.0);
     EXPECT_EQ(load.rooms[1].use, (AppliedUse{RoomUse::Frozen, true}));
+    // The plant's basis: the statement, one line per group, the total; each
+    // sets the machine load beside the rooms' own compressor lines.
+    const std::vector<std::string> basis = machineLoadTable(summary, load).basis;
+    ASSERT_EQ(basis.size(), load.groups.size() + 2);
+    const std::string& total = basis.back();
+    EXPECT_NE(total.find("机械负荷 " + numberText(load.totalW / 1000, 1) + " kW"),
+              std::string::npos)
+        << total;
+    EXPECT_NE(
+        total.find("库房选配合计 " + numberText(summary.total.capacityKw, 1) + " kW，比机械负荷多"),
+        std::string::npos)
+        << total;
 }
 
 TEST(MachineLoad, TemperatureDifferenceBeyondTheSystemsLimit) {
