@@ -4,6 +4,7 @@
 #include "app/report_chart_layout.h"
 #include "app/report_page_frame.h"
 #include "app/report_sheet_style.h"
+#include "app/report_table_layout.h"
 
 #include <algorithm>
 #include <array>
@@ -44,6 +45,7 @@ public:
         if (report_.summary) {
             summary(*report_.summary);
             machineLoadPage();
+            schedulePage();
             for (const RoomReport& room : report_.rooms) {
                 flow_.newPage();
                 roomHeading(room.name);
@@ -55,6 +57,7 @@ public:
             roomSections(room);
         }
         machineLoadPage(); // the plant of a single room closes its sheet
+        schedulePage();
     }
 
 private:
@@ -73,9 +76,23 @@ private:
             stateNote(report_.rooms.front().stateNote);
         }
         headingTable();
+        layOutSignOffs(flow_, report_.signOffs, words());
         if (!report_.summary && !report_.rooms.empty()) {
             groupTable({report_.rooms.front().keyResults});
         }
+    }
+
+    // The equipment chosen, room by room and by evaporating temperature.
+    void schedulePage() {
+        if (!report_.schedule) {
+            return;
+        }
+        flow_.newPage();
+        sectionHeading(qtext(words().schedule), 40);
+        layOutSheetTable(flow_, report_.schedule->rooms, {24, 15, 18, 15, 17, 20, 18, 24, 23},
+                         {true, true, false, false, false, false, false, false, false});
+        layOutSheetTable(flow_, report_.schedule->groups, {22, 72, 26, 27, 27},
+                         {false, true, false, false, false});
     }
 
     // Two entries a row; the last of an odd count takes the whole row, and a

@@ -8,6 +8,7 @@
 #include "library/library.h"
 #include "project/result_inputs.h"
 #include "project/summary.h"
+#include "report/equipment_schedule.h"
 #include "report/report_labels.h"
 #include "report/report_numbers.h"
 
@@ -393,6 +394,15 @@ std::vector<ReportField> heading(const ProjectInfo& info, const Room* room,
     return fields;
 }
 
+// 设计, 校对, 审核, 审定 with their names; the designer's line carries the
+// project's date, the others are dated by hand when signed.
+std::vector<SignOff> signOffs(const ProjectInfo& info, std::string_view date) {
+    return {{"设计", info.designer, info.date.empty() ? std::string(date) : info.date},
+            {"校对", info.checker, {}},
+            {"审核", info.reviewer, {}},
+            {"审定", info.approver, {}}};
+}
+
 } // namespace
 
 RoomReport buildRoomReport(const Room& room, const Library& library) {
@@ -434,8 +444,11 @@ Report buildReport(const Project& project, ReportScope scope, std::string_view d
     report.heading = heading(project.info, single, report.fileName, date);
     const ProjectSummary summary = summarizeProject(project);
     if (project.rooms.size() == 1 || wholeProject) {
-        report.machineLoad = machineLoadTable(summary, machineLoad(project, summary));
+        const MachineLoad plant = machineLoad(project, summary);
+        report.machineLoad = machineLoadTable(summary, plant);
+        report.schedule = equipmentSchedule(project, summary, plant);
     }
+    report.signOffs = signOffs(project.info, date);
     if (!wholeProject) {
         if (single != nullptr) {
             report.rooms.push_back(buildRoomReport(*single, *project.library));

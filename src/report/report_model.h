@@ -1,10 +1,12 @@
 #pragma once
 
 #include "project/project.h"
+#include "report/equipment_schedule.h"
 #include "report/machine_load_table.h"
 #include "report/sheet_words.h"
 #include "report/summary_table.h"
 
+#include <array>
 #include <optional>
 #include <string>
 #include <string_view>
@@ -100,6 +102,14 @@ struct RoomReport {
     std::optional<ReferenceRoom> reference;
 };
 
+// One line of the sign-off block on the sheet's first page: the role, the
+// name from 项目信息, a blank to sign in, and the date.
+struct SignOff {
+    std::string role;
+    std::string name;
+    std::string date;
+};
+
 struct SummarySection {
     SummaryTable table;
     BarChart capacityChart;
@@ -117,6 +127,9 @@ struct Report {
     std::string date;     // the day the report is made
     std::optional<SummarySection> summary;
     std::optional<MachineLoadTable> machineLoad;
+    // The equipment chosen, beside the machine load it is sized by.
+    std::optional<EquipmentSchedule> schedule;
+    std::vector<SignOff> signOffs;
     std::vector<RoomReport> rooms;
 };
 

@@ -16,8 +16,11 @@ inline constexpr std::size_t kLoadColumnCount = 5;
 struct SheetWords {
     std::string_view summary;     // the project summary of a project of several rooms
     std::string_view machineLoad; // the plant's machine-load page
-    std::string_view room;        // before a room's name, above its pages
-    std::string_view inputs;      // the sections of a room, numbered in reading order
+    std::string_view schedule;    // the equipment schedule after it
+    std::string_view signOff;     // the sign-off block on the first page
+    std::array<std::string_view, 4> signOffColumns;
+    std::string_view room;   // before a room's name, above its pages
+    std::string_view inputs; // the sections of a room, numbered in reading order
     std::string_view load;
     std::string_view chart; // the number before the load chart's own title
     std::string_view equipment;
@@ -31,6 +34,9 @@ struct SheetWords {
 inline constexpr SheetWords kSheetWords{
     .summary = "项目汇总",
     .machineLoad = "冷间机械负荷（GB 50072）",
+    .schedule = "设备表",
+    .signOff = "签署",
+    .signOffColumns = {"职责", "姓名", "签字", "日期"},
     .room = "库房：",
     .inputs = "一、设计参数",
     .load = "二、冷负荷计算",

@@ -105,8 +105,12 @@ TEST_F(HeadlessReport, TheReportHasTheTotalAndEveryLoadOnA4WithEmbeddedFonts) {
         }
     }
     EXPECT_GT(lines, 2) << "no fonts listed";
-    // A single room's plant has its machine-load page too.
-    EXPECT_NE(text.find("冷间机械负荷（GB 50072）"), std::string::npos);
+    // A single room's plant has its machine-load page, its basis and its
+    // equipment schedule too; the first page its sign-off block.
+    for (const char* shown : {"冷间机械负荷（GB 50072）", "制冷压缩机按 GB 50072", "设备表",
+                              "库房冷却设备", "签署", "审定"}) {
+        EXPECT_NE(text.find(shown), std::string::npos) << shown;
+    }
 }
 
 // The example project's machine-load page: every group's load and the total
