@@ -26,5 +26,6 @@ inline constexpr int kLeft = Qt::AlignLeft | Qt::AlignVCenter;
 inline constexpr int kRight = Qt::AlignRight | Qt::AlignVCenter;
 inline constexpr int kCentre = Qt::AlignCenter;
 inline constexpr int kWrapLeft = kLeft | Qt::TextWordWrap;
+inline constexpr int kWrapRight = kRight | Qt::TextWordWrap;
 
 } // namespace gelvant::sheet_style

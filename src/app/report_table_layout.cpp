@@ -29,7 +29,7 @@ void row(PageFlow& flow, const std::vector<std::string>& cells, const std::vecto
         flow.box(cell, fill, kInnerRule);
         const bool left = i < leftAligned.size() && leftAligned[i];
         flow.text(cell.adjusted(kPadMm, 0, -kPadMm, 0), qtext(cells[i]), role,
-                  (left ? Qt::AlignLeft : Qt::AlignRight) | Qt::AlignVCenter | Qt::TextWordWrap);
+                  left ? kWrapLeft : kWrapRight);
         x += widthsMm[i];
     }
     flow.advance(h);
