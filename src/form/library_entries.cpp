@@ -29,4 +29,8 @@ const std::shared_ptr<const Library>& emptyLibrary() {
     return kEmpty;
 }
 
+std::shared_ptr<const Library> sharedLibrary(Library library) {
+    return library.empty() ? emptyLibrary() : std::make_shared<const Library>(std::move(library));
+}
+
 } // namespace gelvant

@@ -66,5 +66,7 @@ struct Library {
 
 // The one empty library every design without entries shares.
 const std::shared_ptr<const Library>& emptyLibrary();
+// A library to share: the one empty library when it holds no entry.
+std::shared_ptr<const Library> sharedLibrary(Library library);
 
 } // namespace gelvant

@@ -83,13 +83,6 @@ LibraryProblem problem(LibraryProblemKind what, LibraryKind kind, std::string_vi
     return LibraryProblem{what, kind, str(name), key, str(text)};
 }
 
-const ListDef& listOf(LibraryKind kind) {
-    const int control = libraryListControl(kind);
-    const auto lists = designFormLists();
-    return *std::find_if(lists.begin(), lists.end(),
-                         [&](const ListDef& def) { return def.controlId == control; });
-}
-
 bool nameTaken(const Library& library, LibraryKind kind, std::string_view name,
                std::optional<std::size_t> except) {
     if (isBuiltInItem(kind, name)) {
@@ -109,10 +102,6 @@ std::optional<LibraryProblem> checkNewName(const Library& library, LibraryKind k
         return problem(LibraryProblemKind::NameTaken, kind, name);
     }
     return std::nullopt;
-}
-
-std::string rangeText(const LibraryKeyDef& key, std::string_view dash) {
-    return numberText(key.low) + str(dash) + numberText(key.high);
 }
 
 bool sameEntry(const LibraryEntry& a, const LibraryEntry& b) {
@@ -157,8 +146,15 @@ bool takesWholeNumbers(const LibraryKeyDef& key) {
     return keyField(key).type == FieldType::Int;
 }
 
-std::string keyRangeText(const LibraryKeyDef& key) {
-    return rangeText(key, "～");
+const ListDef& libraryList(LibraryKind kind) {
+    const int control = libraryListControl(kind);
+    const auto lists = designFormLists();
+    return *std::find_if(lists.begin(), lists.end(),
+                         [&](const ListDef& def) { return def.controlId == control; });
+}
+
+std::string keyRangeText(const LibraryKeyDef& key, std::string_view dash) {
+    return numberText(key.low) + str(dash) + numberText(key.high);
 }
 
 double entryValue(const LibraryEntry& entry, const LibraryKeyDef& key) {
@@ -173,84 +169,10 @@ std::string entryValueText(const LibraryEntry& entry, const LibraryKeyDef& key) 
                                         : formatIntText(entry.values.*def.intMember);
 }
 
-// --- Problems ------------------------------------------------------------------------------------
-
-std::string describeInChinese(const LibraryProblem& p) {
-    const std::string title = str(libraryKindDef(p.kind).title);
-    const std::string label = p.key != nullptr ? str(keyLabel(*p.key)) : std::string();
-    switch (p.what) {
-    case LibraryProblemKind::UnknownKind:
-        return "没有“" + p.text + "”这一类自定义数据（地区气候、食品、保温材料、货物种类）。";
-    case LibraryProblemKind::NoName:
-        return "请输入" + title + "的名称。";
-    case LibraryProblemKind::NameNotOneWord:
-        return "名称“" + p.name + "”不能含空格或控制字符。";
-    case LibraryProblemKind::NameTooLong:
-        return "名称“" + p.name + "”太长：最多 " + std::to_string(kMaxEntryNameCharacters) +
-               " 个字。";
-    case LibraryProblemKind::NameTaken:
-        return title + "列表中已有“" + p.name + "”，请另取一个名称。";
-    case LibraryProblemKind::UnknownKey:
-        return title + "没有“" + p.text + "”这一项。";
-    case LibraryProblemKind::RepeatedKey:
-        return label + " 给出了不止一次。";
-    case LibraryProblemKind::MissingKey:
-        return "请填写 " + label + "。";
-    case LibraryProblemKind::NotNumber:
-        return label + " 应为数字：“" + p.text + "”不是数字。";
-    case LibraryProblemKind::OutOfRange:
-        return label + (takesWholeNumbers(*p.key)
-                            ? " 应为 " + rangeText(*p.key, "～") + " 之间的整数。"
-                            : " 应在 " + rangeText(*p.key, "～") + " 之间。");
-    case LibraryProblemKind::NoSuchEntry:
-        return title + "中没有自定义数据“" + p.name + "”。";
-    }
-    return {};
-}
-
-std::string describeInEnglish(const LibraryProblem& p) {
-    const std::string kind = str(libraryKindDef(p.kind).key);
-    const std::string key = p.key != nullptr ? str(p.key->field) : std::string();
-    switch (p.what) {
-    case LibraryProblemKind::UnknownKind:
-        return "unknown library kind " + quoteForMessage(p.text) +
-               " (site, product, insulation or goods)";
-    case LibraryProblemKind::NoName:
-        return "the " + kind + " entry needs a name";
-    case LibraryProblemKind::NameNotOneWord:
-        return "name " + quoteForMessage(p.name) + " is not one word";
-    case LibraryProblemKind::NameTooLong:
-        return "name " + quoteForMessage(p.name) + " is longer than " +
-               std::to_string(kMaxEntryNameCharacters) + " characters";
-    case LibraryProblemKind::NameTaken:
-        return "the " + str(listOf(p.kind).name) + " list already has an item " +
-               quoteForMessage(p.name);
-    case LibraryProblemKind::UnknownKey: {
-        std::string keys;
-        for (const LibraryKeyDef& def : libraryKindDef(p.kind).keys) {
-            keys += (keys.empty() ? "" : ", ") + str(def.field);
-        }
-        return "unknown " + kind + " key " + quoteForMessage(p.text) + " (" + keys + ")";
-    }
-    case LibraryProblemKind::RepeatedKey:
-        return key + " is given more than once";
-    case LibraryProblemKind::MissingKey:
-        return key + " is missing";
-    case LibraryProblemKind::NotNumber:
-        return key + " " + quoteForMessage(p.text) + " is not a number";
-    case LibraryProblemKind::OutOfRange:
-        return key + " must be a " + (takesWholeNumbers(*p.key) ? "whole " : "") +
-               "number between " + rangeText(*p.key, " and ");
-    case LibraryProblemKind::NoSuchEntry:
-        return "there is no " + kind + " entry " + quoteForMessage(p.name);
-    }
-    return {};
-}
-
 // --- Making entries ---------------------------------------------------------------------------
 
 std::optional<LibraryEntry> builtInEntry(LibraryKind kind, std::size_t item) {
-    const auto items = listOf(kind).items();
+    const auto items = libraryList(kind).items();
     if (item >= items.size()) {
         return std::nullopt;
     }
@@ -304,7 +226,7 @@ std::optional<LibraryProblem> checkEntryName(LibraryKind kind, std::string_view 
 }
 
 bool isBuiltInItem(LibraryKind kind, std::string_view name) {
-    const auto items = listOf(kind).items();
+    const auto items = libraryList(kind).items();
     return std::find(items.begin(), items.end(), name) != items.end();
 }
 

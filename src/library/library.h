@@ -2,6 +2,7 @@
 
 #include "form/field_dictionary.h"
 #include "form/library_entries.h"
+#include "form/form_lists_events.h"
 
 #include <array>
 #include <cstddef>
@@ -42,7 +43,7 @@ const FieldDef& keyField(const LibraryKeyDef& key);
 std::string_view keyLabel(const LibraryKeyDef& key);
 bool takesWholeNumbers(const LibraryKeyDef& key);
 // The key's range as the designer reads it: "-60～60".
-std::string keyRangeText(const LibraryKeyDef& key);
+std::string keyRangeText(const LibraryKeyDef& key, std::string_view dash = "～");
 
 // An entry's value of a key: the 32-bit value as the shortest decimal that
 // reads back to it (0.047, not 0.04699999839), and as its box shows it.
@@ -72,6 +73,9 @@ struct LibraryProblem {
     const LibraryKeyDef* key = nullptr; // the key concerned
     std::string text;                   // the word given
 };
+
+// The list a kind's entries join.
+const ListDef& libraryList(LibraryKind kind);
 
 // The problem in the designer's words, naming the box and its range where
 // a value is wrong: "环境平均温度℃ 应在 -60～60 之间。".

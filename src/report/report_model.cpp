@@ -11,6 +11,7 @@
 #include "report/equipment_schedule.h"
 #include "report/report_labels.h"
 #include "report/report_numbers.h"
+#include "report/title_block.h"
 
 #include <algorithm>
 #include <array>
@@ -372,35 +373,6 @@ BarChart capacityChart(const ProjectSummary& summary) {
         chart.emptyNote = "没有计入合计的库房。";
     }
     return chart;
-}
-
-std::vector<ReportField> heading(const ProjectInfo& info, const Room* room,
-                                 std::string_view fileName, std::string_view date) {
-    std::vector<ReportField> fields{
-        {"项目名称", info.name, {}},
-        {"设计单位", info.company, {}},
-        {"设计人", info.designer, {}},
-        {"日期", info.date.empty() ? std::string(date) : info.date, {}},
-    };
-    if (room != nullptr) {
-        fields.push_back({"库房", room->name, {}});
-    }
-    fields.push_back({"设计文件", std::string(fileName), {}});
-    fields.push_back(
-        {"计算程序", std::string(kProgramName) + " " + std::string(kProgramVersion), {}});
-    if (!info.notes.empty()) {
-        fields.push_back({"备注", info.notes, {}});
-    }
-    return fields;
-}
-
-// 设计, 校对, 审核, 审定 with their names; the designer's line carries the
-// project's date, the others are dated by hand when signed.
-std::vector<SignOff> signOffs(const ProjectInfo& info, std::string_view date) {
-    return {{"设计", info.designer, info.date.empty() ? std::string(date) : info.date},
-            {"校对", info.checker, {}},
-            {"审核", info.reviewer, {}},
-            {"审定", info.approver, {}}};
 }
 
 } // namespace

@@ -31,11 +31,6 @@ bool sameRoomForms(const Project& a, const Project& b) {
                       [](const Room& x, const Room& y) { return x.form == y.form; });
 }
 
-// A library to share: the one empty library when it holds no entry.
-std::shared_ptr<const Library> shared(Library library) {
-    return library.empty() ? emptyLibrary() : std::make_shared<const Library>(std::move(library));
-}
-
 } // namespace
 
 void DesignSession::Relay::showMessage(const Message& message) {
@@ -50,7 +45,7 @@ DesignSession::DesignSession(MessagePresenter& presenter)
 
 DesignSession::DesignSession(MessagePresenter& presenter, Library personalLibrary)
     : DesignSession(presenter) {
-    personal_ = shared(std::move(personalLibrary));
+    personal_ = sharedLibrary(std::move(personalLibrary));
     form_.setLibrary(personal_);
     document_.startFromForm();
 }
@@ -99,19 +94,6 @@ void DesignSession::tell(const SessionChanges& changes) {
     }
 }
 
-template <typename Verb> auto DesignSession::run(bool formVerb, Verb&& verb) {
-    const Before was = before();
-    relay_.refusedBox = false;
-    if constexpr (std::is_void_v<std::invoke_result_t<Verb>>) {
-        verb();
-        tell(changesSince(was, formVerb));
-    } else {
-        auto result = verb();
-        tell(changesSince(was, formVerb));
-        return result;
-    }
-}
-
 template <typename Verb> auto DesignSession::replaceDesign(Verb&& verb) {
     const Before was = before();
     relay_.refusedBox = false;
@@ -144,7 +126,7 @@ void DesignSession::open(OpenedDesign design, bool modified) {
     replaceDesign([&] {
         CompletedLibrary completed = completedLibrary(*design.project.library, *personal_);
         if (!completed.library.sameAs(*design.project.library)) {
-            design.project.library = shared(std::move(completed.library));
+            design.project.library = sharedLibrary(std::move(completed.library));
         }
         document_.replaceProject(std::move(design.project), modified);
         // Shown over the design as it opened.
@@ -266,115 +248,6 @@ bool DesignSession::undo() {
 bool DesignSession::redo() {
     return run(false, [this] { return document_.redo(); });
 }
-
-// --- The designer's own data ------------------------------------------------------------------
-
-void DesignSession::setPersonalLibrary(Library library) {
-    personal_ = shared(std::move(library));
-}
-
-std::optional<LibraryProblem>
-DesignSession::addEntry(LibraryKind kind, std::variant<LibraryEntry, LibraryProblem> made) {
-    return run(false, [&]() -> std::optional<LibraryProblem> {
-        if (const auto* problem = std::get_if<LibraryProblem>(&made)) {
-            return *problem;
-        }
-        Library longer = library();
-        longer.of(kind).push_back(std::move(std::get<LibraryEntry>(made)));
-        document_.extendLibrary(std::move(longer));
-        return std::nullopt;
-    });
-}
-
-std::optional<LibraryProblem> DesignSession::addLibraryEntry(LibraryKind kind,
-                                                             std::string_view name,
-                                                             std::span<const KeyText> values) {
-    return addEntry(kind, makeEntry(library(), kind, name, values));
-}
-
-std::optional<LibraryProblem> DesignSession::addLibraryEntry(LibraryKind kind,
-                                                             std::string_view name,
-                                                             std::span<const double> values) {
-    return addEntry(kind, makeEntry(library(), kind, name, values));
-}
-
-std::optional<LibraryProblem> DesignSession::removeLibraryEntry(LibraryKind kind,
-                                                                std::string_view name) {
-    return run(false, [&]() -> std::optional<LibraryProblem> {
-        const auto index = findEntry(library(), kind, name);
-        if (!index) {
-            return LibraryProblem{
-                LibraryProblemKind::NoSuchEntry, kind, std::string(name), nullptr, {}};
-        }
-        document_.removeLibraryEntry(kind, *index);
-        return std::nullopt;
-    });
-}
-
-std::optional<LibraryProblem> DesignSession::changeEntry(LibraryKind kind, std::string_view name,
-                                                         const EntryMaker& make) {
-    return run(false, [&]() -> std::optional<LibraryProblem> {
-        const auto index = findEntry(library(), kind, name);
-        if (!index) {
-            return LibraryProblem{
-                LibraryProblemKind::NoSuchEntry, kind, std::string(name), nullptr, {}};
-        }
-        auto made = make(*index);
-        if (const auto* problem = std::get_if<LibraryProblem>(&made)) {
-            return *problem;
-        }
-        auto& entry = std::get<LibraryEntry>(made);
-        const LibraryEntry& now = library().of(kind)[*index];
-        if (entry.name != now.name || !sameRecord(entry.values, now.values)) {
-            document_.changeLibraryEntry(kind, *index, std::move(entry));
-        }
-        return std::nullopt;
-    });
-}
-
-std::optional<LibraryProblem> DesignSession::changeLibraryEntry(LibraryKind kind,
-                                                                std::string_view name,
-                                                                std::string_view newName,
-                                                                std::span<const double> values) {
-    return changeEntry(kind, name, [&](std::size_t index) {
-        return makeEntry(library(), kind, newName, values, index);
-    });
-}
-
-std::optional<LibraryProblem> DesignSession::changeLibraryEntry(LibraryKind kind,
-                                                                std::string_view name,
-                                                                std::string_view newName,
-                                                                std::span<const KeyText> values) {
-    return changeEntry(kind, name, [&](std::size_t index) {
-        return makeEntry(library(), kind, newName, values, index);
-    });
-}
-
-std::optional<LibraryFileError> DesignSession::importLibrary(std::string_view bytes) {
-    return run(false, [&]() -> std::optional<LibraryFileError> {
-        auto read = readLibraryText(bytes);
-        if (read.error) {
-            return read.error;
-        }
-        auto combined = withEntriesOf(library(), *read.library);
-        if (auto* clash = std::get_if<LibraryProblem>(&combined)) {
-            return LibraryFileError{LibraryFileProblem::BadEntry,
-                                    std::string(libraryKindDef(clash->kind).key), 0, 0,
-                                    std::move(*clash)};
-        }
-        auto& longer = std::get<Library>(combined);
-        if (!longer.sameAs(library())) {
-            document_.extendLibrary(std::move(longer));
-        }
-        return std::nullopt;
-    });
-}
-
-std::string DesignSession::exportLibrary() const {
-    return libraryFileText(library());
-}
-
-// --- Rooms ---------------------------------------------------------------------------------
 
 void DesignSession::addRoom(std::string_view name) {
     const std::string_view trimmed = trimBlanks(name);

@@ -17,6 +17,7 @@
 #include <string>
 #include <string_view>
 #include <system_error>
+#include <type_traits>
 #include <utility>
 #include <variant>
 #include <vector>
@@ -211,5 +212,18 @@ private:
     std::vector<std::pair<SessionListenerId, SessionListener>> listeners_;
     SessionListenerId nextListener_ = 1;
 };
+
+template <typename Verb> auto DesignSession::run(bool formVerb, Verb&& verb) {
+    const Before was = before();
+    relay_.refusedBox = false;
+    if constexpr (std::is_void_v<std::invoke_result_t<Verb>>) {
+        verb();
+        tell(changesSince(was, formVerb));
+    } else {
+        auto result = verb();
+        tell(changesSince(was, formVerb));
+        return result;
+    }
+}
 
 } // namespace gelvant
