@@ -280,7 +280,7 @@ class WorkTest(unittest.TestCase, Designer):
         self.assertEqual(self.work()["current"], 1)
         self.assertEqual(self.browser.run(
             "return [...document.querySelectorAll('#summary tr[data-room]')]"
-            ".map(r => r.cells[0].textContent)"), ["库房1", "库房2"])
+            ".map(r => r.cells[0].textContent)"), ["库房1", "库房2（未重新计算）"])  # typed into
         self.browser.click('#summary tr[data-room="0"] td')
         self.assertEqual(self.work()["current"], 0)
         self.assertEqual(self.browser.read_form()["fields"]["storeLength"], "50")
