@@ -185,7 +185,7 @@ const char* gv_layout() {
                          {"groups", groups},
                          {"cells", cells},
                          {"lists", listsJson(page().session.form())}};
-    return handBack(layout.dump(-1, ' ', false, Json::error_handler_t::replace));
+    return handBack(dumpJson(layout));
 }
 
 // Opens the form as the desktop program does: the welcome box, then the

@@ -8,7 +8,7 @@
 (function () {
     const page = { core: null, layout: null, boxes: {}, lists: {}, texts: {}, toggled: {},
                    itemCounts: {}, queue: [], focusAfterMessages: null };
-    window.gelvant = page; // for the tests and the benchmark
+    window.gelvant = page; // the page's other scripts build on it
 
     const call = (name, types, args) => page.core.ccall(name, "string", types, args);
     // An HTML element with its attributes and text; the work and the sheet use it too.
@@ -303,7 +303,6 @@
         page.ready = true;
         // The first frame with the computed form, for the benchmark.
         requestAnimationFrame(() => setTimeout(() => { page.paintedAt = performance.now(); }));
-        document.dispatchEvent(new Event("gelvant-ready"));
     }
 
     GelvantCore().then(open);

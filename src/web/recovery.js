@@ -1,145 +1,185 @@
-// Where the page keeps the copy of unsaved changes: in IndexedDB, written in
-// transactions of strict durability, so that a copy is on the disk when its
-// write completes and a browser killed a second later still has it. Web
-// storage (localStorage) is written to disk lazily and loses a copy made
-// seconds before a crash; it is used only where IndexedDB cannot be opened,
-// and the copies earlier pages left there are offered once.
+// The copy of unsaved changes kept for recovery: written a moment after the
+// last change (the design session says how long), dropped once the design
+// is saved, and a copy a closed tab left offered when the page starts.
+//
+// Each tab keeps its copy under its own name and holds a lock of that name
+// while it is open, so that a copy whose lock nobody holds was left by a tab
+// that is gone, and only one tab can take it. Where the browser has no Web
+// Locks, every copy counts as left. The copies live where recovery_store.js
+// keeps them; writes and removals go one after another.
 "use strict";
 
 (function () {
     const page = window.gelvant;
-    const kDatabase = "gelvant";
-    const kCopies = "recovery";
-    // Copies in web storage: "gelvant-recovery:<tab>" → {savedAt, design}.
-    const kWebStoragePrefix = "gelvant-recovery:";
+    const work = page.work;
+    const element = page.element;
+    const kTabLockPrefix = "gelvant-tab:";
+    const recovery = { copies: null, queue: Promise.resolve(), hasCopy: false, tabId: "",
+                       timer: 0, notice: null };
 
-    const request = (req) => new Promise((done, failed) => {
-        req.onsuccess = () => done(req.result);
-        req.onerror = () => failed(req.error);
-    });
+    const hasLocks = () => !!(navigator.locks && navigator.locks.request);
 
-    function openDatabase() {
-        return new Promise((done, failed) => {
-            const req = indexedDB.open(kDatabase, 1);
-            req.onupgradeneeded = () => req.result.createObjectStore(kCopies);
-            req.onsuccess = () => done(req.result);
-            req.onerror = () => failed(req.error);
-            req.onblocked = () => failed(new Error("blocked"));
-        });
+    function newTabId() {
+        const bytes = crypto.getRandomValues(new Uint8Array(8));
+        return Array.from(bytes, (b) => b.toString(16).padStart(2, "0")).join("");
     }
 
-    // A transaction's work, settled when the transaction has completed
-    // (for a write: is on the disk) or has failed.
-    function transaction(db, mode, work) {
-        return new Promise((done, failed) => {
-            const tx = db.transaction(kCopies, mode, { durability: "strict" });
-            let result;
-            tx.oncomplete = () => done(result);
-            tx.onerror = () => failed(tx.error);
-            tx.onabort = () => failed(tx.error || new Error("aborted"));
-            Promise.resolve(work(tx.objectStore(kCopies))).then((value) => {
-                result = value;
-            }, (error) => {
-                try {
-                    tx.abort();
-                } catch (ignored) {
-                    // already over
-                }
-                failed(error);
+    function holdTab(id) {
+        recovery.tabId = id;
+        if (!hasLocks()) {
+            return Promise.resolve();
+        }
+        return new Promise((held) => {
+            navigator.locks.request(kTabLockPrefix + id, () => {
+                held();
+                return new Promise(() => {}); // held until the tab goes
             });
         });
     }
 
-    function databaseCopies(db) {
-        return {
-            durable: true,
-            put: (id, copy) => transaction(db, "readwrite", (store) => {
-                store.put(copy, id);
-            }),
-            remove: (id) => transaction(db, "readwrite", (store) => {
-                store.delete(id);
-            }),
-            read: (id) => transaction(db, "readonly", (store) => request(store.get(id))),
-            ids: () => transaction(db, "readonly", (store) => request(store.getAllKeys())),
-        };
+    // The task once those before it are over, whether they succeeded or not.
+    function queued(task) {
+        const run = recovery.queue.then(task);
+        recovery.queue = run.catch(() => {});
+        return run;
     }
 
-    // Copies in web storage; a write that the browser refuses throws.
-    const webStorageCopies = {
-        durable: false,
-        put: async (id, copy) => {
-            localStorage.setItem(kWebStoragePrefix + id, JSON.stringify(copy));
-        },
-        remove: async (id) => {
-            localStorage.removeItem(kWebStoragePrefix + id);
-        },
-        read: async (id) => parseCopy(localStorage.getItem(kWebStoragePrefix + id)),
-        ids: async () => webStorageIds(),
+    work.keepForRecovery = (modified) => {
+        clearTimeout(recovery.timer);
+        if (!recovery.tabId) {
+            return;
+        }
+        if (!modified) {
+            hideNotice(); // nothing left unprotected
+            if (recovery.hasCopy) {
+                recovery.hasCopy = false;
+                queued(() => recovery.copies.remove(recovery.tabId)).catch(() => {});
+            }
+            return;
+        }
+        recovery.timer = setTimeout(writeRecovery, work.state.recoveryDelayMs);
     };
 
-    function webStorageIds() {
-        const ids = [];
-        for (let i = 0; i < localStorage.length; ++i) {
-            const key = localStorage.key(i);
-            if (key.startsWith(kWebStoragePrefix)) {
-                ids.push(key.slice(kWebStoragePrefix.length));
+    // Resolves with whether the copy is kept; when it is not, the bar under
+    // the menus says so, once until a copy was kept again.
+    function writeRecovery() {
+        const pointer = page.core.ccall("gv_recovery_bytes", "number", [], []);
+        const copy = { savedAt: Date.now(),
+                       design: new TextDecoder().decode(work.heldBytes(pointer)) };
+        recovery.hasCopy = true; // a removal asked for from now on follows this write
+        return queued(() => recovery.copies.put(recovery.tabId, copy)).then(() => {
+            hideNotice();
+            return true;
+        }, (error) => {
+            sayNotKept(error);
+            return false;
+        });
+    }
+
+    function sayNotKept(error) {
+        if (recovery.notice && !recovery.notice.hidden) {
+            return; // said already
+        }
+        if (!recovery.notice) {
+            recovery.notice = element("div", { id: "storage-notice", role: "alert" });
+            document.getElementById("menubar").after(recovery.notice);
+        }
+        const reason = error && error.name && error.name !== "Error" ? ` (${error.name})` : "";
+        recovery.notice.textContent = work.state.copyNotKept + reason;
+        recovery.notice.hidden = false;
+    }
+
+    function hideNotice() {
+        if (recovery.notice) {
+            recovery.notice.hidden = true;
+        }
+    }
+
+    // Copies left by tabs that are gone, newest first: those kept by this
+    // page's store, then those earlier pages left in web storage.
+    async function leftCopies() {
+        const held = hasLocks()
+            ? new Set((await navigator.locks.query()).held.map((lock) => lock.name))
+            : new Set();
+        const { earlierCopies } = page.recoveryStore;
+        const stores = recovery.copies.durable ? [recovery.copies, earlierCopies]
+                                               : [recovery.copies];
+        const left = [];
+        for (const store of stores) {
+            for (const id of await store.ids().catch(() => [])) {
+                if (!held.has(kTabLockPrefix + id)) {
+                    const copy = await store.read(id).catch(() => null);
+                    left.push({ store, id, savedAt: (copy && Number(copy.savedAt)) || 0 });
+                }
             }
         }
-        return ids;
+        return left.sort((a, b) => b.savedAt - a.savedAt);
     }
 
-    // A copy as web storage holds it; what cannot be read is kept as it is,
-    // for the core to refuse with its reason.
-    function parseCopy(text) {
-        if (text === null) {
-            return undefined;
+    // Takes a left copy by holding its tab's lock: a second tab opening at
+    // the same moment finds it held and leaves the copy alone.
+    function claim(id) {
+        if (!hasLocks()) {
+            return Promise.resolve(true);
         }
-        try {
-            const copy = JSON.parse(text);
-            if (copy && typeof copy === "object") {
-                return copy;
+        return new Promise((claimed) => {
+            navigator.locks.request(kTabLockPrefix + id, { ifAvailable: true }, (lock) => {
+                claimed(!!lock);
+                return lock ? new Promise(() => {}) : undefined; // this tab now stands for it
+            });
+        });
+    }
+
+    // When a copy was kept, as the question names it: "YYYY-MM-DD HH:MM".
+    function savedAtText(copy) {
+        const when = new Date((copy && Number(copy.savedAt)) || Date.now());
+        const two = (n) => String(n).padStart(2, "0");
+        return `${when.getFullYear()}-${two(when.getMonth() + 1)}-${two(when.getDate())} ` +
+               `${two(when.getHours())}:${two(when.getMinutes())}`;
+    }
+
+    // Before anything else: a copy a closed tab left is offered first. A copy
+    // that cannot be read is refused with its reason and given up, as is one
+    // the designer gives up.
+    async function offerRecovery() {
+        for (const left of await leftCopies()) {
+            if (!(await claim(left.id))) {
+                continue;
             }
-        } catch (error) {
-            // falls through
-        }
-        return { savedAt: 0, design: text };
-    }
-
-    function hasWebStorage() {
-        try {
-            return !!window.localStorage;
-        } catch (error) {
-            return false; // storage switched off: even the getter throws
-        }
-    }
-
-    // The store of copies: IndexedDB where it opens, else web storage, else
-    // none (every write then fails, and the page says so).
-    async function openCopies() {
-        if (window.indexedDB) {
+            let copy = null;
             try {
-                return databaseCopies(await openDatabase());
+                copy = await left.store.read(left.id);
             } catch (error) {
-                console.warn("gelvant: IndexedDB cannot be opened:", error);
+                copy = null; // unreadable: offered as an empty design, which the core refuses
             }
+            if (copy === undefined) {
+                continue; // taken by another tab in the meantime
+            }
+            const design = copy && typeof copy.design === "string" ? copy.design : "";
+            const offer = work.withBytes(new TextEncoder().encode(design), (pointer, size) =>
+                JSON.parse(work.call("gv_offer_recovery", ["number", "number", "string"],
+                                     [pointer, size, savedAtText(copy)])));
+            if (!(await work.carryOut(offer))) {
+                await left.store.remove(left.id).catch(() => {});
+                continue;
+            }
+            return left; // dropped once this tab has a copy of its own
         }
-        if (hasWebStorage()) {
-            return webStorageCopies;
-        }
-        const refuse = async () => {
-            throw new Error("no storage");
-        };
-        return { durable: false, put: refuse, remove: async () => {}, read: refuse,
-                 ids: async () => [] };
+        return null;
     }
 
-    // Copies that earlier pages left in web storage, offered once and then
-    // dropped; none when web storage is the store itself.
-    const earlierCopies = {
-        ids: async () => (hasWebStorage() ? webStorageIds() : []),
-        read: webStorageCopies.read,
-        remove: webStorageCopies.remove,
+    // The page's start: a left copy offered, else the form started; the
+    // restored changes are never without a copy.
+    work.recoverOrStart = async (startForm) => {
+        recovery.copies = await page.recoveryStore.openCopies();
+        const restored = await offerRecovery();
+        await holdTab(newTabId());
+        if (!restored) {
+            startForm();
+        }
+        work.refresh();
+        if (restored && (await writeRecovery())) {
+            await restored.store.remove(restored.id).catch(() => {});
+        }
     };
-
-    page.recoveryStore = { openCopies, earlierCopies };
 })();

@@ -84,7 +84,7 @@ struct SummaryCache {
             [this](const SessionChanges& changes) { stale = stale || changes.summary; });
     }
     bool stale = true;
-    std::string sent;
+    Json sent;
 };
 
 SummaryCache& summaryCache() {
@@ -157,39 +157,36 @@ const char* gv_work() {
         rooms.push_back(room.name);
     }
     const DocumentWorkflow& workflow = page().workflow;
-    const Json work = {
-        {"title", workflow.title()},
-        {"fileName", workflow.file()},
-        {"saveName", workflow.suggestedFileName()},
-        {"recoveryDelayMs", DocumentWorkflow::kRecoveryDelayMs},
-        {"copyNotKept", std::string(document_text::kCopyNotKept)},
-        {"modified", session.isModified()},
-        {"canUndo", session.canUndo()},
-        {"canRedo", session.canRedo()},
-        {"canDelete", session.canDeleteRoom()},
-        {"canMoveUp", session.canMoveRoom(RoomMove::Up)},
-        {"canMoveDown", session.canMoveRoom(RoomMove::Down)},
-        {"coil", project.currentRoom().equipment == CoolingEquipment::Coil},
-        {"rooms", rooms},
-        {"current", project.current},
-        {"deleteQuestion", view_text::deleteRoomQuestion(project.currentRoom().name)},
-        {"use", usesJson(project.currentRoom())},
-        {"p", goodsLoadFactorJson(project.currentRoom())},
-        {"plant", plantJson(project.plant)}};
-    std::string answer = dumpJson(work);
+    Json work = {{"title", workflow.title()},
+                 {"fileName", workflow.file()},
+                 {"saveName", workflow.suggestedFileName()},
+                 {"recoveryDelayMs", DocumentWorkflow::kRecoveryDelayMs},
+                 {"copyNotKept", std::string(document_text::kCopyNotKept)},
+                 {"modified", session.isModified()},
+                 {"canUndo", session.canUndo()},
+                 {"canRedo", session.canRedo()},
+                 {"canDelete", session.canDeleteRoom()},
+                 {"canMoveUp", session.canMoveRoom(RoomMove::Up)},
+                 {"canMoveDown", session.canMoveRoom(RoomMove::Down)},
+                 {"coil", project.currentRoom().equipment == CoolingEquipment::Coil},
+                 {"rooms", rooms},
+                 {"current", project.current},
+                 {"deleteQuestion", view_text::deleteRoomQuestion(project.currentRoom().name)},
+                 {"use", usesJson(project.currentRoom())},
+                 {"p", goodsLoadFactorJson(project.currentRoom())},
+                 {"plant", plantJson(project.plant)}};
     SummaryCache& cache = summaryCache();
     if (std::exchange(cache.stale, false)) {
         const ProjectSummary sums = summarizeProject(project);
-        Json json = summaryTableJson(summaryTable(sums));
-        json["machineLoad"] = machineTableJson(machineLoadTable(sums, machineLoad(project, sums)));
-        std::string summary = dumpJson(json);
+        Json summary = summaryTableJson(summaryTable(sums));
+        summary["machineLoad"] =
+            machineTableJson(machineLoadTable(sums, machineLoad(project, sums)));
         if (summary != cache.sent) {
-            cache.sent = std::move(summary);
-            answer.pop_back(); // the closing brace: the summary joins it
-            answer += ",\"summary\":" + cache.sent + "}";
+            cache.sent = summary;
+            work["summary"] = std::move(summary);
         }
     }
-    return handBack(std::move(answer));
+    return handBack(dumpJson(work));
 }
 
 // --- Rooms -------------------------------------------------------------------------
@@ -294,9 +291,10 @@ const char* gv_about() {
     const int before = p.presenter.aboutBoxes;
     p.session.about();
     const bool shown = p.presenter.aboutBoxes != before;
-    return handBack(
-        shown ? dumpJson({{"caption", view_text::kAboutTitle}, {"text", std::string(kProgramName)}})
-              : std::string("{}"));
+    const Json about =
+        shown ? Json{{"caption", view_text::kAboutTitle}, {"text", std::string(kProgramName)}}
+              : Json::object();
+    return handBack(dumpJson(about));
 }
 
 } // extern "C"

@@ -9,8 +9,8 @@ small driver, so that a test is written once and run in each:
 
 A test names elements by CSS selector and, where needed, by their text;
 runs a function body in the page (its value, a promise's once settled);
-waits on a condition in the page, never for a fixed time; and presses keys
-as chords such as "Control+a" or "Alt+Shift+Backspace".
+waits on a condition, in the page or outside it (until), never for a fixed
+time; and presses keys as chords such as "Control+a" or "Alt+Shift+Backspace".
 """
 
 import base64
@@ -43,6 +43,12 @@ for (const name of Object.keys(page.state.visible)) {
 return form;
 """
 
+# Whether the page is ready or asks a question first (a recovery offer).
+READY_OR_ASKING = """
+return window.gelvant && window.gelvant.ready ? "ready"
+     : document.querySelector("dialog.ask[open]") ? "asking" : null;
+"""
+
 # The first element that matches the selector and, if given, has the text
 # (its own, or its first child's: a menu entry's label before its keys).
 FIND = """
@@ -53,43 +59,67 @@ return [...document.querySelectorAll(css)].find((e) => wanted === null ||
 """
 
 
+# Generous: WebKitGTK paints in software, and CI runs two tests at once on
+# two cores. A wait that holds returns as soon as it holds.
+def until(condition, what, seconds=30):
+    """Calls condition until it gives a true value; that value."""
+    deadline = time.monotonic() + seconds
+    while True:
+        value = condition()
+        if value:
+            return value
+        if time.monotonic() > deadline:
+            raise TimeoutError(f"never true: {what}")
+        time.sleep(0.05)
+
+
 class Browser:
     """One browser with one page; profile is the folder it keeps its data in
-    (a new temporary one if not given), so that a browser killed and started
-    again on the same profile finds what the page stored."""
+    (if not given, a temporary one, removed when the browser is done), so
+    that a browser killed and started again on the same profile finds what
+    the page stored."""
 
     engine = ""
 
     def __init__(self, profile=None, width=1400, height=1000):
-        self.profile = pathlib.Path(profile or tempfile.mkdtemp(prefix=f"gelvant-{self.engine}-"))
+        self.own_profile = None if profile else tempfile.TemporaryDirectory(
+            prefix=f"gelvant-{self.engine}-", ignore_cleanup_errors=True)
+        self.profile = pathlib.Path(profile or self.own_profile.name)
         self.width, self.height = width, height
         self.launch()
 
     # --- what every engine does alike ---------------------------------------------------
 
-    # Generous: WebKitGTK paints in software, and CI runs two tests at once
-    # on two cores. A wait that holds returns as soon as it holds.
     def wait(self, body, *args, seconds=30):
         """Runs the function body until it gives a true value; that value."""
-        deadline = time.monotonic() + seconds
-        while True:
-            value = self.run(body, *args)
-            if value:
-                return value
-            if time.monotonic() > deadline:
-                raise TimeoutError(f"{self.engine}: never true: {body.strip()[:200]}")
-            time.sleep(0.05)
+        return until(lambda: self.run(body, *args), f"{self.engine}: {body.strip()[:200]}",
+                     seconds)
 
     def wait_ready(self, seconds=60):
         """Waits for the page's core to be loaded and its form shown."""
         self.wait("return !!(window.gelvant && window.gelvant.ready)", seconds=seconds)
 
+    def wait_ready_giving_up_copies(self):
+        """Waits for the page's form, giving up each copy an earlier page left
+        for recovery, which the page offers first (a page left a moment
+        after a change has left one)."""
+        while self.wait(READY_OR_ASKING, seconds=60) == "asking":
+            self.click("dialog.ask[open] button", "放弃")
+
     def read_form(self):
         return self.run(READ_FORM)
 
-    def focus(self, selector):
-        """Puts the focus into the element, as a click into it does."""
-        self.click(selector)
+    def type_keys(self, name, keys):
+        """Selects the text of the form's box and types over it key by key."""
+        self.click(f'input[data-field="{name}"]')
+        self.keys("Control+a")
+        for key in keys:
+            self.type(key)
+
+    def pick(self, name, index):
+        """Opens the form's list with the mouse and clicks its item."""
+        self.click(f'.combo[data-list="{name}"] .combo-open')
+        self.click(f'.combo[data-list="{name}"] li[data-index="{index}"]')
 
     # --- each engine's own ----------------------------------------------------------------
 
@@ -128,11 +158,15 @@ class Browser:
     def title(self):
         return self.run("return document.title")
 
-    def kill(self):
-        """Kills the browser's processes at once, as a crash does."""
-        raise NotImplementedError
+    def quit(self, crash=False):
+        """Ends the browser; with crash, kills its processes at once, as a crash does."""
+        try:
+            self.stop(crash)
+        finally:
+            if self.own_profile:
+                self.own_profile.cleanup()
 
-    def quit(self):
+    def stop(self, crash):
         raise NotImplementedError
 
 
@@ -241,11 +275,11 @@ class _Selenium(Browser):
             process.kill()
             process.wait()
 
-    def kill(self):
-        _kill_all([p for p in _descendants(self.driver.service.process.pid)])
-        self._stop_service()
-
-    def quit(self):
+    def stop(self, crash):
+        if crash:
+            _kill_all(_descendants(self.driver.service.process.pid))
+            self._stop_service()
+            return
         try:
             self.driver.quit()
         finally:
@@ -311,22 +345,12 @@ class WebKit(_Selenium):
             os.environ.update(saved)
         self.resize(self.width, self.height)
 
-    def content_processes(self):
-        """The processes that run the page (not the browser, not its storage)."""
-        return [pid for pid in _descendants(self.driver.service.process.pid)
-                if pathlib.Path(f"/proc/{pid}/comm").read_text().strip().startswith("WebKitWebProces")]
-
-    def quit(self):
+    def stop(self, crash):
         try:
-            super().quit()
+            super().stop(crash)
         finally:
             self.xvfb.kill()
             self.xvfb.wait()
-
-    def kill(self):
-        super().kill()
-        self.xvfb.kill()
-        self.xvfb.wait()
 
 
 class Firefox(Browser):
@@ -385,13 +409,10 @@ class Firefox(Browser):
         self.bridge.stdin.close()
         self.bridge.wait(timeout=30)
 
-    def kill(self):
-        self.ask("kill")
-        self.ask("quit")
-        self._end_bridge()
-
-    def quit(self):
+    def stop(self, crash):
         try:
+            if crash:
+                self.ask("kill")
             self.ask("quit")
         finally:
             self._end_bridge()

@@ -5,7 +5,6 @@ import tempfile
 
 from selenium import webdriver
 from selenium.webdriver.chrome.service import Service
-from selenium.webdriver.support.ui import WebDriverWait
 
 
 def chromium_options(prefix="gelvant-chromium-", user_data_dir=None, window_size="1400,1000",
@@ -27,8 +26,3 @@ def start_browser(options=None):
     return webdriver.Chrome(service=Service("/usr/bin/chromedriver"),
                             options=options or chromium_options())
 
-
-def wait_ready(browser, seconds=10):
-    """Waits for the page to have its core loaded and its form shown."""
-    WebDriverWait(browser, seconds).until(
-        lambda b: b.execute_script("return !!(window.gelvant && window.gelvant.ready)"))

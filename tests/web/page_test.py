@@ -41,22 +41,10 @@ class PageTest(unittest.TestCase):
     def setUp(self):
         self.browser.resize(1400, 1000)
         self.browser.open(PAGE.as_uri())
-        self.browser.wait_ready()
+        self.browser.wait_ready_giving_up_copies()
         self.start_messages = self.close_messages()
 
     # --- what the designer does ----------------------------------------------
-
-    def type_keys(self, name, keys):
-        """Selects the text of the form's box and types over it key by key."""
-        self.browser.click(f'input[data-field="{name}"]')
-        self.browser.keys("Control+a")
-        for key in keys:
-            self.browser.type(key)
-
-    def pick(self, name, index):
-        """Opens the list with the mouse and clicks its item."""
-        self.browser.click(f'.combo[data-list="{name}"] .combo-open')
-        self.browser.click(f'.combo[data-list="{name}"] li[data-index="{index}"]')
 
     def press(self, caption):
         self.browser.click("#form button", caption)
@@ -105,10 +93,10 @@ class PageTest(unittest.TestCase):
             "return performance.getEntriesByType('resource').map(r => r.name)"), [])
 
     def test_every_key_runs_the_box_rule_and_a_bad_number_is_refused(self):
-        self.type_keys("storeLength", "80")
+        self.browser.type_keys("storeLength", "80")
         self.assertEqual(self.close_messages(), [])
         self.expect_form_as_native("type storeLength 8\ntype storeLength 80\n", messages=[])
-        self.type_keys("storeWidth", "1x")
+        self.browser.type_keys("storeWidth", "1x")
         prompts = self.close_messages()
         self.assertEqual(prompts, [{"caption": "Gelvant", "text": "请输入一个数字。"}])
         script = "type storeLength 8\ntype storeLength 80\ntype storeWidth 1\ntype storeWidth 1x\n"
@@ -120,12 +108,12 @@ class PageTest(unittest.TestCase):
             "       b.selectionStart === 0 && b.selectionEnd === b.value.length"))
 
     def test_picks_apply_a_reference_room_and_compute(self):
-        self.pick("siteChoice", 5)
-        self.pick("insulationChoice", 2)
-        self.pick("referenceList", 3)
+        self.browser.pick("siteChoice", 5)
+        self.browser.pick("insulationChoice", 2)
+        self.browser.pick("referenceList", 3)
         self.press("以此库参数代入上表栏核算")
         applied = self.close_messages()
-        self.type_keys("doorWidth", "1200")
+        self.browser.type_keys("doorWidth", "1200")
         self.press("计算冷负荷")
         computed = self.close_messages()
         script = ("choose siteChoice 5\nchoose insulationChoice 2\nchoose referenceList 3\n"
@@ -134,7 +122,7 @@ class PageTest(unittest.TestCase):
         self.expect_form_as_native(script, messages=applied + computed)
 
     def test_a_row_without_preset_hides_the_apply_button(self):
-        self.pick("referenceList", 40)
+        self.browser.pick("referenceList", 40)
         shown = self.expect_form_as_native("choose referenceList 40\n",
                                            messages=self.close_messages())
         self.assertFalse(shown["visible"]["applyReferenceButton"])
@@ -142,8 +130,8 @@ class PageTest(unittest.TestCase):
     def test_typing_over_a_list_then_picking_its_item_again_is_the_native_clear_and_choose(self):
         # The current item picked again runs the list's handler: the site's
         # climate comes back over the temperature typed.
-        self.type_keys("ambientTemp", "40")
-        self.pick("siteChoice", 1)
+        self.browser.type_keys("ambientTemp", "40")
+        self.browser.pick("siteChoice", 1)
         self.expect_form_as_native("type ambientTemp 4\ntype ambientTemp 40\n"
                                    "choose siteChoice 1\n", messages=[])
         # Typed over, the list has no current item and shows what was typed.

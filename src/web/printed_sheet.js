@@ -10,6 +10,7 @@
     const svgNs = "http://www.w3.org/2000/svg";
 
     const element = page.element;
+    const table = page.table; // tables.js
     const svg = (tag, attributes, text) => {
         const node = document.createElementNS(svgNs, tag);
         for (const [key, value] of Object.entries(attributes || {})) {
@@ -21,32 +22,13 @@
         return node;
     };
 
-    function table(header, rows, className) {
-        const body = element("table", { class: className || "" });
-        if (header) {
-            const row = element("tr");
-            for (const cell of header) {
-                row.append(element("th", {}, cell));
-            }
-            body.append(row);
-        }
-        for (const cells of rows) {
-            const row = element("tr");
-            for (const cell of cells) {
-                row.append(element("td", {}, cell));
-            }
-            body.append(row);
-        }
-        return body;
-    }
-
     // A group of labelled values, each label with its value; the label names the unit.
     function group(block) {
         const part = element("div", { class: "group" });
         if (block.title) {
             part.append(element("h5", {}, block.title));
         }
-        part.append(table(null, block.fields.map((f) => [f.label, f.value]), "fields"));
+        part.append(table("fields", null, block.fields.map((f) => [f.label, f.value])));
         return part;
     }
 
@@ -102,7 +84,7 @@
         rows.push([load.total.name, load.total.watts, load.total.kcal, load.total.share,
                    load.totalNote]);
         const part = element("div", { class: "group" });
-        part.append(table(words.loadColumns, rows, "load"));
+        part.append(table("load", words.loadColumns, rows));
         const perTon = load.loadPerTon;
         part.append(element("p", { class: "per-ton" },
                             perTon.label + words.colon + perTon.value + words.gap + load.tonnageNote));
@@ -146,11 +128,11 @@
         const section = element("section", { class: "sheet-section" });
         section.append(element("h3", {}, words.machineLoad));
         section.append(element("p", { class: "formula" }, load.formula));
-        section.append(table(null, load.coefficients, "fields"));
+        section.append(table("fields", null, load.coefficients));
         section.append(element("p", { class: "note" },
                                load.flowNames.concat([load.goodsFlow[1]]).join("\n")));
-        section.append(table(load.roomColumns, load.rooms, "summary"));
-        section.append(table(load.groupColumns, load.groups.concat([load.total]), "summary"));
+        section.append(table("summary", load.roomColumns, load.rooms));
+        section.append(table("summary", load.groupColumns, load.groups, load.total));
         notes(section, words, load.notes);
         return section;
     }
@@ -171,16 +153,15 @@
         if (single) {
             stateNote(title, single);
         }
-        title.append(table(null, report.heading.map((f) => [f.label, f.value]), "fields"));
+        title.append(table("fields", null, report.heading.map((f) => [f.label, f.value])));
         if (single) {
             title.append(group(single.keyResults));
         }
         if (report.summary) {
             const summary = report.summary.table;
             title.append(element("h3", {}, words.summary));
-            title.append(table(summary.roomColumns, summary.rooms, "summary"));
-            title.append(table(summary.groupColumns, summary.groups.concat([summary.total]),
-                               "summary"));
+            title.append(table("summary", summary.roomColumns, summary.rooms));
+            title.append(table("summary", summary.groupColumns, summary.groups, summary.total));
             notes(title, words, summary.notes);
             title.append(chart(report.summary.chart, true));
         }

@@ -5,11 +5,10 @@ the PDF's running title and footers are set aside and the line breaks and
 spacing of either layout are ignored, they read the same: every heading,
 column title, label and figure, in the same order.
 
-Usage: sheet_test.py PAGE NATIVE_APP DESIGN   (Debian's python3-selenium,
+Usage: printed_sheet_test.py PAGE NATIVE_APP DESIGN   (Debian's python3-selenium,
 chromium, chromium-driver and poppler-utils)
 """
 
-import base64
 import os
 import pathlib
 import re
@@ -18,10 +17,7 @@ import sys
 import tempfile
 import unittest
 
-from selenium.webdriver.common.by import By
-from selenium.webdriver.support.ui import WebDriverWait
-
-import chromium
+import browsers
 
 PAGE = pathlib.Path(sys.argv[1] if len(sys.argv) > 1 else "build/web/gelvant.html").resolve()
 NATIVE_APP = sys.argv[2] if len(sys.argv) > 2 else "build/dev/src/app/gelvant"
@@ -52,29 +48,26 @@ def sheet_text(pdf):
 
 class SheetTest(unittest.TestCase):
     def setUp(self):
-        self.folder = pathlib.Path(tempfile.mkdtemp(prefix="gelvant-sheet-"))
-        self.browser = chromium.start_browser(
-            chromium.chromium_options(user_data_dir=self.folder / "profile"))
+        self.folder = pathlib.Path(self.enterContext(tempfile.TemporaryDirectory()))
+        self.browser = browsers.start("chromium")
         self.addCleanup(self.browser.quit)
 
     def print_page(self):
         """Opens the design in the page and prints its sheet to a PDF."""
         browser = self.browser
-        browser.get(PAGE.as_uri())
-        chromium.wait_ready(browser)
-        while browser.execute_script("return document.getElementById('message').open"):
-            browser.find_element(By.CSS_SELECTOR, "#message button").click()
-        browser.find_element(By.CSS_SELECTOR, 'input[type="file"]').send_keys(str(DESIGN))
-        WebDriverWait(browser, 10).until(lambda b: b.title.startswith(DESIGN.name))
-        browser.execute_script("window.print = () => { window.gelvant.printed = true; }")
-        browser.find_element(By.XPATH, '//nav[@id="menubar"]//button[text()="文件"]').click()
-        browser.find_element(
-            By.XPATH, '//nav[@id="menubar"]//button[@role="menuitem"][span="打印计算书..."]').click()
-        WebDriverWait(browser, 10).until(
-            lambda b: b.execute_script("return window.gelvant.printed === true"))
+        browser.open(PAGE.as_uri())
+        browser.wait_ready()
+        while browser.run("return document.getElementById('message').open"):
+            browser.click("#message button")
+        browser.upload('input[type="file"]', DESIGN)
+        browser.wait("return document.title.startsWith(arguments[0])", DESIGN.name)
+        # The browser's print dialog stays shut; the test prints the page itself.
+        browser.run("window.print = () => { window.gelvant.printed = true; }")
+        browser.click("#menubar .opener", "文件")
+        browser.click("#menubar [role=menuitem]", "打印计算书...")
+        browser.wait("return window.gelvant.printed === true")
         pdf = self.folder / "page.pdf"
-        pdf.write_bytes(base64.b64decode(browser.execute_cdp_cmd(
-            "Page.printToPDF", {"preferCSSPageSize": True})["data"]))
+        pdf.write_bytes(browser.pdf())
         return pdf
 
     def test_the_printed_sheet_reads_as_the_windows_pdf(self):
