@@ -273,7 +273,10 @@ void ComputeCoolingLoad(CDesignDlg& dlg) {
 
     computeAirDensities(s, air);
     computePullDown(dlg, air);
-    s.loadPerTonW = truncInt(static_cast<double>(s.totalCoolingLoadW) / s.storageTonnage);
+    // A room that stores nothing, such as an anteroom, has no load per tonne.
+    s.loadPerTonW = s.storageTonnage > 0
+                        ? truncInt(static_cast<double>(s.totalCoolingLoadW) / s.storageTonnage)
+                        : 0;
     computeCondensation(s);
     UpdateSurfaceAreas(s);
 

@@ -52,12 +52,13 @@ RoomSummary summarizeRoom(const Room& room) {
     r.innerVolume = s.innerVolume;
     r.storageTonnage = s.storageTonnage;
     r.totalCoolingLoadW = s.totalCoolingLoadW;
-    r.loadPerTonW = s.loadPerTonW;
     r.coilAreaM2 = s.coilAreaM2;
     r.airCoolerAreaM2 = s.airCoolerAreaM2;
     const auto line = selectedLine(*room.form, room.equipment);
     constexpr double kNone = std::numeric_limits<double>::quiet_NaN();
     r.evaporatingTemp = line ? line->evaporatingC : kNone;
+    // A room that stores nothing (an anteroom) has no load per tonne.
+    r.loadPerTonW = s.storageTonnage > 0 ? static_cast<double>(s.loadPerTonW) : kNone;
     r.capacityKw = line ? line->capacityKw : kNone;
     r.inSums = r.computed && std::isfinite(r.totalCoolingLoadW) &&
                std::isfinite(r.evaporatingTemp) && std::isfinite(r.capacityKw);

@@ -25,7 +25,7 @@ struct RoomSummary {
     double totalCoolingLoadW = 0;
     double evaporatingTemp = 0;
     double capacityKw = 0;
-    double loadPerTonW = 0;
+    double loadPerTonW = 0; // NaN for a room that stores nothing
     double coilAreaM2 = 0;
     double airCoolerAreaM2 = 0;
     // Counted in the group and project totals: computed, with a finite

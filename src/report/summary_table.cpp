@@ -38,7 +38,7 @@ SummaryRoomRow roomRow(const RoomSummary& r) {
     const bool lineKnown = !std::isnan(r.evaporatingTemp);
     row[6] = lineKnown ? numberText(r.evaporatingTemp, 0) : std::string(kNoValue);
     row[7] = lineKnown ? numberText(r.capacityKw, 1) : std::string(kNoValue);
-    row[8] = intCell(r.loadPerTonW);
+    row[8] = std::isnan(r.loadPerTonW) ? std::string(kNoValue) : intCell(r.loadPerTonW);
     row[9] = intCell(r.coilAreaM2);
     row[10] = intCell(r.airCoolerAreaM2);
     return row;

@@ -26,7 +26,7 @@ const std::string kAirCoolerAt10 =
     "choose airCoolerTubeChoice 0\nchoose airCoolerTempDiffChoice 2\n";
 // The 6 x 7 x 4.2 m vegetable store computed, the evaporator lists then
 // chosen as start-up chooses them.
-const std::string kColdRoom = readWhole(GELVANT_SOURCE_DIR "/examples/cold-room.gvs") +
+const std::string kColdRoom = readWhole(GELVANT_SOURCE_DIR "/tests/support/reference-room.gvs") +
                               kStartUpCoil + "choose airCoolerTubeChoice 0\n";
 
 class EvaporatorRun : public testing::TestWithParam<RunCase> {};

@@ -35,20 +35,21 @@ TEST(CliMachineLoad, SummaryOfTheExampleProject) {
     EXPECT_EQ(frozen["n"], Json::parse("[1, 0.8, 1, 0.5, 0.5]"));
     EXPECT_EQ(frozen["p"], 1);
     EXPECT_EQ(frozen["tempDiffOverLimit"], false);
-    // The freezing room: its goods (219933 W) without p = 1.3, no operating flow, n4 = 1.
+    // The freezing room: its goods and trolleys (39903 W) without p = 1.3, no operating
+    // flow, n4 = 1.
     const Json& freezing = summary["rooms"][3];
     EXPECT_EQ(freezing["use"], "freezing");
     EXPECT_EQ(freezing["p"], 1.3);
-    EXPECT_EQ(freezing["flows"], Json::parse("[1912, 169179.23076923075, 0, 26400, 0]"));
-    // 1.07 × (1912 + 219933 / 1.3 + 26400) at -33 °C;
+    EXPECT_EQ(freezing["flows"], Json::parse("[1912, 30694.615384615383, 0, 4400, 0]"));
+    // 1.07 × (1912 + 39903 / 1.3 + 4400) at -33 °C;
     // 1.07 × ((6412 + 0.8·2394 + 0.5·3358) + (4463 + 0.8·1583 + 0.5·2516)) at -28 °C.
-    const double groupsW[] = {211315.61692307692, 18183.152, 22152.852, 11498.220000000001};
+    const double groupsW[] = {39597.07846153846, 18183.152, 21928.152, 3922.6200000000003};
     ASSERT_EQ(summary["groups"].size(), 4U);
     for (std::size_t g = 0; g < 4; ++g) {
         EXPECT_EQ(summary["groups"][g]["machineLoadW"], groupsW[g]) << g;
     }
     EXPECT_EQ(summary["groups"][1]["flows"], Json::parse("[10875, 3977, 0, 0, 5874]"));
-    EXPECT_EQ(summary["total"]["machineLoadW"], 263149.84092307696);
+    EXPECT_EQ(summary["total"]["machineLoadW"], 83631.00246153846);
     // The anteroom is one by the designer's choice.
     EXPECT_EQ(summary["rooms"][4]["use"], "anteroom");
     EXPECT_EQ(summary["rooms"][4]["useInferred"], false);

@@ -7,9 +7,9 @@
 namespace gelvant::testing_cli {
 namespace {
 
-// The example script sets every input of the 6 × 7 × 4.2 m reference room and
+// The reference room script sets every input of the 6 × 7 × 4.2 m room and
 // computes it; the other cases change one input of it and compute again.
-const std::string kColdRoom = readWhole(GELVANT_SOURCE_DIR "/examples/cold-room.gvs");
+const std::string kColdRoom = readWhole(GELVANT_SOURCE_DIR "/tests/support/reference-room.gvs");
 
 class ReferenceRun : public testing::TestWithParam<RunCase> {};
 

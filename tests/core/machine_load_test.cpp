@@ -315,16 +315,16 @@ TEST(MachineLoadTable, TheExampleProjectsTexts) {
     const ProjectSummary summary = summarizeProject(project);
     const MachineLoadTable table = machineLoadTable(summary, machineLoad(project, summary));
     ASSERT_EQ(table.rooms.size(), 5U);
-    // The freezing room's goods, 219933 W, without p = 1.3.
-    EXPECT_EQ(table.rooms[3], (MachineRoomRow{"冻结间", "冻结间（自动）", "1912", "169179", "0",
-                                              "26400", "0", "1/1/1/1/1", "1.3"}));
+    // The freezing room's goods and trolleys, 37844 W + 2059 W, without p = 1.3.
+    EXPECT_EQ(table.rooms[3], (MachineRoomRow{"冻结间", "冻结间（自动）", "1912", "30695", "0",
+                                              "4400", "0", "1/1/1/1/1", "1.3"}));
     EXPECT_EQ(table.rooms[4][1], "穿堂");
     EXPECT_EQ(table.rooms[1][7], "1/0.8/1/0.5/0.5");
     EXPECT_EQ(table.rooms[1][8], "1");
     ASSERT_EQ(table.groups.size(), 4U);
-    // 1.12 × (1912 + 169179.2 + 26400) W over 23.8 t.
-    EXPECT_EQ(table.groups[0], (MachineGroupRow{"-33", "冻结间", "1912", "169179", "0", "26400",
-                                                "0", "221190", "221.2", "9294"}));
+    // 1.12 × (1912 + 30694.6 + 4400) W over 8 t.
+    EXPECT_EQ(table.groups[0], (MachineGroupRow{"-33", "冻结间", "1912", "30695", "0", "4400", "0",
+                                                "41447", "41.4", "5181"}));
     // 1.12 × 16993.6 W over 124.1 t + 82.3 t.
     EXPECT_EQ(table.groups[1], (MachineGroupRow{"-28", "冻结物冷藏间1、冻结物冷藏间2", "10875",
                                                 "3977", "0", "0", "5874", "19033", "19.0", "92"}));
