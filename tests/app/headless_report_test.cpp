@@ -1,10 +1,11 @@
 // `gelvant --report` and `gelvant --csv` run as a designer runs them, their
 // PDF read back with poppler-utils.
 
+#include "support/scratch_dir.h"
+
 #include <gtest/gtest.h>
 #include <nlohmann/json.hpp>
 #include <sys/wait.h>
-#include <unistd.h>
 
 #include <cmath>
 #include <cstdio>
@@ -12,6 +13,7 @@
 #include <filesystem>
 #include <fstream>
 #include <iterator>
+#include <optional>
 #include <sstream>
 #include <string>
 #include <vector>
@@ -34,14 +36,14 @@ std::string readWhole(const fs::path& path) {
 class HeadlessReport : public ::testing::Test {
 protected:
     static void SetUpTestSuite() {
-        char pattern[] = "/tmp/gelvant-report-XXXXXX";
-        dir_ = mkdtemp(pattern);
+        scratch_.emplace();
+        dir_ = scratch_->path;
         const Outcome made = run("'" GELVANT_CLI "'", "save " + path("one.gelvant") + "\ndump\n");
         ASSERT_EQ(made.status, 0) << made.err;
         dump_ = nlohmann::json::parse(made.out);
     }
 
-    static void TearDownTestSuite() { fs::remove_all(dir_); }
+    static void TearDownTestSuite() { scratch_.reset(); }
 
     static std::string path(const std::string& name) { return (dir_ / name).string(); }
 
@@ -62,6 +64,7 @@ protected:
 
     static std::string field(const char* name) { return dump_["fields"][name]; }
 
+    static inline std::optional<gelvant::testing_support::ScratchDir> scratch_;
     static inline fs::path dir_;
     static inline nlohmann::json dump_;
 };

@@ -5,6 +5,7 @@
 #include "form/controls.h"
 #include "form/field_dictionary.h"
 #include "session/design_session.h"
+#include "support/scratch_dir.h"
 
 #include <gtest/gtest.h>
 
@@ -129,8 +130,8 @@ TEST(DesignSession, CarriesADesignersDayAndTellsEachVerbOnce) {
     EXPECT_EQ(w.box("totalCoolingLoadW"), computedLoad);
 
     // And through a file.
-    const std::filesystem::path path =
-        std::filesystem::path(testing::TempDir()) / "design_session_day.gelvant";
+    const testing_support::ScratchDir scratch;
+    const std::filesystem::path path = scratch.path / "day.gelvant";
     w.verb([](DesignSession& s) { s.setEquipment(CoolingEquipment::Coil); });
     w.verb([&](DesignSession& s) { EXPECT_FALSE(s.save(path)); });
     EXPECT_FALSE(w.session.isModified());
@@ -139,7 +140,6 @@ TEST(DesignSession, CarriesADesignersDayAndTellsEachVerbOnce) {
     w.verb([&](DesignSession& s) { EXPECT_FALSE(s.open(path)); });
     EXPECT_EQ(w.session.project().rooms.at(0).equipment, CoolingEquipment::Coil);
     EXPECT_EQ(w.session.project().rooms.size(), 2U);
-    std::filesystem::remove(path);
 }
 
 TEST(DesignSession, RoomNamesAreTrimmedAndBlankNamesRefused) {
