@@ -190,6 +190,38 @@ TEST(ApplyReference, EveryPresetWritesItsRoomChoosesItsItemsAndKeepsTheRest) {
     }
 }
 
+// Rows without a room (9, 17, 21) and no row at all (the list typed over)
+// change nothing and compute nothing when applied.
+TEST(ApplyReference, RowsWithoutARoomChangeNothing) {
+    for (const int row : {9, 17, 21, -1}) {
+        OpenedForm f;
+        f.dlg.userEdits(field("roomHumidity"), "75");
+        row < 0 ? f.dlg.userClearsList(ctl::referenceList)
+                : f.dlg.userChooses(ctl::referenceList, row);
+        const std::string before = dumpFormJson(f.dlg, {});
+        f.dlg.userClicks(ctl::applyReferenceButton);
+        EXPECT_EQ(dumpFormJson(f.dlg, {}), before) << row;
+        EXPECT_TRUE(f.presenter.messages.empty()) << row;
+    }
+}
+
+// The saturation pressures at the table's points are the table's figures to
+// the last pascal, and these figures turn on it: 90 % of 101325 Pa at 100 °C
+// leaves a tenth of the atmosphere as dry air (622 × 9 g/kg, not a hair
+// less); the single-storey frozen store of row 13 at 77 % has an empty-store
+// heat two thousandths of a kilocalorie above a half.
+TEST(ApplyReference, FiguresOnTheEdgeOfTheirRounding) {
+    OpenedForm boiling;
+    boiling.dlg.userEdits(field("roomTemp"), "100");
+    boiling.dlg.userClicks(ctl::computeButton);
+    EXPECT_EQ(boiling.box("roomMoistureGPerKg"), "5598");
+    OpenedForm row13;
+    row13.dlg.userEdits(field("roomHumidity"), "77");
+    row13.apply(13);
+    EXPECT_EQ(row13.dlg.staticText(ctl::emptyStoreNote),
+              "空库热=959743Kcal，空库降温需959743/56342=17.0小时");
+}
+
 TEST(ApplyReference, MultiStoreyRows13And14GiveTheSameResultsOnly14Warns) {
     OpenedForm form13;
     OpenedForm form14;

@@ -10,6 +10,7 @@
 
 #include <algorithm>
 #include <string>
+#include <tuple>
 #include <vector>
 
 namespace gelvant {
@@ -93,6 +94,25 @@ TEST_F(ReferenceSelection, AFormWhoseRowsAreAlreadyAppendedKeepsItsList) {
     select(5);
     EXPECT_EQ(dlg.itemCount(ctl::referenceList), 77U);
     EXPECT_EQ(note(), kReferenceNotes[0]);
+}
+
+// Each row chosen after row 0 (note N1, button shown): a piece of the note it
+// shows (empty: no note) and whether the apply button shows.
+TEST_F(ReferenceSelection, ShowsTheNoteAndTheButtonOfTheRowsPosition) {
+    // clang-format off
+    const std::tuple<int, std::string_view, bool> cases[] = {
+        {1, "4、-7/-2℃指冷间温度先为-7℃", true}, {9, "", true}, {17, "", true}, {21, "", true},
+        {30, "", false}, {31, "1、贮藏鲜蛋、果蔬装配式冷库", false}, {58, "", false},
+        {59, "每天开机18小时", false}, {77, "", false}, {78, "每天开机18小时", false},
+        {119, "", false}, {150, "", false}, {171, "", false}};
+    // clang-format on
+    for (const auto& [row, piece, shown] : cases) {
+        select(0);
+        select(row);
+        EXPECT_TRUE(piece.empty() ? note().empty() : note().find(piece) != std::string::npos)
+            << row << ": " << note();
+        EXPECT_EQ(dlg.isVisible(ctl::applyReferenceButton), shown) << row;
+    }
 }
 
 TEST_F(ReferenceSelection, TextTypedIntoTheListIsNotARowChoice) {
