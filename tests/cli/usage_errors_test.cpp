@@ -129,13 +129,16 @@ TEST(Driver, LibraryFileOptionAndTheEntriesAsJson) {
     EXPECT_EQ(lines[3].dump(), "[]");
 }
 
-// set raises no event and type keeps the text verbatim; a bad number is the
-// form's business (coolingHours has no rule, so the text stays in its box).
+// set raises no event (the volume does not follow) and type keeps the text
+// verbatim; a bad number is the form's business (coolingHours has no rule,
+// so the text stays in its box).
 TEST(Driver, TypedTextsAreTheFormsBusinessNotUsageErrors) {
-    const CliRun run = runCli("set 1005 4.5\nset workerCount  7 \ntype coolingHours 12m\ndump\n");
+    const CliRun run = runCli("set storeLength 10\nset storeWidth 10\nset 1005 4.5\n"
+                              "set workerCount  7 \ntype coolingHours 12m\ndump\n");
     ASSERT_EQ(run.status, 0);
     const auto dump = run.lastDump();
     EXPECT_EQ(dump["fields"]["storeHeight"], "4.5");
+    EXPECT_EQ(dump["fields"]["innerVolume"], "0");
     EXPECT_EQ(dump["fields"]["workerCount"], " 7 ");
     EXPECT_EQ(dump["fields"]["coolingHours"], "12m");
     EXPECT_EQ(dump["fields"].size(), 100U);

@@ -67,6 +67,7 @@ Project oddProject() {
     }
     project.plant = PlantSettings{CoolingSystem::Indirect, 0.75, 0.6, 0.45, 0.55};
     project.rooms.push_back(Room{"冻结间", CoolingEquipment::Coil, startupForm(), RoomUse::Ice});
+    project.rooms[0].use = RoomUse::Frozen;
     project.rooms[0].goodsLoadFactor = 1.15;
     project.current = 1;
     return project;
