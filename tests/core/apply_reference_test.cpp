@@ -1,11 +1,14 @@
+#include "form/controls.h"
+#include "form/design_dlg.h"
 #include "form/field_dictionary.h"
 #include "form/portable.h"
 #include "form/text_exchange.h"
+#include "form_tables/design_form.h"
 #include "form_tables/startup.h"
-#include "recording_form.h"
 #include "reference/reference_group_choices.h"
 #include "reference/reference_notes.h"
 #include "reference/reference_presets.h"
+#include "reference/reference_rooms.h"
 #include "script/form_json.h"
 
 #include <gtest/gtest.h>
@@ -17,9 +20,6 @@
 
 namespace gelvant {
 namespace {
-
-using testing_form::Choice;
-using testing_form::choiceLog;
 
 constexpr std::string_view kDoorNotice =
     "库门为冷却冻结间状态次数锁定0，即封闭式换气次数和人工恒为0，如为冷藏类有货物进出或考虑库体有跑"
@@ -58,51 +58,6 @@ struct OpenedForm {
     WitnessPresenter presenter;
     CDesignDlg dlg{designFormListsAndEvents(), presenter};
 };
-
-// One room of each kind on a form whose lists only record their choices:
-// processing rooms choose the floor and room kind before the packaging and
-// lock the door at the end. The room is written before the first choice; the
-// fans only after the last, just before the final calculation, which moves
-// only the evaporator lists.
-TEST(ApplyOrder, ChoosesTheRoomsListsInTurnOnTheWrittenSheet) {
-    // clang-format off
-    const std::pair<int, std::vector<Choice>> cases[] = {
-        {0, {{1097, 1}, {1014, 0}, {1057, 0}, {1108, 0}, {1107, 40}, {1133, 2}, {1119, 1},
-             {1101, 4}, {1102, 3}, {1134, 0}, {1058, 2}, {1108, 3}}},
-        {10, {{1097, 1}, {1014, 0}, {1057, 0}, {1108, 0}, {1107, 40}, {1101, 0}, {1102, 2},
-              {1133, 2}, {1119, 2}, {1134, 0}, {1058, 2}}},
-        {18, {{1097, 1}, {1014, 0}, {1057, 21}, {1108, 0}, {1107, 40}, {1101, 4}, {1102, 2},
-              {1133, 2}, {1119, 2}, {1134, 0}, {1058, 82}}},
-        {29, {{1097, 1}, {1014, 0}, {1057, 22}, {1108, 0}, {1107, 40}, {1101, 5}, {1102, 5},
-              {1133, 2}, {1119, 2}, {1134, 0}, {1058, 46}}}};
-    // clang-format on
-    for (const auto& [row, choices] : cases) {
-        SCOPED_TRACE(row);
-        RecordingPresenter presenter;
-        CDesignDlg dlg(testing_form::recordingListsAndEvents(), presenter);
-        dlg.sheet().airCoolerCount = 9;
-        dlg.writeSheet();
-        dlg.userChooses(ctl::referenceList, row);
-        choiceLog() = {};
-        dlg.userClicks(ctl::applyReferenceButton);
-
-        const auto& log = choiceLog();
-        ASSERT_GT(log.choices.size(), choices.size());
-        EXPECT_EQ(
-            std::vector<Choice>(log.choices.begin(), log.choices.begin() + std::ssize(choices)),
-            choices);
-        const ReferencePreset& preset = *findBy(kReferencePresets, row, &ReferencePreset::row);
-        for (std::size_t i = 0; i < log.choices.size(); ++i) {
-            const bool final = i >= choices.size();
-            EXPECT_EQ(log.lengthSeen[i], preset.storeLengthM) << i;
-            EXPECT_EQ(log.fansSeen[i], final ? preset.airCoolerCount : 9.0F) << i;
-            const int list = log.choices[i].first;
-            EXPECT_TRUE(!final || list == ctl::airCoolerEvapChoice ||
-                        list == ctl::coilRoomTempChoice)
-                << list;
-        }
-    }
-}
 
 // From the opened form with another site picked and the user's own door,
 // defrost, lighting and humidity inputs.
