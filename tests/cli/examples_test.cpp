@@ -45,7 +45,7 @@ const RunCase kRuns[] = {
      "set roomTemp -18\nset totalCoolingLoadW 20000\nset airCoolerPowerKw 1.5\n"
      "set airCoolerCount 2\nchoose airCoolerTubeChoice 0\nchoose airCoolerTempDiffChoice 2\n",
      {{"compressorNote2", "压缩机选用：蒸发T=-30℃,制冷量21.4KW--冷风机功率已加入请核对"}}},
-    {"ReferenceRowNoteAndButton", "choose referenceList 0\nchoose referenceList 31\n",
+    {"ReferenceRowBeyondThePresets", "choose referenceList 0\nchoose referenceList 31\n",
      {{"/visible/applyReferenceButton", "false"}, {"/lists/referenceList/index", "31"}}},
 };
 // clang-format on
