@@ -11,7 +11,6 @@
 
 #include <gtest/gtest.h>
 
-#include <ostream>
 #include <string>
 #include <vector>
 
@@ -66,65 +65,49 @@ void expectSameFormButTheList(const CDesignDlg& builtIn, const CDesignDlg& own, 
     EXPECT_TRUE(shown.sameForm(expected));
 }
 
-struct CopyCase {
-    const char* name;
-    LibraryKind kind;
-    int row; // the built-in row copied
-};
-
-void PrintTo(const CopyCase& c, std::ostream* os) {
-    *os << c.name;
-}
-
-class EntryCopyingABuiltInRow : public testing::TestWithParam<CopyCase> {};
-
-TEST_P(EntryCopyingABuiltInRow, GivesTheRowsFormThroughRulesAndCompute) {
-    const CopyCase& c = GetParam();
-    const int listCtl = libraryListControl(c.kind);
-    Session builtIn;
-    Session own;
-    builtIn.session.start();
-    own.session.start();
-    ASSERT_TRUE(builtIn.session.choose(listCtl, c.row));
-    const auto values = keyValues(builtIn.session.form().sheet(), c.kind);
-    // The row as a start for an entry of one's own holds the values the pick gave.
-    const auto start = builtInEntry(c.kind, static_cast<std::size_t>(c.row));
-    ASSERT_TRUE(start);
-    EXPECT_EQ(keyValues(start->values, c.kind), values);
-    ASSERT_FALSE(own.session.addLibraryEntry(c.kind, "自定义", values));
-    const auto entryItem = static_cast<int>(own.session.form().builtInItemCount(listCtl));
-    ASSERT_TRUE(own.session.choose(listCtl, entryItem));
-    SCOPED_TRACE(c.name);
-    expectSameFormButTheList(builtIn.session.form(), own.session.form(), listCtl, entryItem,
-                             "自定义");
-
-    // Typing into boxes the entry's rules read, then the compute button.
-    for (const auto& [box, text] : {std::pair{"intakeTemp", "25"},
-                                    {"insulationThicknessMm", "150"},
-                                    {"storeLength", "9"},
-                                    {"", ""}}) {
-        SCOPED_TRACE(box);
-        for (DesignSession* s : {&builtIn.session, &own.session}) {
-            if (*box == '\0') {
-                s->click(ctl::computeButton);
-            } else {
-                s->type(field(box), text);
-            }
-        }
+// For each kind, an entry that copies a built-in row.
+TEST(LibraryEntry, CopyingABuiltInRowGivesTheRowsFormThroughRulesAndCompute) {
+    for (const auto& [kind, row] : {std::pair{LibraryKind::Site, 2},
+                                    {LibraryKind::Product, 0},
+                                    {LibraryKind::Insulation, 1},
+                                    {LibraryKind::Goods, 0}}) {
+        SCOPED_TRACE(libraryKindDef(kind).key);
+        const int listCtl = libraryListControl(kind);
+        Session builtIn;
+        Session own;
+        builtIn.session.start();
+        own.session.start();
+        ASSERT_TRUE(builtIn.session.choose(listCtl, row));
+        const auto values = keyValues(builtIn.session.form().sheet(), kind);
+        // The row as a start for an entry of one's own holds the values the pick gave.
+        const auto start = builtInEntry(kind, static_cast<std::size_t>(row));
+        ASSERT_TRUE(start);
+        EXPECT_EQ(keyValues(start->values, kind), values);
+        ASSERT_FALSE(own.session.addLibraryEntry(kind, "自定义", values));
+        const auto entryItem = static_cast<int>(own.session.form().builtInItemCount(listCtl));
+        ASSERT_TRUE(own.session.choose(listCtl, entryItem));
         expectSameFormButTheList(builtIn.session.form(), own.session.form(), listCtl, entryItem,
                                  "自定义");
-    }
-    EXPECT_EQ(own.presenter.messages, builtIn.presenter.messages);
-}
 
-INSTANTIATE_TEST_SUITE_P(Kinds, EntryCopyingABuiltInRow,
-                         testing::Values(CopyCase{"Site", LibraryKind::Site, 2},
-                                         CopyCase{"Product", LibraryKind::Product, 0},
-                                         CopyCase{"Insulation", LibraryKind::Insulation, 1},
-                                         CopyCase{"Goods", LibraryKind::Goods, 0}),
-                         [](const testing::TestParamInfo<CopyCase>& info) {
-                             return info.param.name;
-                         });
+        // Typing into boxes the entry's rules read, then the compute button.
+        for (const auto& [box, text] : {std::pair{"intakeTemp", "25"},
+                                        {"insulationThicknessMm", "150"},
+                                        {"storeLength", "9"},
+                                        {"", ""}}) {
+            SCOPED_TRACE(box);
+            for (DesignSession* s : {&builtIn.session, &own.session}) {
+                if (*box == '\0') {
+                    s->click(ctl::computeButton);
+                } else {
+                    s->type(field(box), text);
+                }
+            }
+            expectSameFormButTheList(builtIn.session.form(), own.session.form(), listCtl, entryItem,
+                                     "自定义");
+        }
+        EXPECT_EQ(own.presenter.messages, builtIn.presenter.messages);
+    }
+}
 
 // --- Rules of an entry --------------------------------------------------------------------------
 
