@@ -35,14 +35,6 @@ void checkFormShowsModel(DesignWindow& window) {
     QCOMPARE(window.list(ctl::coilRowsChoice)->isHidden(), !model.isVisible(ctl::coilRowsChoice));
 }
 
-template <typename Dialog> void answerNextDialog(const std::function<void(Dialog&)>& answer) {
-    QTimer::singleShot(0, [answer] {
-        auto* modal = qobject_cast<Dialog*>(QApplication::activeModalWidget());
-        QVERIFY(modal != nullptr);
-        answer(*modal);
-    });
-}
-
 // Everything shown but the one list.
 QStringList shownBesides(MainWindow& window, int listCtl) {
     QStringList lines = shownDesign(window);

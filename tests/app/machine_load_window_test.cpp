@@ -42,14 +42,6 @@ void checkMachineLoadShowsTheDocument(const MainWindow& window) {
     QVERIFY(summary.coefficients()->text().contains(qs(expected.coefficients.front().value)));
 }
 
-template <typename Dialog> void answerNextDialog(const std::function<void(Dialog&)>& answer) {
-    QTimer::singleShot(0, [answer] {
-        auto* modal = qobject_cast<Dialog*>(QApplication::activeModalWidget());
-        QVERIFY(modal != nullptr);
-        answer(*modal);
-    });
-}
-
 // A key pressed in the summary window, which has the focus.
 void keyInSummary(SummaryWindow& summary, QKeyCombination keys) {
     summary.activateWindow();

@@ -55,15 +55,6 @@ QStringList roomsShown(const MainWindow& window) {
     return shown;
 }
 
-// Runs `answer` on the modal dialog that the test's next action opens.
-template <typename Dialog> void answerNextDialog(const std::function<void(Dialog&)>& answer) {
-    QTimer::singleShot(0, [answer] {
-        auto* modal = qobject_cast<Dialog*>(QApplication::activeModalWidget());
-        QVERIFY(modal != nullptr);
-        answer(*modal);
-    });
-}
-
 void typeAndLeave(Session& s, const char* name, const char* text) {
     typeInto(s.box(name), QString::fromUtf8(text));
     s.box(name).clearFocus(); // leaving the box ends the typing

@@ -11,6 +11,7 @@
 #include "form_tables/design_form.h"
 #include "form_tables/startup.h"
 
+#include <QApplication>
 #include <QComboBox>
 #include <QFile>
 #include <QLabel>
@@ -19,7 +20,9 @@
 #include <QMenuBar>
 #include <QStringList>
 #include <QTableWidget>
+#include <QTimer>
 #include <QtTest>
+#include <functional>
 #include <optional>
 
 namespace gelvant::testing_window {
@@ -62,6 +65,15 @@ template <class Rows> void tableShowsRows(const QTableWidget& table, const Rows&
 
 inline std::size_t fieldNamed(const char* name) {
     return *fieldIndexByName(name);
+}
+
+// Runs `answer` on the modal dialog that the test's next action opens.
+template <typename Dialog> void answerNextDialog(const std::function<void(Dialog&)>& answer) {
+    QTimer::singleShot(0, [answer] {
+        auto* modal = qobject_cast<Dialog*>(QApplication::activeModalWidget());
+        QVERIFY(modal != nullptr);
+        answer(*modal);
+    });
 }
 
 // An entry of the menu bar, by the menu's title and its own text.

@@ -4,12 +4,12 @@
 // input, standard output and error and the exit status captured; and reads
 // back what a dump shows.
 
+#include "support/scratch_dir.h"
+
 #include <gtest/gtest.h>
 #include <nlohmann/json.hpp>
 #include <sys/wait.h>
-#include <unistd.h>
 
-#include <cstdio>
 #include <cstdlib>
 #include <fstream>
 #include <iterator>
@@ -83,19 +83,13 @@ inline std::string cliCommand() {
 // its redirections win.
 inline CliRun runCli(const std::string& script, const std::string& args = "--no-startup",
                      const std::string& tail = "") {
-    char dir[] = "/tmp/gelvant-cli-XXXXXX";
-    const std::string base = mkdtemp(dir);
-    const std::string in = base + "/script", out = base + "/out", err = base + "/err";
+    const testing_support::ScratchDir dir;
+    const std::string in = dir.file("script"), out = dir.file("out"), err = dir.file("err");
     { std::ofstream(in, std::ios::binary) << script; }
     const std::string command =
         cliCommand() + " " + args + " < " + in + " > " + out + " 2> " + err + " " + tail;
     const int raw = std::system(command.c_str());
-    CliRun run{readWhole(out), readWhole(err), WIFEXITED(raw) ? WEXITSTATUS(raw) : -1};
-    std::remove(in.c_str());
-    std::remove(out.c_str());
-    std::remove(err.c_str());
-    rmdir(base.c_str());
-    return run;
+    return {readWhole(out), readWhole(err), WIFEXITED(raw) ? WEXITSTATUS(raw) : -1};
 }
 
 // Runs the case's script and a dump: every named entry shows its text.

@@ -4,6 +4,8 @@
 
 #include <gtest/gtest.h>
 
+#include <string>
+
 namespace gelvant::evaporator_testing {
 namespace {
 
@@ -43,6 +45,34 @@ TEST(AirCoolerChoice, FollowsRoomTemperatureDifferenceAndTube) {
         EXPECT_EQ(f.dlg.staticText(ctl::airCoolerTubeLabel), kLabels[c.tube]) << c.name;
         f.dlg.chooseItem(ctl::airCoolerTubeChoice, c.tube); // the factor does not land twice
         EXPECT_EQ(f.shown("airCoolerHeatTransfer"), c.coefficient) << c.name;
+    }
+}
+
+// A typed coefficient takes no tube factor; the compressor line says
+// whether the fans' power is in the load, word for word.
+TEST(AirCoolerFigures, TypedCoefficientAndTheCompressorLine) {
+    const std::string frozen = "set roomTemp -18\nset totalCoolingLoadW 20000\n"
+                               "set storageTonnage 250\nset airCoolerPowerKw 1.5\n";
+    const std::string at10 = "choose airCoolerTubeChoice 0\nchoose airCoolerTempDiffChoice 2\n";
+    const char* const noFans = "压缩机选用：蒸发T=-30℃,制冷量21.4KW--输入冷风机功率后再计算一次";
+    const FormCase cases[] = {
+        {"typed coefficient",
+         "choose airCoolerTubeChoice 2\nchoose airCoolerTempDiffChoice 3\n"
+         "set totalCoolingLoadW 9000\ntype airCoolerHeatTransfer 15\n",
+         {"airCoolerHeatFlux", "airCoolerAreaM2", "compressorNote2"},
+         "180 50 压缩机选用：蒸发T=-14℃,制冷量0.0KW--输入冷风机功率后再计算一次"},
+        {"fans counted",
+         frozen + "set airCoolerCount 2\n" + at10,
+         {"compressorNote2"},
+         "压缩机选用：蒸发T=-30℃,制冷量21.4KW--冷风机功率已加入请核对"},
+        {"no fans counted", frozen + "set airCoolerCount 0\n" + at10, {"compressorNote2"}, noFans},
+        {"fans without power",
+         frozen + "set airCoolerCount 2\nset airCoolerPowerKw 0\n" + at10,
+         {"compressorNote2"},
+         noFans},
+    };
+    for (const FormCase& c : cases) {
+        expectShows(c);
     }
 }
 

@@ -1,4 +1,5 @@
 #include "calc/cooling_load.h"
+#include "evaporator_form.h"
 #include "form/controls.h"
 #include "form/design_dlg.h"
 #include "form/field_dictionary.h"
@@ -7,11 +8,19 @@
 #include <gtest/gtest.h>
 
 #include <fstream>
+#include <iterator>
 #include <string>
 #include <vector>
 
 namespace gelvant {
 namespace {
+
+using evaporator_testing::FormCase;
+
+std::string exampleScript() {
+    std::ifstream in(GELVANT_SOURCE_DIR "/tests/support/reference-room.gvs");
+    return {std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>()};
+}
 
 // The 6 × 7 × 4.2 m chilled vegetable store of the reference room script: its
 // "set" lines give the record the calculation is checked on.
@@ -176,6 +185,99 @@ TEST_F(CoolingLoadTest, ZeroDivisorsShowNonFiniteResultsWithoutPrompts) {
     EXPECT_EQ(box("totalCoolingLoadW"), "inf");
     EXPECT_EQ(box("coilAreaM2"), "0");  // inf - inf over 0: not a number
     EXPECT_EQ(box("loadPerTonW"), "0"); // no stock, no load per tonne
+}
+
+// The example script's room computed through the form, then one input
+// changed and computed again.
+TEST(CoolingLoadFigures, TheExampleRoomAndOneInputChanged) {
+    const std::string example = exampleScript();
+    evaporator_testing::EvaporatorFormState f;
+    f.act(example);
+    EXPECT_TRUE(f.presenter.messages.empty());
+    const FormCase cases[] = {
+        {"the example's loads",
+         "",
+         {"innerVolume", "outerSurfaceArea", "resultWallHeatTransfer", "wallLeakHeatW",
+          "resultGoodsHeatRelease", "goodsHeatW", "respirationHeatW", "materialHeatW",
+          "airChangeVolumePerDay", "doorHeatW", "lightingHeatW", "workerHeatW", "operatingHeatW"},
+         "158 193 0.24 1298 50 1389 3329 140 316 761 210 287 1258"},
+        {"the example's air and results",
+         "",
+         {"ambientMoistureGPerKg", "roomMoistureGPerKg", "ventilationHeatW", "airCoolerHeatW",
+          "totalCoolingLoadW", "ambientAirDensity", "coldAirDensity", "loadPerTonW",
+          "ambientDewPoint", "antiCondensationThicknessMm", "airCoolerEvapChoice"},
+         "22.4 3.39 380 3400 11194 1.148 1.288 559 26.76 47 3"},
+        {"the example's notes",
+         "",
+         {"totalLoadNote", "emptyStoreNote"},
+         "=9641Kcal/h，=11.2KW 空库热=10258Kcal，空库降温需10258/5939=1.7小时"},
+        // No floor item counts as the ventilated crawl space of item 2.
+        {"no floor item", "clear floorChoice\nclick compute", {"wallLeakHeatW"}, "1298"},
+        // The goods' heat release is cut to whole kilojoules.
+        {"goods heat release cut",
+         "set intakeEnthalpy 349.9\nclick compute",
+         {"resultGoodsHeatRelease"},
+         "99"},
+        {"goods heat release cut to zero",
+         "set intakeEnthalpy 249.5\nclick compute",
+         {"resultGoodsHeatRelease"},
+         "0"},
+        // Only below 0 °C the moisture carried in freezes out.
+        {"air heats just below freezing",
+         "set roomTemp -0.001\nclick compute",
+         {"doorHeatW", "ventilationHeatW", "wallLeakHeatW"},
+         "821 410 1298"},
+        // A warmer summer design temperature replaces the outdoor air, never the
+        // envelope's difference.
+        {"summer temperature for the air only",
+         "set summerAirConditioningTemp 35\nclick compute",
+         {"wallLeakHeatW", "doorHeatW", "ventilationHeatW"},
+         "1298 1008 504"},
+        {"no produce air changes keeps both humidity ratios",
+         "set produceAirChangesPerDay 0\nclick compute",
+         {"airChangeVolumePerDay", "ventilationHeatW", "ambientMoistureGPerKg",
+          "roomMoistureGPerKg"},
+         "0 0 22.4 3.39"},
+    };
+    for (const FormCase& c : cases) {
+        expectShows(c, example);
+    }
+}
+
+// The example room with the evaporator lists chosen as start-up chooses them:
+// the calculation re-chooses both evaporating temperatures for the room, a
+// floor item reruns it whole, room kind and fresh air wait for the next one.
+TEST(CoolingLoadFigures, WhatReRunsTheCalculationAndWhatWaits) {
+    const std::string computed =
+        exampleScript() +
+        "choose coilRowsChoice 2\nchoose coilTempDiffChoice 1\nchoose coilRoomTempChoice 0\n"
+        "choose coilFeedChoice 0\nchoose coilDiameterChoice 6\nchoose coilPitchChoice 0\n"
+        "choose coilTypeChoice 0\nchoose airCoolerTubeChoice 0\n";
+    const FormCase cases[] = {
+        {"typed coefficients replaced",
+         "type coilHeatTransfer 9\ntype airCoolerHeatTransfer 15\nset roomTemp -18\n"
+         "set finalTemp -18\nclick compute",
+         {"coilRoomTempChoice", "coilHeatTransfer", "coilHeatFlux", "airCoolerEvapChoice",
+          "airCoolerHeatTransfer", "airCoolerHeatFlux"},
+         "5 6.75 54 1 12.2 97.6"},
+        {"floor without ventilation",
+         "choose floorChoice 0",
+         {"wallLeakHeatW", "totalCoolingLoadW", "compressorNote1", "compressorNote2"},
+         "1147 11043 压缩机选用：蒸发T=-10℃,制冷量8.2KW--冷负荷7643/20.0=382w/t "
+         "压缩机选用：蒸发T=-10℃,制冷量11.8KW--冷风机功率已加入请核对"},
+        {"floor with ventilated heating", "choose floorChoice 1", {"wallLeakHeatW"}, "1268"},
+        {"room kind and fresh air wait",
+         "choose roomKindChoice 2\nchoose freshAirChoice 1",
+         {"lightingPerArea", "freshAirPerPerson", "lightingHeatW", "totalCoolingLoadW"},
+         "2.3 0 210 11194"},
+        {"room kind and fresh air count",
+         "choose roomKindChoice 2\nchoose freshAirChoice 1\nclick compute",
+         {"lightingHeatW", "workerHeatW"},
+         "96.6 70"},
+    };
+    for (const FormCase& c : cases) {
+        expectShows(c, computed);
+    }
 }
 
 } // namespace

@@ -77,13 +77,6 @@ TEST_F(DesignDlgTest, BadBoxStopsTheReadKeepingLaterBoxesAtTheirRecordValues) {
     EXPECT_EQ(dlg.editText(kThickness), "100");
 }
 
-TEST_F(DesignDlgTest, FloatBoxPromptsForANumber) {
-    dlg.setEditText(kStoreLength, "-");
-    EXPECT_FALSE(dlg.readSheet());
-    EXPECT_EQ(presenter.messages.at(0).text, "请输入一个数字。");
-    EXPECT_EQ(dlg.focusedControl(), 1003);
-}
-
 TEST_F(DesignDlgTest, SheetWriteNeverRunsARuleButTypingDoes) {
     dlg.sheet().storeLength = 8;
     dlg.writeSheet();

@@ -10,6 +10,7 @@
 #include "form_tables/design_form.h"
 #include "project/project_info_fields.h"
 #include "project/startup_form.h"
+#include "support/scratch_dir.h"
 
 #include <gtest/gtest.h>
 #include <nlohmann/json.hpp>
@@ -40,17 +41,7 @@ std::ptrdiff_t entries(const fs::path& folder) {
     return std::distance(fs::directory_iterator(folder), fs::directory_iterator());
 }
 
-struct ScratchFolder {
-    fs::path path;
-    ScratchFolder() {
-        char pattern[] = "/tmp/gelvant-design-XXXXXX";
-        path = mkdtemp(pattern);
-    }
-    ~ScratchFolder() {
-        std::error_code ec;
-        fs::remove_all(path, ec);
-    }
-};
+using ScratchFolder = testing_support::ScratchDir;
 
 // Odd record values that only the record holds (more digits than a box shows,
 // both NaNs, infinities, a signed zero), a box typed but not read, a list
@@ -76,6 +67,7 @@ Project oddProject() {
     }
     project.plant = PlantSettings{CoolingSystem::Indirect, 0.75, 0.6, 0.45, 0.55};
     project.rooms.push_back(Room{"冻结间", CoolingEquipment::Coil, startupForm(), RoomUse::Ice});
+    project.rooms[0].use = RoomUse::Frozen;
     project.rooms[0].goodsLoadFactor = 1.15;
     project.current = 1;
     return project;

@@ -11,8 +11,6 @@
 
 #include <gtest/gtest.h>
 
-#include <functional>
-#include <ostream>
 #include <string>
 #include <vector>
 
@@ -67,86 +65,60 @@ void expectSameFormButTheList(const CDesignDlg& builtIn, const CDesignDlg& own, 
     EXPECT_TRUE(shown.sameForm(expected));
 }
 
-struct CopyCase {
-    const char* name;
-    LibraryKind kind;
-    int row; // the built-in row copied
-};
-
-void PrintTo(const CopyCase& c, std::ostream* os) {
-    *os << c.name;
-}
-
-class EntryCopyingABuiltInRow : public testing::TestWithParam<CopyCase> {};
-
-TEST_P(EntryCopyingABuiltInRow, GivesTheRowsFormThroughRulesAndCompute) {
-    const CopyCase& c = GetParam();
-    const int listCtl = libraryListControl(c.kind);
-    Session builtIn;
-    Session own;
-    builtIn.session.start();
-    own.session.start();
-    ASSERT_TRUE(builtIn.session.choose(listCtl, c.row));
-    const auto values = keyValues(builtIn.session.form().sheet(), c.kind);
-    // The row as a start for an entry of one's own holds the values the pick gave.
-    const auto start = builtInEntry(c.kind, static_cast<std::size_t>(c.row));
-    ASSERT_TRUE(start);
-    EXPECT_EQ(keyValues(start->values, c.kind), values);
-    ASSERT_FALSE(own.session.addLibraryEntry(c.kind, "自定义", values));
-    const auto entryItem = static_cast<int>(own.session.form().builtInItemCount(listCtl));
-    ASSERT_TRUE(own.session.choose(listCtl, entryItem));
-    SCOPED_TRACE(c.name);
-    expectSameFormButTheList(builtIn.session.form(), own.session.form(), listCtl, entryItem,
-                             "自定义");
-
-    const std::vector<std::function<void(DesignSession&)>> steps{
-        [](DesignSession& s) { s.type(field("intakeTemp"), "25"); },
-        [](DesignSession& s) { s.type(field("insulationThicknessMm"), "150"); },
-        [](DesignSession& s) { s.type(field("storeLength"), "9"); },
-        [](DesignSession& s) { s.click(ctl::computeButton); },
-    };
-    for (std::size_t step = 0; step < steps.size(); ++step) {
-        SCOPED_TRACE("after step " + std::to_string(step));
-        steps[step](builtIn.session);
-        steps[step](own.session);
+// For each kind, an entry that copies a built-in row.
+TEST(LibraryEntry, CopyingABuiltInRowGivesTheRowsFormThroughRulesAndCompute) {
+    for (const auto& [kind, row] : {std::pair{LibraryKind::Site, 2},
+                                    {LibraryKind::Product, 0},
+                                    {LibraryKind::Insulation, 1},
+                                    {LibraryKind::Goods, 0}}) {
+        SCOPED_TRACE(libraryKindDef(kind).key);
+        const int listCtl = libraryListControl(kind);
+        Session builtIn;
+        Session own;
+        builtIn.session.start();
+        own.session.start();
+        ASSERT_TRUE(builtIn.session.choose(listCtl, row));
+        const auto values = keyValues(builtIn.session.form().sheet(), kind);
+        // The row as a start for an entry of one's own holds the values the pick gave.
+        const auto start = builtInEntry(kind, static_cast<std::size_t>(row));
+        ASSERT_TRUE(start);
+        EXPECT_EQ(keyValues(start->values, kind), values);
+        ASSERT_FALSE(own.session.addLibraryEntry(kind, "自定义", values));
+        const auto entryItem = static_cast<int>(own.session.form().builtInItemCount(listCtl));
+        ASSERT_TRUE(own.session.choose(listCtl, entryItem));
         expectSameFormButTheList(builtIn.session.form(), own.session.form(), listCtl, entryItem,
                                  "自定义");
-    }
-    EXPECT_EQ(own.presenter.messages, builtIn.presenter.messages);
-}
 
-INSTANTIATE_TEST_SUITE_P(Kinds, EntryCopyingABuiltInRow,
-                         testing::Values(CopyCase{"Site", LibraryKind::Site, 2},
-                                         CopyCase{"Product", LibraryKind::Product, 0},
-                                         CopyCase{"Insulation", LibraryKind::Insulation, 1},
-                                         CopyCase{"Goods", LibraryKind::Goods, 0}),
-                         [](const testing::TestParamInfo<CopyCase>& info) {
-                             return info.param.name;
-                         });
+        // Typing into boxes the entry's rules read, then the compute button.
+        for (const auto& [box, text] : {std::pair{"intakeTemp", "25"},
+                                        {"insulationThicknessMm", "150"},
+                                        {"storeLength", "9"},
+                                        {"", ""}}) {
+            SCOPED_TRACE(box);
+            for (DesignSession* s : {&builtIn.session, &own.session}) {
+                if (*box == '\0') {
+                    s->click(ctl::computeButton);
+                } else {
+                    s->type(field(box), text);
+                }
+            }
+            expectSameFormButTheList(builtIn.session.form(), own.session.form(), listCtl, entryItem,
+                                     "自定义");
+        }
+        EXPECT_EQ(own.presenter.messages, builtIn.presenter.messages);
+    }
+}
 
 // --- Rules of an entry --------------------------------------------------------------------------
 
-// Each kind's keys with a value inside every range.
+// Each kind's keys with the values of its first built-in row.
 std::vector<KeyText> typicalValues(LibraryKind kind) {
-    switch (kind) {
-    case LibraryKind::Site:
-        return {{"ambientTemp", "30"},
-                {"ambientHumidity", "80"},
-                {"summerAirConditioningTemp", "34"},
-                {"summerPressurePa", "100000"}};
-    case LibraryKind::Product:
-        return {{"waterContentPercent", "70"},
-                {"freezingPoint", "-2"},
-                {"specificHeatUnfrozen", "3"},
-                {"specificHeatFrozen", "1.8"}};
-    case LibraryKind::Insulation:
-        return {{"insulationConductivity", "0.03"},
-                {"insulationDensity", "40"},
-                {"insulationSpecificHeat", "1.3"}};
-    case LibraryKind::Goods:
-        return {{"goodsDensity", "400"}};
+    const LibraryEntry row = *builtInEntry(kind, 0);
+    std::vector<KeyText> values;
+    for (const LibraryKeyDef& key : libraryKindDef(kind).keys) {
+        values.push_back({std::string(key.field), entryValueText(row, key)});
     }
-    return {};
+    return values;
 }
 
 std::vector<KeyText> with(std::vector<KeyText> values, const std::string& key,
@@ -160,49 +132,32 @@ std::vector<KeyText> with(std::vector<KeyText> values, const std::string& key,
 }
 
 TEST(LibraryEntry, EveryKeyTakesItsRangeEdgesAndNothingBeyond) {
-    const struct {
-        LibraryKind kind;
-        const char* key;
-        double low;
-        double high;
-        bool whole;
-    } keys[] = {
-        {LibraryKind::Site, "ambientTemp", -60, 60, false},
-        {LibraryKind::Site, "ambientHumidity", 0, 100, true},
-        {LibraryKind::Site, "summerAirConditioningTemp", -60, 60, false},
-        {LibraryKind::Site, "summerPressurePa", 50000, 110000, true},
-        {LibraryKind::Product, "waterContentPercent", 0, 100, false},
-        {LibraryKind::Product, "freezingPoint", -60, 0, false},
-        {LibraryKind::Product, "specificHeatUnfrozen", 0.1, 10, false},
-        {LibraryKind::Product, "specificHeatFrozen", 0.1, 10, false},
-        {LibraryKind::Insulation, "insulationConductivity", 0.001, 5, false},
-        {LibraryKind::Insulation, "insulationDensity", 1, 3000, false},
-        {LibraryKind::Insulation, "insulationSpecificHeat", 0.1, 10, false},
-        {LibraryKind::Goods, "goodsDensity", 1, 3000, false},
-    };
     const Library none;
-    for (const auto& k : keys) {
-        SCOPED_TRACE(k.key);
-        const double step = k.whole ? 1 : 0.001;
-        const auto made = [&](double value) {
-            return makeEntry(none, k.kind, "甲",
-                             with(typicalValues(k.kind), k.key, shortestText(value)));
-        };
-        for (const double inside : {k.low, k.high}) {
-            const auto entry = made(inside);
-            ASSERT_TRUE(std::holds_alternative<LibraryEntry>(entry)) << inside;
-            EXPECT_EQ(entryValue(std::get<LibraryEntry>(entry), *libraryKey(k.kind, k.key)),
-                      inside);
-        }
-        std::vector<double> outside{k.low - step, k.high + step};
-        if (k.whole) {
-            outside.push_back(k.low + 0.5);
-        }
-        for (const double value : outside) {
-            const auto entry = made(value);
-            ASSERT_TRUE(std::holds_alternative<LibraryProblem>(entry)) << value;
-            EXPECT_EQ(std::get<LibraryProblem>(entry).what, LibraryProblemKind::OutOfRange);
-            EXPECT_EQ(std::get<LibraryProblem>(entry).key, libraryKey(k.kind, k.key));
+    for (const LibraryKind kind : kLibraryKinds) {
+        for (const LibraryKeyDef& key : libraryKindDef(kind).keys) {
+            SCOPED_TRACE(key.field);
+            const bool whole = takesWholeNumbers(key);
+            const auto made = [&](double value) {
+                return makeEntry(
+                    none, kind, "甲",
+                    with(typicalValues(kind), std::string(key.field), shortestText(value)));
+            };
+            for (const double inside : {key.low, key.high}) {
+                const auto entry = made(inside);
+                ASSERT_TRUE(std::holds_alternative<LibraryEntry>(entry)) << inside;
+                EXPECT_EQ(entryValue(std::get<LibraryEntry>(entry), key), inside);
+            }
+            const double step = whole ? 1 : 0.001;
+            std::vector<double> outside{key.low - step, key.high + step};
+            if (whole) {
+                outside.push_back(key.low + 0.5);
+            }
+            for (const double value : outside) {
+                const auto entry = made(value);
+                ASSERT_TRUE(std::holds_alternative<LibraryProblem>(entry)) << value;
+                EXPECT_EQ(std::get<LibraryProblem>(entry).what, LibraryProblemKind::OutOfRange);
+                EXPECT_EQ(std::get<LibraryProblem>(entry).key, &key);
+            }
         }
     }
 }
@@ -401,7 +356,7 @@ TEST(LibraryInDesigns, OpenWithTheSameListsAndFiguresAndAreCompletedFromThePerso
     ASSERT_FALSE(withPersonal.openBytes(bytes));
     const auto& sites = withPersonal.library().of(LibraryKind::Site);
     ASSERT_EQ(sites.size(), 2U);
-    EXPECT_EQ(sites[0].values.ambientTemp, 30.0F);
+    EXPECT_EQ(sites[0].values.ambientTemp, a.library().of(LibraryKind::Site)[0].values.ambientTemp);
     EXPECT_EQ(sites[1].name, "他县");
     ASSERT_EQ(presenter.messages.size(), 1U);
     EXPECT_NE(presenter.messages[0].text.find("地区气候 自有"), std::string::npos);
@@ -450,7 +405,8 @@ TEST(LibraryInDesigns, AddingAndRemovingAreStepsAndRoomsKeepTheirBoxes) {
     ASSERT_FALSE(d.changeLibraryEntry(LibraryKind::Site, "乙县", "丙县", other));
     EXPECT_EQ(listOf(0), (ListChoice{70, "丙县"}));
     EXPECT_EQ(d.library().of(LibraryKind::Site).at(0).values.ambientTemp, 20.0F);
-    EXPECT_EQ(d.project().rooms[0].form->editTexts[field("ambientTemp")], "30");
+    EXPECT_EQ(d.project().rooms[0].form->editTexts[field("ambientTemp")],
+              typicalValues(LibraryKind::Site)[0].text);
     ASSERT_TRUE(d.undo());
     EXPECT_EQ(listOf(0), (ListChoice{70, "乙县"}));
 

@@ -87,52 +87,40 @@ TEST(MachineLoad, EachCaseAgainstTheFigureWorkedByHand) {
         PlantSettings plant;
         double expectedW;
     } cases[] = {
+        // clang-format off
         // Alone: n4 = n5 = 1; the flows sum to 4200 W, 3700 W without Q5.
         // Chilling and freezing rooms hand the plant their goods without p = 1.3.
-        {"chilling room: goods ÷ 1.3, no operating flow",
-         {{RoomUse::Chilling}},
-         {},
-         (1700 + goodsOver13) * 1.07},
-        {"freezing room: goods ÷ 1.3, no operating flow",
-         {{RoomUse::Freezing}},
-         {},
-         (1700 + goodsOver13) * 1.07},
+        {"chilling: goods ÷ 1.3, no Q5", {{RoomUse::Chilling}}, {}, (1700 + goodsOver13) * 1.07},
+        {"freezing: goods ÷ 1.3, no Q5", {{RoomUse::Freezing}}, {}, (1700 + goodsOver13) * 1.07},
         {"freezing room, p 1: goods whole", {{RoomUse::Freezing, air, 1.0}}, {}, 3700 * 1.07},
         {"freezing room, p 1.2", {{RoomUse::Freezing, air, 1.2}}, {}, (1700 + 2000 / 1.2) * 1.07},
         {"chilled store: p 1, goods × 0.6", {{RoomUse::Chilled}}, {}, 3400 * 1.07},
         {"chilled store taking goods not chilled: p 1.3, then × 0.6",
-         {{RoomUse::Chilled, air, 1.3}},
-         {},
-         (2200 + 0.6 * goodsOver13) * 1.07},
+         {{RoomUse::Chilled, air, 1.3}}, {}, (2200 + 0.6 * goodsOver13) * 1.07},
         {"frozen store: goods × 0.8", {{RoomUse::Frozen}}, {}, 3800 * 1.07},
         {"ice store", {{RoomUse::Ice}}, {}, 4200 * 1.07},
         {"anteroom", {{RoomUse::Anteroom}}, {}, 4200 * 1.07},
         {"processing room", {{RoomUse::Processing}}, {}, 4200 * 1.07},
         {"coil room: no motor flow", {{RoomUse::Chilled, coil}}, {}, 3000 * 1.07},
         {"indirect plant", {{RoomUse::Frozen}}, indirect, 3800 * 1.12},
-        {"designer's coefficients",
-         {{RoomUse::Frozen}},
-         {CoolingSystem::Direct, 0.5, 0.5, 0.6, 0.5},
-         (500 + 1000 + 150 + 400 + 500) * 1.07},
+        {"designer's coefficients", {{RoomUse::Frozen}},
+         {CoolingSystem::Direct, 0.5, 0.5, 0.6, 0.5}, (500 + 1000 + 150 + 400 + 500) * 1.07},
         // 1000 + 1600 + 300 + n·400 + n·500 per frozen store.
         {"two frozen stores: n4 = n5 = 0.5", frozenStores(2), {}, 2 * 3350 * 1.07},
         {"four frozen stores: n4 = n5 = 0.5", frozenStores(4), {}, 4 * 3350 * 1.07},
         {"five frozen stores: n4 = n5 = 0.4", frozenStores(5), {}, 5 * 3260 * 1.07},
         // Two chilled stores keep n4 = 1 but share n5 = 0.5; the frozen store is alone.
-        {"mixed group",
-         {{RoomUse::Chilled}, {RoomUse::Frozen}, {RoomUse::Chilled}},
-         {},
+        {"mixed group", {{RoomUse::Chilled}, {RoomUse::Frozen}, {RoomUse::Chilled}}, {},
          (2 * 3150 + 3800) * 1.07},
         {"two freezing rooms on coils: motors 0, n4 stays 1",
-         {{RoomUse::Freezing, coil}, {RoomUse::Freezing, coil}},
-         {},
+         {{RoomUse::Freezing, coil}, {RoomUse::Freezing, coil}}, {},
          2 * (1300 + goodsOver13) * 1.07},
         // Each room's Q2 by its own p: freezing 1.3 and 1 (n5 0.5 of no
         // operating flow), a chilled store alone with p 1.
         {"freezing rooms with p 1.3 and 1 beside a chilled store",
-         {{RoomUse::Freezing}, {RoomUse::Freezing, air, 1.0}, {RoomUse::Chilled}},
-         {},
+         {{RoomUse::Freezing}, {RoomUse::Freezing, air, 1.0}, {RoomUse::Chilled}}, {},
          ((1700 + goodsOver13) + 3700 + 3400) * 1.07},
+        // clang-format on
     };
     for (const Case& c : cases) {
         const GroupMachineLoad group = plannedGroup(c.rooms, c.plant);

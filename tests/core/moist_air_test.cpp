@@ -14,8 +14,6 @@ TEST(SaturationTable, IsStrictlyIncreasingInTemperatureAndPressure) {
         EXPECT_LT(kSaturationTable[i - 1].tC, kSaturationTable[i].tC) << i;
         EXPECT_LT(kSaturationTable[i - 1].pMPa, kSaturationTable[i].pMPa) << i;
     }
-    EXPECT_EQ(kSaturationTable.front().tC, -60.0F);
-    EXPECT_EQ(kSaturationTable.back().tC, 374.0F);
 }
 
 // The pressure comes back in single precision, so the table's points and

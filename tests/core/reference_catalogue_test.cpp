@@ -3,61 +3,29 @@
 #include "form/field_dictionary.h"
 #include "form_tables/design_form.h"
 #include "reference/reference_notes.h"
-#include "reference/reference_presets.h"
 #include "reference/reference_rooms.h"
 
 #include <gtest/gtest.h>
 
-#include <algorithm>
 #include <string>
-#include <vector>
+#include <tuple>
 
 namespace gelvant {
 namespace {
 
-std::string blanks(std::size_t n) {
-    return std::string(n, ' ');
-}
-
-TEST(ReferenceCatalogue, HoldsEveryRowWithEveryBlankKept) {
-    ASSERT_EQ(kReferenceCatalogue.size(), 172U);
-    EXPECT_EQ(referenceAppendedItems().front(), "4-80m3装配式冷藏库系列：-18℃冷藏");
-    // The hidden compact list: shortened rows 0 to 95 and a page turn.
-    ASSERT_EQ(referenceCompactItems().size(), 97U);
-    EXPECT_EQ(referenceCompactItems().back(), "转下页");
-    // clang-format off
-    const std::pair<int, std::string> rows[] = {
-        {9, ""}, {17, ""}, {96, blanks(7)}, {119, blanks(7)}, {159, blanks(61)}, {170, blanks(7)},
-        {10, "一般冷却物冷藏间：" + blanks(18) +
-                 "冷间温度   0、  -2℃，冷却设备负荷     88w/t，（机械负荷    70w/t）"},
-        {112, "   平板冻结间   库温        容积: 536m3，容积系数     ，吨位 "
-              "15t，制冷设备负荷29080w/t（机械负荷29080w/t） "}};
-    // clang-format on
-    for (const auto& [row, text] : rows) {
-        EXPECT_EQ(kReferenceCatalogue[row].text, text) << row;
-    }
-    EXPECT_TRUE(kReferenceCatalogue[40].text.starts_with(" 1.容积 3.6m3"));
-    EXPECT_TRUE(kReferenceCatalogue[144].text.ends_with("1：3.50～4：00  "));
-    EXPECT_TRUE(
-        kReferenceCatalogue[171].text.starts_with("半成品家禽每吨头只数：猪 15-22只    牛"));
-}
-
-TEST(ReferenceNotes, ShowOnTheirRowsAndNoRowShowsNone) {
-    EXPECT_NE(kReferenceNotes[2].find("机械负荷大于    冷却设备负荷"), std::string_view::npos);
+// The hidden compact list: rows 0 to 95 with their runs of blanks squeezed
+// to one and none at the ends, then a page turn; the full list keeps them.
+TEST(ReferenceCatalogue, TheCompactListSqueezesTheBlanks) {
+    const auto compact = referenceCompactItems();
+    ASSERT_EQ(compact.size(), 97U);
+    EXPECT_EQ(compact.back(), "转下页");
+    EXPECT_EQ(compact[9], "");
+    EXPECT_EQ(compact[10],
+              "一般冷却物冷藏间： 冷间温度 0、 -2℃，冷却设备负荷 88w/t，（机械负荷 70w/t）");
+    EXPECT_EQ(kReferenceCatalogue[10].text, "一般冷却物冷藏间：" + std::string(18, ' ') +
+                                                "冷间温度   0、  -2℃，冷却设备负荷     88w/t，"
+                                                "（机械负荷    70w/t）");
     EXPECT_EQ(referenceNoteForRow(-1), "");
-}
-
-TEST(ReferencePresets, RowsUpTo29SaveTheBlankLinesAndTheHeadingCarryOne) {
-    std::vector<int> rows;
-    for (const ReferencePreset& preset : kReferencePresets) {
-        rows.push_back(preset.row);
-    }
-    const std::vector<int> expected{0,  1,  2,  3,  4,  5,  6,  7,  8,  10, 11, 12, 13, 14,
-                                    15, 16, 18, 19, 20, 22, 23, 24, 25, 26, 27, 28, 29};
-    EXPECT_EQ(rows, expected);
-    EXPECT_EQ(kReferencePresets[18].airCoolerPowerKw, 0.37F); // row 20
-    EXPECT_EQ(kReferencePresets[15].storeLengthM, 600.0F);    // row 16
-    EXPECT_EQ(kReferencePresets[1].coolingHours, 11.0F);
 }
 
 // --- Selecting a row ---------------------------------------------------------
@@ -93,6 +61,25 @@ TEST_F(ReferenceSelection, AFormWhoseRowsAreAlreadyAppendedKeepsItsList) {
     select(5);
     EXPECT_EQ(dlg.itemCount(ctl::referenceList), 77U);
     EXPECT_EQ(note(), kReferenceNotes[0]);
+}
+
+// Each row chosen after row 0 (note N1, button shown): a piece of the note it
+// shows (empty: no note) and whether the apply button shows.
+TEST_F(ReferenceSelection, ShowsTheNoteAndTheButtonOfTheRowsPosition) {
+    // clang-format off
+    const std::tuple<int, std::string_view, bool> cases[] = {
+        {1, "4、-7/-2℃指冷间温度先为-7℃", true}, {9, "", true}, {17, "", true}, {21, "", true},
+        {30, "", false}, {31, "1、贮藏鲜蛋、果蔬装配式冷库", false}, {58, "", false},
+        {59, "每天开机18小时", false}, {77, "", false}, {78, "每天开机18小时", false},
+        {119, "", false}, {150, "", false}, {171, "", false}};
+    // clang-format on
+    for (const auto& [row, piece, shown] : cases) {
+        select(0);
+        select(row);
+        EXPECT_TRUE(piece.empty() ? note().empty() : note().find(piece) != std::string::npos)
+            << row << ": " << note();
+        EXPECT_EQ(dlg.isVisible(ctl::applyReferenceButton), shown) << row;
+    }
 }
 
 TEST_F(ReferenceSelection, TextTypedIntoTheListIsNotARowChoice) {

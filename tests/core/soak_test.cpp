@@ -1,21 +1,15 @@
-// Soak: seeded random design sessions on the whole form. A designer types
-// numbers, half-typed numbers, garbage, empty and blank texts, huge, tiny and
-// negative values and non-finite words into any box, picks items of any list,
-// clears lists, picks catalogue rows and presses compute and apply in any
-// order. After every event the form must still tell the truth: each box
-// shows the record (or still holds what the designer typed, until a handler
-// writes the record back), every message is one of the program's own, the
-// catalogue list holds its rows, and a second press of compute changes
-// nothing. Sanitizer builds turn any undefined behaviour on the way into a
-// failure.
-//
-// Every action goes through the design document, as in the window, and the
-// session also saves and reopens its design, undoes and redoes. A twin form
-// gets the very same actions but never goes through a file: after every event
-// both forms must show the same, and their messages must be the same, so that
-// continuing after an open gives exactly what continuing without it gives.
-// Undo right after a step must give back the form before it, redo the form
-// after it.
+// Soak: seeded random design sessions on the whole form, every action going
+// through the design document as in the window. A designer types numbers,
+// half-typed numbers, garbage, blank texts, huge, tiny and negative values
+// and non-finite words into any box, picks, clears and picks catalogue rows,
+// presses compute and apply, saves and reopens, undoes and redoes, in any
+// order. After every event: each box shows the record (or still holds what
+// the designer typed, until a handler writes the record back), every message
+// is one of the program's own, the catalogue holds its rows, and a second
+// press of compute changes nothing. A twin form gets the very same actions
+// but never goes through a file, and must show the same and raise the same
+// messages. Undo right after a step gives back the form before it, redo the
+// form after it. Sanitizer builds turn undefined behaviour into a failure.
 
 #include "document/design_document.h"
 #include "document/design_file.h"
@@ -70,35 +64,32 @@ struct Dice {
     // A plausible number 3 times in 10, a whole number, more digits than a
     // float holds, garbage, and an odd text 4 times in 10.
     std::string boxText() {
-        const std::function<std::string()> makers[] = {
-            [&] {
-                std::ostringstream number;
-                number.precision(static_cast<int>(1 + below(6)));
-                number << (chance(0.15) ? -1 : 1) *
-                              std::pow(10.0, std::uniform_real_distribution<>(-2, 4)(rng));
-                return number.str();
-            },
-            [&] { return std::to_string(std::uniform_int_distribution<int>(-100, 5000)(rng)); },
-            [&] {
-                std::string digits(7 + below(30), '0');
-                for (char& c : digits) {
-                    c = static_cast<char>('0' + below(10));
-                }
-                digits.insert(1 + below(digits.size()), ".");
-                return chance(0.2) ? "-" + digits : digits;
-            },
-            [&] {
-                std::string text;
-                for (std::size_t n = 1 + below(6); n > 0; --n) {
-                    text += chance(0.6) ? std::string(1, static_cast<char>(' ' + below(95)))
-                                        : std::string(kGarbage[below(kGarbage.size())]);
-                }
-                return text;
-            },
-            [&] { return std::string(kOddTexts[below(kOddTexts.size())]); },
-        };
         const std::size_t kind = below(10);
-        return makers[std::min<std::size_t>(kind < 3 ? 0 : kind - 2, 4)]();
+        std::string text;
+        if (kind < 3) {
+            std::ostringstream number;
+            number.precision(static_cast<int>(1 + below(6)));
+            number << (chance(0.15) ? -1 : 1) *
+                          std::pow(10.0, std::uniform_real_distribution<>(-2, 4)(rng));
+            text = number.str();
+        } else if (kind == 3) {
+            text = std::to_string(std::uniform_int_distribution<int>(-100, 5000)(rng));
+        } else if (kind == 4) {
+            text.assign(7 + below(30), '0');
+            for (char& c : text) {
+                c = static_cast<char>('0' + below(10));
+            }
+            text.insert(1 + below(text.size()), ".");
+            text.insert(0, chance(0.2) ? "-" : "");
+        } else if (kind == 5) {
+            for (std::size_t n = 1 + below(6); n > 0; --n) {
+                text += chance(0.6) ? std::string(1, static_cast<char>(' ' + below(95)))
+                                    : std::string(kGarbage[below(kGarbage.size())]);
+            }
+        } else {
+            text = kOddTexts[below(kOddTexts.size())];
+        }
+        return text;
     }
 
     // A key typed somewhere, a character deleted, or the text replaced by a key.

@@ -26,27 +26,20 @@ template <class T, class Parse> void expectParsed(const ParseCase<T>& c, Parse p
 }
 
 TEST(FloatParse, AcceptsOnlyWhatTheFormAccepts) {
-    const FloatCase cases[] = {{"", false, 0},           {"   ", false, 0},
-                               {"0", true, 0},           {"00", true, 0},
-                               {"0.0", true, 0},         {"-0", false, 0},
-                               {".0", false, 0},         {"-", false, 0},
-                               {"12m", false, 0},        {"5  ", true, 5},
-                               {" \t5\t", true, 5},      {"+5", true, 5},
-                               {"-4.5", true, -4.5F},    {".5", true, 0.5F},
-                               {"5.", true, 5},          {"1e3", true, 1000},
-                               {"1E-2", true, 0.01F},    {"1e", false, 0},
-                               {"1e+", false, 0},        {"0e5", true, 0},
-                               {"0x10", false, 0},       {"1,5", false, 0},
-                               {"0.1", true, 0.1F},      {"20.856", true, 20.856F},
-                               {"1e-60", true, 0},       {"5 5", false, 0},
-                               {"inf", true, INFINITY},  {"-inf", true, -INFINITY},
-                               {"1e39", true, INFINITY}, {"infinity", false, 0}};
+    // clang-format off
+    const FloatCase cases[] = {
+        {"", false, 0}, {"   ", false, 0}, {"0", true, 0}, {"00", true, 0}, {"0.0", true, 0},
+        {"-0", false, 0}, {".0", false, 0}, {"-", false, 0}, {"12m", false, 0}, {"5  ", true, 5},
+        {" \t5\t", true, 5}, {"+5", true, 5}, {"-4.5", true, -4.5F}, {".5", true, 0.5F},
+        {"5.", true, 5}, {"1e3", true, 1000}, {"1E-2", true, 0.01F}, {"1e", false, 0},
+        {"1e+", false, 0}, {"0e5", true, 0}, {"0x10", false, 0}, {"1,5", false, 0},
+        {"0.1", true, 0.1F}, {"20.856", true, 20.856F}, {"1e-60", true, 0}, {"5 5", false, 0},
+        {"inf", true, INFINITY}, {"-inf", true, -INFINITY}, {"1e39", true, INFINITY},
+        {"infinity", false, 0}};
+    // clang-format on
     for (const FloatCase& c : cases) {
         expectParsed(c, parseFloatText);
     }
-}
-
-TEST(FloatParse, NanTextReadsBackAsNan) {
     EXPECT_TRUE(std::isnan(*parseFloatText("nan")));
 }
 
@@ -79,22 +72,14 @@ TEST(FloatParse, NumbersBeyondADoublesRangeOverflowOrUnderflowByTheirMagnitude) 
 }
 
 TEST(IntParse, AcceptsOnlyWholeNumbers) {
-    const IntCase cases[] = {{"", false, 0},
-                             {"0", true, 0},
-                             {"00", true, 0},
-                             {"-0", false, 0},
-                             {"+0", false, 0},
-                             {"+5", true, 5},
-                             {"-5", true, -5},
-                             {"12.5", false, 0},
-                             {"12m", false, 0},
-                             {"100  ", true, 100},
-                             {"-", false, 0},
-                             {"2147483647", true, 2147483647},
-                             {"-2147483648", true, -2147483647 - 1},
-                             {"2147483648", false, 0},
-                             {"99999999999", false, 0},
-                             {"1e3", false, 0}};
+    // clang-format off
+    const IntCase cases[] = {
+        {"", false, 0}, {"0", true, 0}, {"00", true, 0}, {"-0", false, 0}, {"+0", false, 0},
+        {"+5", true, 5}, {"-5", true, -5}, {"12.5", false, 0}, {"12m", false, 0},
+        {"100  ", true, 100}, {"-", false, 0}, {"2147483647", true, 2147483647},
+        {"-2147483648", true, -2147483647 - 1}, {"2147483648", false, 0},
+        {"99999999999", false, 0}, {"1e3", false, 0}};
+    // clang-format on
     for (const IntCase& c : cases) {
         expectParsed(c, parseIntText);
     }
