@@ -321,7 +321,8 @@ TEST(ReportModel, HeadingScopeAndSummaryFollowTheProjectAndTheChoice) {
     const Report single = buildReport(project, ReportScope::WholeProject, "", "2026-03-01");
     EXPECT_EQ(single.title, "冷库冷负荷计算书");
     EXPECT_FALSE(single.summary);
-    EXPECT_TRUE(single.machineLoad); // the plant of one room is a plant too
+    ASSERT_TRUE(single.machineLoad); // the plant of one room is a plant too
+    EXPECT_EQ(single.machineLoad->flowSources, flowSources());
     EXPECT_EQ(single.rooms.size(), 1U);
     EXPECT_EQ(texts(single.heading),
               (Texts{"项目名称 冷链中心", "设计单位 某设计院", "设计人 张工", "日期 2026-03-01",
