@@ -41,18 +41,6 @@ struct AirExchange {
     }
 };
 
-// Share of the floor taken out of the envelope area, by the floor item.
-double floorFactor(int floorItem) {
-    switch (floorItem) {
-    case 0:
-        return 0.8; // no ventilation or heating under the floor
-    case 1:
-        return 0.4; // ventilated or heated floor
-    default:
-        return 0.3; // ventilated crawl space, or no item
-    }
-}
-
 void computeEnvelope(DesignSheet& s, int floorItem) {
     s.resultWallHeatTransfer =
         toFloat32(s.insulationConductivity * 1000.0 / s.insulationThicknessMm);
@@ -60,7 +48,7 @@ void computeEnvelope(DesignSheet& s, int floorItem) {
     s.resultWallTempDiff = toFloat32(static_cast<double>(s.ambientTemp) - s.roomTemp);
     const double dT = s.resultWallTempDiff;
     const double u = s.resultWallHeatTransfer;
-    const double f = floorFactor(floorItem);
+    const double f = floorAreaDeduction(floorItem);
     s.wallLeakHeatW =
         truncInt(dT * s.resultSurfaceArea * u - dT * s.storeWidth * f * u * s.storeLength);
 }
@@ -249,6 +237,17 @@ void noticeLockedDoor(CDesignDlg& dlg) {
 }
 
 } // namespace
+
+double floorAreaDeduction(int floorItem) {
+    switch (floorItem) {
+    case 0:
+        return 0.8; // no ventilation or heating under the floor
+    case 1:
+        return 0.4; // ventilated or heated floor
+    default:
+        return 0.3; // ventilated crawl space, or no item
+    }
+}
 
 void ComputeCoolingLoad(CDesignDlg& dlg) {
     dlg.countComputation();

@@ -82,10 +82,26 @@ HeatFlows roomHeatFlows(const DesignSheet& s, CoolingEquipment equipment, RoomUs
     const double goodsW =
         (static_cast<double>(s.goodsHeatW) + s.respirationHeatW + s.materialHeatW) /
         goodsLoadFactor;
-    const double motorsW = equipment == CoolingEquipment::AirCooler ? s.airCoolerHeatW : 0.0;
-    const double operatingW = isChillingOrFreezing(use) ? 0.0 : s.operatingHeatW;
-    return {static_cast<double>(s.wallLeakHeatW), goodsW, static_cast<double>(s.ventilationHeatW),
-            motorsW, operatingW};
+    HeatFlows flows{static_cast<double>(s.wallLeakHeatW), goodsW,
+                    static_cast<double>(s.ventilationHeatW), s.airCoolerHeatW,
+                    static_cast<double>(s.operatingHeatW)};
+    for (std::size_t q = 0; q < kFlowCount; ++q) {
+        if (!flowCounted(q, equipment, use)) {
+            flows[q] = 0.0;
+        }
+    }
+    return flows;
+}
+
+bool flowCounted(std::size_t flow, CoolingEquipment equipment, RoomUse use) {
+    switch (flow) {
+    case kMotorsFlow:
+        return equipment == CoolingEquipment::AirCooler;
+    case kOperatingFlow:
+        return !isChillingOrFreezing(use);
+    default:
+        return true;
+    }
 }
 
 double simultaneityFactor(std::size_t roomsOfSameUse) {

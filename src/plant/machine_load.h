@@ -13,6 +13,8 @@ namespace gelvant {
 // the load factor p), Q3 air change, Q4 motors, Q5 operation. The
 // coefficients n1…n5 weigh them alike.
 inline constexpr std::size_t kFlowCount = 5;
+inline constexpr std::size_t kMotorsFlow = 3;    // Q4
+inline constexpr std::size_t kOperatingFlow = 4; // Q5
 using HeatFlows = std::array<double, kFlowCount>;
 using FlowCoefficients = std::array<double, kFlowCount>;
 
@@ -47,6 +49,11 @@ struct MachineLoad {
     std::vector<GroupMachineLoad> groups;
     double totalW = 0;
 };
+
+// Whether a room's flow (0 for Q1 … 4 for Q5) enters the machine load: the
+// motors only where air coolers cool the room, the operation not in a
+// chilling or freezing room; the others always.
+bool flowCounted(std::size_t flow, CoolingEquipment equipment, RoomUse use);
 
 // A room's five flows from its stored results, widened to double. The goods
 // flow (goods, respiration, packaging) is divided by the load factor p its

@@ -1,6 +1,7 @@
 #include "report/machine_load_table.h"
 
 #include "plant/plant_settings.h"
+#include "report/load_formulas.h"
 #include "report/report_numbers.h"
 
 #include <cmath>
@@ -116,6 +117,7 @@ MachineLoadTable machineLoadTable(const ProjectSummary& summary, const MachineLo
     MachineLoadTable table;
     table.coefficients = coefficientRows(load);
     table.basis = plantBasis(summary, load);
+    table.flowSources = flowSources();
     table.leftOutNotes = summaryTable(summary).notes;
     for (std::size_t i = 0; i < summary.rooms.size() && i < load.rooms.size(); ++i) {
         table.rooms.push_back(roomRow(summary.rooms[i], load.rooms[i]));

@@ -81,6 +81,9 @@ struct MachineLoadTable {
     // lines beside it for comparison: one line, then one per evaporating
     // temperature and one for the total.
     std::vector<std::string> basis;
+    // What each of Q1…Q5 is made of, in the names of the rooms' load lines,
+    // one line per flow, to print under the formula.
+    std::vector<std::string> flowSources;
     std::vector<std::string> leftOutNotes;
     std::vector<std::string> tempDiffNotes;
 };

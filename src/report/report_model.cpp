@@ -6,9 +6,11 @@
 #include "form_tables/design_form.h"
 #include "form_tables/form_cells_table.h"
 #include "library/library.h"
+#include "plant/room_use.h"
 #include "project/result_inputs.h"
 #include "project/summary.h"
 #include "report/equipment_schedule.h"
+#include "report/load_formulas.h"
 #include "report/report_labels.h"
 #include "report/report_numbers.h"
 #include "report/title_block.h"
@@ -44,7 +46,7 @@ struct LoadComponentDef {
 // The components in the result band's reading order. The operating heat is
 // the sum of the door, lighting and worker heats that follow it; the total
 // is the sum of the others.
-const std::array<LoadComponentDef, 10> kLoadComponents{{
+constexpr std::array<LoadComponentDef, 10> kLoadComponents{{
     {"wallLeakHeatW", {"resultWallHeatTransfer", "resultSurfaceArea", "resultWallTempDiff"}},
     {"goodsHeatW", {"resultGoodsHeatRelease", "resultCoolingHours", "resultIntakeTons"}},
     {"respirationHeatW", {"resultIntakeRespHeat", "resultFinalRespHeat", "resultRespIntakeTons"}},
@@ -59,6 +61,16 @@ const std::array<LoadComponentDef, 10> kLoadComponents{{
      {"resultProduceAirChanges", "ambientMoistureGPerKg", "roomMoistureGPerKg", "ambientAirDensity",
       "coldAirDensity"}},
 }};
+
+constexpr bool sameLines() {
+    for (std::size_t i = 0; i < kLoadComponents.size(); ++i) {
+        if (kLoadComponents[i].field != kLoadFormulas.at(i).field) {
+            return false;
+        }
+    }
+    return kLoadComponents.size() == kLoadFormulas.size();
+}
+static_assert(sameLines(), "every load line has its formula, in the table's order");
 
 // Reads one captured form: its boxes, lists and texts by name or control.
 class FormReader {
@@ -90,6 +102,7 @@ public:
     const std::string& text(int textCtl) const { return form_.staticText(textCtl); }
 
     const DesignSheet& sheet() const { return form_.sheet; }
+    const FormState& state() const { return form_; }
 
 private:
     const FormState& form_;
@@ -178,18 +191,47 @@ LoadTable loadTable(const FormReader& form) {
     table.total = loadRow(form, "totalCoolingLoadW");
     const double totalW = table.total.shownW;
     table.total.share = shareText(totalW, totalW);
+    table.total.formula = totalFormulaText();
     for (const LoadComponentDef& def : kLoadComponents) {
         LoadRow row = loadRow(form, def.field);
         row.share = shareText(row.shownW, totalW);
         row.basis = basisText(form, def);
         row.inOperating = def.inOperating;
         row.subtotal = def.subtotal;
+        const LoadFormula& formula = *loadFormula(def.field);
+        row.formula = formulaText(formula);
+        row.legend = legendText(formula);
+        row.flow = flowText(formula.flow);
         table.rows.push_back(std::move(row));
     }
     table.totalNote = form.text(ctl::totalLoadNote);
     table.loadPerTon = form.boxField("loadPerTonW");
     table.tonnageNote = form.text(ctl::tonnageNote);
     return table;
+}
+
+// The values put into the formulas once the results can be read (a room
+// never computed, or one whose figures are not finite, shows the symbols
+// only), and the lines this room leaves out of their heat flow.
+void explainLoad(LoadTable& load, const FormReader& form, ResultState state, const Room& room) {
+    const bool readable = state == ResultState::Computed || state == ResultState::NonPositiveTotal;
+    const RoomUse use = appliedUse(room).use;
+    for (LoadRow& row : load.rows) {
+        const LoadFormula& formula = *loadFormula(row.field);
+        if (readable) {
+            row.substituted = substitutedText(formula, form.state());
+        }
+        if (!flowCounted(formula.flow, room.equipment, use)) {
+            const bool motors = formula.flow == kMotorsFlow;
+            row.flowNote = "本库房不计入（" +
+                           (motors ? std::string(equipmentLabel(room.equipment)) + "冷却"
+                                   : std::string(useLabel(use))) +
+                           "）";
+        }
+    }
+    if (readable) {
+        load.total.substituted = totalSubstitutedText(form.state());
+    }
 }
 
 ResultState resultState(const DesignSheet& sheet, const LoadTable& load) {
@@ -391,6 +433,7 @@ RoomReport buildRoomReport(const Room& room, const Library& library) {
     report.load = loadTable(form);
     report.state = resultState(form.sheet(), report.load);
     report.stateNote = stateNote(report.state);
+    explainLoad(report.load, form, report.state, room);
     if (report.state == ResultState::Computed && hasStaleResults(room)) {
         report.stateNote = std::string(kStaleResultsNote);
     }

@@ -5,12 +5,16 @@
 #include "form/field_dictionary.h"
 #include "form/program.h"
 #include "form_tables/form_cells_table.h"
+#include "plant/machine_load.h"
+#include "report/load_formulas.h"
 #include "report/report_labels.h"
 #include "report/report_model.h"
 
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <cmath>
+#include <cstdlib>
 #include <map>
 
 using namespace gelvant;
@@ -43,6 +47,111 @@ Texts texts(const std::vector<ReportField>& fields, bool withValues = true) {
         out.push_back(withValues ? f.label + " " + f.value : f.label);
     }
     return out;
+}
+
+// Works out a formula with its values put in, as the sheet writes it:
+// numbers (a negative one in brackets), + − × /, round and square brackets.
+// NaN for a text it cannot read.
+double evaluate(std::string_view text) {
+    const auto rank = [](char op) { return op == '+' || op == '-' ? 1 : op == '(' ? 0 : 2; };
+    std::vector<double> values;
+    std::vector<char> ops;
+    const auto apply = [&] {
+        if (values.size() < 2 || ops.empty() || ops.back() == '(') {
+            return false;
+        }
+        const double b = values.back();
+        values.pop_back();
+        double& a = values.back();
+        const char op = ops.back();
+        ops.pop_back();
+        a = op == '+' ? a + b : op == '-' ? a - b : op == '*' ? a * b : a / b;
+        return true;
+    };
+    const std::map<std::string_view, char> operators{{"+", '+'}, {"−", '-'}, {"×", '*'},
+                                                     {"/", '/'}, {"(", '('}, {"[", '('},
+                                                     {")", ')'}, {"]", ')'}};
+    std::size_t at = 0;
+    while (at < text.size()) {
+        if (text[at] == ' ') {
+            ++at;
+            continue;
+        }
+        const auto op = std::find_if(operators.begin(), operators.end(), [&](const auto& o) {
+            return text.substr(at).starts_with(o.first);
+        });
+        if (op == operators.end()) {
+            const std::string rest(text.substr(at));
+            char* end = nullptr;
+            values.push_back(std::strtod(rest.c_str(), &end));
+            if (end == rest.c_str()) {
+                return std::nan("");
+            }
+            at += static_cast<std::size_t>(end - rest.c_str());
+            continue;
+        }
+        at += op->first.size();
+        if (op->second == ')') {
+            while (!ops.empty() && ops.back() != '(') {
+                if (!apply()) {
+                    return std::nan("");
+                }
+            }
+            if (ops.empty()) {
+                return std::nan("");
+            }
+            ops.pop_back();
+        } else {
+            while (op->second != '(' && !ops.empty() && rank(ops.back()) >= rank(op->second)) {
+                if (!apply()) {
+                    return std::nan("");
+                }
+            }
+            ops.push_back(op->second);
+        }
+    }
+    while (!ops.empty()) {
+        if (!apply()) {
+            return std::nan("");
+        }
+    }
+    return values.size() == 1 ? values[0] : std::nan("");
+}
+
+Texts split(const std::string& text, const std::string& by) {
+    Texts parts;
+    std::size_t from = 0;
+    for (std::size_t at = 0; (at = text.find(by, from)) != std::string::npos;
+         from = at + by.size()) {
+        parts.push_back(text.substr(from, at - from));
+    }
+    parts.push_back(text.substr(from));
+    return parts;
+}
+
+// Each "x = values = result" of a line's substituted formula works out to
+// its result within the rounding of the shown figures; the last is the line's
+// own box. Gives that result.
+std::string checkWorkedOut(const LoadRow& row) {
+    std::string result;
+    for (const std::string& statement : split(row.substituted, "；")) {
+        const Texts sides = split(statement, " = ");
+        if (sides.size() < 3) { // "hf = 0（…不计）"
+            continue;
+        }
+        result = sides.back().substr(0, sides.back().find(' '));
+        const double shown = std::stod(result);
+        const auto point = result.find('.');
+        const double rounding =
+            statement.starts_with("Q = ")
+                ? 1 + 0.003 * std::abs(shown) // the program's own figure from unrounded inputs
+                : 0.5 * std::pow(
+                            10.0,
+                            -double(point == std::string::npos ? 0 : result.size() - point - 1)) +
+                      1e-9;
+        EXPECT_NEAR(evaluate(sides[1]), shown, rounding) << statement;
+    }
+    return result;
 }
 
 } // namespace
@@ -209,7 +318,8 @@ TEST(ReportModel, HeadingScopeAndSummaryFollowTheProjectAndTheChoice) {
     const Report single = buildReport(project, ReportScope::WholeProject, "", "2026-03-01");
     EXPECT_EQ(single.title, "冷库冷负荷计算书");
     EXPECT_FALSE(single.summary);
-    EXPECT_TRUE(single.machineLoad); // the plant of one room is a plant too
+    ASSERT_TRUE(single.machineLoad); // the plant of one room is a plant too
+    EXPECT_EQ(single.machineLoad->flowSources, flowSources());
     EXPECT_EQ(single.rooms.size(), 1U);
     EXPECT_EQ(texts(single.heading),
               (Texts{"项目名称 冷链中心", "设计单位 某设计院", "设计人 张工", "日期 2026-03-01",
@@ -238,4 +348,70 @@ TEST(ReportModel, HeadingScopeAndSummaryFollowTheProjectAndTheChoice) {
     EXPECT_EQ(current.heading[4].value, "冻结间");
     EXPECT_TRUE(buildReport(Project{}, ReportScope::CurrentRoom, "", "").rooms.empty());
     EXPECT_EQ(pageNumberText(2, 3), "第 2 页 共 3 页");
+}
+
+// Every load line's formula, with the values the boxes show put in, gives
+// the program's own figure; each line adds to the heat flow it names unless
+// the room leaves that flow out, and the machine-load page names it there.
+TEST(ReportModel, EveryLoadLineWorksOutToItsFigureAndFeedsItsHeatFlow) {
+    const auto metalsAndDefrost = formAfter([](CDesignDlg& dlg) {
+        for (const auto& [field, text] : {std::pair{"steelMassKg", "500"},
+                                          {"aluminiumMassKg", "120"},
+                                          {"copperMassKg", "60"},
+                                          {"heaterPowerKw", "1.5"},
+                                          {"heaterCount", "4"},
+                                          {"defrostHours", "2"},
+                                          {"summerAirConditioningTemp", "25"},
+                                          {"roomTemp", "5"},
+                                          {"coolingHours", "20"}}) {
+            dlg.userEdits(*fieldIndexByName(field), text);
+        }
+        dlg.userChooses(ctl::floorChoice, 0);
+        dlg.userClicks(ctl::computeButton);
+    });
+    struct Case {
+        const char* name;
+        std::shared_ptr<const FormState> form;
+        CoolingEquipment equipment;
+        RoomUse use;
+    };
+    const Case cases[] = {
+        {"start-up fruit store", startupForm(), CoolingEquipment::AirCooler, RoomUse::Chilled},
+        {"freezing room, coils", referenceRoomForm(6), CoolingEquipment::Coil, RoomUse::Freezing},
+        {"frozen store, frost", referenceRoomForm(12), CoolingEquipment::AirCooler,
+         RoomUse::Frozen},
+        {"metals, defrost, bare floor", metalsAndDefrost, CoolingEquipment::AirCooler,
+         RoomUse::Chilling},
+    };
+    const Texts sources = flowSources();
+    ASSERT_EQ(sources.size(), kFlowCount);
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.name);
+        Room r = room("库房1", c.form, c.equipment);
+        r.use = c.use;
+        const RoomReport report = buildRoomReport(r);
+        ASSERT_EQ(report.state, ResultState::Computed);
+        const HeatFlows flows = roomHeatFlows(c.form->sheet, c.equipment, c.use, 1.0);
+        HeatFlows fromLines{};
+        for (const LoadRow& row : report.load.rows) {
+            SCOPED_TRACE(row.field);
+            EXPECT_EQ(checkWorkedOut(row), row.watts);
+            EXPECT_TRUE(row.formula.starts_with("Q = ")) << row.formula;
+            ASSERT_EQ(row.flow.size(), 2U);
+            const auto q = static_cast<std::size_t>(row.flow[1] - '1');
+            ASSERT_LT(q, kFlowCount);
+            if (!row.inOperating) {
+                EXPECT_NE(sources[q].find(row.name), std::string::npos) << sources[q];
+                fromLines[q] += row.flowNote.empty() ? row.shownW : 0.0;
+            }
+        }
+        for (std::size_t q = 0; q < kFlowCount; ++q) {
+            EXPECT_NEAR(fromLines[q], flows[q], 0.5) << sources[q];
+        }
+        EXPECT_EQ(checkWorkedOut(report.load.total), report.load.total.watts);
+        EXPECT_TRUE(report.load.total.flow.empty());
+    }
+    const RoomReport blank = buildRoomReport(room("库房1", blankForm()));
+    EXPECT_FALSE(blank.load.rows.front().formula.empty()); // the method, without values
+    EXPECT_TRUE(blank.load.rows.front().substituted.empty());
 }
