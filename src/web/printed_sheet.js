@@ -137,6 +137,17 @@
         return section;
     }
 
+    // The equipment chosen, as the window's sheet sets it after the machine load.
+    function scheduleSection(tables, words) {
+        const section = element("section", { class: "sheet-section" });
+        section.append(element("h3", {}, words.schedule));
+        for (const t of tables) {
+            section.append(element("h4", {}, t.title));
+            section.append(table("summary", t.columns, t.rows, t.total));
+        }
+        return section;
+    }
+
     // A single room's sheet opens with what its results cannot be read as
     // and its main results, and closes with its plant's machine load.
     page.layoutSheet = (report) => {
@@ -154,6 +165,8 @@
             stateNote(title, single);
         }
         title.append(table("fields", null, report.heading.map((f) => [f.label, f.value])));
+        title.append(element("h4", {}, words.signOff));
+        title.append(table("fields sign-offs", words.signOffColumns, report.signOffs));
         if (single) {
             title.append(group(single.keyResults));
         }
@@ -167,6 +180,9 @@
         }
         sheet.append(title);
         const machineLoad = report.machineLoad ? [machineLoadSection(report.machineLoad, words)] : [];
+        if (report.schedule) {
+            machineLoad.push(scheduleSection(report.schedule, words));
+        }
         const rooms = report.rooms.map((room) => roomSection(report, room));
         sheet.append(...(report.summary ? machineLoad.concat(rooms) : rooms.concat(machineLoad)));
         return sheet;

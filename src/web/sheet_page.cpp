@@ -61,6 +61,9 @@ Json strings(const auto& texts) {
 Json wordsJson(const SheetWords& words) {
     return {{"summary", words.summary},
             {"machineLoad", words.machineLoad},
+            {"schedule", words.schedule},
+            {"signOff", words.signOff},
+            {"signOffColumns", strings(words.signOffColumns)},
             {"room", words.room},
             {"inputs", words.inputs},
             {"load", words.load},
@@ -107,6 +110,16 @@ Json roomReportJson(const RoomReport& room) {
     return json;
 }
 
+Json sheetTableJson(const SheetTable& table) {
+    Json rows = table.rows;
+    Json total = nullptr;
+    if (table.lastRowIsTotal && !rows.empty()) {
+        total = rows.back();
+        rows.erase(rows.size() - 1);
+    }
+    return {{"title", table.title}, {"columns", table.columns}, {"rows", rows}, {"total", total}};
+}
+
 Json reportJson(const Report& report) {
     Json json = {{"title", report.title},
                  {"words", wordsJson(report.words)},
@@ -122,6 +135,15 @@ Json reportJson(const Report& report) {
         json["machineLoad"] = machineTableJson(*report.machineLoad);
         json["machineLoad"]["flowNames"] = strings(kFlowNames);
     }
+    if (report.schedule) {
+        json["schedule"] = Json::array(
+            {sheetTableJson(report.schedule->rooms), sheetTableJson(report.schedule->groups)});
+    }
+    Json signOffs = Json::array();
+    for (const SignOff& signOff : report.signOffs) {
+        signOffs.push_back(Json::array({signOff.role, signOff.name, "", signOff.date}));
+    }
+    json["signOffs"] = signOffs;
     Json rooms = Json::array();
     for (const RoomReport& room : report.rooms) {
         rooms.push_back(roomReportJson(room));
