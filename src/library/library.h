@@ -1,8 +1,8 @@
 #pragma once
 
 #include "form/field_dictionary.h"
-#include "form/library_entries.h"
 #include "form/form_lists_events.h"
+#include "form/library_entries.h"
 
 #include <array>
 #include <cstddef>
