@@ -201,7 +201,9 @@ const LoadFormula* loadFormula(std::string_view field) {
 }
 
 std::string formulaText(const LoadFormula& formula) {
-    return "Q = " + std::string(formula.expression);
+    std::string text = "Q = ";
+    text += formula.expression;
+    return text;
 }
 
 std::string legendText(const LoadFormula& formula) {
@@ -212,16 +214,24 @@ std::string legendText(const LoadFormula& formula) {
         }
         text += text.empty() ? "" : kStatementGap;
         text += std::string(s.symbol) + " — " + std::string(s.meaning);
-        text += s.unit.empty() ? "" : "，" + std::string(s.unit);
+        if (!s.unit.empty()) {
+            text += "，";
+            text += s.unit;
+        }
         if (!s.definition.empty()) {
-            text += "，" + std::string(s.symbol) + " = " + std::string(s.definition);
+            text += "，";
+            text += s.symbol;
+            text += " = ";
+            text += s.definition;
         }
     }
     return text;
 }
 
 std::string flowText(std::size_t flow) {
-    return "Q" + std::to_string(flow + 1);
+    std::string text = "Q";
+    text += std::to_string(flow + 1);
+    return text;
 }
 
 std::string substitutedText(const LoadFormula& formula, const FormState& form) {
@@ -299,7 +309,9 @@ std::vector<std::string> flowSources() {
             text += sum;
         }
         if (!def.leftOutBy.empty()) {
-            text += "（" + std::string(def.leftOutBy) + "）";
+            text += "（";
+            text += def.leftOutBy;
+            text += "）";
         }
         lines.push_back(std::move(text));
     }
