@@ -10,7 +10,9 @@
 #include "project/result_inputs.h"
 #include "project/summary.h"
 #include "report/equipment_schedule.h"
+#include "report/form_reader.h"
 #include "report/load_formulas.h"
+#include "report/report_inputs.h"
 #include "report/report_labels.h"
 #include "report/report_numbers.h"
 #include "report/title_block.h"
@@ -24,15 +26,6 @@ namespace gelvant {
 namespace {
 
 constexpr double kNaN = std::numeric_limits<double>::quiet_NaN();
-
-// The input groups in the order a reader goes through the design: the store,
-// its insulation, the goods, the air, the door and floor, the people and
-// lights, the packaging and the air coolers.
-constexpr std::array kInputGroups{
-    FormGroup::StoreSize,      FormGroup::Insulation,  FormGroup::Goods,
-    FormGroup::GoodsHeat,      FormGroup::Ventilation, FormGroup::Respiration,
-    FormGroup::DoorAndFloor,   FormGroup::Workers,     FormGroup::Lighting,
-    FormGroup::OtherMaterials, FormGroup::AirCoolers};
 
 // One component of the cooling load and the values that explain it: the
 // figures beside it in the result band, or the inputs it is worked out from.
@@ -71,95 +64,6 @@ constexpr bool sameLines() {
     return kLoadComponents.size() == kLoadFormulas.size();
 }
 static_assert(sameLines(), "every load line has its formula, in the table's order");
-
-// Reads one captured form: its boxes, lists and texts by name or control.
-class FormReader {
-public:
-    explicit FormReader(const FormState& form) : form_(form) {}
-
-    // A name the dictionary lacks is a programming slip: it throws rather
-    // than reading past the record.
-    static std::size_t field(std::string_view name) { return fieldIndexByName(name).value(); }
-    const std::string& box(std::size_t field) const { return form_.editTexts.at(field); }
-    const std::string& box(std::string_view name) const { return box(field(name)); }
-
-    ReportField boxField(std::size_t index) const {
-        const std::string_view label = trimLabel(kFields.at(index).label);
-        return {std::string(label), box(index), std::string(labelUnit(label))};
-    }
-    ReportField boxField(std::string_view name) const { return boxField(field(name)); }
-
-    const ListChoice* list(int listCtl) const { return listChoiceIn(form_, listCtl); }
-
-    ReportField listField(int listCtl) const {
-        const ListChoice* choice = list(listCtl);
-        std::string shown = choice != nullptr ? choice->editText : std::string();
-        return {std::string(listCaption(listCtl)), shown.empty() ? "未选择" : shown, {}};
-    }
-
-    bool isVisible(int ctl) const { return form_.isVisible(ctl); }
-    bool referenceRowsAppended() const { return form_.referenceRowsAppended; }
-    const std::string& text(int textCtl) const { return form_.staticText(textCtl); }
-
-    const DesignSheet& sheet() const { return form_.sheet; }
-    const FormState& state() const { return form_; }
-
-private:
-    const FormState& form_;
-};
-
-// The fields and lists of one form group, in the form's order; hidden boxes
-// and lists are left out, as the form does not show them.
-ReportGroup inputGroup(const FormReader& form, FormGroup group) {
-    ReportGroup out{std::string(formGroupDef(group).title), {}};
-    for (const FormCellDef& cell : kFormCells) {
-        if (cell.group != group) {
-            continue;
-        }
-        if (cell.kind == CellKind::Field || cell.kind == CellKind::BareField) {
-            const std::size_t index = *fieldIndexByControl(cell.control);
-            if (kFields[index].box != BoxStyle::Hidden) {
-                out.fields.push_back(form.boxField(index));
-            }
-        } else if (cell.kind == CellKind::List && form.isVisible(cell.control)) {
-            out.fields.push_back(form.listField(cell.control));
-        }
-    }
-    return out;
-}
-
-// The designer's entries the room's lists have chosen, each as a group:
-// its name, then its values as their boxes would show them.
-std::vector<ReportGroup> ownDataGroups(const FormReader& form, const Library& library) {
-    std::vector<ReportGroup> groups;
-    for (const LibraryKind kind : kLibraryKinds) {
-        const int listCtl = libraryListControl(kind);
-        const ListChoice* choice = form.list(listCtl);
-        const auto lists = designFormLists();
-        const auto def = std::find_if(lists.begin(), lists.end(),
-                                      [&](const ListDef& d) { return d.controlId == listCtl; });
-        if (choice == nullptr || def == lists.end() || choice->current < 0) {
-            continue;
-        }
-        const auto builtIn = def->itemCount(form.referenceRowsAppended());
-        const auto& entries = library.of(kind);
-        const auto index = static_cast<std::size_t>(choice->current);
-        if (index < builtIn || index - builtIn >= entries.size()) {
-            continue;
-        }
-        const LibraryEntry& entry = entries[index - builtIn];
-        const LibraryKindDef& kindDef = libraryKindDef(kind);
-        ReportGroup group{std::string(kOwnDataTitle) + "：" + std::string(kindDef.title),
-                          {{"名称", entry.name, {}}}};
-        for (const LibraryKeyDef& key : kindDef.keys) {
-            const std::string_view label = trimLabel(keyField(key).label);
-            group.fields.push_back(
-                {std::string(label), entryValueText(entry, key), std::string(labelUnit(label))});
-        }
-        groups.push_back(std::move(group));
-    }
-    return groups;
-}
 
 std::string basisText(const FormReader& form, const LoadComponentDef& def) {
     std::string text;
@@ -424,12 +328,7 @@ RoomReport buildRoomReport(const Room& room, const Library& library) {
     RoomReport report;
     report.name = room.name;
     report.equipment = room.equipment;
-    for (const FormGroup group : kInputGroups) {
-        report.inputs.push_back(inputGroup(form, group));
-    }
-    for (ReportGroup& group : ownDataGroups(form, library)) {
-        report.inputs.push_back(std::move(group));
-    }
+    report.inputs = inputGroups(form, library);
     report.load = loadTable(form);
     report.state = resultState(form.sheet(), report.load);
     report.stateNote = stateNote(report.state);

@@ -2,6 +2,7 @@
 
 #include "project/project.h"
 #include "report/equipment_schedule.h"
+#include "report/form_reader.h"
 #include "report/machine_load_table.h"
 #include "report/sheet_words.h"
 #include "report/summary_table.h"
@@ -15,20 +16,6 @@
 namespace gelvant {
 
 inline constexpr std::string_view kReportTitle = "冷库冷负荷计算书";
-
-// One labelled value of the report: the form's label, the text its box or
-// list shows, and the unit the label names (empty when it names none).
-struct ReportField {
-    std::string label;
-    std::string value;
-    std::string unit;
-};
-
-// A titled block of values, as one group box of the form holds them.
-struct ReportGroup {
-    std::string title;
-    std::vector<ReportField> fields;
-};
 
 // How far the room's results can be read.
 enum class ResultState {
