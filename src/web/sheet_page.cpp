@@ -43,10 +43,14 @@ Json groupsJson(const std::vector<ReportGroup>& groups) {
     return list;
 }
 
+// A line of the load table with how it is worked out: its formula, the
+// values put in statement by statement, what its symbols stand for and the
+// heat flow it counts in.
 Json loadRowJson(const LoadRow& row) {
-    return {{"name", row.name},        {"watts", row.watts}, {"kcal", row.kcalPerHour},
-            {"share", row.share},      {"basis", row.basis}, {"inOperating", row.inOperating},
-            {"subtotal", row.subtotal}};
+    return {{"name", row.name},         {"watts", row.watts},     {"kcal", row.kcalPerHour},
+            {"share", row.share},       {"basis", row.basis},     {"inOperating", row.inOperating},
+            {"subtotal", row.subtotal}, {"formula", row.formula}, {"substituted", row.substituted},
+            {"legend", row.legend},     {"flow", row.flow},       {"flowNote", row.flowNote}};
 }
 
 Json strings(const auto& texts) {
@@ -71,6 +75,10 @@ Json wordsJson(const SheetWords& words) {
             {"equipment", words.equipment},
             {"reference", words.reference},
             {"loadColumns", strings(words.loadColumns)},
+            {"formulas", words.formulas},
+            {"formulaColumns", strings(words.formulaColumns)},
+            {"where", words.where},
+            {"flowColumns", strings(words.flowColumns)},
             {"note", words.note},
             {"colon", words.colon},
             {"gap", words.gap}};
