@@ -7,6 +7,7 @@
 #include "report/report_model.h"
 #include "report/sheet_words.h"
 #include "report/summary_table.h"
+#include "session/report_questions.h"
 #include "web/page_session.h"
 
 #include <nlohmann/json.hpp>
@@ -180,6 +181,15 @@ const char* gv_results_tsv(const char* fileName, const char* date) {
 }
 
 // --- The calculation sheet ------------------------------------------------------------
+
+// Before the sheet is printed or its CSV made: the question to put when
+// rooms hold results that no longer answer to their inputs, else null. The
+// page's answers are named as gv_answer names them; 计算全部 is
+// gv_compute_all.
+const char* gv_stale_question() {
+    const auto question = staleResultsQuestion(page().session.project(), true);
+    return handBack(question ? dumpJson(questionJson(*question)) : std::string("null"));
+}
 
 // The whole project's report, for the page to lay out for print.
 const char* gv_report(const char* fileName, const char* date) {
