@@ -157,6 +157,7 @@ private:
         groupTable(room.inputs);
         sectionHeading(qtext(words().load), loadTableHeight(room.load));
         loadTable(room.load);
+        layOutLoadFormulas(flow_, room.load, words());
         sectionHeading(qtext(words().chart) + qtext(room.chart.title),
                        barChartHeight(flow_, room.chart, false));
         layOutBarChart(flow_, room.chart, false);
@@ -483,13 +484,9 @@ private:
             tableRow(std::array<std::string, 2>{c.label, c.value}, kCoefficientMm, kCoefficientLeft,
                      FontRole::Small, {});
         }
-        for (std::size_t i = 0; i < kFlowNames.size(); ++i) {
-            flow_.advance(i == 0 ? 1.5 : 0.0);
-            const double lineMm = flow_.lineHeight(FontRole::Small);
-            flow_.text(QRectF(flow_.left(), flow_.y(), flow_.width(), lineMm), qtext(kFlowNames[i]),
-                       FontRole::Small, kLeft);
-            flow_.advance(lineMm);
-        }
+        flow_.advance(1.5);
+        layOutFlowSources(flow_, m, words());
+        flow_.advance(1.0);
         const QString goodsFlow = qtext(kGoodsFlowNote);
         const double noteMm = flow_.wrappedHeight(FontRole::Small, goodsFlow, flow_.width());
         flow_.text(QRectF(flow_.left(), flow_.y(), flow_.width(), noteMm), goodsFlow,

@@ -43,6 +43,101 @@ void tableTitle(PageFlow& flow, const std::string& title) {
     flow.advance(h);
 }
 
+constexpr int kWrapTop = Qt::AlignLeft | Qt::AlignTop | Qt::TextWordWrap;
+constexpr double kFormulaNameMm = 25.0;
+constexpr double kFormulaFlowMm = 27.0;
+constexpr double kPartIndentMm = 3.0; // the parts of 总操作热量 stand under it
+
+// One line of the formula block: its texts and where each goes.
+class FormulaLine {
+public:
+    FormulaLine(const PageFlow& flow, const LoadRow& row, const SheetWords& words)
+        : name_(qtext(row.name)), flow_(qtext(row.flow)), flowNote_(qtext(row.flowNote)),
+          formula_(qtext(row.formula)), indentMm_(row.inOperating ? kPartIndentMm : 0) {
+        for (const std::string& step : row.substituted) {
+            steps_.push_back(qtext(step));
+        }
+        if (!row.legend.empty()) {
+            legend_ = qtext(words.where) + qtext(row.legend);
+        }
+        const double textMm = formulaMm(flow) - 2 * kPadMm;
+        formulaHeightMm_ = flow.wrappedHeight(FontRole::SmallBold, formula_, textMm);
+        for (const QString& step : steps_) {
+            stepHeightsMm_.push_back(flow.wrappedHeight(FontRole::Small, step, textMm));
+        }
+        legendHeightMm_ =
+            legend_.isEmpty() ? 0.0 : flow.wrappedHeight(FontRole::Small, legend_, textMm);
+        const double flowTextMm = kFormulaFlowMm - 2 * kPadMm;
+        flowHeightMm_ =
+            flow.lineHeight(FontRole::Small) +
+            (flowNote_.isEmpty() ? 0.0
+                                 : flow.wrappedHeight(FontRole::Small, flowNote_, flowTextMm));
+        double rightMm = formulaHeightMm_ + legendHeightMm_;
+        for (const double h : stepHeightsMm_) {
+            rightMm += h;
+        }
+        heightMm_ = std::max({rightMm, flowHeightMm_,
+                              flow.wrappedHeight(FontRole::Small, name_,
+                                                 kFormulaNameMm - 2 * kPadMm - indentMm_)}) +
+                    2 * kCellPadMm;
+    }
+
+    static double formulaMm(const PageFlow& flow) {
+        return flow.width() - kFormulaNameMm - kFormulaFlowMm;
+    }
+
+    double heightMm() const { return heightMm_; }
+
+    void layOut(PageFlow& flow, bool total) const {
+        const double y = flow.y();
+        const QColor fill = total ? kLabelFill : QColor();
+        const QRectF nameCell(flow.left(), y, kFormulaNameMm, heightMm_);
+        const QRectF flowCell(nameCell.right(), y, kFormulaFlowMm, heightMm_);
+        const QRectF formulaCell(flowCell.right(), y, formulaMm(flow), heightMm_);
+        for (const QRectF& cell : {nameCell, flowCell, formulaCell}) {
+            flow.box(cell, fill, kInnerRule);
+        }
+        const auto inner = [](const QRectF& cell, double indentMm = 0) {
+            return cell.adjusted(kPadMm + indentMm, kCellPadMm, -kPadMm, -kCellPadMm);
+        };
+        flow.text(inner(nameCell, indentMm_), name_, total ? FontRole::SmallBold : FontRole::Small,
+                  kWrapTop);
+        QRectF at = inner(flowCell);
+        flow.text(at, flow_, FontRole::Small, kWrapTop);
+        if (!flowNote_.isEmpty()) {
+            at.setTop(at.top() + flow.lineHeight(FontRole::Small));
+            flow.text(at, flowNote_, FontRole::Small, kWrapTop, kAlert);
+        }
+        at = inner(formulaCell);
+        const auto put = [&](const QString& text, FontRole role, double h, const QColor& color) {
+            flow.text(QRectF(at.left(), at.top(), at.width(), h), text, role, kWrapTop, color);
+            at.setTop(at.top() + h);
+        };
+        put(formula_, FontRole::SmallBold, formulaHeightMm_, Qt::black);
+        for (std::size_t i = 0; i < steps_.size(); ++i) {
+            put(steps_[i], FontRole::Small, stepHeightsMm_[i], Qt::black);
+        }
+        if (!legend_.isEmpty()) {
+            put(legend_, FontRole::Small, legendHeightMm_, kMuted);
+        }
+        flow.advance(heightMm_);
+    }
+
+private:
+    QString name_;
+    QString flow_;
+    QString flowNote_;
+    QString formula_;
+    std::vector<QString> steps_;
+    QString legend_;
+    double indentMm_;
+    double formulaHeightMm_ = 0;
+    std::vector<double> stepHeightsMm_;
+    double legendHeightMm_ = 0;
+    double flowHeightMm_ = 0;
+    double heightMm_ = 0;
+};
+
 } // namespace
 
 void layOutSheetTable(PageFlow& flow, const SheetTable& table, const std::vector<double>& widthsMm,
@@ -70,6 +165,44 @@ void layOutSignOffs(PageFlow& flow, const std::vector<SignOff>& signOffs, const 
             6.0);
     }
     flow.advance(kSectionGapMm);
+}
+
+void layOutLoadFormulas(PageFlow& flow, const LoadTable& load, const SheetWords& words) {
+    std::vector<FormulaLine> lines;
+    for (const LoadRow& loadRow : load.rows) {
+        lines.emplace_back(flow, loadRow, words);
+    }
+    lines.emplace_back(flow, load.total, words);
+    const std::vector<double> widths{kFormulaNameMm, kFormulaFlowMm, FormulaLine::formulaMm(flow)};
+    const std::string heading(words.formulas);
+    const double titleMm = flow.lineHeight(FontRole::BodyBold) + 1.5;
+    const double headerMm = flow.lineHeight(FontRole::SmallBold) + 2 * kCellPadMm;
+    flow.keepTogether(titleMm + headerMm + lines.front().heightMm());
+    tableTitle(flow, heading);
+    double top = flow.y();
+    row(flow, {words.formulaColumns.begin(), words.formulaColumns.end()}, widths,
+        std::vector<bool>(widths.size(), true), FontRole::SmallBold, kHeaderFill);
+    for (std::size_t i = 0; i < lines.size(); ++i) {
+        if (lines[i].heightMm() > flow.remaining() && !flow.atPageTop()) {
+            flow.box(QRectF(flow.left(), top, flow.width(), flow.y() - top), {}, kOutline);
+            flow.newPage();
+            top = flow.y();
+        }
+        lines[i].layOut(flow, i + 1 == lines.size());
+    }
+    flow.box(QRectF(flow.left(), top, flow.width(), flow.y() - top), {}, kOutline);
+    flow.advance(kSectionGapMm);
+}
+
+void layOutFlowSources(PageFlow& flow, const MachineLoadTable& table, const SheetWords& words) {
+    const std::vector<double> widths{38, flow.width() - 38};
+    const std::vector<bool> left(2, true);
+    row(flow, {words.flowColumns.begin(), words.flowColumns.end()}, widths, left,
+        FontRole::SmallBold, kHeaderFill);
+    for (std::size_t q = 0; q < kFlowNames.size() && q < table.flowSources.size(); ++q) {
+        row(flow, {std::string(kFlowNames[q]), table.flowSources[q]}, widths, left, FontRole::Small,
+            {});
+    }
 }
 
 } // namespace gelvant

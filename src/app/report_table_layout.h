@@ -16,4 +16,13 @@ void layOutSheetTable(PageFlow& flow, const SheetTable& table, const std::vector
 // The sign-off block: 职责, 姓名, a blank to sign in, 日期.
 void layOutSignOffs(PageFlow& flow, const std::vector<SignOff>& signOffs, const SheetWords& words);
 
+// Under a room's load table, how each line and the total are worked out: the
+// line's name, its heat flow (and why the room leaves it out), then its
+// formula, the values put in with the result, and what the symbols stand
+// for. A line stays whole on a page; the block may run on to the next.
+void layOutLoadFormulas(PageFlow& flow, const LoadTable& load, const SheetWords& words);
+
+// On the machine-load page: each heat flow beside the load lines it is made of.
+void layOutFlowSources(PageFlow& flow, const MachineLoadTable& table, const SheetWords& words);
+
 } // namespace gelvant

@@ -234,9 +234,9 @@ std::string flowText(std::size_t flow) {
     return text;
 }
 
-std::string substitutedText(const LoadFormula& formula, const FormState& form) {
+std::vector<std::string> substitutedText(const LoadFormula& formula, const FormState& form) {
     Values values;
-    std::string text;
+    std::vector<std::string> statements;
     for (const FormulaSymbol& s : formula.symbols) {
         if (s.symbol.empty()) {
             break;
@@ -247,16 +247,20 @@ std::string substitutedText(const LoadFormula& formula, const FormState& form) {
         }
         SymbolValue value = derivedValue(s, form, values);
         if (!s.definition.empty()) {
-            text += std::string(s.symbol) + " = ";
+            std::string text = std::string(s.symbol) + " = ";
             text += value.counted
                         ? substitute(s.definition, values) + " = " + withUnit(value.text, s.unit)
                         : value.text + "（tn ≥ 0℃，不计）";
-            text += kStatementGap;
+            statements.push_back(std::move(text));
         }
         values.add(std::move(value));
     }
-    return text + "Q = " + substitute(formula.expression, values) + " = " +
-           withUnit(boxText(form, formula.field), "W");
+    std::string line = "Q = ";
+    line += substitute(formula.expression, values);
+    line += " = ";
+    line += withUnit(boxText(form, formula.field), "W");
+    statements.push_back(std::move(line));
+    return statements;
 }
 
 std::string totalFormulaText() {

@@ -184,11 +184,11 @@ std::string legendText(const LoadFormula& formula);
 std::string flowText(std::size_t flow);
 
 // The formula with the values of the computed form put in, as its boxes
-// show them: first each worked-out symbol ("hw = 1.01 × 34 + … = 107.40
-// kJ/kg"), then the line ("Q = 0.3 × (1179 − 0.3 × 50 × 7) × 30 = 9665 W"),
-// whose result is the line's own box: what the program computed. Statements
-// are parted by "；".
-std::string substitutedText(const LoadFormula& formula, const FormState& form);
+// show them, one statement after the other: first each worked-out symbol
+// ("hw = 1.01 × 34 + … = 107.40 kJ/kg"), then the line ("Q = 0.3 × (1179 −
+// 0.3 × 50 × 7) × 30 = 9665 W"), whose result is the line's own box: what
+// the program computed.
+std::vector<std::string> substitutedText(const LoadFormula& formula, const FormState& form);
 
 // The total of the load table as the sum of the lines that are not parts of
 // another line: its formula in the lines' names and with their box texts.

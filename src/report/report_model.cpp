@@ -127,14 +127,14 @@ void explainLoad(LoadTable& load, const FormReader& form, ResultState state, con
         }
         if (!flowCounted(formula.flow, room.equipment, use)) {
             const bool motors = formula.flow == kMotorsFlow;
-            row.flowNote = "本库房不计入（" +
+            row.flowNote = "不计入（" +
                            (motors ? std::string(equipmentLabel(room.equipment)) + "冷却"
                                    : std::string(useLabel(use))) +
                            "）";
         }
     }
     if (readable) {
-        load.total.substituted = totalSubstitutedText(form.state());
+        load.total.substituted = {totalSubstitutedText(form.state())};
     }
 }
 

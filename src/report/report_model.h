@@ -40,12 +40,13 @@ struct LoadRow {
     bool subtotal = false;    // 总操作热量 itself
     // How the line is worked out, for a reviewer to check it by hand: the
     // formula in symbols ("Q = K·(F − β·L·B)·Δt"), what each symbol stands
-    // for, and the formula with the values the boxes show put in, ending
-    // with the box's own result ("Q = 0.3 × (1179 − 0.3 × 50 × 7) × 30 =
-    // 9665 W"); that last is empty while the room's results cannot be read.
+    // for, and the formula with the values the boxes show put in, statement
+    // by statement, ending with the box's own result ("Q = 0.3 × (1179 −
+    // 0.3 × 50 × 7) × 30 = 9665 W"); that last is empty while the room's
+    // results cannot be read.
     std::string formula;
     std::string legend;
-    std::string substituted;
+    std::vector<std::string> substituted;
     std::string flow;     // the heat flow of the machine load: "Q1" … "Q5"; empty for the total
     std::string flowNote; // why this room leaves the line out of its flow; empty when counted
 };

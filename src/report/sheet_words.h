@@ -7,6 +7,7 @@
 namespace gelvant {
 
 inline constexpr std::size_t kLoadColumnCount = 5;
+inline constexpr std::size_t kFormulaColumnCount = 3;
 
 // The fixed words of the calculation sheet around the form's own texts: the
 // section titles, the load table's column titles and the marks that join a
@@ -26,6 +27,14 @@ struct SheetWords {
     std::string_view equipment;
     std::string_view reference;
     std::array<std::string_view, kLoadColumnCount> loadColumns;
+    // Under the load table, how each line is worked out: its formula, the
+    // values put in with the result, and the heat flow Q1…Q5 it counts in;
+    // "where" leads what the symbols stand for.
+    std::string_view formulas;
+    std::array<std::string_view, kFormulaColumnCount> formulaColumns;
+    std::string_view where;
+    // On the machine-load page, the load lines each heat flow is made of.
+    std::array<std::string_view, 2> flowColumns;
     std::string_view note;  // before a note under a table
     std::string_view colon; // between a label and its value on one line
     std::string_view gap;   // between two statements on one line
@@ -44,6 +53,10 @@ inline constexpr SheetWords kSheetWords{
     .equipment = "四、设备选型与防结露校核",
     .reference = "五、参考库房（经验数据）",
     .loadColumns = {"负荷项目", "冷负荷(W)", "冷负荷(kcal/h)", "占比", "计算依据"},
+    .formulas = "冷负荷计算式",
+    .formulaColumns = {"负荷项目", "热流量", "计算式、代入数值与计算结果"},
+    .where = "式中：",
+    .flowColumns = {"热流量", "组成（各库房计入的负荷项目，计算式见各库房的冷负荷计算式）"},
     .note = "注：",
     .colon = "：",
     .gap = "　　",

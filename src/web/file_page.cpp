@@ -19,11 +19,13 @@ namespace {
 
 using Json = nlohmann::ordered_json;
 
-constexpr std::array<std::pair<Answer, std::string_view>, 4> kAnswerNames = {{
+constexpr std::array<std::pair<Answer, std::string_view>, 6> kAnswerNames = {{
     {Answer::Save, "save"},
     {Answer::Discard, "discard"},
     {Answer::Cancel, "cancel"},
     {Answer::Restore, "restore"},
+    {Answer::ComputeAll, "computeAll"},
+    {Answer::Anyway, "anyway"},
 }};
 
 std::string_view answerName(Answer answer) {
@@ -45,15 +47,6 @@ Answer answerNamed(std::string_view name) {
     return Answer::Cancel;
 }
 
-Json questionJson(const Question& question) {
-    Json buttons = Json::array();
-    for (const QuestionButton& button : question.buttons) {
-        buttons.push_back({{"label", std::string(button.label)},
-                           {"answer", std::string(answerName(button.answer))}});
-    }
-    return {{"caption", question.caption}, {"text", question.text}, {"buttons", buttons}};
-}
-
 // Where a file request stands: a question to put, a refusal to show, a save
 // to make first, or its end, with the form as it then is.
 const char* stepAnswer(const WorkflowStep& step) {
@@ -73,6 +66,16 @@ const char* stepAnswer(const WorkflowStep& step) {
 }
 
 } // namespace
+
+Json questionJson(const Question& question) {
+    Json buttons = Json::array();
+    for (const QuestionButton& button : question.buttons) {
+        buttons.push_back({{"label", std::string(button.label)},
+                           {"answer", std::string(answerName(button.answer))}});
+    }
+    return {{"caption", question.caption}, {"text", question.text}, {"buttons", buttons}};
+}
+
 } // namespace gelvant
 
 using namespace gelvant;

@@ -71,13 +71,36 @@
         return `${base}.${extension}`;
     }
 
-    function exportCsv() {
+    // Before the sheet or its CSV, as the window asks: when rooms hold
+    // results that no longer answer to their inputs, every room computed
+    // first (its messages seen), the marked results taken as they are, or
+    // nothing done; whether to go on.
+    async function resultsSettled() {
+        const question = JSON.parse(work.call("gv_stale_question"));
+        if (!question) {
+            return true;
+        }
+        const answer = await work.ask(question.caption, question.text,
+                                      question.buttons.map((b) => [b.label, b.answer]));
+        if (answer === "computeAll") {
+            await work.commands.computeAll.run();
+        }
+        return answer === "computeAll" || answer === "anyway";
+    }
+
+    async function exportCsv() {
+        if (!await resultsSettled()) {
+            return;
+        }
         const pointer = page.core.ccall("gv_csv", "number", ["string", "string"],
                                         [work.state.fileName, work.today()]);
         download(reportName("csv"), work.heldBytes(pointer), "text/csv");
     }
 
-    function printSheet() {
+    async function printSheet() {
+        if (!await resultsSettled()) {
+            return;
+        }
         const report = JSON.parse(work.call("gv_report", ["string", "string"],
                                             [work.state.fileName, work.today()]));
         page.layoutSheet(report);

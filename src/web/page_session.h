@@ -39,6 +39,10 @@ std::string_view bytesAt(const char* data, int size);
 // One line of JSON; text that is not UTF-8 is replaced, never thrown on.
 std::string dumpJson(const nlohmann::ordered_json& json);
 
+// A question of the design session with its buttons, each answer by the
+// name the page hands back (gv_answer).
+nlohmann::ordered_json questionJson(const Question& question);
+
 // The project summary's and the machine load's tables, as the page lays them out.
 nlohmann::ordered_json summaryTableJson(const SummaryTable& table);
 nlohmann::ordered_json machineTableJson(const MachineLoadTable& table);

@@ -91,6 +91,33 @@
         return part;
     }
 
+    // How each line of the load table and its total are worked out, under the
+    // table as the window's sheet sets them: the line, its heat flow (and why
+    // the room leaves it out), then its formula, the values put in with the
+    // result, and what the symbols stand for.
+    function loadFormulas(load, words) {
+        const part = page.table("load-formulas", words.formulaColumns, []);
+        for (const row of load.rows.concat([load.total])) {
+            const line = element("tr", row === load.total ? { class: "total" } : {});
+            const flow = element("td", {}, row.flow);
+            if (row.flowNote) {
+                flow.append(element("div", { class: "alert" }, row.flowNote));
+            }
+            const formula = element("td");
+            formula.append(element("div", { class: "symbols" }, row.formula));
+            for (const step of row.substituted) {
+                formula.append(element("div", {}, step));
+            }
+            if (row.legend) {
+                formula.append(element("div", { class: "legend" }, words.where + row.legend));
+            }
+            line.append(element("td", row.inOperating ? { class: "part" } : {}, row.name), flow,
+                        formula);
+            part.append(line);
+        }
+        return [element("h5", {}, words.formulas), part];
+    }
+
     // The numbered sections of a room; in a project of several rooms the
     // room's name, what its results cannot be read as and its main results
     // stand above them.
@@ -107,7 +134,7 @@
             section.append(group(block));
         }
         section.append(element("h4", {}, words.load));
-        section.append(loadTable(room.load, words));
+        section.append(loadTable(room.load, words), ...loadFormulas(room.load, words));
         section.append(element("h4", {}, words.chart + room.chart.title));
         section.append(chart(room.chart, false));
         section.append(element("h4", {}, words.equipment));
@@ -129,8 +156,9 @@
         section.append(element("h3", {}, words.machineLoad));
         section.append(element("p", { class: "formula" }, load.formula));
         section.append(table("fields", null, load.coefficients));
-        section.append(element("p", { class: "note" },
-                               load.flowNames.concat([load.goodsFlow[1]]).join("\n")));
+        section.append(table("flows", words.flowColumns,
+                             load.flowNames.map((name, q) => [name, load.flowSources[q]])));
+        section.append(element("p", { class: "note" }, load.goodsFlow[1]));
         section.append(table("summary", load.roomColumns, load.rooms));
         section.append(table("summary", load.groupColumns, load.groups, load.total));
         notes(section, words, load.notes);

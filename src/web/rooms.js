@@ -120,14 +120,16 @@
         }
     }
 
-    // Every room computed; what their message boxes said comes in one box.
+    // Every room computed; what their message boxes said comes in one box,
+    // and the promise settles once it is closed.
     function computeAll() {
         const words = work.words;
         const answer = work.act("gv_compute_all");
-        if (answer.gathered) {
-            work.ask(words.computeAllTitle, `${words.computeAllIntro}\n\n${answer.gathered}`,
-                     [[words.ok, "ok"]]);
+        if (!answer.gathered) {
+            return Promise.resolve();
         }
+        return work.ask(words.computeAllTitle, `${words.computeAllIntro}\n\n${answer.gathered}`,
+                        [[words.ok, "ok"]]);
     }
 
     work.command("addRoom", () => work.act("gv_room_add"));

@@ -7,6 +7,7 @@
 #include "report/report_model.h"
 #include "report/sheet_words.h"
 #include "report/summary_table.h"
+#include "session/report_questions.h"
 #include "web/page_session.h"
 
 #include <nlohmann/json.hpp>
@@ -43,10 +44,14 @@ Json groupsJson(const std::vector<ReportGroup>& groups) {
     return list;
 }
 
+// A line of the load table with how it is worked out: its formula, the
+// values put in statement by statement, what its symbols stand for and the
+// heat flow it counts in.
 Json loadRowJson(const LoadRow& row) {
-    return {{"name", row.name},        {"watts", row.watts}, {"kcal", row.kcalPerHour},
-            {"share", row.share},      {"basis", row.basis}, {"inOperating", row.inOperating},
-            {"subtotal", row.subtotal}};
+    return {{"name", row.name},         {"watts", row.watts},     {"kcal", row.kcalPerHour},
+            {"share", row.share},       {"basis", row.basis},     {"inOperating", row.inOperating},
+            {"subtotal", row.subtotal}, {"formula", row.formula}, {"substituted", row.substituted},
+            {"legend", row.legend},     {"flow", row.flow},       {"flowNote", row.flowNote}};
 }
 
 Json strings(const auto& texts) {
@@ -71,6 +76,10 @@ Json wordsJson(const SheetWords& words) {
             {"equipment", words.equipment},
             {"reference", words.reference},
             {"loadColumns", strings(words.loadColumns)},
+            {"formulas", words.formulas},
+            {"formulaColumns", strings(words.formulaColumns)},
+            {"where", words.where},
+            {"flowColumns", strings(words.flowColumns)},
             {"note", words.note},
             {"colon", words.colon},
             {"gap", words.gap}};
@@ -172,6 +181,15 @@ const char* gv_results_tsv(const char* fileName, const char* date) {
 }
 
 // --- The calculation sheet ------------------------------------------------------------
+
+// Before the sheet is printed or its CSV made: the question to put when
+// rooms hold results that no longer answer to their inputs, else null. The
+// page's answers are named as gv_answer names them; 计算全部 is
+// gv_compute_all.
+const char* gv_stale_question() {
+    const auto question = staleResultsQuestion(page().session.project(), true);
+    return handBack(question ? dumpJson(questionJson(*question)) : std::string("null"));
+}
 
 // The whole project's report, for the page to lay out for print.
 const char* gv_report(const char* fileName, const char* date) {

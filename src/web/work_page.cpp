@@ -131,6 +131,7 @@ Json machineTableJson(const MachineLoadTable& table) {
     return {{"title", std::string(kMachineLoadTitle)},
             {"formula", std::string(kMachineLoadFormula)},
             {"goodsFlow", {std::string(kFlowNames[1]), std::string(kGoodsFlowNote)}},
+            {"flowSources", table.flowSources},
             {"coefficients", coefficients},
             {"roomColumns", headers(kMachineRoomColumns)},
             {"rooms", table.rooms},

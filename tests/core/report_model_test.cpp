@@ -134,7 +134,7 @@ Texts split(const std::string& text, const std::string& by) {
 // own box. Gives that result.
 std::string checkWorkedOut(const LoadRow& row) {
     std::string result;
-    for (const std::string& statement : split(row.substituted, "；")) {
+    for (const std::string& statement : row.substituted) {
         const Texts sides = split(statement, " = ");
         if (sides.size() < 3) { // "hf = 0（…不计）"
             continue;

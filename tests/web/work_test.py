@@ -3,8 +3,9 @@
 or webkit, see browsers.py) opens gelvant.html from the disk, and a
 designer's afternoon of rooms, typing, undo and a download is compared byte
 for byte with the native gelvant-cli doing the same; a reopened file, refused
-files, the CSV of the results and the page's keys are checked as the designer
-sees them (the printed calculation sheet is printed_sheet_test.py's). The
+files, the CSV of the results, the question before a sheet of results not
+computed again and the page's keys are checked as the designer sees them
+(the printed calculation sheet is printed_sheet_test.py's). The
 recovery copy is tested as a designer loses work: the browser killed as soon
 as the copy is in its store, and started again on the same profile; a copy
 the browser refuses is said under the menus, and a damaged copy is refused
@@ -284,6 +285,19 @@ class WorkTest(unittest.TestCase, Designer):
         self.browser.click('#summary tr[data-room="0"] td')
         self.assertEqual(self.work()["current"], 0)
         self.assertEqual(self.browser.read_form()["fields"]["storeLength"], "50")
+
+    def test_a_sheet_of_results_not_computed_again_asks_first_and_can_compute_them(self):
+        summary = "return document.getElementById('summary').textContent"
+        self.browser.run("window.print = () => { window.gelvant.printed = true; }")
+        self.browser.type_keys("storeLength", "30")
+        self.assertIn("库房1（未重新计算）", self.browser.run(summary))
+        self.assertIn("合计（未重新计算）", self.browser.run(summary))
+        self.menu("文件", "打印计算书...")
+        self.assertIn("库房1", self.answer("计算全部"))
+        self.browser.wait("return window.gelvant.printed === true")
+        self.assertNotIn("未重新计算", self.browser.run(summary))
+        self.assertNotIn("未重新计算", self.browser.run(
+            "return document.getElementById('sheet').textContent"))
 
     def test_refused_files_leave_the_design_as_it_was(self):
         self.menu("库房", "新增库房")
