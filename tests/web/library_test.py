@@ -2,7 +2,8 @@
 """The designer's own data (自定义数据) in a real browser, as a designer
 uses it: an entry of each kind written in the dialog, chosen in its list,
 fills the form as the native driver's `library add` and `choose` do; a
-refused entry names the box and its range and adds nothing; a renamed entry
+refused entry names the box and its range and adds nothing, and a personal
+library the browser cannot read is named and left alone; a renamed entry
 is renamed in its list; the exported library and the saved design open in
 a fresh browser to the same lists and figures, and the personal library the
 browser keeps is what new designs start with.
@@ -165,6 +166,18 @@ class LibraryTest(unittest.TestCase, LibraryDesigner):
         self.assertEqual(self.lists(), before)
         self.assertFalse(self.work()["canUndo"])
         self.assertIsNone(self.browser.run("return localStorage.getItem('gelvant-library')"))
+
+        # A personal library the browser kept but cannot read is named at
+        # start and never written over.
+        newer = '{"format": "gelvant-library", "version": 99}'
+        self.browser.run("localStorage.setItem('gelvant-library', arguments[0])", newer)
+        self.open_page()
+        self.browser.wait_ready_giving_up_copies()
+        self.assertTrue(self.close_messages()[-1].startswith("本浏览器中保存的个人库无法读取"))
+        self.menu("库房", "自定义数据...")
+        self.write_entry("货物种类", "新增...", "某货", ["350"])
+        self.browser.wait(NO_ENTRY_DIALOG)
+        self.assertEqual(self.browser.run("return localStorage.getItem('gelvant-library')"), newer)
 
     def test_an_exported_library_and_its_design_open_alike_in_a_fresh_browser(self):
         self.menu("库房", "自定义数据...")
