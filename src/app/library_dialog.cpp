@@ -260,11 +260,7 @@ void LibraryDialog::removeEntry() {
 
 Library LibraryDialog::personalWith(const Library& personal, LibraryKind kind,
                                     const std::string& before, const std::string& name) const {
-    std::optional<LibraryEntry> now;
-    if (const auto index = findEntry(session_.library(), kind, name)) {
-        now = session_.library().of(kind)[*index];
-    }
-    return withEntrySet(personal, kind, before, now);
+    return personalFollowing(personal, session_.library(), kind, before, name);
 }
 
 void LibraryDialog::keepPersonal(Library personal) {
@@ -289,13 +285,7 @@ void LibraryDialog::importFile() {
         refuse(qtext(describeInChinese(*error)));
         return;
     }
-    Library personal = session_.personalLibrary();
-    for (const LibraryKind kind : kLibraryKinds) {
-        for (const LibraryEntry& entry : read.library->of(kind)) {
-            personal = personalWith(personal, kind, entry.name, entry.name);
-        }
-    }
-    keepPersonal(std::move(personal));
+    keepPersonal(personalFollowing(session_.personalLibrary(), session_.library(), *read.library));
 }
 
 void LibraryDialog::exportFile() {

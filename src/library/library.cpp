@@ -357,6 +357,43 @@ Library withEntrySet(const Library& library, LibraryKind kind, std::string_view 
     return changed;
 }
 
+Library personalFollowing(const Library& personal, const Library& design, LibraryKind kind,
+                          std::string_view before, std::string_view name) {
+    std::optional<LibraryEntry> now;
+    if (const auto index = findEntry(design, kind, name)) {
+        now = design.of(kind)[*index];
+    }
+    return withEntrySet(personal, kind, before, now);
+}
+
+Library personalFollowing(const Library& personal, const Library& design, const Library& imported) {
+    Library followed = personal;
+    for (const LibraryKind kind : kLibraryKinds) {
+        std::unordered_map<std::string_view, const LibraryEntry*> inDesign;
+        for (const LibraryEntry& entry : design.of(kind)) {
+            inDesign.emplace(entry.name, &entry);
+        }
+        std::vector<LibraryEntry>& kept = followed.of(kind);
+        std::unordered_map<std::string, std::size_t> at;
+        for (std::size_t i = 0; i < kept.size(); ++i) {
+            at.emplace(kept[i].name, i);
+        }
+        for (const LibraryEntry& entry : imported.of(kind)) {
+            const auto now = inDesign.find(entry.name);
+            if (now == inDesign.end()) {
+                continue; // not in the design: the import did not take it
+            }
+            if (const auto place = at.find(entry.name); place != at.end()) {
+                kept[place->second] = *now->second;
+            } else {
+                at.emplace(entry.name, kept.size());
+                kept.push_back(*now->second);
+            }
+        }
+    }
+    return followed;
+}
+
 CompletedLibrary completedLibrary(const Library& design, const Library& personal) {
     CompletedLibrary completed{design, {}};
     for (const LibraryKind kind : kLibraryKinds) {

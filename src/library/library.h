@@ -144,6 +144,16 @@ CompletedLibrary completedLibrary(const Library& design, const Library& personal
 Library withEntrySet(const Library& library, LibraryKind kind, std::string_view name,
                      const std::optional<LibraryEntry>& entry);
 
+// The personal library following the design: the entry the design now
+// names `name` (none when the design has no such entry) takes the place of
+// the personal entry named `before`. What a view keeps after the designer
+// adds, changes or removes an entry of the design.
+Library personalFollowing(const Library& personal, const Library& design, LibraryKind kind,
+                          std::string_view before, std::string_view name);
+// The same for every entry of a library just imported into the design,
+// looked up by hashing: a file may hold thousands.
+Library personalFollowing(const Library& personal, const Library& design, const Library& imported);
+
 // The message box after opening a design whose entries differ from the
 // personal entries of the same name.
 std::string differingEntriesText(const std::vector<std::string>& entries);

@@ -90,7 +90,7 @@ inline constexpr auto kCommands = std::to_array<CommandDef>({
     {Command::Coil, "coil", "排管", 'P', "", "", kInBoth},
     {Command::ComputeAll, "computeAll", "全部重新计算", 'A', "", "", kInBoth},
     {Command::PlantSettings, "plant", "机械负荷系数...", 'L', "", "", kInBoth},
-    {Command::Library, "library", "自定义数据...", 'B', "", "", kInWindow},
+    {Command::Library, "library", "自定义数据...", 'B', "", "", kInBoth},
     {Command::Summary, "summary", "项目汇总...", 'T', "Ctrl+T", "", kInBoth},
     {Command::KeyboardHelp, "help", "键盘快捷键", 0, "", "", kInPage},
     {Command::About, "about", "关于 Gelvant...", 'A', "F1", "F1", kInBoth},

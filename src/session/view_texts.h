@@ -84,6 +84,10 @@ inline constexpr std::string_view kLibraryFilesFilter = "Gelvant 库文件 (*.js
 inline constexpr std::string_view kLibraryFileName = "gelvant-library.json";
 // The personal library could not be written: "<reason>" follows.
 inline constexpr std::string_view kCannotKeepPersonalLibrary = "个人库未能保存：\n";
+// The page's personal library, kept by the browser, could not be read; it is
+// left as it is: "<reason>" follows.
+inline constexpr std::string_view kCannotReadPersonalLibrary =
+    "本浏览器中保存的个人库无法读取，已保持原样：\n";
 
 // 项目汇总 beside the form.
 inline constexpr std::string_view kSummaryTitle = "项目汇总";

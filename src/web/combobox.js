@@ -192,14 +192,21 @@
             }
         });
 
-        // The items anew (a list that grew).
-        combo.setItems = (items) => {
+        // The items anew; those from builtIn on are the designer's own
+        // entries, in italics as the window shows them.
+        combo.setItems = (items, builtIn) => {
             close();
             combo.items = items.slice();
             box.textContent = "";
+            const own = builtIn === undefined ? items.length : builtIn;
             items.forEach((item, i) => {
-                box.append(element("li", { id: `${id}-${i}`, role: "option", "data-index": String(i),
-                                           "aria-selected": "false" }, shown(item)));
+                const node = element("li", { id: `${id}-${i}`, role: "option",
+                                             "data-index": String(i), "aria-selected": "false" },
+                                     shown(item));
+                if (i >= own) {
+                    node.classList.add("own");
+                }
+                box.append(node);
             });
             combo.index = -1;
         };

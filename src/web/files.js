@@ -19,6 +19,7 @@
         link.remove();
         setTimeout(() => URL.revokeObjectURL(link.href), 10000);
     }
+    work.download = download;
 
     // Takes a file request of the design session to its end: its questions
     // put as boxes, a save made when it asks for one first; whether it was

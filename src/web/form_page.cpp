@@ -15,8 +15,10 @@
 
 #include <nlohmann/json.hpp>
 
+#include <cstdint>
 #include <string>
 #include <utility>
+#include <vector>
 
 namespace gelvant {
 namespace {
@@ -86,13 +88,42 @@ Json cellJson(const FormCellDef& cell) {
     return json;
 }
 
+// What changes when a list's items do, whatever changed: their count and
+// a digest of their texts (FNV-1a), so that the page refetches a list that
+// grew and one whose entry was renamed alike.
+std::string itemsKey(const std::vector<std::string>& items) {
+    constexpr std::uint64_t kOffset = 14695981039346656037ULL;
+    constexpr std::uint64_t kPrime = 1099511628211ULL;
+    std::uint64_t digest = kOffset;
+    const auto take = [&](unsigned char byte) { digest = (digest ^ byte) * kPrime; };
+    for (const std::string& item : items) {
+        for (const char c : item) {
+            take(static_cast<unsigned char>(c));
+        }
+        take(0); // between items: "ab","c" differs from "a","bc"
+    }
+    std::string key = std::to_string(items.size());
+    key += ':';
+    key += std::to_string(digest);
+    return key;
+}
+
+// A list's items with how many of them are built in: the designer's own
+// entries follow those.
+Json itemsJson(const CDesignDlg& dlg, int listCtl) {
+    return {{"items", dlg.items(listCtl)},
+            {"builtIn", dlg.builtInItemCount(listCtl)},
+            {"key", itemsKey(dlg.items(listCtl))}};
+}
+
 Json listsJson(const CDesignDlg& dlg) {
     Json lists = Json::object();
     for (const ListDef& def : dlg.listDefs()) {
-        lists[std::string(def.name)] = {{"control", def.controlId},
-                                        {"caption", std::string(def.caption)},
-                                        {"hidden", def.hidden},
-                                        {"items", dlg.items(def.controlId)}};
+        Json list = {{"control", def.controlId},
+                     {"caption", std::string(def.caption)},
+                     {"hidden", def.hidden}};
+        list.update(itemsJson(dlg, def.controlId));
+        lists[std::string(def.name)] = std::move(list);
     }
     return lists;
 }
@@ -133,9 +164,9 @@ const char* handBack(std::string text) {
 }
 
 // The form after an action: the driver's dump (boxes, lists, texts,
-// visibility, messages), the box that refused its number, the item counts,
-// so that the page refetches a list that grew, and the text typed over each
-// list that has no current item.
+// visibility, messages), the box that refused its number, each list's
+// items key, so that the page refetches a list whose items changed, and the
+// text typed over each list that has no current item.
 const char* formAfterAction(const nlohmann::ordered_json& extra) {
     PageSession& p = page();
     const CDesignDlg& form = p.session.form();
@@ -148,15 +179,15 @@ const char* formAfterAction(const nlohmann::ordered_json& extra) {
                   {"canUndo", p.session.canUndo()},
                   {"canRedo", p.session.canRedo()}};
     // A list without a current item shows what was typed over its edit part.
-    Json counts = Json::object();
+    Json keys = Json::object();
     Json typed = Json::object();
     for (const ListDef& def : form.listDefs()) {
-        counts[std::string(def.name)] = form.itemCount(def.controlId);
+        keys[std::string(def.name)] = itemsKey(form.items(def.controlId));
         if (form.currentIndex(def.controlId) < 0) {
             typed[std::string(def.name)] = std::string(form.listEditText(def.controlId));
         }
     }
-    state["itemCounts"] = counts;
+    state["itemKeys"] = keys;
     state["listTexts"] = typed;
     answer["page"] = state;
     answer.update(extra);
@@ -231,7 +262,7 @@ const char* gv_redo() {
 }
 
 const char* gv_items(int listCtl) {
-    return handBack(listItemsJson(page().session.form(), listCtl));
+    return handBack(dumpJson(itemsJson(page().session.form(), listCtl)));
 }
 
 // How many bytes the last design file or CSV handed over holds.

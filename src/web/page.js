@@ -7,7 +7,7 @@
 
 (function () {
     const page = { core: null, layout: null, boxes: {}, lists: {}, texts: {}, toggled: {},
-                   itemCounts: {}, queue: [], focusAfterMessages: null };
+                   itemKeys: {}, queue: [], focusAfterMessages: null };
     window.gelvant = page; // the page's other scripts build on it
 
     const call = (name, types, args) => page.core.ccall(name, "string", types, args);
@@ -161,8 +161,8 @@
             combo.root.style.width = `${cell.widthEm}em`;
         }
         combo.root.classList.toggle("gone", def.hidden);
-        combo.setItems(def.items);
-        page.itemCounts[listName] = def.items.length;
+        combo.setItems(def.items, def.builtIn);
+        page.itemKeys[listName] = def.key;
         page.lists[listName] = combo;
         return combo.root;
     }
@@ -208,7 +208,7 @@
             }
         }
         for (const [name, list] of Object.entries(state.lists)) {
-            showList(name, list, state.page.itemCounts[name], state.page.listTexts[name]);
+            showList(name, list, state.page.itemKeys[name], state.page.listTexts[name]);
         }
         for (const [name, text] of Object.entries(state.texts)) {
             if (page.texts[name] && page.texts[name].textContent !== text) {
@@ -232,15 +232,18 @@
         }
     }
 
-    function showList(name, list, count, editText) {
+    // A list is filled anew when its items changed: it grew, or an entry
+    // of the designer's was added, renamed or removed.
+    function showList(name, list, itemsKey, editText) {
         const combo = page.lists[name];
         if (!combo) {
             return;
         }
-        if (page.itemCounts[name] !== count) {
-            combo.setItems(JSON.parse(call("gv_items", ["number"],
-                                           [page.layout.lists[name].control])));
-            page.itemCounts[name] = count;
+        if (page.itemKeys[name] !== itemsKey) {
+            const fetched = JSON.parse(call("gv_items", ["number"],
+                                            [page.layout.lists[name].control]));
+            combo.setItems(fetched.items, fetched.builtIn);
+            page.itemKeys[name] = fetched.key;
         }
         combo.show(list.index, editText);
     }

@@ -11,7 +11,8 @@
 // the project's and the plant's dialogs), menus.js (the menu bar and the
 // keys), rooms.js (the room bar and the room commands), files.js (design
 // files, downloads, print and the clipboard), summary.js (the project summary
-// under the form) and recovery.js (the copy kept for recovery). A new dialog
+// under the form), recovery.js (the copy kept for recovery) and library.js
+// (the designer's own data and the personal library). A new dialog
 // gives its command to work.command; the menus show it where the design
 // session lists it.
 "use strict";
@@ -89,6 +90,8 @@
         work.buildSummary();
         work.takeFiles();
         page.shown = work.refresh;
+        const tellUnreadLibrary = work.takePersonalLibrary(); // what every new design starts with
         await work.recoverOrStart(startForm);
+        tellUnreadLibrary();
     };
 })();

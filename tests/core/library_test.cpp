@@ -11,7 +11,10 @@
 
 #include <gtest/gtest.h>
 
+#include <initializer_list>
 #include <string>
+#include <utility>
+#include <variant>
 #include <vector>
 
 namespace gelvant {
@@ -300,6 +303,43 @@ TEST(LibraryFile, RefusesBadFilesWholeAndImportsGoodOnesOnce) {
     EXPECT_EQ(entryValueText(other.session.library().of(LibraryKind::Site).at(0),
                              *libraryKey(LibraryKind::Site, "summerAirConditioningTemp")),
               "34.1");
+}
+
+// --- The personal library follows the design --------------------------------------------------
+
+Library goodsLibrary(std::initializer_list<std::pair<const char*, double>> entries) {
+    Library library;
+    for (const auto& [name, density] : entries) {
+        const double values[] = {density};
+        library.of(LibraryKind::Goods)
+            .push_back(
+                std::get<LibraryEntry>(makeEntry(library, LibraryKind::Goods, name, values)));
+    }
+    return library;
+}
+
+TEST(PersonalLibrary, FollowsTheEntriesMadeChangedRemovedAndImportedIntoTheDesign) {
+    const Library personal = goodsLibrary({{"甲", 500}, {"乙", 600}});
+    const Library design = goodsLibrary({{"甲", 510}, {"丙", 700}, {"丁", 800}});
+    const struct {
+        const char* before;
+        const char* name;
+        Library expected;
+    } cases[] = {
+        {"甲", "甲", goodsLibrary({{"甲", 510}, {"乙", 600}})}, // changed
+        {"乙", "丙", goodsLibrary({{"甲", 500}, {"丙", 700}})}, // renamed, in its place
+        {"丁", "丁", goodsLibrary({{"甲", 500}, {"乙", 600}, {"丁", 800}})}, // made
+        {"乙", "乙", goodsLibrary({{"甲", 500}})},                           // removed
+    };
+    for (const auto& c : cases) {
+        EXPECT_TRUE(personalFollowing(personal, design, LibraryKind::Goods, c.before, c.name)
+                        .sameAs(c.expected))
+            << c.before << " " << c.name;
+    }
+    // Imported: each entry the design took, in its place or after the others.
+    const Library imported = goodsLibrary({{"丁", 800}, {"甲", 510}, {"戊", 900}});
+    EXPECT_TRUE(personalFollowing(personal, design, imported)
+                    .sameAs(goodsLibrary({{"甲", 510}, {"乙", 600}, {"丁", 800}})));
 }
 
 // --- Designs carry their entries -------------------------------------------------------------
