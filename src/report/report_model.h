@@ -15,6 +15,8 @@
 namespace gelvant {
 
 inline constexpr std::string_view kReportTitle = "冷库冷负荷计算书";
+// The design file's name on the sheet of a design never saved.
+inline constexpr std::string_view kUnsavedFileName = "未保存";
 
 // One labelled value of the report: the form's label, the text its box or
 // list shows, and the unit the label names (empty when it names none).
