@@ -84,6 +84,7 @@ inline constexpr auto kFormatEnglish = std::to_array<Translation>({
     {"%t 蒸发温度%s℃", "%t, evaporating temperature %s℃"},
     {"%t 合计", "%t, total"},
     {"%n 副本", "%n copy"},
+    {"库房%s", "Room %s"},
     // The widest: a label and its value, a symbol and what it stands for.
     {"%t（%t）", "%t (%t)"},
     {"%t — %t，%t，%s", "%t — %t, %t, %s"},

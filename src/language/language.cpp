@@ -169,13 +169,25 @@ private:
             return whole(text);
         case 'l':
             return list(text);
-        default: // a name, or names joined by 、
-            std::string names(text);
-            for (std::size_t at = names.find("、"); at != std::string::npos;
-                 at = names.find("、")) {
-                names.replace(at, std::string_view("、").size(), ", ");
+        default:
+            return names(text);
+        }
+    }
+
+    // A name as typed, or names joined by 、: each in English where it is a
+    // text of the core (库房1, a room named after its use), else as typed.
+    std::string names(std::string_view text) {
+        std::string out;
+        while (true) {
+            const std::size_t end = text.find("、");
+            const std::string_view name = text.substr(0, end);
+            const std::optional<std::string>& english = whole(name);
+            out += english ? *english : std::string(name);
+            if (end == std::string_view::npos) {
+                return out;
             }
-            return names;
+            out += ", ";
+            text.remove_prefix(end + std::string_view("、").size());
         }
     }
 

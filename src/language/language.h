@@ -19,10 +19,10 @@ enum class Language : std::uint8_t { Chinese, English };
 
 // A text of the core and what English shows for it. In a format's row both
 // sides hold the same slots in the same order: %s a figure or other text
-// without CJK, %n a name as the designer typed it (a room, a file), %t a
-// text of the core shown in English (the row matches only when it has
-// one), %l texts of the core joined by 、, shown joined by commas; %% is a
-// percent sign.
+// without CJK, %n a name the designer typed (a room, a file; one that is a
+// text of the core, such as 库房1, in English), %t a text of the core shown
+// in English (the row matches only when it has one), %l texts of the core
+// joined by 、, shown joined by commas; %% is a percent sign.
 struct Translation {
     std::string_view chinese;
     std::string_view english;

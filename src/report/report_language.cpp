@@ -1,5 +1,7 @@
 #include "report/report_language.h"
 
+#include "report/title_block.h"
+
 #include <array>
 #include <span>
 
@@ -49,6 +51,7 @@ void visitTable(SheetTable& table, const Visit& visit) {
 }
 
 void visitRoom(RoomReport& room, const Visit& visit) {
+    visit(room.name);
     visit(room.stateNote);
     visitGroup(room.keyResults, visit);
     for (ReportGroup& group : room.inputs) {
@@ -137,7 +140,7 @@ void visitProgramTexts(Report& report, const Visit& visit) {
     visit(report.title);
     for (ReportField& field : report.heading) {
         visit(field.label);
-        if (field.value == kUnsavedFileName) {
+        if (field.value == kUnsavedFileName || field.label == kRoomLineLabel) {
             visit(field.value);
         }
     }

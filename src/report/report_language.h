@@ -9,14 +9,14 @@
 namespace gelvant {
 
 // Calls visit with every text of the sheet the program wrote: titles,
-// labels, list items, notes, formulas, table cells. The designer's own
-// texts (the project's information, the file's name, the rooms' names
-// above their pages) are left out; a cell that names rooms is visited,
-// for the marks the program puts after the names.
+// labels, list items, notes, formulas, table cells, and the rooms' names
+// (库房1 is the program's). The project's information and the file's name
+// are the designer's and are left out.
 void visitProgramTexts(Report& report, const std::function<void(std::string&)>& visit);
 
 // The sheet as the language shows it: every text the program wrote in that
-// language, the designer's as typed, the figures as they are.
+// language, a room's name too where it is a text of the core (库房1), the
+// designer's texts as typed, the figures as they are.
 void translateReport(Report& report, Language language);
 
 // The sheet's fixed words in the language.

@@ -246,6 +246,8 @@ TEST(Language, FormatsCarryTheirFiguresAndTranslateTheirTexts) {
         {"Cold A：未计算，未计入合计。", "Cold A: not computed, left out of the sums."},
         {"注意\n冷风机有功率但台数为0",
          "Notice\nThe air coolers have a power but their number is 0"},
+        {"删除库房“库房2 副本”？", "Delete the room “Room 2 copy”?"},
+        {"删除库房“北库”？", "Delete the room “北库”?"},
         {"12.5", "12.5"},
         {"一个没有的词", "一个没有的词"},
     };
