@@ -347,7 +347,8 @@ Report buildReport(const Project& project, ReportScope scope, std::string_view d
                    std::string_view date) {
     Report report;
     report.title = std::string(kReportTitle);
-    report.fileName = designFileName.empty() ? "未保存" : std::string(designFileName);
+    report.fileName =
+        designFileName.empty() ? std::string(kUnsavedFileName) : std::string(designFileName);
     report.date = std::string(date);
     report.projectName = project.info.name;
     const bool wholeProject = scope == ReportScope::WholeProject && project.rooms.size() > 1;

@@ -16,6 +16,8 @@
 namespace gelvant {
 
 inline constexpr std::string_view kReportTitle = "冷库冷负荷计算书";
+// The design file's name on the sheet of a design never saved.
+inline constexpr std::string_view kUnsavedFileName = "未保存";
 
 // How far the room's results can be read.
 enum class ResultState {

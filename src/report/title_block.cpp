@@ -15,7 +15,7 @@ std::vector<ReportField> heading(const ProjectInfo& info, const Room* room,
         {"日期", info.date.empty() ? std::string(date) : info.date, {}},
     };
     if (room != nullptr) {
-        fields.push_back({"库房", room->name, {}});
+        fields.push_back({std::string(kRoomLineLabel), room->name, {}});
     }
     fields.push_back({"设计文件", std::string(fileName), {}});
     fields.push_back(

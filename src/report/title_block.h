@@ -8,6 +8,9 @@
 
 namespace gelvant {
 
+// The title block's line that names the room of a sheet of one room.
+inline constexpr std::string_view kRoomLineLabel = "库房";
+
 // The title block of the sheet's first page: 项目名称, 设计单位, 设计人, 日期,
 // the room (for a sheet of one room of several), 设计文件, 计算程序, 备注.
 // date: the day the report is made, shown when the project gives none.
