@@ -228,6 +228,8 @@ inline constexpr auto kSessionEnglish = std::to_array<Translation>({
      "Cannot copy to the clipboard:"},
     {"个人库未能保存：",
      "The personal library could not be saved:"},
+    {"本浏览器中保存的个人库无法读取，已保持原样：",
+     "The personal library kept in this browser cannot be read and was left as it is:"},
 });
 // clang-format on
 static_assert(wordRowsValid(kSessionEnglish), "each row: CJK in Chinese, none in English");

@@ -21,8 +21,11 @@ void visitGroup(ReportGroup& group, const Visit& visit) {
 
 void visitRow(LoadRow& row, const Visit& visit) {
     for (std::string* text : {&row.label, &row.name, &row.basis, &row.formula, &row.legend,
-                              &row.substituted, &row.flowNote, &row.share}) {
+                              &row.flowNote, &row.share}) {
         visit(*text);
+    }
+    for (std::string& statement : row.substituted) {
+        visit(statement);
     }
 }
 
@@ -95,7 +98,7 @@ void visitMachineLoad(MachineLoadTable& table, const Visit& visit) {
 // The Chinese words and, once asked for, the English ones, kept for the
 // program's run: SheetWords holds views.
 struct EnglishSheetWords {
-    std::array<std::string, 26> storage;
+    std::array<std::string, 32> storage;
     SheetWords words;
 };
 
@@ -125,6 +128,14 @@ const EnglishSheetWords& englishSheetWords() {
         en.reference = put(zh.reference);
         for (std::size_t i = 0; i < zh.loadColumns.size(); ++i) {
             en.loadColumns.at(i) = put(zh.loadColumns.at(i));
+        }
+        en.formulas = put(zh.formulas);
+        for (std::size_t i = 0; i < zh.formulaColumns.size(); ++i) {
+            en.formulaColumns.at(i) = put(zh.formulaColumns.at(i));
+        }
+        en.where = put(zh.where);
+        for (std::size_t i = 0; i < zh.flowColumns.size(); ++i) {
+            en.flowColumns.at(i) = put(zh.flowColumns.at(i));
         }
         en.note = put(zh.note);
         en.colon = put(zh.colon);
