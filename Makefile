@@ -2,7 +2,9 @@
 # make test  - install what is missing, build, run every test (normal and sanitizer
 #              builds), make the release package and check it, and fuzz each fuzz
 #              target for a minute
-# make lint  - check the formatting of every source and run clang-tidy over the core
+# make lint  - check the formatting of every C++ source, lint the Python (flake8), the shell
+#              scripts (shellcheck) and the page's JavaScript (ESLint), and run clang-tidy
+#              over the core and the window
 # make fuzz  - build the fuzz targets with clang and fuzz each for ten minutes
 # make bench - build optimised and run the benchmarks (calculation, design files, room
 #              switching in the window, window start-up, report)

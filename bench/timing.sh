@@ -1,3 +1,4 @@
+# shellcheck shell=bash
 # Shared by the whole-process benchmarks: finding the built program and the
 # median of a list of times in milliseconds.
 
@@ -14,7 +15,8 @@ find_gelvant() {
 
 # "median: M ms (min A ms, max B ms)" of the times given.
 median_of() {
-  local sorted=($(printf '%s\n' "$@" | sort -n))
+  local sorted
+  mapfile -t sorted < <(printf '%s\n' "$@" | sort -n)
   local n=${#sorted[@]}
   echo "median: ${sorted[$(( n / 2 ))]} ms (min ${sorted[0]} ms, max ${sorted[$(( n - 1 ))]} ms)"
 }

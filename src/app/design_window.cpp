@@ -229,7 +229,7 @@ void DesignWindow::showList(QComboBox& combo, int listCtl) {
         const std::size_t builtIn = model().builtInItemCount(listCtl);
         QFont own = combo.font();
         own.setItalic(true);
-        for (std::size_t i = static_cast<std::size_t>(combo.count()); i < items.size(); ++i) {
+        for (auto i = static_cast<std::size_t>(combo.count()); i < items.size(); ++i) {
             combo.addItem(qtext(items[i]));
             if (i >= builtIn) {
                 combo.setItemData(static_cast<int>(i), own, Qt::FontRole);

@@ -34,7 +34,7 @@ void applyFormLook(QApplication& app) {
                            QLibraryInfo::path(QLibraryInfo::TranslationsPath))) {
         QApplication::installTranslator(toolkitWords);
     }
-    app.setApplicationName(QString::fromUtf8(kProgramName));
+    QApplication::setApplicationName(QString::fromUtf8(kProgramName));
     // The desktop entry that carries the icon in task bars.
     QGuiApplication::setDesktopFileName(QStringLiteral("gelvant"));
 }

@@ -22,7 +22,7 @@ constexpr int kRefused = 2;
 // Without a window the toolkit's own notices (a missing runtime folder, a
 // font looked up) are no business of the user's: the one line of a refusal
 // stays the only thing on standard error.
-void quietToolkit(QtMsgType type, const QMessageLogContext&, const QString& message) {
+void quietToolkit(QtMsgType type, const QMessageLogContext& /*context*/, const QString& message) {
     if (type == QtCriticalMsg || type == QtFatalMsg) {
         std::cerr << "gelvant: " << message.toStdString() << '\n';
     }
@@ -46,7 +46,7 @@ std::string today() {
     std::tm local{};
     localtime_r(&now, &local);
     char text[16];
-    return std::string(text, std::strftime(text, sizeof text, "%Y-%m-%d", &local));
+    return {text, std::strftime(text, sizeof text, "%Y-%m-%d", &local)};
 }
 
 } // namespace

@@ -26,6 +26,7 @@
 #include <QMimeData>
 #include <QSettings>
 #include <QTimer>
+#include <algorithm>
 #include <iostream>
 #include <map>
 
@@ -192,19 +193,19 @@ void MainWindow::start(const QString& file) {
 }
 
 bool MainWindow::offerRecovery() {
-    for (const QString& left : recovery_->claimLeftFiles()) {
+    // The copies left are offered one after another until the designer takes one.
+    return std::ranges::any_of(recovery_->claimLeftFiles(), [this](const QString& left) {
         const QString when =
             QFileInfo(left).lastModified().toString(QStringLiteral("yyyy-MM-dd HH:mm"));
         if (!carryOut(workflow_.offerRecovery(openDesignFile(fsPath(left)), when.toStdString()))) {
             recovery_->forget(left); // declined, or it could not be read
-            continue;
+            return false;
         }
         if (writeRecovery()) {
             recovery_->forget(left); // kept safe in this program's file now
         }
         return true;
-    }
-    return false;
+    });
 }
 
 // --- File commands -----------------------------------------------------------------

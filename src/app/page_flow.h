@@ -56,8 +56,12 @@ public:
 
     static QFont font(FontRole role);
 
+    // The writing area's edges are asked of the flow, as its position is, though
+    // every page has the same.
+    // NOLINTBEGIN(readability-convert-member-functions-to-static)
     double left() const { return kMarginLeftMm; }
     double width() const { return kPageWidthMm - kMarginLeftMm - kMarginRightMm; }
+    // NOLINTEND(readability-convert-member-functions-to-static)
     double right() const { return left() + width(); }
     double y() const { return y_; }
     double remaining() const { return kPageHeightMm - kMarginBottomMm - y_; }

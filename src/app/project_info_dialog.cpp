@@ -43,7 +43,7 @@ ProjectInfoDialog::ProjectInfoDialog(const ProjectInfo& info, QWidget* parent) :
             box->setTabChangesFocus(true);
             box->setFixedHeight(5 * fontMetrics().lineSpacing());
             form->addRow(label, box);
-            boxes_.push_back([box] { return box->toPlainText().toStdString(); });
+            boxes_.emplace_back([box] { return box->toPlainText().toStdString(); });
         } else {
             QLineEdit* line = lineFor(info.*field.member, *this);
             // The date is free text, as the title block shows it; today's is offered.
@@ -51,7 +51,7 @@ ProjectInfoDialog::ProjectInfoDialog(const ProjectInfo& info, QWidget* parent) :
                 line->setPlaceholderText(QDate::currentDate().toString(Qt::ISODate));
             }
             form->addRow(label, line);
-            boxes_.push_back([line] { return line->text().toStdString(); });
+            boxes_.emplace_back([line] { return line->text().toStdString(); });
         }
     }
     form->addRow(buttons);

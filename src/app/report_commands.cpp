@@ -27,7 +27,7 @@ namespace gelvant {
 namespace {
 
 std::filesystem::path fileSystemPath(const QString& path) {
-    return std::filesystem::path(QFile::encodeName(path).toStdString());
+    return {QFile::encodeName(path).toStdString()};
 }
 
 ReportCommands::Dialogs defaultDialogs(QWidget* window,

@@ -37,7 +37,7 @@ int paintLaidOut(const Report& report, QPagedPaintDevice& device) {
 }
 
 QPageLayout a4WithoutMargins() {
-    return QPageLayout(QPageSize(QPageSize::A4), QPageLayout::Portrait, QMarginsF(0, 0, 0, 0));
+    return {QPageSize(QPageSize::A4), QPageLayout::Portrait, QMarginsF(0, 0, 0, 0)};
 }
 
 } // namespace

@@ -149,7 +149,7 @@
             let copy = null;
             try {
                 copy = await left.store.read(left.id);
-            } catch (error) {
+            } catch {
                 copy = null; // unreadable: offered as an empty design, which the core refuses
             }
             if (copy === undefined) {

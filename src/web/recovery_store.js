@@ -43,7 +43,7 @@
             }, (error) => {
                 try {
                     tx.abort();
-                } catch (ignored) {
+                } catch {
                     // already over
                 }
                 failed(error);
@@ -100,7 +100,7 @@
             if (copy && typeof copy === "object") {
                 return copy;
             }
-        } catch (error) {
+        } catch {
             // falls through
         }
         return { savedAt: 0, design: text };
@@ -109,7 +109,7 @@
     function hasWebStorage() {
         try {
             return !!window.localStorage;
-        } catch (error) {
+        } catch {
             return false; // storage switched off: even the getter throws
         }
     }

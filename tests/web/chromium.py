@@ -25,4 +25,3 @@ def chromium_options(prefix="gelvant-chromium-", user_data_dir=None, window_size
 def start_browser(options=None):
     return webdriver.Chrome(service=Service("/usr/bin/chromedriver"),
                             options=options or chromium_options())
-

@@ -1,8 +1,9 @@
 #!/usr/bin/env bash
 # Installs puppeteer-core, which drives Firefox for the page's tests and
-# benchmarks, from this folder's lock file, unless node_modules was installed
-# from this very lock file already. It downloads no browser: the tests use
-# Debian's firefox-esr.
+# benchmarks, and ESLint, which `make lint` runs over the page's scripts, from
+# this folder's lock file, unless node_modules was installed from this very
+# lock file already. It downloads no browser: the tests use Debian's
+# firefox-esr.
 set -euo pipefail
 cd "$(dirname "$0")"
 if cmp -s package-lock.json node_modules/.installed-from-lock 2>/dev/null; then

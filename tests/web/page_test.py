@@ -160,8 +160,8 @@ class PageTest(unittest.TestCase):
                     .getAttribute('role')}));""")
         self.assertEqual(sorted(c["list"] for c in combos), sorted(native_dump("")["lists"]))
         self.assertTrue(all(c["label"] and c["box"] == "listbox" for c in combos), combos)
-        self.assertEqual(self.browser.run("return document.querySelectorAll('#form select').length"),
-                         0)
+        self.assertEqual(
+            self.browser.run("return document.querySelectorAll('#form select').length"), 0)
         before = self.browser.read_form()
         self.browser.click('input[data-list="siteChoice"]')
         self.browser.keys("Alt+ArrowDown")

@@ -236,14 +236,14 @@ class WorkTest(unittest.TestCase, Designer):
     def test_a_dropped_design_file_is_opened(self):
         folder = self.folder
         native(f"room add 冷藏间B\ntype storeLength 40\nsave {folder / 'drop.gelvant'}\n")
-        self.browser.run("""
+        drop = """
             const file = new File([Uint8Array.from(atob(arguments[0]), c => c.charCodeAt(0))],
                                   "drop.gelvant");
             const drop = new DataTransfer();
             drop.items.add(file);
             document.getElementById("form").dispatchEvent(
-                new DragEvent("drop", {dataTransfer: drop, bubbles: true, cancelable: true}));""",
-            base64.b64encode((folder / "drop.gelvant").read_bytes()).decode())
+                new DragEvent("drop", {dataTransfer: drop, bubbles: true, cancelable: true}));"""
+        self.browser.run(drop, base64.b64encode((folder / "drop.gelvant").read_bytes()).decode())
         self.browser.wait("return window.gelvant.work.state.rooms.length === 2")
         self.assertEqual(self.work()["rooms"], ["库房1", "冷藏间B"])
         self.assertEqual(self.browser.read_form()["fields"]["storeLength"], "40")
@@ -302,6 +302,7 @@ class WorkTest(unittest.TestCase, Designer):
     def test_refused_files_leave_the_design_as_it_was(self):
         self.menu("库房", "新增库房")
         self.browser.type_keys("storeLength", "70")
+
         def design():
             return self.browser.read_form(), self.work(), self.browser.title()
         before = design()
