@@ -5,6 +5,7 @@
 #include "app/report_page_frame.h"
 #include "app/report_sheet_style.h"
 #include "app/report_table_layout.h"
+#include "app/view_language.h"
 
 #include <algorithm>
 #include <array>
@@ -430,7 +431,7 @@ private:
     static std::array<std::string, N> headers(const std::array<SummaryColumn, N>& columns) {
         std::array<std::string, N> out;
         for (std::size_t i = 0; i < N; ++i) {
-            out[i] = std::string(columns[i].name) +
+            out[i] = shownText(viewLanguage(), columns[i].name) +
                      (columns[i].unit.empty() ? "" : "\n(" + std::string(columns[i].unit) + ")");
         }
         return out;
@@ -486,11 +487,11 @@ private:
         for (std::size_t i = 0; i < kFlowNames.size(); ++i) {
             flow_.advance(i == 0 ? 1.5 : 0.0);
             const double lineMm = flow_.lineHeight(FontRole::Small);
-            flow_.text(QRectF(flow_.left(), flow_.y(), flow_.width(), lineMm), qtext(kFlowNames[i]),
+            flow_.text(QRectF(flow_.left(), flow_.y(), flow_.width(), lineMm), shown(kFlowNames[i]),
                        FontRole::Small, kLeft);
             flow_.advance(lineMm);
         }
-        const QString goodsFlow = qtext(kGoodsFlowNote);
+        const QString goodsFlow = shown(kGoodsFlowNote);
         const double noteMm = flow_.wrappedHeight(FontRole::Small, goodsFlow, flow_.width());
         flow_.text(QRectF(flow_.left(), flow_.y(), flow_.width(), noteMm), goodsFlow,
                    FontRole::Small, kWrapLeft);
