@@ -2,6 +2,7 @@
 
 #include "app/form_look.h"
 #include "app/qt_text.h"
+#include "app/view_language.h"
 #include "form/program.h"
 #include "session/view_texts.h"
 
@@ -13,7 +14,7 @@
 namespace gelvant {
 
 CAboutDlg::CAboutDlg(QWidget* parent) : QDialog(parent) {
-    setWindowTitle(qtext(view_text::kAboutTitle));
+    setWindowTitle(shown(view_text::kAboutTitle));
     setWindowFlags(Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
                    Qt::WindowCloseButtonHint);
 
@@ -23,7 +24,7 @@ CAboutDlg::CAboutDlg(QWidget* parent) : QDialog(parent) {
     auto* name = new QLabel(QString::fromUtf8(kProgramName), this);
     name->setTextFormat(Qt::PlainText);
     name->setMinimumWidth(12 * fontMetrics().horizontalAdvance(QChar(0x56FD)));
-    auto* ok = new QPushButton(qtext(view_text::kOk), this);
+    auto* ok = new QPushButton(shown(view_text::kOk), this);
     ok->setDefault(true);
     connect(ok, &QPushButton::clicked, this, &QDialog::accept);
 

@@ -3,13 +3,16 @@
 #include "app/command_actions.h"
 #include "app/form_look.h"
 #include "app/qt_text.h"
+#include "app/view_language.h"
 #include "form/controls.h"
 #include "form/program.h"
 
+#include <QAbstractButton>
 #include <QAction>
 #include <QComboBox>
 #include <QContextMenuEvent>
 #include <QDragEnterEvent>
+#include <QGroupBox>
 #include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
@@ -180,7 +183,7 @@ void DesignWindow::showModel() {
     }
     showLists();
     for (const auto& [control, label] : texts_) {
-        const QString text = qtext(model().staticText(control));
+        const QString text = shown(model().staticText(control));
         if (label->text() != text) {
             label->setText(text);
         }
@@ -230,7 +233,7 @@ void DesignWindow::showList(QComboBox& combo, int listCtl) {
         QFont own = combo.font();
         own.setItalic(true);
         for (auto i = static_cast<std::size_t>(combo.count()); i < items.size(); ++i) {
-            combo.addItem(qtext(items[i]));
+            combo.addItem(i < builtIn ? shown(items[i]) : qtext(items[i]));
             if (i >= builtIn) {
                 combo.setItemData(static_cast<int>(i), own, Qt::FontRole);
             }
@@ -238,7 +241,11 @@ void DesignWindow::showList(QComboBox& combo, int listCtl) {
         fitPopupToRows(combo);
     }
     QLineEdit& line = *combo.lineEdit();
-    const QString wanted = qtext(model().listEditText(listCtl));
+    // An item as the list shows it; what the designer typed over it, as typed.
+    const int current = model().currentIndex(listCtl);
+    const QString wanted = current >= 0 && current < combo.count()
+                               ? combo.itemText(current)
+                               : qtext(model().listEditText(listCtl));
     if (combo.currentIndex() != model().currentIndex(listCtl)) {
         const bool typing = line.hasFocus();
         const int caret = line.cursorPosition();
@@ -250,6 +257,29 @@ void DesignWindow::showList(QComboBox& combo, int listCtl) {
         }
     }
     putText(line, wanted);
+    if (!line.hasFocus()) {
+        line.home(false); // a long item shows its beginning, as the designer reads it
+    }
+}
+
+void DesignWindow::showWordsAgain() {
+    for (const auto& [widget, words] : words_) {
+        const QString text = shown(words);
+        if (auto* label = qobject_cast<QLabel*>(widget)) {
+            label->setText(text);
+        } else if (auto* group = qobject_cast<QGroupBox*>(widget)) {
+            group->setTitle(text);
+        } else if (auto* button = qobject_cast<QAbstractButton*>(widget)) {
+            button->setText(text);
+        }
+    }
+    for (const auto& [control, combo] : lists_) {
+        const QSignalBlocker block(combo);
+        combo->clear();
+        showList(*combo, control);
+    }
+    showModel();
+    fixFormSize();
 }
 
 void DesignWindow::showHistory() {

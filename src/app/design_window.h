@@ -40,6 +40,9 @@ public:
     const CDesignDlg& model() const { return session_.form(); }
     // Shows exactly what the model holds.
     void showModel();
+    // Every word of the form shown again in the window's language, as it is
+    // now: labels, titles, captions, buttons, the lists' items and the texts.
+    void showWordsAgain();
 
     // The form's own commands, for a menu to show too: 撤销, 重做 and the
     // About box, with their keys (Ctrl+Z; Ctrl+Y and Ctrl+Shift+Z; F1).
@@ -79,6 +82,7 @@ private:
     QLabel* makeText(QWidget& owner, const FormCellDef& cell);
     QPushButton* makeButton(QWidget& owner, const FormCellDef& cell);
     QRadioButton* makeOption(QWidget& owner, const FormCellDef& cell);
+    QLabel* makeWords(QWidget& owner, std::string_view text);
     int em() const;
     int rowHeight() const;
     void fixFormSize();
@@ -113,6 +117,8 @@ private:
     std::vector<std::pair<int, QRadioButton*>> options_;
     std::vector<QGroupBox*> groups_;
     QLabel* topNote_ = nullptr;
+    // The fixed words on the form and the core's text each shows.
+    std::vector<std::pair<QWidget*, std::string_view>> words_;
     bool painted_ = false;
 };
 

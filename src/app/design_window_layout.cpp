@@ -1,5 +1,6 @@
 #include "app/design_window.h"
 #include "app/qt_text.h"
+#include "app/view_language.h"
 #include "form/controls.h"
 #include "form_tables/form_cells_table.h"
 #include "form_tables/form_groups_table.h"
@@ -23,13 +24,20 @@
 namespace gelvant {
 namespace {
 
-QLabel* makeLabel(QWidget& owner, std::string_view text) {
-    auto* label = new QLabel(qtext(text), &owner);
+QLabel* makeLabel(QWidget& owner, const QString& text) {
+    auto* label = new QLabel(text, &owner);
     label->setTextFormat(Qt::PlainText);
     return label;
 }
 
 } // namespace
+
+// A label of fixed words, shown again when the language changes.
+QLabel* DesignWindow::makeWords(QWidget& owner, std::string_view text) {
+    QLabel* label = makeLabel(owner, shown(text));
+    words_.emplace_back(label, text);
+    return label;
+}
 
 void DesignWindow::buildForm() {
     auto* outer = new QVBoxLayout(this);
@@ -38,8 +46,7 @@ void DesignWindow::buildForm() {
     outer->setContentsMargins(6, 2, 6, 3);
     outer->setSpacing(2);
 
-    topNote_ = new QLabel(qtext(kFormTopNote), this);
-    topNote_->setTextFormat(Qt::PlainText);
+    topNote_ = makeWords(*this, kFormTopNote);
     topNote_->setWordWrap(true);
     // The note takes the width of the groups beneath it (see fixFormSize).
     topNote_->setSizePolicy(QSizePolicy::Ignored, QSizePolicy::Fixed);
@@ -86,7 +93,8 @@ QLayout* DesignWindow::buildBand(int band) {
 
 QWidget* DesignWindow::buildGroup(int group) {
     const FormGroupDef& def = kFormGroups[static_cast<std::size_t>(group)];
-    auto* box = new QGroupBox(qtext(def.title), this);
+    auto* box = new QGroupBox(shown(def.title), this);
+    words_.emplace_back(box, def.title);
     if (def.title.empty()) {
         box->setObjectName(QStringLiteral("band"));
     }
@@ -124,7 +132,7 @@ void DesignWindow::placeCell(QGridLayout& grid, QWidget& owner, const FormCellDe
         widget = makeText(owner, cell);
         break;
     case CellKind::Caption:
-        widget = makeLabel(owner, cell.caption);
+        widget = makeWords(owner, cell.caption);
         break;
     case CellKind::Button:
         widget = makeButton(owner, cell);
@@ -139,7 +147,7 @@ void DesignWindow::placeCell(QGridLayout& grid, QWidget& owner, const FormCellDe
 void DesignWindow::placeField(QGridLayout& grid, QWidget& owner, const FormCellDef& cell) {
     const std::size_t field = *fieldIndexByControl(cell.control);
     QLineEdit* line = makeBox(owner, field);
-    QLabel* label = makeLabel(owner, kFields[field].label);
+    QLabel* label = makeWords(owner, kFields[field].label);
     boxLabels_[field] = label;
     if (cell.kind == CellKind::Field) {
         grid.addWidget(label, cell.row, cell.column);
@@ -151,7 +159,7 @@ void DesignWindow::placeField(QGridLayout& grid, QWidget& owner, const FormCellD
 }
 
 QLabel* DesignWindow::makeText(QWidget& owner, const FormCellDef& cell) {
-    QLabel* label = makeLabel(owner, model().staticText(cell.control));
+    QLabel* label = makeLabel(owner, shown(model().staticText(cell.control)));
     // The room a text gets never depends on what it holds at the moment.
     if (cell.widthEm > 0) {
         label->setFixedWidth(cell.widthEm * em());
@@ -168,7 +176,8 @@ QLabel* DesignWindow::makeText(QWidget& owner, const FormCellDef& cell) {
 }
 
 QPushButton* DesignWindow::makeButton(QWidget& owner, const FormCellDef& cell) {
-    auto* button = new QPushButton(qtext(cell.caption), &owner);
+    auto* button = new QPushButton(shown(cell.caption), &owner);
+    words_.emplace_back(button, cell.caption);
     button->setAutoDefault(false); // Enter in a box presses nothing
     QSizePolicy policy = button->sizePolicy();
     policy.setRetainSizeWhenHidden(true); // the form keeps its shape when it hides
@@ -179,7 +188,8 @@ QPushButton* DesignWindow::makeButton(QWidget& owner, const FormCellDef& cell) {
 }
 
 QRadioButton* DesignWindow::makeOption(QWidget& owner, const FormCellDef& cell) {
-    auto* option = new QRadioButton(qtext(cell.caption), &owner);
+    auto* option = new QRadioButton(shown(cell.caption), &owner);
+    words_.emplace_back(option, cell.caption);
     option->setAutoExclusive(false); // the model sets each one
     option->setHidden(true);
     options_.emplace_back(cell.control, option);
@@ -230,6 +240,11 @@ int DesignWindow::rowHeight() const {
 
 void DesignWindow::fixFormSize() {
     // Lay the groups out, then wrap the note to their width and freeze the form.
+    setMinimumSize(0, 0);
+    setMaximumSize(QWIDGETSIZE_MAX, QWIDGETSIZE_MAX);
+    topNote_->setMinimumHeight(0);
+    topNote_->setMaximumHeight(QWIDGETSIZE_MAX);
+    layout()->invalidate();
     layout()->activate();
     const QMargins margins = layout()->contentsMargins();
     const int width = sizeHint().width();

@@ -2,6 +2,7 @@
 
 #include "app/about_dlg.h"
 #include "app/qt_text.h"
+#include "app/view_language.h"
 #include "session/view_texts.h"
 
 #include <QMessageBox>
@@ -15,10 +16,10 @@ QWidget* DialogPresenter::owner() const {
 }
 
 void DialogPresenter::showMessage(const Message& message) {
-    QMessageBox box(QMessageBox::NoIcon, QString::fromStdString(message.caption),
-                    QString::fromStdString(message.text), QMessageBox::Ok, owner());
+    QMessageBox box(QMessageBox::NoIcon, shown(message.caption), shown(message.text),
+                    QMessageBox::Ok, owner());
     box.setTextFormat(Qt::PlainText);
-    box.button(QMessageBox::Ok)->setText(qtext(view_text::kOk));
+    box.button(QMessageBox::Ok)->setText(shown(view_text::kOk));
     box.exec();
 }
 

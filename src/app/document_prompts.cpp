@@ -1,7 +1,9 @@
 #include "app/document_prompts.h"
 
+#include "app/command_actions.h"
 #include "app/project_info_dialog.h"
 #include "app/qt_text.h"
+#include "app/view_language.h"
 #include "session/document_texts.h"
 
 #include <QFileDialog>
@@ -14,8 +16,8 @@ namespace gelvant {
 namespace {
 
 QString fileFilter() {
-    return qtext(document_text::kDesignFilesFilter) + QStringLiteral(";;") +
-           qtext(document_text::kAllFilesFilter);
+    return shown(document_text::kDesignFilesFilter) + QStringLiteral(";;") +
+           shown(document_text::kAllFilesFilter);
 }
 
 // The platform lays the buttons out by their role.
@@ -47,15 +49,12 @@ QWidget* DialogPrompts::owner() const {
 Answer DialogPrompts::ask(const Question& question) {
     const QMessageBox::Icon icon =
         question.kind == Question::Kind::Warning ? QMessageBox::Warning : QMessageBox::Question;
-    QMessageBox box(icon, qtext(question.caption), qtext(question.text), QMessageBox::NoButton,
+    QMessageBox box(icon, shown(question.caption), shown(question.text), QMessageBox::NoButton,
                     owner());
     box.setTextFormat(Qt::PlainText);
     std::vector<std::pair<QAbstractButton*, Answer>> pressed;
     for (const QuestionButton& button : question.buttons) {
-        QString label = qtext(button.label);
-        if (button.accessKey != 0) {
-            label += QStringLiteral("(&%1)").arg(QLatin1Char(button.accessKey));
-        }
+        const QString label = windowLabel(button.label, button.accessKey);
         pressed.emplace_back(box.addButton(label, roleOf(button.answer)), button.answer);
     }
     if (pressed.empty()) {
@@ -73,12 +72,12 @@ Answer DialogPrompts::ask(const Question& question) {
 }
 
 QString DialogPrompts::askOpenFile(const QString& folder) {
-    return QFileDialog::getOpenFileName(owner(), qtext(document_text::kOpenDialogTitle), folder,
+    return QFileDialog::getOpenFileName(owner(), shown(document_text::kOpenDialogTitle), folder,
                                         fileFilter());
 }
 
 QString DialogPrompts::askSaveFile(const QString& suggested) {
-    return QFileDialog::getSaveFileName(owner(), qtext(document_text::kSaveDialogTitle), suggested,
+    return QFileDialog::getSaveFileName(owner(), shown(document_text::kSaveDialogTitle), suggested,
                                         fileFilter());
 }
 

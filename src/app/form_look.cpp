@@ -12,6 +12,22 @@
 
 namespace gelvant {
 
+void showToolkitWordsIn(Language language) {
+    static QTranslator* chinese = nullptr;
+    if (chinese == nullptr) {
+        chinese = new QTranslator(qApp);
+        if (!chinese->load(QStringLiteral("qtbase_zh_CN"),
+                           QLibraryInfo::path(QLibraryInfo::TranslationsPath))) {
+            return;
+        }
+    }
+    if (language == Language::Chinese) {
+        QApplication::installTranslator(chinese);
+    } else {
+        QApplication::removeTranslator(chinese);
+    }
+}
+
 QIcon programIcon() {
     return QIcon(QStringLiteral(":/gelvant/gelvant.svg"));
 }
@@ -29,11 +45,7 @@ void applyFormLook(QApplication& app) {
     QApplication::setFont(font);
     QApplication::setWindowIcon(programIcon());
     // The toolkit's own words (a box's edit menu, standard buttons) in Chinese too.
-    auto* toolkitWords = new QTranslator(&app);
-    if (toolkitWords->load(QStringLiteral("qtbase_zh_CN"),
-                           QLibraryInfo::path(QLibraryInfo::TranslationsPath))) {
-        QApplication::installTranslator(toolkitWords);
-    }
+    showToolkitWordsIn(Language::Chinese);
     QApplication::setApplicationName(QString::fromUtf8(kProgramName));
     // The desktop entry that carries the icon in task bars.
     QGuiApplication::setDesktopFileName(QStringLiteral("gelvant"));

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "language/language.h"
+
 #include <QIcon>
 
 class QApplication;
@@ -10,6 +12,9 @@ namespace gelvant {
 // sans-serif font of 9 points (from Debian's Noto CJK fonts), the icon, and
 // the toolkit's own texts in Chinese.
 void applyFormLook(QApplication& app);
+
+// The toolkit's own texts in Chinese, or its own English.
+void showToolkitWordsIn(Language language);
 
 // The program icon, drawn from the compiled-in SVG at any size.
 QIcon programIcon();

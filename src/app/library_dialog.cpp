@@ -1,6 +1,7 @@
 #include "app/library_dialog.h"
 
 #include "app/qt_text.h"
+#include "app/view_language.h"
 #include "session/view_texts.h"
 
 #include <QComboBox>
@@ -25,13 +26,13 @@ namespace gelvant {
 namespace {
 
 QString colon(std::string_view label) {
-    return qtext(label) + qtext(view_text::kLabelColon);
+    return gelvant::shown(label) + gelvant::shown(view_text::kLabelColon);
 }
 
 // The key's box label with its range: "环境平均温度℃ (-60～60)".
 QString keyCaption(const LibraryKeyDef& key) {
-    return qtext(keyLabel(key)) + QStringLiteral(" (") + qtext(keyRangeText(key)) +
-           QStringLiteral(")");
+    return gelvant::shown(keyLabel(key)) + QStringLiteral(" (") +
+           gelvant::shown(keyRangeText(key)) + QStringLiteral(")");
 }
 
 std::filesystem::path fsPath(const QString& path) {
@@ -46,7 +47,8 @@ LibraryEntryDialog::LibraryEntryDialog(LibraryKind kind, const std::optional<Lib
                                        std::size_t builtInItems, Submit submit, QWidget* parent)
     : QDialog(parent), kind_(kind), submit_(std::move(submit)), name_(new QLineEdit(this)) {
     const LibraryKindDef& def = libraryKindDef(kind);
-    setWindowTitle(qtext(view_text::kLibraryTitle) + QStringLiteral(" - ") + qtext(def.title));
+    setWindowTitle(gelvant::shown(view_text::kLibraryTitle) + QStringLiteral(" - ") +
+                   gelvant::shown(def.title));
     setWindowFlags(Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
                    Qt::WindowCloseButtonHint);
     auto* form = new QFormLayout(this);
@@ -54,23 +56,23 @@ LibraryEntryDialog::LibraryEntryDialog(LibraryKind kind, const std::optional<Lib
         builtIn_ = new QComboBox(this);
         for (std::size_t item = 0; item < builtInItems; ++item) {
             if (const auto row = builtInEntry(kind, item)) {
-                builtIn_->addItem(qtext(row->name), static_cast<qulonglong>(item));
+                builtIn_->addItem(gelvant::shown(row->name), static_cast<qulonglong>(item));
             }
         }
-        form->addRow(qtext(view_text::kBuiltInItemPrompt), builtIn_);
+        form->addRow(gelvant::shown(view_text::kBuiltInItemPrompt), builtIn_);
         connect(builtIn_, &QComboBox::currentIndexChanged, this, [this](int index) {
             const auto item = builtIn_->itemData(index).toULongLong();
             if (const auto row = builtInEntry(kind_, static_cast<std::size_t>(item))) {
                 showEntry(*row);
                 name_->clear(); // a built-in item's name is taken: the designer gives his own
-                name_->setPlaceholderText(qtext(row->name));
+                name_->setPlaceholderText(gelvant::shown(row->name));
             }
         });
     }
     form->addRow(colon(view_text::kEntryNameColumn), name_);
     for (const LibraryKeyDef& key : def.keys) {
         values_.push_back(new QLineEdit(this));
-        form->addRow(keyCaption(key) + qtext(view_text::kLabelColon), values_.back());
+        form->addRow(keyCaption(key) + gelvant::shown(view_text::kLabelColon), values_.back());
     }
     if (start) {
         showEntry(*start);
@@ -78,8 +80,8 @@ LibraryEntryDialog::LibraryEntryDialog(LibraryKind kind, const std::optional<Lib
         emit builtIn_->currentIndexChanged(0);
     }
     auto* buttons = new QDialogButtonBox(QDialogButtonBox::Ok | QDialogButtonBox::Cancel, this);
-    buttons->button(QDialogButtonBox::Ok)->setText(qtext(view_text::kOk));
-    buttons->button(QDialogButtonBox::Cancel)->setText(qtext(view_text::kCancel));
+    buttons->button(QDialogButtonBox::Ok)->setText(gelvant::shown(view_text::kOk));
+    buttons->button(QDialogButtonBox::Cancel)->setText(gelvant::shown(view_text::kCancel));
     connect(buttons, &QDialogButtonBox::accepted, this, &LibraryEntryDialog::accept);
     connect(buttons, &QDialogButtonBox::rejected, this, &QDialog::reject);
     form->addRow(buttons);
@@ -105,7 +107,7 @@ void LibraryEntryDialog::accept() {
         QDialog::accept();
         return;
     }
-    QMessageBox::warning(this, windowTitle(), qtext(describeInChinese(*problem)));
+    QMessageBox::warning(this, windowTitle(), gelvant::shown(describeInChinese(*problem)));
     QLineEdit* wrong = name_;
     for (std::size_t i = 0; i < keys.size(); ++i) {
         if (problem->key == &keys[i]) {
@@ -126,13 +128,13 @@ LibraryDialog::LibraryDialog(DesignSession& session, KeepPersonal keep, QWidget*
           }
       })),
       tabs_(new QTabWidget(this)) {
-    setWindowTitle(qtext(view_text::kLibraryTitle));
-    auto* hint = new QLabel(qtext(view_text::kLibraryHint), this);
+    setWindowTitle(gelvant::shown(view_text::kLibraryTitle));
+    auto* hint = new QLabel(gelvant::shown(view_text::kLibraryHint), this);
     hint->setWordWrap(true);
     for (const LibraryKind kind : kLibraryKinds) {
         const LibraryKindDef& def = libraryKindDef(kind);
         auto* table = new QTableWidget(0, static_cast<int>(def.keys.size()) + 1, tabs_);
-        QStringList headers{qtext(view_text::kEntryNameColumn)};
+        QStringList headers{gelvant::shown(view_text::kEntryNameColumn)};
         for (const LibraryKeyDef& key : def.keys) {
             headers << keyCaption(key);
         }
@@ -144,7 +146,7 @@ LibraryDialog::LibraryDialog(DesignSession& session, KeepPersonal keep, QWidget*
         table->horizontalHeader()->setSectionResizeMode(QHeaderView::ResizeToContents);
         connect(table, &QTableWidget::cellDoubleClicked, this, [this] { changeEntry(); });
         tables_.push_back(table);
-        tabs_->addTab(table, qtext(def.title));
+        tabs_->addTab(table, gelvant::shown(def.title));
     }
 
     constexpr std::array kButtonWords{view_text::kLibraryAdd,    view_text::kLibraryEdit,
@@ -153,7 +155,7 @@ LibraryDialog::LibraryDialog(DesignSession& session, KeepPersonal keep, QWidget*
                                       view_text::kLibraryClose};
     auto* column = new QVBoxLayout;
     for (const std::string_view words : kButtonWords) {
-        buttons_.push_back(new QPushButton(qtext(words), this));
+        buttons_.push_back(new QPushButton(gelvant::shown(words), this));
         column->addWidget(buttons_.back());
     }
     column->insertSpacing(4, 12);
@@ -252,7 +254,7 @@ void LibraryDialog::removeEntry() {
     const LibraryKind kind = currentKind();
     const std::string name = session_.library().of(kind).at(*entry).name;
     if (const auto problem = session_.removeLibraryEntry(kind, name)) {
-        refuse(qtext(describeInChinese(*problem)));
+        refuse(gelvant::shown(describeInChinese(*problem)));
         return;
     }
     keepPersonal(personalWith(session_.personalLibrary(), kind, name, name));
@@ -271,32 +273,34 @@ void LibraryDialog::keepPersonal(Library personal) {
 }
 
 void LibraryDialog::importFile() {
-    const QString path = QFileDialog::getOpenFileName(this, qtext(view_text::kLibraryImport), {},
-                                                      qtext(view_text::kLibraryFilesFilter));
+    const QString path =
+        QFileDialog::getOpenFileName(this, gelvant::shown(view_text::kLibraryImport), {},
+                                     gelvant::shown(view_text::kLibraryFilesFilter));
     if (path.isEmpty()) {
         return;
     }
     const auto read = readLibraryFile(fsPath(path));
     if (read.error) {
-        refuse(qtext(describeInChinese(*read.error)));
+        refuse(gelvant::shown(describeInChinese(*read.error)));
         return;
     }
     if (const auto error = session_.importLibrary(libraryFileText(*read.library))) {
-        refuse(qtext(describeInChinese(*error)));
+        refuse(gelvant::shown(describeInChinese(*error)));
         return;
     }
     keepPersonal(personalFollowing(session_.personalLibrary(), session_.library(), *read.library));
 }
 
 void LibraryDialog::exportFile() {
-    const QString path = QFileDialog::getSaveFileName(this, qtext(view_text::kLibraryExport),
-                                                      qtext(view_text::kLibraryFileName),
-                                                      qtext(view_text::kLibraryFilesFilter));
+    const QString path =
+        QFileDialog::getSaveFileName(this, gelvant::shown(view_text::kLibraryExport),
+                                     gelvant::shown(view_text::kLibraryFileName),
+                                     gelvant::shown(view_text::kLibraryFilesFilter));
     if (path.isEmpty()) {
         return;
     }
     if (const auto error = writeFileAtomically(fsPath(path), session_.exportLibrary())) {
-        refuse(qtext(view_text::cannotWriteFile(path.toStdString(), error.message())));
+        refuse(gelvant::shown(view_text::cannotWriteFile(path.toStdString(), error.message())));
     }
 }
 

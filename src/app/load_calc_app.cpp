@@ -7,6 +7,7 @@
 #include "app/main_window.h"
 #include "app/personal_library.h"
 #include "app/recovery_store.h"
+#include "app/view_language.h"
 #include "form/program.h"
 
 #include <QPixmap>
@@ -38,6 +39,13 @@ int CLoadCalcApp::run(const QString& designFile) {
     const QString screenshot = qEnvironmentVariable("GELVANT_SCREENSHOT");
     const bool unattended = exitAfterFirstFrame || !screenshot.isEmpty();
 
+    // The language chosen last, else the system's. An unattended run (a
+    // screenshot, a benchmark) shows Chinese unless GELVANT_LANGUAGE names
+    // another, so that what it makes does not depend on the machine.
+    setViewLanguage(unattended
+                        ? languageFromCode(qEnvironmentVariable("GELVANT_LANGUAGE").toStdString())
+                        : storedLanguage());
+    showToolkitWordsIn(viewLanguage());
     DialogPresenter dialogs;
     LoggingPresenter log;
     MessagePresenter& presenter = unattended ? static_cast<MessagePresenter&>(log) : dialogs;

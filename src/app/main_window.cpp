@@ -3,6 +3,7 @@
 #include "app/command_actions.h"
 #include "app/design_window.h"
 #include "app/document_prompts.h"
+#include "app/form_look.h"
 #include "app/library_dialog.h"
 #include "app/personal_library.h"
 #include "app/qt_text.h"
@@ -10,12 +11,14 @@
 #include "app/report_commands.h"
 #include "app/room_selector.h"
 #include "app/summary_window.h"
+#include "app/view_language.h"
 #include "document/design_file_io.h"
 #include "form/controls.h"
 #include "form/program.h"
 #include "session/document_texts.h"
 #include "session/view_texts.h"
 
+#include <QActionGroup>
 #include <QCloseEvent>
 #include <QDateTime>
 #include <QDir>
@@ -135,6 +138,9 @@ void MainWindow::buildMenus() {
     recentMenu_ = new QMenu(this);
     connect(recentMenu_, &QMenu::aboutToShow, this, &MainWindow::fillRecentMenu);
     for (const MenuDef& menu : kMenus) {
+        if (&menu == &kMenus.back()) {
+            menuBar()->addMenu(buildLanguageMenu()); // before 帮助
+        }
         menuBar()->addMenu(buildWindowMenu(menu, actionOf, recentMenu_, this));
     }
 
@@ -145,6 +151,39 @@ void MainWindow::buildMenus() {
             summary_->addActions(menu->actions());
         }
     }
+}
+
+// Each language named as the window's language names it, the current one checked.
+QMenu* MainWindow::buildLanguageMenu() {
+    QMenu* menu = newWordsMenu(view_text::kLanguageMenu, view_text::kLanguageMenuKey, this);
+    auto* group = new QActionGroup(menu);
+    for (const auto& [language, words] :
+         {std::pair{Language::Chinese, view_text::kChineseLanguage},
+          std::pair{Language::English, view_text::kEnglishLanguage}}) {
+        QAction* action = newWordsAction(words, group);
+        action->setCheckable(true);
+        action->setChecked(language == viewLanguage());
+        connect(action, &QAction::triggered, this,
+                [this, chosen = language] { setLanguage(chosen); });
+        menu->addAction(action);
+        languages_[language] = action;
+    }
+    return menu;
+}
+
+void MainWindow::setLanguage(Language language) {
+    languages_.at(language)->setChecked(true);
+    storeLanguage(language);
+    if (language == viewLanguage()) {
+        return;
+    }
+    setViewLanguage(language);
+    showToolkitWordsIn(language);
+    showWordsAgain(*this);
+    form_->showWordsAgain();
+    roomSelector_->showWordsAgain();
+    summary_->showWordsAgain();
+    showDesignState();
 }
 
 // The room pieces hand the designer's commands to the session themselves;
@@ -293,7 +332,7 @@ void MainWindow::sessionChanged() {
 void MainWindow::showDesignState() {
     // The title is the file's name with the modified mark; the platform adds
     // the program's name.
-    setWindowFilePath(filePath().isEmpty() ? qtext(workflow_.shownName()) : filePath());
+    setWindowFilePath(filePath().isEmpty() ? shown(workflow_.shownName()) : filePath());
     const bool modified = session_.isModified();
     setWindowModified(modified);
     if (recovery_ == nullptr) {
@@ -357,7 +396,7 @@ void MainWindow::fillRecentMenu() {
         anyMissing = anyMissing || missing;
     }
     if (files.isEmpty()) {
-        recentMenu_->addAction(qtext(document_text::kNoRecentFiles))->setEnabled(false);
+        recentMenu_->addAction(gelvant::shown(document_text::kNoRecentFiles))->setEnabled(false);
     }
     recentMenu_->addSeparator();
     QAction* forget = recentMenu_->addAction(

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "app/room_commands.h"
+#include "app/view_language.h"
 #include "document/atomic_file.h"
 #include "session/design_session.h"
 #include "session/document_workflow.h"
@@ -9,6 +10,7 @@
 #include <QString>
 #include <QStringList>
 #include <QTimer>
+#include <map>
 
 class QMenu;
 
@@ -74,6 +76,10 @@ public:
     static QStringList recentFiles();
     QMenu* recentMenu() const { return recentMenu_; }
 
+    // 语言: shows every word of the window in the language, keeping the
+    // design, its undo steps and its unsaved changes, and remembers it.
+    void setLanguage(Language language);
+
     // The rooms: the 库房 menu's commands, the selector, the summary window.
     RoomCommands& roomCommands() const { return *roomCommands_; }
     RoomSelector& roomSelector() const { return *roomSelector_; }
@@ -86,6 +92,7 @@ protected:
 
 private:
     void buildMenus();
+    QMenu* buildLanguageMenu();
     void buildRooms();
     void fillRecentMenu();
     // Takes a request of the file workflow to its end; true when carried out.
@@ -108,6 +115,7 @@ private:
     RoomCommands* roomCommands_ = nullptr;
     RoomSelector* roomSelector_ = nullptr;
     SummaryWindow* summary_ = nullptr;
+    std::map<Language, QAction*> languages_;
     RecoveryStore* recovery_ = nullptr;
     const FileSystemCalls* calls_ = &systemFileCalls();
     QString personalFile_;

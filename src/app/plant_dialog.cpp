@@ -2,6 +2,7 @@
 
 #include "app/command_actions.h"
 #include "app/qt_text.h"
+#include "app/view_language.h"
 #include "plant/plant_settings.h"
 #include "session/view_texts.h"
 
@@ -16,26 +17,26 @@
 namespace gelvant {
 PlantDialog::PlantDialog(const PlantSettings& settings, QWidget* parent)
     : QDialog(parent), system_(new QComboBox(this)) {
-    setWindowTitle(qtext(view_text::kPlantTitle));
+    setWindowTitle(shown(view_text::kPlantTitle));
     setWindowFlags(Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
                    Qt::WindowCloseButtonHint);
     auto* form = new QFormLayout(this);
     for (const CoolingSystem system : kCoolingSystems) {
-        system_->addItem(qtext(systemChoiceText(system)));
+        system_->addItem(shown(systemChoiceText(system)));
     }
     system_->setCurrentIndex(settings.system == CoolingSystem::Indirect ? 1 : 0);
     form->addRow(windowLabel(view_text::kCoolingSystemLabel, view_text::kCoolingSystemKey) +
-                     qtext(view_text::kLabelColon),
+                     shown(view_text::kLabelColon),
                  system_);
     for (std::size_t i = 0; i < kPlantCoefficients.size(); ++i) {
         const CoefficientDef& def = kPlantCoefficients[i];
         boxes_[i] = new QLineEdit(qtext(coefficientText(settings.*def.member)), this);
-        form->addRow(qtext(coefficientPrompt(def)) + qtext(view_text::kLabelColon), boxes_[i]);
+        form->addRow(shown(coefficientPrompt(def)) + shown(view_text::kLabelColon), boxes_[i]);
     }
-    form->addRow(new QLabel(qtext(view_text::kPlantHint), this));
+    form->addRow(new QLabel(shown(view_text::kPlantHint), this));
     auto* buttons = new QDialogButtonBox(QDialogButtonBox::Ok | QDialogButtonBox::Cancel, this);
-    buttons->button(QDialogButtonBox::Ok)->setText(qtext(view_text::kOk));
-    buttons->button(QDialogButtonBox::Cancel)->setText(qtext(view_text::kCancel));
+    buttons->button(QDialogButtonBox::Ok)->setText(shown(view_text::kOk));
+    buttons->button(QDialogButtonBox::Cancel)->setText(shown(view_text::kCancel));
     connect(buttons, &QDialogButtonBox::accepted, this, &PlantDialog::accept);
     connect(buttons, &QDialogButtonBox::rejected, this, &QDialog::reject);
     form->addRow(buttons);
@@ -69,8 +70,8 @@ std::optional<PlantSettings> PlantDialog::settings() const {
 
 void PlantDialog::accept() {
     if (const auto refused = refusedBox()) {
-        QMessageBox::warning(this, qtext(view_text::kPlantTitle),
-                             qtext(outOfRangeMessage(kPlantCoefficients.at(*refused).which)));
+        QMessageBox::warning(this, shown(view_text::kPlantTitle),
+                             shown(outOfRangeMessage(kPlantCoefficients.at(*refused).which)));
         boxes_.at(*refused)->setFocus();
         boxes_.at(*refused)->selectAll();
         return;

@@ -2,6 +2,7 @@
 
 #include "app/command_actions.h"
 #include "app/qt_text.h"
+#include "app/view_language.h"
 #include "project/project_info_fields.h"
 #include "session/view_texts.h"
 
@@ -24,19 +25,19 @@ QLineEdit* lineFor(const std::string& text, QWidget& owner) {
 } // namespace
 
 ProjectInfoDialog::ProjectInfoDialog(const ProjectInfo& info, QWidget* parent) : QDialog(parent) {
-    setWindowTitle(qtext(view_text::kProjectInfoTitle));
+    setWindowTitle(shown(view_text::kProjectInfoTitle));
     setWindowFlags(Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
                    Qt::WindowCloseButtonHint);
     auto* buttons = new QDialogButtonBox(QDialogButtonBox::Ok | QDialogButtonBox::Cancel, this);
-    buttons->button(QDialogButtonBox::Ok)->setText(qtext(view_text::kOk));
-    buttons->button(QDialogButtonBox::Cancel)->setText(qtext(view_text::kCancel));
+    buttons->button(QDialogButtonBox::Ok)->setText(shown(view_text::kOk));
+    buttons->button(QDialogButtonBox::Cancel)->setText(shown(view_text::kCancel));
     connect(buttons, &QDialogButtonBox::accepted, this, &QDialog::accept);
     connect(buttons, &QDialogButtonBox::rejected, this, &QDialog::reject);
 
     auto* form = new QFormLayout(this);
     for (const ProjectInfoField& field : kProjectInfoFields) {
         const QString label =
-            windowLabel(field.label, field.accessKey) + qtext(view_text::kLabelColon);
+            windowLabel(field.label, field.accessKey) + shown(view_text::kLabelColon);
         const QString text = qtext(info.*field.member);
         if (field.multiline) {
             auto* box = new QPlainTextEdit(text, this);

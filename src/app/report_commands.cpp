@@ -4,8 +4,10 @@
 #include "app/document_prompts.h"
 #include "app/qt_text.h"
 #include "app/report_painter.h"
+#include "app/view_language.h"
 #include "document/atomic_file.h"
 #include "report/report_export.h"
+#include "report/report_language.h"
 #include "session/report_questions.h"
 #include "session/view_texts.h"
 
@@ -39,13 +41,14 @@ ReportCommands::Dialogs defaultDialogs(QWidget* window,
     };
     d.scope = [window, project](const QString& caption) -> std::optional<ReportScope> {
         const Project& p = project();
-        QMessageBox box(QMessageBox::Question, caption,
-                        qtext(view_text::reportScopeQuestion(p.rooms.size(), p.currentRoom().name)),
-                        QMessageBox::Cancel, window);
+        QMessageBox box(
+            QMessageBox::Question, caption,
+            gelvant::shown(view_text::reportScopeQuestion(p.rooms.size(), p.currentRoom().name)),
+            QMessageBox::Cancel, window);
         QPushButton* whole =
-            box.addButton(qtext(view_text::kWholeProject), QMessageBox::AcceptRole);
+            box.addButton(gelvant::shown(view_text::kWholeProject), QMessageBox::AcceptRole);
         QPushButton* current =
-            box.addButton(qtext(view_text::kCurrentRoom), QMessageBox::AcceptRole);
+            box.addButton(gelvant::shown(view_text::kCurrentRoom), QMessageBox::AcceptRole);
         box.setDefaultButton(whole);
         box.exec();
         if (box.clickedButton() == whole) {
@@ -104,13 +107,15 @@ QAction* ReportCommands::action(Command command) const {
 Report ReportCommands::report(ReportScope scope) const {
     const QString path = designPath_();
     const QString fileName = path.isEmpty() ? QString() : QFileInfo(path).fileName();
-    return buildReport(project_(), scope, fileName.toStdString(),
-                       QDate::currentDate().toString(Qt::ISODate).toStdString());
+    Report sheet = buildReport(project_(), scope, fileName.toStdString(),
+                               QDate::currentDate().toString(Qt::ISODate).toStdString());
+    translateReport(sheet, viewLanguage());
+    return sheet;
 }
 
 bool ReportCommands::exportPdfTo(const QString& path, ReportScope scope) {
     if (const std::error_code error = writeReportPdf(report(scope), fileSystemPath(path))) {
-        fail(qtext(view_text::kExportSheetTitle), path, error);
+        fail(gelvant::shown(view_text::kExportSheetTitle), path, error);
         return false;
     }
     return true;
@@ -119,7 +124,7 @@ bool ReportCommands::exportPdfTo(const QString& path, ReportScope scope) {
 bool ReportCommands::exportCsvTo(const QString& path) {
     const std::string csv = reportCsv(report(ReportScope::WholeProject));
     if (const std::error_code error = writeFileAtomically(fileSystemPath(path), csv)) {
-        fail(qtext(view_text::kExportResultsTitle), path, error);
+        fail(gelvant::shown(view_text::kExportResultsTitle), path, error);
         return false;
     }
     return true;
@@ -143,7 +148,7 @@ QString ReportCommands::suggestedFileName(const QString& designPath, const QStri
     const QString suffix =
         (room.isEmpty() ? QString() : QLatin1Char('-') + room) + QLatin1Char('.') + extension;
     if (designPath.isEmpty()) {
-        return QDir::home().filePath(qtext(view_text::kSheetFileName) + suffix);
+        return QDir::home().filePath(gelvant::shown(view_text::kSheetFileName) + suffix);
     }
     const QFileInfo design(designPath);
     return design.dir().filePath(design.completeBaseName() + suffix);
@@ -178,12 +183,12 @@ bool ReportCommands::resultsSettled(bool wholeProject) const {
 
 void ReportCommands::fail(const QString& caption, const QString& path,
                           const std::error_code& error) const {
-    dialogs_.failure(caption, qtext(view_text::cannotWriteFile(
+    dialogs_.failure(caption, gelvant::shown(view_text::cannotWriteFile(
                                   QDir::toNativeSeparators(path).toStdString(), error.message())));
 }
 
 void ReportCommands::exportPdf() {
-    const QString caption = qtext(view_text::kExportSheetTitle);
+    const QString caption = gelvant::shown(view_text::kExportSheetTitle);
     const auto scope = askScope(caption);
     if (!scope) {
         return;
@@ -193,27 +198,27 @@ void ReportCommands::exportPdf() {
         designPath_(), roomOnly ? qtext(project_().currentRoom().name) : QString(),
         QStringLiteral("pdf"));
     const QString path =
-        dialogs_.saveFileName(caption, suggested, qtext(view_text::kPdfFilesFilter));
+        dialogs_.saveFileName(caption, suggested, gelvant::shown(view_text::kPdfFilesFilter));
     if (!path.isEmpty()) {
         exportPdfTo(path, *scope);
     }
 }
 
 void ReportCommands::exportCsv() {
-    const QString caption = qtext(view_text::kExportResultsTitle);
+    const QString caption = gelvant::shown(view_text::kExportResultsTitle);
     if (!resultsSettled(true)) {
         return;
     }
     const QString path =
         dialogs_.saveFileName(caption, suggestedFileName(designPath_(), {}, QStringLiteral("csv")),
-                              qtext(view_text::kCsvFilesFilter));
+                              gelvant::shown(view_text::kCsvFilesFilter));
     if (!path.isEmpty()) {
         exportCsvTo(path);
     }
 }
 
 void ReportCommands::printPreview() {
-    const auto scope = askScope(qtext(view_text::kPrintPreviewTitle));
+    const auto scope = askScope(gelvant::shown(view_text::kPrintPreviewTitle));
     if (!scope) {
         return;
     }
@@ -221,14 +226,14 @@ void ReportCommands::printPreview() {
     QPrinter printer(QPrinter::HighResolution);
     printer.setDocName(qtext(shown.title));
     QPrintPreviewDialog dialog(&printer, window_);
-    dialog.setWindowTitle(qtext(view_text::kPrintPreviewTitle));
+    dialog.setWindowTitle(gelvant::shown(view_text::kPrintPreviewTitle));
     connect(&dialog, &QPrintPreviewDialog::paintRequested, &dialog,
             [&shown](QPrinter* target) { printReport(shown, *target); });
     dialog.exec();
 }
 
 void ReportCommands::printOnPrinter() {
-    const QString caption = qtext(view_text::kPrintTitle);
+    const QString caption = gelvant::shown(view_text::kPrintTitle);
     const auto scope = askScope(caption);
     if (!scope) {
         return;
@@ -242,7 +247,7 @@ void ReportCommands::printOnPrinter() {
         return;
     }
     if (printReport(shown, printer) == 0) {
-        dialogs_.failure(caption, qtext(view_text::kPrinterRefused));
+        dialogs_.failure(caption, gelvant::shown(view_text::kPrinterRefused));
     }
 }
 

@@ -5,6 +5,7 @@
 #include "app/report_page_frame.h"
 #include "app/report_sheet_style.h"
 #include "app/report_table_layout.h"
+#include "app/view_language.h"
 
 #include <algorithm>
 #include <array>
@@ -431,7 +432,7 @@ private:
     static std::array<std::string, N> headers(const std::array<SummaryColumn, N>& columns) {
         std::array<std::string, N> out;
         for (std::size_t i = 0; i < N; ++i) {
-            out[i] = std::string(columns[i].name) +
+            out[i] = shownText(viewLanguage(), columns[i].name) +
                      (columns[i].unit.empty() ? "" : "\n(" + std::string(columns[i].unit) + ")");
         }
         return out;
@@ -487,7 +488,7 @@ private:
         flow_.advance(1.5);
         layOutFlowSources(flow_, m, words());
         flow_.advance(1.0);
-        const QString goodsFlow = qtext(kGoodsFlowNote);
+        const QString goodsFlow = shown(kGoodsFlowNote);
         const double noteMm = flow_.wrappedHeight(FontRole::Small, goodsFlow, flow_.width());
         flow_.text(QRectF(flow_.left(), flow_.y(), flow_.width(), noteMm), goodsFlow,
                    FontRole::Small, kWrapLeft);

@@ -2,6 +2,8 @@
 
 #include "app/qt_text.h"
 #include "app/report_sheet_style.h"
+#include "app/view_language.h"
+#include "report/report_language.h"
 
 namespace gelvant {
 
@@ -27,8 +29,8 @@ void addPageFrame(std::vector<LaidOutPage>& pages, const Report& report) {
         const QRectF footer(left, footerY + 1.2, width, 4);
         items.emplace_back(
             PageText{footer, qtext(report.fileName), FontRole::Footer, kLeft, kMuted});
-        items.emplace_back(PageText{footer, qtext(pageNumberText(i + 1, count)), FontRole::Footer,
-                                    kCentre, kMuted});
+        items.emplace_back(PageText{footer, qtext(pageNumberText(i + 1, count, viewLanguage())),
+                                    FontRole::Footer, kCentre, kMuted});
         items.emplace_back(PageText{footer, qtext(report.date), FontRole::Footer, kRight, kMuted});
     }
 }

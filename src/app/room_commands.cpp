@@ -3,6 +3,7 @@
 #include "app/command_actions.h"
 #include "app/plant_dialog.h"
 #include "app/qt_text.h"
+#include "app/view_language.h"
 #include "document/gathered_messages.h"
 #include "session/view_texts.h"
 
@@ -24,11 +25,11 @@ namespace gelvant {
 
 std::optional<std::string> WindowRoomDialogs::askRoomName(const std::string& current) {
     QInputDialog dialog(window_);
-    dialog.setWindowTitle(qtext(view_text::kRenameRoomTitle));
-    dialog.setLabelText(qtext(view_text::kRoomNameLabel));
+    dialog.setWindowTitle(shown(view_text::kRenameRoomTitle));
+    dialog.setLabelText(shown(view_text::kRoomNameLabel));
     dialog.setTextValue(qtext(current));
-    dialog.setOkButtonText(qtext(view_text::kOk));
-    dialog.setCancelButtonText(qtext(view_text::kCancel));
+    dialog.setOkButtonText(shown(view_text::kOk));
+    dialog.setCancelButtonText(shown(view_text::kCancel));
     if (dialog.exec() != QDialog::Accepted) {
         return std::nullopt;
     }
@@ -36,12 +37,12 @@ std::optional<std::string> WindowRoomDialogs::askRoomName(const std::string& cur
 }
 
 bool WindowRoomDialogs::confirmDelete(const std::string& room) {
-    QMessageBox box(QMessageBox::Question, qtext(view_text::kDeleteRoomTitle),
-                    qtext(view_text::deleteRoomQuestion(room)), QMessageBox::Yes | QMessageBox::No,
+    QMessageBox box(QMessageBox::Question, shown(view_text::kDeleteRoomTitle),
+                    shown(view_text::deleteRoomQuestion(room)), QMessageBox::Yes | QMessageBox::No,
                     window_);
     box.setTextFormat(Qt::PlainText);
-    box.button(QMessageBox::Yes)->setText(qtext(view_text::kYes));
-    box.button(QMessageBox::No)->setText(qtext(view_text::kNo));
+    box.button(QMessageBox::Yes)->setText(shown(view_text::kYes));
+    box.button(QMessageBox::No)->setText(shown(view_text::kNo));
     box.setDefaultButton(QMessageBox::No); // Enter keeps the room
     return box.exec() == QMessageBox::Yes;
 }
@@ -50,15 +51,15 @@ void WindowRoomDialogs::showGatheredMessages(const std::vector<RoomMessages>& ro
     // A scrolling text rather than a message box: a large project can have
     // something to say about many rooms.
     QDialog box(window_);
-    box.setWindowTitle(qtext(view_text::kComputeAllTitle));
+    box.setWindowTitle(shown(view_text::kComputeAllTitle));
     auto* layout = new QVBoxLayout(&box);
-    layout->addWidget(new QLabel(qtext(view_text::kComputeAllIntro), &box));
-    auto* text = new QPlainTextEdit(qtext(gatheredMessagesText(rooms)), &box);
+    layout->addWidget(new QLabel(shown(view_text::kComputeAllIntro), &box));
+    auto* text = new QPlainTextEdit(shown(gatheredMessagesText(rooms)), &box);
     text->setReadOnly(true);
     text->setLineWrapMode(QPlainTextEdit::WidgetWidth);
     layout->addWidget(text);
     auto* buttons = new QDialogButtonBox(QDialogButtonBox::Ok, &box);
-    buttons->button(QDialogButtonBox::Ok)->setText(qtext(view_text::kOk));
+    buttons->button(QDialogButtonBox::Ok)->setText(shown(view_text::kOk));
     QObject::connect(buttons, &QDialogButtonBox::accepted, &box, &QDialog::accept);
     layout->addWidget(buttons);
     const QFontMetrics metrics(text->font());

@@ -1,6 +1,7 @@
 #include "app/room_selector.h"
 
 #include "app/qt_text.h"
+#include "app/view_language.h"
 #include "plant/plant_settings.h"
 #include "plant/room_use.h"
 #include "session/view_texts.h"
@@ -26,45 +27,35 @@ constexpr std::array kEquipmentRows{CoolingEquipment::AirCooler, CoolingEquipmen
 } // namespace
 
 RoomSelector::RoomSelector(DesignSession& session, QWidget* parent)
-    : QWidget(parent), session_(session), rooms_(new QComboBox(this)),
-      equipment_(new QComboBox(this)), use_(new QComboBox(this)), p_(new QLineEdit(this)) {
+    : QWidget(parent), session_(session), roomCaption_(new QLabel(this)),
+      rooms_(new QComboBox(this)), equipment_(new QComboBox(this)), use_(new QComboBox(this)),
+      p_(new QLineEdit(this)) {
     auto* row = new QHBoxLayout(this);
     row->setContentsMargins(4, 0, 4, 0);
     row->setSpacing(4);
-    auto* caption = new QLabel(qtext(view_text::kRoomCaption), this);
-    caption->setBuddy(rooms_);
-    row->addWidget(caption);
+    roomCaption_->setBuddy(rooms_);
+    row->addWidget(roomCaption_);
     row->addWidget(rooms_);
     row->addWidget(equipment_);
     row->addWidget(use_);
-    auto* pCaption = new QLabel(qtext(view_text::kGoodsLoadFactorCaption), this);
+    auto* pCaption = new QLabel(shown(view_text::kGoodsLoadFactorCaption), this);
     pCaption->setBuddy(p_);
     row->addWidget(pCaption);
     row->addWidget(p_);
 
-    rooms_->setToolTip(qtext(view_text::kRoomSelectorHint));
     // About ten characters in the bar; the drop-down shows long names whole.
     rooms_->setSizeAdjustPolicy(QComboBox::AdjustToMinimumContentsLengthWithIcon);
     rooms_->setMinimumContentsLength(10);
     rooms_->setMaxVisibleItems(25);
     rooms_->view()->setTextElideMode(Qt::ElideNone);
-    equipment_->setToolTip(qtext(view_text::kEquipmentHint));
-    for (const CoolingEquipment choice : kEquipmentRows) {
-        equipment_->addItem(qtext(equipmentLabel(choice)));
+    for (std::size_t i = 0; i < kEquipmentRows.size(); ++i) {
+        equipment_->addItem(QString());
     }
     equipment_->setSizeAdjustPolicy(QComboBox::AdjustToContents);
-    use_->setToolTip(qtext(view_text::kUseHint));
-    for (const RoomUse use : kRoomUses) {
-        use_->addItem(qtext(useLabel(use)));
+    for (std::size_t i = 0; i < kRoomUses.size(); ++i) {
+        use_->addItem(QString());
     }
     use_->setSizeAdjustPolicy(QComboBox::AdjustToContents);
-    p_->setToolTip(qtext(std::string(kGoodsLoadFactorLabel) +
-                         std::string(view_text::kCaptionColon) +
-                         std::string(view_text::kGoodsLoadFactorHint)));
-    p_->setAccessibleName(qtext(kGoodsLoadFactorLabel));
-    p_->setFixedWidth(p_->fontMetrics().horizontalAdvance(qtext(useLabel(RoomUse::Auto)) +
-                                                          QStringLiteral(" 1.30")) +
-                      12);
     p_->setFixedHeight(fontMetrics().height() + 4);
     // As dense as the form's own lists, so that the menu bar grows no taller.
     for (QComboBox* combo : {rooms_, equipment_, use_}) {
@@ -88,6 +79,26 @@ RoomSelector::RoomSelector(DesignSession& session, QWidget* parent)
     });
     connect(p_, &QLineEdit::editingFinished, this, &RoomSelector::takeGoodsLoadFactor);
     p_->installEventFilter(this);
+    showWordsAgain();
+}
+
+void RoomSelector::showWordsAgain() {
+    roomCaption_->setText(shown(view_text::kRoomCaption));
+    rooms_->setToolTip(shown(view_text::kRoomSelectorHint));
+    equipment_->setToolTip(shown(view_text::kEquipmentHint));
+    for (std::size_t i = 0; i < kEquipmentRows.size(); ++i) {
+        equipment_->setItemText(static_cast<int>(i), shown(equipmentLabel(kEquipmentRows[i])));
+    }
+    use_->setToolTip(shown(view_text::kUseHint));
+    for (std::size_t i = 0; i < kRoomUses.size(); ++i) {
+        use_->setItemText(static_cast<int>(i), shown(useLabel(kRoomUses[i])));
+    }
+    p_->setToolTip(shown(kGoodsLoadFactorLabel) + shown(view_text::kCaptionColon) +
+                   shown(view_text::kGoodsLoadFactorHint));
+    p_->setAccessibleName(shown(kGoodsLoadFactorLabel));
+    p_->setFixedWidth(p_->fontMetrics().horizontalAdvance(shown(useLabel(RoomUse::Auto)) +
+                                                          QStringLiteral(" 1.30")) +
+                      12);
     refresh();
 }
 
@@ -108,7 +119,7 @@ void RoomSelector::refresh() {
 void RoomSelector::showUse() {
     const QSignalBlocker blockUse(use_);
     const Room& room = session_.project().currentRoom();
-    const QString automatic = qtext(useChoiceText(RoomUse::Auto, room));
+    const QString automatic = shown(useChoiceText(RoomUse::Auto, room));
     if (use_->itemText(0) != automatic) {
         use_->setItemText(0, automatic);
     }
@@ -121,7 +132,7 @@ void RoomSelector::showGoodsLoadFactor() {
     const Room& room = session_.project().currentRoom();
     const QString text =
         room.goodsLoadFactor ? qtext(coefficientText(*room.goodsLoadFactor)) : QString();
-    const QString automatic = qtext(automaticGoodsLoadFactorText(room));
+    const QString automatic = shown(automaticGoodsLoadFactorText(room));
     if (p_->text() != text) {
         p_->setText(text);
     }
@@ -138,8 +149,8 @@ void RoomSelector::takeGoodsLoadFactor() {
     if (!entered.accepted) {
         refusing_ = true;
         showGoodsLoadFactor();
-        QMessageBox::warning(window(), qtext(kGoodsLoadFactorLabel),
-                             qtext(goodsLoadFactorRangeMessage()));
+        QMessageBox::warning(window(), shown(kGoodsLoadFactorLabel),
+                             shown(goodsLoadFactorRangeMessage()));
         refusing_ = false;
         return;
     }
@@ -170,7 +181,7 @@ void RoomSelector::showNames() {
         rewritten = true;
     }
     for (int i = 0; i < wanted; ++i) {
-        const QString name = qtext(rooms[static_cast<std::size_t>(i)].name);
+        const QString name = shown(rooms[static_cast<std::size_t>(i)].name);
         if (i >= rooms_->count()) {
             rooms_->addItem(name);
             rewritten = true;

@@ -5,6 +5,7 @@
 #include <QWidget>
 
 class QComboBox;
+class QLabel;
 class QLineEdit;
 
 namespace gelvant {
@@ -22,6 +23,8 @@ public:
     explicit RoomSelector(DesignSession& session, QWidget* parent = nullptr);
 
     void refresh();
+    // Its words shown again in the window's language.
+    void showWordsAgain();
 
     QComboBox* rooms() const { return rooms_; }
     QComboBox* equipment() const { return equipment_; }
@@ -40,6 +43,7 @@ private:
     bool eventFilter(QObject* watched, QEvent* event) override;
 
     DesignSession& session_;
+    QLabel* roomCaption_;
     QComboBox* rooms_;
     QComboBox* equipment_;
     QComboBox* use_;

@@ -2,6 +2,7 @@
 
 #include "app/command_actions.h"
 #include "app/qt_text.h"
+#include "app/view_language.h"
 #include "plant/machine_load.h"
 #include "project/summary.h"
 #include "session/view_texts.h"
@@ -29,13 +30,18 @@ constexpr std::size_t kMachineUseColumn = 1;
 constexpr std::size_t kMachineCoefficientsColumn = 7;
 
 template <std::size_t N>
-QTableWidget* makeTable(QWidget& owner, const std::array<SummaryColumn, N>& columns) {
-    auto* table = new QTableWidget(0, static_cast<int>(N), &owner);
+void showHeaders(QTableWidget& table, const std::array<SummaryColumn, N>& columns) {
     QStringList headers;
     for (const SummaryColumn& column : columns) {
-        headers << qtext(columnHeader(column));
+        headers << shown(columnHeader(column));
     }
-    table->setHorizontalHeaderLabels(headers);
+    table.setHorizontalHeaderLabels(headers);
+}
+
+template <std::size_t N>
+QTableWidget* makeTable(QWidget& owner, const std::array<SummaryColumn, N>& columns) {
+    auto* table = new QTableWidget(0, static_cast<int>(N), &owner);
+    showHeaders(*table, columns);
     table->setEditTriggers(QAbstractItemView::NoEditTriggers);
     table->setSelectionBehavior(QAbstractItemView::SelectRows);
     table->setSelectionMode(QAbstractItemView::SingleSelection);
@@ -67,7 +73,7 @@ QString joinedLines(const std::vector<std::string>& lines) {
         if (!text.isEmpty()) {
             text += QLatin1Char('\n');
         }
-        text += qtext(line);
+        text += shown(line);
     }
     return text;
 }
@@ -76,11 +82,12 @@ QString joinedLines(const std::vector<std::string>& lines) {
 QString coefficientsText(const MachineLoadTable& table) {
     QString text = qtext(kMachineLoadFormula) + QLatin1Char('\n');
     for (std::size_t i = 0; i < table.coefficients.size() && i < 6; ++i) {
-        text += (i == 0 ? QString() : qtext(view_text::kListSeparator)) +
-                qtext(table.coefficients[i].label + " " + table.coefficients[i].value);
+        text += (i == 0 ? QString() : shown(view_text::kListSeparator)) +
+                shown(table.coefficients[i].label) + QLatin1Char(' ') +
+                shown(table.coefficients[i].value);
     }
-    return text + qtext(view_text::kListSeparator) + qtext(view_text::kN4N5Brief) +
-           QLatin1Char('\n') + qtext(kGoodsFlowNote);
+    return text + shown(view_text::kListSeparator) + shown(view_text::kN4N5Brief) +
+           QLatin1Char('\n') + shown(kGoodsFlowNote);
 }
 
 // Writes one row, touching only the cells whose text differs.
@@ -97,7 +104,7 @@ void putRow(QTableWidget& table, int row, const std::array<std::string, N>& text
             item->setTextAlignment(Qt::AlignVCenter | (left ? Qt::AlignLeft : Qt::AlignRight));
             table.setItem(row, c, item);
         }
-        const QString text = qtext(texts[column]);
+        const QString text = shown(texts[column]);
         if (item->text() != text) {
             item->setText(text);
         }
@@ -136,13 +143,13 @@ void setRowCount(QTableWidget& table, std::size_t rows) {
 SummaryWindow::SummaryWindow(DesignSession& session, QWidget* parent)
     : QWidget(parent, Qt::Window), session_(session),
       showAction_(newCommandAction(Command::Summary, this)), rooms_(makeTable(*this, kRoomColumns)),
-      totalsCaption_(new QLabel(qtext(view_text::kTotalsCaption), this)),
+      totalsCaption_(new QLabel(shown(view_text::kTotalsCaption), this)),
       totals_(makeTable(*this, kGroupColumns)), notes_(new QPlainTextEdit(this)),
-      machineCaption_(new QLabel(qtext(kMachineLoadTitle), this)),
-      machineGroupsCaption_(new QLabel(qtext(view_text::kMachineGroupsCaption), this)),
+      machineCaption_(new QLabel(shown(kMachineLoadTitle), this)),
+      machineGroupsCaption_(new QLabel(shown(view_text::kMachineGroupsCaption), this)),
       machineCoefficients_(new QLabel(this)), machineRooms_(makeTable(*this, kMachineRoomColumns)),
       machineGroups_(makeTable(*this, kMachineGroupColumns)), plantNotes_(new QLabel(this)) {
-    setWindowTitle(qtext(view_text::kSummaryTitle));
+    setWindowTitle(shown(view_text::kSummaryTitle));
     // Today's summary on the left, the machine load beside it: row for row
     // the same rooms, and the same groups from the coldest up.
     auto* layout = new QGridLayout(this);
@@ -172,10 +179,10 @@ SummaryWindow::SummaryWindow(DesignSession& session, QWidget* parent)
     machineCoefficients_->setTextInteractionFlags(Qt::TextSelectableByMouse);
     plantNotes_->setWordWrap(true);
     plantNotes_->setHidden(true);
-    machineRooms_->setToolTip(qtext(view_text::kDoubleClickToGoHint));
+    machineRooms_->setToolTip(shown(view_text::kDoubleClickToGoHint));
     machineGroups_->setSelectionMode(QAbstractItemView::NoSelection);
     machineGroups_->verticalHeader()->hide();
-    rooms_->setToolTip(qtext(view_text::kDoubleClickToGoHint));
+    rooms_->setToolTip(shown(view_text::kDoubleClickToGoHint));
     totals_->setSelectionMode(QAbstractItemView::NoSelection);
     totals_->verticalHeader()->hide();
     notes_->setReadOnly(true);
@@ -201,6 +208,23 @@ void SummaryWindow::showEvent(QShowEvent* event) {
     if (!fitted_) {
         fitted_ = true;
         fitToColumns();
+    }
+}
+
+void SummaryWindow::showWordsAgain() {
+    setWindowTitle(shown(view_text::kSummaryTitle));
+    totalsCaption_->setText(shown(view_text::kTotalsCaption));
+    machineCaption_->setText(shown(kMachineLoadTitle));
+    machineGroupsCaption_->setText(shown(view_text::kMachineGroupsCaption));
+    machineRooms_->setToolTip(shown(view_text::kDoubleClickToGoHint));
+    rooms_->setToolTip(shown(view_text::kDoubleClickToGoHint));
+    showHeaders(*rooms_, kRoomColumns);
+    showHeaders(*totals_, kGroupColumns);
+    showHeaders(*machineRooms_, kMachineRoomColumns);
+    showHeaders(*machineGroups_, kMachineGroupColumns);
+    refresh();
+    for (QTableWidget* table : {rooms_, totals_, machineRooms_, machineGroups_}) {
+        table->resizeColumnsToContents();
     }
 }
 

@@ -47,6 +47,8 @@ public:
     QLabel* plantNotes() const { return plantNotes_; }
 
     void refresh();
+    // Its words shown again in the window's language.
+    void showWordsAgain();
 
 protected:
     void showEvent(QShowEvent* event) override;

@@ -13,7 +13,7 @@ namespace gelvant {
 inline constexpr auto kFormatEnglish = std::to_array<Translation>({
     // The notes and messages of the form's rules.
     {"=%sKcal/h，=%sKW", "= %s kcal/h, = %s kW"},
-    {"吨位%st,日进货%st", "Tonnage %s t, daily intake %s t"},
+    {"吨位%st,日进货%st", "%s t, intake %s t/day"},
     {"空库热=%sKcal，空库降温需%s/%s=%s小时", "Empty-store heat = %s kcal; pull-down takes %s/%s = %s h"},
     {"库板厚度%s < 防结露厚度%s ，请重选", "Panel thickness %s < anti-condensation thickness %s; please choose again"},
     {"库板厚度%s ≥ 防结露厚度%s，外表面不结露", "Panel thickness %s ≥ anti-condensation thickness %s: no condensation on the outer surface"},
@@ -91,7 +91,9 @@ inline constexpr auto kFormatEnglish = std::to_array<Translation>({
     {"%t — %t，%t", "%t — %t, %t"},
     {"%t — %t", "%t — %t"},
     {"%t：%t", "%t: %t"},
+    {"%t(%s)", "%t (%s)"},
     {"%t %s", "%t %s"},
+    {"%s～%s", "%s to %s"},
 });
 // clang-format on
 static_assert(formatRowsAgree(kFormatEnglish), "both sides hold the same slots in the same order");

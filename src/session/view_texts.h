@@ -8,6 +8,12 @@
 // the dialogs' titles, labels and buttons, the room selector, the summary.
 namespace gelvant::view_text {
 
+// 语言: the window's menu of the languages it shows.
+inline constexpr std::string_view kLanguageMenu = "语言";
+inline constexpr char kLanguageMenuKey = 'L';
+inline constexpr std::string_view kChineseLanguage = "中文";
+inline constexpr std::string_view kEnglishLanguage = "English";
+
 // Buttons.
 inline constexpr std::string_view kOk = "确定";
 inline constexpr std::string_view kCancel = "取消";

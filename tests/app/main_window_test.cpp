@@ -7,6 +7,7 @@
 #include "app/recovery_store.h"
 #include "app/room_selector.h"
 #include "project/startup_form.h"
+#include "session/view_texts.h"
 #include "window_test_support.h"
 
 #include <QApplication>
@@ -48,7 +49,10 @@ private slots:
         Session s;
         QVERIFY(s.start());
         // Every menu of the table and every entry the window offers, with its keys.
-        const QList<QAction*> titles = s.window.menuBar()->actions();
+        QList<QAction*> titles = s.window.menuBar()->actions();
+        // 语言, the window's own, stands before 帮助.
+        QCOMPARE(titles.takeAt(titles.size() - 2)->text(),
+                 windowLabel(view_text::kLanguageMenu, view_text::kLanguageMenuKey));
         QCOMPARE(titles.size(), static_cast<qsizetype>(kMenus.size()));
         for (std::size_t m = 0; m < kMenus.size(); ++m) {
             QCOMPARE(titles[m]->text(), windowLabel(kMenus[m].title, kMenus[m].accessKey));
@@ -323,8 +327,9 @@ int main(int argc, char** argv) {
         return runRecoveryChild(child, QApplication::arguments());
     }
     int failed = 0;
-    for (const auto suite : {runDesignWindowTests, runMainWindowTests, runRoomsTests,
-                             runRecoveryTests, runReportWindowTests, runMachineLoadWindowTests}) {
+    for (const auto suite :
+         {runDesignWindowTests, runMainWindowTests, runRoomsTests, runRecoveryTests,
+          runReportWindowTests, runMachineLoadWindowTests, runLanguageWindowTests}) {
         failed += suite(argc, argv);
     }
     return failed;

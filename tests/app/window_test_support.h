@@ -176,6 +176,7 @@ int runRoomsTests(int argc, char** argv);
 int runRecoveryTests(int argc, char** argv);
 int runReportWindowTests(int argc, char** argv);
 int runMachineLoadWindowTests(int argc, char** argv);
+int runLanguageWindowTests(int argc, char** argv);
 constexpr const char* kRecoveryChild = "GELVANT_RECOVERY_CHILD";
 int runRecoveryChild(const QByteArray& mode, const QStringList& arguments);
 

@@ -1,0 +1,137 @@
+// 语言 / Language: the window switches without a restart and keeps the
+// design, its undo steps and its unsaved changes; every word it shows is
+// then English, and switching back shows the Chinese window again.
+
+#include "app/room_selector.h"
+#include "app/summary_window.h"
+#include "app/view_language.h"
+#include "window_test_support.h"
+
+#include <QAbstractButton>
+#include <QGroupBox>
+#include <QLabel>
+#include <QPushButton>
+#include <QTableWidget>
+
+using namespace gelvant;
+using namespace gelvant::testing_window;
+
+namespace {
+
+// Every word the window and its summary show: labels, titles, buttons, list
+// items, menu entries, table headers and cells, tips.
+QStringList shownWords(MainWindow& window) {
+    QStringList words{window.windowHandle()->title()};
+    for (QWidget* root :
+         {static_cast<QWidget*>(&window), static_cast<QWidget*>(&window.summaryWindow())}) {
+        for (const QLabel* label : root->findChildren<QLabel*>()) {
+            words << label->text();
+        }
+        for (const QGroupBox* group : root->findChildren<QGroupBox*>()) {
+            words << group->title();
+        }
+        for (const QAbstractButton* button : root->findChildren<QAbstractButton*>()) {
+            words << button->text();
+        }
+        for (const QComboBox* combo : root->findChildren<QComboBox*>()) {
+            if (combo->isHidden()) {
+                continue; // the compact catalogue the form never shows
+            }
+            for (int i = 0; i < combo->count(); ++i) {
+                words << combo->itemText(i);
+            }
+            words << combo->currentText() << combo->toolTip();
+        }
+        for (const QAction* action : root->findChildren<QAction*>()) {
+            words << action->text();
+        }
+        for (const QMenu* menu : root->findChildren<QMenu*>()) {
+            words << menu->title();
+        }
+        for (const QTableWidget* table : root->findChildren<QTableWidget*>()) {
+            for (int c = 0; c < table->columnCount(); ++c) {
+                words << table->horizontalHeaderItem(c)->text();
+                for (int r = 0; r < table->rowCount(); ++r) {
+                    words << (table->item(r, c) != nullptr ? table->item(r, c)->text() : QString());
+                }
+            }
+        }
+    }
+    return words;
+}
+
+QStringList withCjk(const QStringList& words) {
+    QStringList found;
+    for (const QString& word : words) {
+        if (hasCjk(word.toStdString())) {
+            found << word;
+        }
+    }
+    return found;
+}
+
+} // namespace
+
+class LanguageWindowTest : public QObject {
+    Q_OBJECT
+
+private slots:
+    void cleanup() { setViewLanguage(Language::Chinese); }
+
+    void theWindowSwitchesKeepingTheDesign() {
+        Session s;
+        QVERIFY(s.start());
+        s.key(Qt::CTRL | Qt::Key_T); // the summary in sight, with its rooms
+        s.type("storeLength", "12");
+        s.trigger("库房(&R)", "复制库房(&C)");
+        const QStringList chinese = shownWords(s.window);
+        const QStringList design = shownDesign(s.window);
+        const FormState before = s.form().model().captureState();
+        const std::size_t steps = s.steps();
+
+        s.trigger("语言(&L)", "English");
+        QCOMPARE(viewLanguage(), Language::English);
+        QCOMPARE(storedLanguage(), Language::English);
+        QVERIFY(s.form().model().captureState().sameForm(before));
+        QCOMPARE(s.steps(), steps);
+        QVERIFY(s.window.session().isModified());
+        QCOMPARE(withCjk(shownWords(s.window)).join(QLatin1Char('|')), QString());
+        QCOMPARE(s.form().button(ctl::computeButton)->text(),
+                 QStringLiteral("Compute load"));
+        QCOMPARE(s.window.windowHandle()->title(), QStringLiteral("Untitled*"));
+        QCOMPARE(s.window.roomSelector().rooms()->itemText(1), QStringLiteral("Room 1 copy"));
+        // The form fits the English words and stays on a 1280-pixel screen.
+        QCOMPARE(s.window.minimumSize(), s.window.maximumSize());
+        QVERIFY2(s.window.frameGeometry().width() <= 1280,
+                 qPrintable(QString::number(s.window.frameGeometry().width())));
+
+        // Undo still takes back the steps made in Chinese, in English words.
+        s.trigger("&Edit", "&Undo");
+        QCOMPARE(s.window.session().project().rooms.size(), std::size_t{1});
+        s.trigger("&Edit", "&Redo");
+
+        s.trigger("&Language", "Chinese");
+        QCOMPARE(storedLanguage(), Language::Chinese);
+        QCOMPARE(shownDesign(s.window), design);
+        QCOMPARE(shownWords(s.window), chinese);
+    }
+
+    // The system's language decides the first start; a choice then stays.
+    void theFirstStartFollowsTheSystem() {
+        QSettings settings(QStringLiteral("gelvant"), QStringLiteral("gelvant"));
+        settings.remove(QStringLiteral("language"));
+        const QLocale system = QLocale::system();
+        QCOMPARE(storedLanguage(),
+                 system.language() == QLocale::English ? Language::English : Language::Chinese);
+        storeLanguage(Language::English);
+        QCOMPARE(storedLanguage(), Language::English);
+        settings.remove(QStringLiteral("language"));
+    }
+};
+
+int gelvant::testing_window::runLanguageWindowTests(int argc, char** argv) {
+    LanguageWindowTest test;
+    return QTest::qExec(&test, argc, argv);
+}
+
+#include "language_window_test.moc"
