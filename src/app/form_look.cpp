@@ -32,7 +32,7 @@ QIcon programIcon() {
     return QIcon(QStringLiteral(":/gelvant/gelvant.svg"));
 }
 
-void applyFormLook(QApplication& app) {
+void applyFormLook() {
     if (QStyle* style = QStyleFactory::create(QStringLiteral("Fusion"))) {
         QApplication::setStyle(style);
     }

@@ -4,14 +4,12 @@
 
 #include <QIcon>
 
-class QApplication;
-
 namespace gelvant {
 
 // The look every window of the program shares: the Fusion style, a Chinese
 // sans-serif font of 9 points (from Debian's Noto CJK fonts), the icon, and
 // the toolkit's own texts in Chinese.
-void applyFormLook(QApplication& app);
+void applyFormLook();
 
 // The toolkit's own texts in Chinese, or its own English.
 void showToolkitWordsIn(Language language);

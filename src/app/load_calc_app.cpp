@@ -30,7 +30,7 @@ public:
 } // namespace
 
 CLoadCalcApp::CLoadCalcApp(int& argc, char** argv) : QApplication(argc, argv) {
-    applyFormLook(*this);
+    applyFormLook();
 }
 
 int CLoadCalcApp::run(const QString& designFile) {

@@ -76,6 +76,7 @@ std::vector<ReportGroup> ownDataGroups(const FormReader& form, const Library& li
 
 std::vector<ReportGroup> inputGroups(const FormReader& form, const Library& library) {
     std::vector<ReportGroup> groups;
+    groups.reserve(kInputGroups.size() + kLibraryKinds.size());
     for (const FormGroup group : kInputGroups) {
         groups.push_back(inputGroup(form, group));
     }

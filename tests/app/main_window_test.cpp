@@ -322,7 +322,7 @@ int main(int argc, char** argv) {
     }
     QApplication app(argc, argv);
     app.setAttribute(Qt::AA_Use96Dpi, true);
-    applyFormLook(app);
+    applyFormLook();
     if (!child.isEmpty()) {
         return runRecoveryChild(child, QApplication::arguments());
     }
