@@ -116,8 +116,35 @@ std::string_view bytesAt(const char* data, int size) {
                                        : std::string_view();
 }
 
+namespace {
+
+// The texts of the core in the page's language: every string but what the
+// designer typed over a list, which stays as typed.
+Json shownJson(const Json& json, Language language) {
+    if (json.is_string()) {
+        return shownText(language, json.get_ref<const std::string&>());
+    }
+    if (!json.is_structured()) {
+        return json;
+    }
+    Json shown = json;
+    const bool typedOver = json.is_object() && json.contains("index") &&
+                           json["index"].is_number() && json["index"].get<int>() < 0;
+    for (auto& [key, value] : shown.items()) {
+        if (key != "listTexts" && !(typedOver && key == "text")) {
+            value = shownJson(value, language);
+        }
+    }
+    return shown;
+}
+
+} // namespace
+
 std::string dumpJson(const nlohmann::ordered_json& json) {
-    return json.dump(-1, ' ', false, nlohmann::ordered_json::error_handler_t::replace);
+    constexpr auto kReplace = nlohmann::ordered_json::error_handler_t::replace;
+    const Language language = page().language;
+    return language == Language::Chinese ? json.dump(-1, ' ', false, kReplace)
+                                         : shownJson(json, language).dump(-1, ' ', false, kReplace);
 }
 
 PageSession& page() {
@@ -231,7 +258,7 @@ const char* gv_redo() {
 }
 
 const char* gv_items(int listCtl) {
-    return handBack(listItemsJson(page().session.form(), listCtl));
+    return handBack(dumpJson(Json::parse(listItemsJson(page().session.form(), listCtl))));
 }
 
 // How many bytes the last design file or CSV handed over holds.
