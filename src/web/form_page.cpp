@@ -147,8 +147,35 @@ std::string_view bytesAt(const char* data, int size) {
                                        : std::string_view();
 }
 
+namespace {
+
+// The texts of the core in the page's language: every string but what the
+// designer typed over a list, which stays as typed.
+Json shownJson(const Json& json, Language language) {
+    if (json.is_string()) {
+        return shownText(language, json.get_ref<const std::string&>());
+    }
+    if (!json.is_structured()) {
+        return json;
+    }
+    Json shown = json;
+    const bool typedOver = json.is_object() && json.contains("index") &&
+                           json["index"].is_number() && json["index"].get<int>() < 0;
+    for (auto& [key, value] : shown.items()) {
+        if (key != "listTexts" && !(typedOver && key == "text")) {
+            value = shownJson(value, language);
+        }
+    }
+    return shown;
+}
+
+} // namespace
+
 std::string dumpJson(const nlohmann::ordered_json& json) {
-    return json.dump(-1, ' ', false, nlohmann::ordered_json::error_handler_t::replace);
+    constexpr auto kReplace = nlohmann::ordered_json::error_handler_t::replace;
+    const Language language = page().language;
+    return language == Language::Chinese ? json.dump(-1, ' ', false, kReplace)
+                                         : shownJson(json, language).dump(-1, ' ', false, kReplace);
 }
 
 PageSession& page() {

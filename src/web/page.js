@@ -285,8 +285,27 @@
         }
     }
 
+    // The language the page shows: ?lang=en or ?lang=zh in its address, kept
+    // for the next visit; else the one kept; else Chinese.
+    function pageLanguage() {
+        const known = (code) => (code === "en" || code === "zh" ? code : null);
+        const asked = known(new URLSearchParams(window.location.search).get("lang"));
+        try {
+            if (asked) {
+                localStorage.setItem("gelvant-language", asked);
+                return asked;
+            }
+            return known(localStorage.getItem("gelvant-language")) || "zh";
+        } catch (refused) {
+            return asked || "zh"; // the browser keeps no storage for the page
+        }
+    }
+
     function open(core) {
         page.core = core;
+        page.language = pageLanguage();
+        page.core.ccall("gv_set_language", null, ["string"], [page.language]);
+        document.documentElement.lang = page.language === "en" ? "en" : "zh-CN";
         page.layout = JSON.parse(call("gv_layout", [], []));
         buildForm();
         document.getElementById("message").addEventListener("close", showNextMessage);

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "form/messages.h"
+#include "language/language.h"
 #include "session/design_session.h"
 #include "session/document_workflow.h"
 
@@ -24,6 +25,8 @@ struct PageSession {
     DesignSession session{presenter};
     DocumentWorkflow workflow{session};
     bool refusedBox = false; // since the last answer
+    // What the page shows the core's texts in; the session never sees it.
+    Language language = Language::Chinese;
 };
 
 PageSession& page();

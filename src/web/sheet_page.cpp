@@ -4,6 +4,7 @@
 #include "plant/plant_settings.h"
 #include "report/machine_load_table.h"
 #include "report/report_export.h"
+#include "report/report_language.h"
 #include "report/report_model.h"
 #include "report/sheet_words.h"
 #include "report/summary_table.h"
@@ -175,8 +176,9 @@ extern "C" {
 // The current room's cooling-load table as tab-separated rows, as the
 // window's 复制结果 puts it on the clipboard.
 const char* gv_results_tsv(const char* fileName, const char* date) {
-    const Report current =
+    Report current =
         buildReport(page().session.project(), ReportScope::CurrentRoom, fileName, date);
+    translateReport(current, page().language);
     return handBack(current.rooms.empty() ? std::string() : loadTableTsv(current.rooms.front()));
 }
 

@@ -60,6 +60,12 @@ const char* gv_menus() {
     return handBack(dumpJson(menus));
 }
 
+// The language the page shows: "en" or "zh", as its address or its last
+// visit asked.
+void gv_set_language(const char* code) {
+    page().language = languageFromCode(code != nullptr ? code : "");
+}
+
 // The words of the page's own dialogs and notes.
 const char* gv_words() {
     using namespace view_text;

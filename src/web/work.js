@@ -85,6 +85,8 @@
     // form, then a copy a closed tab left offered, else the form started.
     page.start = async (startForm) => {
         work.words = JSON.parse(work.call("gv_words"));
+        // The message box's button in the page's language.
+        document.querySelector('#message button[value="ok"]').textContent = work.words.ok;
         work.buildMenus();
         work.buildRoomBar();
         work.buildSummary();

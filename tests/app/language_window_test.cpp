@@ -2,6 +2,7 @@
 // design, its undo steps and its unsaved changes; every word it shows is
 // then English, and switching back shows the Chinese window again.
 
+#include "app/report_commands.h"
 #include "app/room_selector.h"
 #include "app/summary_window.h"
 #include "app/view_language.h"
@@ -10,8 +11,10 @@
 #include <QAbstractButton>
 #include <QGroupBox>
 #include <QLabel>
+#include <QProcess>
 #include <QPushButton>
 #include <QTableWidget>
+#include <QTemporaryDir>
 
 using namespace gelvant;
 using namespace gelvant::testing_window;
@@ -96,8 +99,7 @@ private slots:
         QCOMPARE(s.steps(), steps);
         QVERIFY(s.window.session().isModified());
         QCOMPARE(withCjk(shownWords(s.window)).join(QLatin1Char('|')), QString());
-        QCOMPARE(s.form().button(ctl::computeButton)->text(),
-                 QStringLiteral("Compute load"));
+        QCOMPARE(s.form().button(ctl::computeButton)->text(), QStringLiteral("Compute load"));
         QCOMPARE(s.window.windowHandle()->title(), QStringLiteral("Untitled*"));
         QCOMPARE(s.window.roomSelector().rooms()->itemText(1), QStringLiteral("Room 1 copy"));
         // The form fits the English words and stays on a 1280-pixel screen.
@@ -114,6 +116,50 @@ private slots:
         QCOMPARE(storedLanguage(), Language::Chinese);
         QCOMPARE(shownDesign(s.window), design);
         QCOMPARE(shownWords(s.window), chinese);
+    }
+
+    // The calculation sheet written in English: every word of every page,
+    // the machine load and the formulas included, without CJK; the figures
+    // are those of the Chinese sheet.
+    void theSheetIsWrittenInEnglish() {
+        const DesignReadResult read = openDesignFile(std::string(GELVANT_SOURCE_DIR) +
+                                                     "/examples/distribution-cold-store.gelvant");
+        QVERIFY(read.design);
+        // The designer's own words in English too: the sheet's are then all the program's.
+        Project project = read.design->project;
+        project.info = {"Distribution store", "Cold Co", "A. Designer", "", "", "", "", ""};
+        for (std::size_t i = 0; i < project.rooms.size(); ++i) {
+            project.rooms[i].name = "Store " + std::to_string(i + 1);
+        }
+        QTemporaryDir dir;
+        const auto sheetText = [&](Language language, const QString& name) {
+            setViewLanguage(language);
+            ReportCommands commands(
+                nullptr, [&]() -> const Project& { return project; }, [] { return QString(); });
+            ReportCommands::Dialogs dialogs;
+            dialogs.scope = [](const QString&) { return ReportScope::WholeProject; };
+            dialogs.saveFileName = [&](const QString&, const QString&, const QString&) {
+                return dir.filePath(name);
+            };
+            commands.setDialogs(dialogs);
+            commands.action(Command::ExportPdf)->trigger();
+            QProcess text;
+            text.start(QStringLiteral("pdftotext"),
+                       {QStringLiteral("-raw"), dir.filePath(name), QStringLiteral("-")});
+            text.waitForFinished();
+            return QString::fromUtf8(text.readAllStandardOutput());
+        };
+        const QString chinese = sheetText(Language::Chinese, QStringLiteral("zh.pdf"));
+        const QString english = sheetText(Language::English, QStringLiteral("en.pdf"));
+        QVERIFY(chinese.contains(QStringLiteral("Qj = (n1")));
+        QVERIFY(english.contains(QStringLiteral("Cold store cooling load calculation")));
+        QCOMPARE(withCjk(english.split(QLatin1Char('\n'))).join(QLatin1Char('|')), QString());
+        // The figures are the Chinese sheet's: each room's cooling load.
+        for (const Room& room : project.rooms) {
+            const QString total = qs(room.form->editTexts.at(fieldNamed("totalCoolingLoadW")));
+            QVERIFY(chinese.contains(total));
+            QVERIFY(english.contains(total));
+        }
     }
 
     // The system's language decides the first start; a choice then stays.

@@ -11,6 +11,7 @@ Usage: page_test.py PAGE NATIVE_CLI [ENGINE]   (Debian's python3)
 
 import json
 import pathlib
+import re
 import subprocess
 import sys
 import unittest
@@ -91,6 +92,23 @@ class PageTest(unittest.TestCase):
         # One file: nothing was fetched besides the page itself.
         self.assertEqual(self.browser.run(
             "return performance.getEntriesByType('resource').map(r => r.name)"), [])
+
+    def test_lang_en_shows_the_page_in_english_and_the_next_visit_keeps_it(self):
+        try:
+            for address in (PAGE.as_uri() + "?lang=en", PAGE.as_uri()):
+                self.browser.open(address)
+                self.browser.wait_ready_giving_up_copies()
+                self.assertEqual(self.close_messages()[0]["caption"], "Welcome")
+                self.assertEqual(self.browser.run("return document.documentElement.lang"), "en")
+                # The figures are the native driver's, whatever the words.
+                shown = self.browser.read_form()
+                self.assertEqual(shown["fields"]["totalCoolingLoadW"], "44834")
+                words = self.browser.run("return document.body.innerText")
+                self.assertEqual(re.findall("[\u2e80-\u9fff\uff00-\uffef]", words), [])
+        finally:
+            self.browser.open(PAGE.as_uri() + "?lang=zh")
+            self.browser.wait_ready_giving_up_copies()
+        self.assertEqual(self.close_messages()[0]["caption"], "欢迎使用")
 
     def test_every_key_runs_the_box_rule_and_a_bad_number_is_refused(self):
         self.browser.type_keys("storeLength", "80")
