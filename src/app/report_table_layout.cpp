@@ -1,6 +1,7 @@
 #include "app/report_table_layout.h"
 
 #include "app/report_sheet_style.h"
+#include "app/view_language.h"
 
 #include <algorithm>
 #include <string>
@@ -200,8 +201,8 @@ void layOutFlowSources(PageFlow& flow, const MachineLoadTable& table, const Shee
     row(flow, {words.flowColumns.begin(), words.flowColumns.end()}, widths, left,
         FontRole::SmallBold, kHeaderFill);
     for (std::size_t q = 0; q < kFlowNames.size() && q < table.flowSources.size(); ++q) {
-        row(flow, {std::string(kFlowNames[q]), table.flowSources[q]}, widths, left, FontRole::Small,
-            {});
+        row(flow, {shownText(viewLanguage(), kFlowNames[q]), table.flowSources[q]}, widths, left,
+            FontRole::Small, {});
     }
 }
 
