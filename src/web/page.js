@@ -296,7 +296,7 @@
                 return asked;
             }
             return known(localStorage.getItem("gelvant-language")) || "zh";
-        } catch (refused) {
+        } catch {
             return asked || "zh"; // the browser keeps no storage for the page
         }
     }
