@@ -175,6 +175,7 @@ class WorkTest(unittest.TestCase, Designer):
         self.browser.click("#project-name")
         self.browser.type("冷库一期/二号")
         self.browser.click("dialog[open] button", "确定")
+        self.browser.wait("return window.gelvant.work.state.saveName !== '无标题.gelvant'")
         self.assertEqual(self.work()["saveName"], "冷库一期-二号.gelvant")
         self.assertEqual(self.browser.title(), "无标题* - Gelvant")
         self.menu("文件", "保存")
