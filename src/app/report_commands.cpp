@@ -137,7 +137,8 @@ int ReportCommands::print(QPrinter& printer, ReportScope scope) const {
 void ReportCommands::copyResults() const {
     const Report current = report(ReportScope::CurrentRoom);
     if (!current.rooms.empty()) {
-        QGuiApplication::clipboard()->setText(qtext(loadTableTsv(current.rooms.front())));
+        QGuiApplication::clipboard()->setText(
+            qtext(loadTableTsv(current.rooms.front(), current.loadUnit)));
     }
 }
 

@@ -339,14 +339,14 @@ private:
         }
         lines.push_back({columns, FontRole::BodyBold, kHeaderFill, 0});
         for (const LoadRow& row : load.rows) {
-            lines.push_back({{qtext(row.name), qtext(row.watts), qtext(row.kcalPerHour),
+            lines.push_back({{qtext(row.name), qtext(row.figures[0]), qtext(row.figures[1]),
                               qtext(row.share), qtext(row.basis)},
                              FontRole::Body,
                              {},
                              row.inOperating ? 4.0 : 0.0});
         }
         const LoadRow& total = load.total;
-        lines.push_back({{qtext(total.name), qtext(total.watts), qtext(total.kcalPerHour),
+        lines.push_back({{qtext(total.name), qtext(total.figures[0]), qtext(total.figures[1]),
                           qtext(total.share), qtext(load.totalNote)},
                          FontRole::BodyBold,
                          kLabelFill,
@@ -444,7 +444,8 @@ private:
                                                                       14, 15, 16, 17.5, 17.5};
         static constexpr std::array<bool, kRoomColumnCount> kRoomLeft{
             true, false, false, false, false, true, false, false, false, false, false};
-        tableRow(headers(kRoomColumns), kRoomMm, kRoomLeft, FontRole::SmallBold, kHeaderFill);
+        tableRow(headers(s.table.roomColumns), kRoomMm, kRoomLeft, FontRole::SmallBold,
+                 kHeaderFill);
         for (const SummaryRoomRow& row : s.table.rooms) {
             tableRow(row, kRoomMm, kRoomLeft, FontRole::Small, {});
         }
@@ -452,7 +453,8 @@ private:
         static constexpr std::array<double, kGroupColumnCount> kGroupMm{20, 86, 16, 26, 26};
         static constexpr std::array<bool, kGroupColumnCount> kGroupLeft{false, true, false, false,
                                                                         false};
-        tableRow(headers(kGroupColumns), kGroupMm, kGroupLeft, FontRole::SmallBold, kHeaderFill);
+        tableRow(headers(s.table.groupColumns), kGroupMm, kGroupLeft, FontRole::SmallBold,
+                 kHeaderFill);
         for (const SummaryGroupRow& row : s.table.groups) {
             tableRow(row, kGroupMm, kGroupLeft, FontRole::Small, {});
         }
@@ -498,8 +500,7 @@ private:
                                                                              16, 16, 26, 10};
         static constexpr std::array<bool, kMachineRoomColumnCount> kRoomLeft{
             true, true, false, false, false, false, false, true, false};
-        tableRow(headers(kMachineRoomColumns), kRoomMm, kRoomLeft, FontRole::SmallBold,
-                 kHeaderFill);
+        tableRow(headers(m.roomColumns), kRoomMm, kRoomLeft, FontRole::SmallBold, kHeaderFill);
         for (const MachineRoomRow& row : m.rooms) {
             tableRow(row, kRoomMm, kRoomLeft, FontRole::Small, {});
         }
@@ -508,8 +509,7 @@ private:
                                                                                15, 15, 16, 12, 16};
         static constexpr std::array<bool, kMachineGroupColumnCount> kGroupLeft{
             false, true, false, false, false, false, false, false, false, false};
-        tableRow(headers(kMachineGroupColumns), kGroupMm, kGroupLeft, FontRole::SmallBold,
-                 kHeaderFill);
+        tableRow(headers(m.groupColumns), kGroupMm, kGroupLeft, FontRole::SmallBold, kHeaderFill);
         for (const MachineGroupRow& row : m.groups) {
             tableRow(row, kGroupMm, kGroupLeft, FontRole::Small, {});
         }

@@ -8,12 +8,15 @@
 #include "session/view_texts.h"
 
 #include <QAction>
+#include <QComboBox>
 #include <QGridLayout>
+#include <QHBoxLayout>
 #include <QHeaderView>
 #include <QLabel>
 #include <QPlainTextEdit>
 #include <QScreen>
 #include <QScrollBar>
+#include <QSignalBlocker>
 #include <QTableWidget>
 #include <QVBoxLayout>
 #include <algorithm>
@@ -142,7 +145,9 @@ void setRowCount(QTableWidget& table, std::size_t rows) {
 
 SummaryWindow::SummaryWindow(DesignSession& session, QWidget* parent)
     : QWidget(parent, Qt::Window), session_(session),
-      showAction_(newCommandAction(Command::Summary, this)), rooms_(makeTable(*this, kRoomColumns)),
+      showAction_(newCommandAction(Command::Summary, this)),
+      loadUnitLabel_(new QLabel(shown(view_text::kLoadUnitLabel), this)),
+      loadUnit_(new QComboBox(this)), rooms_(makeTable(*this, kRoomColumns)),
       totalsCaption_(new QLabel(shown(view_text::kTotalsCaption), this)),
       totals_(makeTable(*this, kGroupColumns)), notes_(new QPlainTextEdit(this)),
       machineCaption_(new QLabel(shown(kMachineLoadTitle), this)),
@@ -156,6 +161,11 @@ SummaryWindow::SummaryWindow(DesignSession& session, QWidget* parent)
     layout->setContentsMargins(6, 6, 6, 6);
     layout->setHorizontalSpacing(8);
     layout->setVerticalSpacing(4);
+    auto* unitRow = new QHBoxLayout;
+    unitRow->addWidget(loadUnitLabel_);
+    unitRow->addWidget(loadUnit_);
+    unitRow->addStretch();
+    layout->addLayout(unitRow, 0, 0);
     layout->addWidget(machineCaption_, 0, 1);
     layout->addWidget(rooms_, 1, 0);
     layout->addWidget(machineRooms_, 1, 1);
@@ -190,6 +200,16 @@ SummaryWindow::SummaryWindow(DesignSession& session, QWidget* parent)
     // A few notes in sight; more scroll.
     notes_->setFixedHeight(notes_->fontMetrics().lineSpacing() * 4 + 2 * notes_->frameWidth() + 8);
 
+    for (const LoadUnitDef& def : kLoadUnits) {
+        loadUnit_->addItem(qtext(def.symbol));
+    }
+    loadUnitLabel_->setBuddy(loadUnit_);
+    loadUnit_->setToolTip(shown(view_text::kLoadUnitHint));
+    connect(loadUnit_, &QComboBox::activated, this, [this](int index) {
+        if (index >= 0 && static_cast<std::size_t>(index) < kLoadUnits.size()) {
+            session_.setLoadUnit(kLoadUnits.at(static_cast<std::size_t>(index)).unit);
+        }
+    });
     connect(showAction_, &QAction::triggered, this, [this] {
         show(); // brings the table up to date (showEvent)
         raise();
@@ -218,10 +238,14 @@ void SummaryWindow::showWordsAgain() {
     machineGroupsCaption_->setText(shown(view_text::kMachineGroupsCaption));
     machineRooms_->setToolTip(shown(view_text::kDoubleClickToGoHint));
     rooms_->setToolTip(shown(view_text::kDoubleClickToGoHint));
-    showHeaders(*rooms_, kRoomColumns);
-    showHeaders(*totals_, kGroupColumns);
-    showHeaders(*machineRooms_, kMachineRoomColumns);
-    showHeaders(*machineGroups_, kMachineGroupColumns);
+    loadUnitLabel_->setText(shown(view_text::kLoadUnitLabel));
+    loadUnit_->setToolTip(shown(view_text::kLoadUnitHint));
+    const LoadUnit unit = session_.project().loadUnit;
+    showHeaders(*rooms_, columnsIn(kRoomColumns, unit));
+    showHeaders(*totals_, columnsIn(kGroupColumns, unit));
+    showHeaders(*machineRooms_, columnsIn(kMachineRoomColumns, unit));
+    showHeaders(*machineGroups_, columnsIn(kMachineGroupColumns, unit));
+    headersUnit_ = unit;
     refresh();
     for (QTableWidget* table : {rooms_, totals_, machineRooms_, machineGroups_}) {
         table->resizeColumnsToContents();
@@ -232,9 +256,35 @@ void SummaryWindow::refresh() {
     if (!isVisible()) {
         return; // showing the window refreshes it
     }
-    const ProjectSummary summary = summarizeProject(session_.project());
-    showTable(summaryTable(summary));
-    showMachineLoad(machineLoadTable(summary, machineLoad(session_.project(), summary)));
+    const Project& project = session_.project();
+    const ProjectSummary summary = summarizeProject(project);
+    const SummaryTable table = summaryTable(summary, project.loadUnit);
+    const MachineLoadTable machine =
+        machineLoadTable(summary, machineLoad(project, summary), project.loadUnit);
+    showLoadUnit();
+    const bool newUnit = headersUnit_ != project.loadUnit;
+    if (newUnit) {
+        headersUnit_ = project.loadUnit;
+        showHeaders(*rooms_, table.roomColumns);
+        showHeaders(*totals_, table.groupColumns);
+        showHeaders(*machineRooms_, machine.roomColumns);
+        showHeaders(*machineGroups_, machine.groupColumns);
+    }
+    showTable(table);
+    showMachineLoad(machine);
+    if (newUnit) {
+        for (QTableWidget* shownTable : {rooms_, totals_, machineRooms_, machineGroups_}) {
+            shownTable->resizeColumnsToContents();
+        }
+    }
+}
+
+void SummaryWindow::showLoadUnit() {
+    const int index = static_cast<int>(session_.project().loadUnit);
+    if (loadUnit_->currentIndex() != index) {
+        const QSignalBlocker quiet(loadUnit_);
+        loadUnit_->setCurrentIndex(index);
+    }
 }
 
 void SummaryWindow::showTable(const SummaryTable& table) {

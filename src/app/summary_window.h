@@ -7,6 +7,7 @@
 #include <QWidget>
 
 class QAction;
+class QComboBox;
 class QLabel;
 class QPlainTextEdit;
 class QTableWidget;
@@ -23,8 +24,10 @@ namespace gelvant {
 // whose temperature difference is beyond the system's limit: the texts of
 // machineLoadTable(). Every table is as tall as its rows, so that a project
 // of up to ten rooms is seen whole at the opening size. A double click on a
-// room (or Enter) goes to that room. The main window's menu commands work
-// from here too (Ctrl+Z, Ctrl+PgDown, ...).
+// room (or Enter) goes to that room. Above them the list 负荷单位: the
+// design's unit for loads, one undo step, followed by every table here and
+// by the calculation sheet. The main window's menu commands work from here
+// too (Ctrl+Z, Ctrl+PgDown, ...).
 //
 // The owner calls refresh() after every change of the session; while the
 // window is hidden that costs nothing, and showing it brings it up to date.
@@ -45,6 +48,8 @@ public:
     // The machine load per evaporating temperature, then the project total.
     QTableWidget* machineGroupsTable() const { return machineGroups_; }
     QLabel* plantNotes() const { return plantNotes_; }
+    // The units of kLoadUnits, in its order.
+    QComboBox* loadUnitList() const { return loadUnit_; }
 
     void refresh();
     // Its words shown again in the window's language.
@@ -54,6 +59,7 @@ protected:
     void showEvent(QShowEvent* event) override;
 
 private:
+    void showLoadUnit();
     void showTable(const SummaryTable& table);
     void showRooms(const std::vector<SummaryRoomRow>& rows);
     void showTotals(const SummaryTable& table);
@@ -64,6 +70,8 @@ private:
 
     DesignSession& session_;
     QAction* showAction_;
+    QLabel* loadUnitLabel_;
+    QComboBox* loadUnit_;
     QTableWidget* rooms_;
     QLabel* totalsCaption_;
     QTableWidget* totals_;
@@ -75,6 +83,7 @@ private:
     QTableWidget* machineGroups_;
     QLabel* plantNotes_;
     bool fitted_ = false;
+    LoadUnit headersUnit_ = LoadUnit::W; // the unit the headers name
 };
 
 } // namespace gelvant

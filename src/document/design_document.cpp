@@ -212,6 +212,12 @@ bool DesignDocument::setPlantSettings(const PlantSettings& plant) {
     return true;
 }
 
+void DesignDocument::setLoadUnit(LoadUnit unit) {
+    if (unit != project_.loadUnit) {
+        roomOperation([&] { project_.loadUnit = unit; });
+    }
+}
+
 std::vector<RoomMessages> DesignDocument::computeAllRooms() {
     typingRun_.reset();
     Project before = project_;

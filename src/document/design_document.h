@@ -70,6 +70,8 @@ public:
     // The project's plant settings; false (and nothing done) when a
     // coefficient lies outside the code's range.
     bool setPlantSettings(const PlantSettings& plant);
+    // The unit the design's loads are shown in; one step when it changes.
+    void setLoadUnit(LoadUnit unit);
     // Presses the compute button of every room in turn. Their message boxes
     // are gathered by room instead of shown.
     std::vector<RoomMessages> computeAllRooms();

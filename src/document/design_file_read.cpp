@@ -10,6 +10,7 @@
 #include "library/library_json.h"
 #include "plant/plant_settings.h"
 #include "plant/room_use.h"
+#include "project/load_unit.h"
 #include "project/project_info_fields.h"
 #include "project/result_inputs.h"
 #include "project/startup_form.h"
@@ -340,6 +341,15 @@ OpenedDesign readDesign(const Json& top) {
     }
     if (const Json* plant = objectMember(top, "plant", "design")) {
         opened.project.plant = readPlantSettings(*plant);
+    }
+    // Absent in every design from before the choice: they show W.
+    if (const Json* unit = stringMember(top, "loadUnit", "design")) {
+        const auto known = loadUnitFromKey(unit->get_ref<const std::string&>());
+        if (!known) {
+            refuse(DesignFileProblem::WrongType,
+                   "design.loadUnit should be W, kW, kcal/h, RT or BTU/h");
+        }
+        opened.project.loadUnit = *known;
     }
     // Before the rooms: their lists show the design's entries.
     if (const Json* library = objectMember(top, "library", "design")) {

@@ -9,6 +9,7 @@
 #include "library/library_json.h"
 #include "plant/plant_settings.h"
 #include "plant/room_use.h"
+#include "project/load_unit.h"
 #include "project/project_info_fields.h"
 #include "project/result_inputs.h"
 
@@ -194,6 +195,11 @@ std::string designFileText(const Project& project, std::string_view recoveredFro
     writeProjectInfo(out, project.info);
     out.key("plant");
     writePlantSettings(out, project.plant);
+    // A design shown in W, as every design before the choice, is written as before.
+    if (project.loadUnit != LoadUnit::W) {
+        out.key("loadUnit");
+        out.string(loadUnitDef(project.loadUnit).key);
+    }
     // A design without entries is written as before the library existed.
     if (!project.library->empty()) {
         out.key("library");

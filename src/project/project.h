@@ -2,6 +2,7 @@
 
 #include "form/form_state.h"
 #include "form/library_entries.h"
+#include "project/load_unit.h"
 
 #include <cstddef>
 #include <cstdint>
@@ -65,12 +66,14 @@ struct Room {
     std::optional<std::uint64_t> computedInputs{};
 };
 
-// A cold-store project: its information, its plant settings, the
-// designer's own data its rooms' lists show, and its rooms, one of them
-// current. The library, like a form, is shared and never changes.
+// A cold-store project: its information, its plant settings, the unit its
+// loads are shown in, the designer's own data its rooms' lists show, and its
+// rooms, one of them current. The library, like a form, is shared and never
+// changes.
 struct Project {
     ProjectInfo info;
     PlantSettings plant;
+    LoadUnit loadUnit = LoadUnit::W;
     std::vector<Room> rooms;
     std::size_t current = 0;
     std::shared_ptr<const Library> library = emptyLibrary();

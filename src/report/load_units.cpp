@@ -1,20 +1,10 @@
 #include "report/load_units.h"
 
-#include "form/portable.h"
 #include "report/summary_table.h"
 
 #include <cmath>
 
 namespace gelvant {
-
-const LoadUnitDef& loadUnitDef(LoadUnit unit) {
-    return kLoadUnits.at(static_cast<std::size_t>(unit));
-}
-
-std::optional<LoadUnit> loadUnitFromKey(std::string_view key) {
-    const auto found = findBy(kLoadUnits, key, &LoadUnitDef::key);
-    return found == kLoadUnits.end() ? std::nullopt : std::optional<LoadUnit>(found->unit);
-}
 
 double loadInUnit(double watts, LoadUnit unit) {
     return watts * loadUnitDef(unit).perWatt;

@@ -11,10 +11,6 @@ namespace {
 
 constexpr double kWPerKw = 1000.0;
 
-std::string wattsText(double watts) {
-    return numberText(watts, 0);
-}
-
 std::string kwText(double watts) {
     return numberText(watts / kWPerKw, 1);
 }
@@ -43,12 +39,12 @@ std::vector<CoefficientRow> coefficientRows(const MachineLoad& load) {
     };
 }
 
-MachineRoomRow roomRow(const RoomSummary& summary, const RoomMachineLoad& room) {
+MachineRoomRow roomRow(const RoomSummary& summary, const RoomMachineLoad& room, LoadUnit unit) {
     MachineRoomRow row;
     row[0] = markedName(summary);
     row[1] = useText(room.use);
     for (std::size_t q = 0; q < kFlowCount; ++q) {
-        row[2 + q] = wattsText(room.flows[q]);
+        row[2 + q] = loadCell(room.flows[q], unit);
     }
     for (std::size_t i = 0; i < kFlowCount; ++i) {
         if (i > 0) {
@@ -61,14 +57,14 @@ MachineRoomRow roomRow(const RoomSummary& summary, const RoomMachineLoad& room) 
 }
 
 MachineGroupRow groupRow(std::string first, std::string rooms, const HeatFlows& flows,
-                         double machineLoadW, double perTonW) {
+                         double machineLoadW, double perTonW, LoadUnit unit) {
     MachineGroupRow row;
     row[0] = std::move(first);
     row[1] = std::move(rooms);
     for (std::size_t q = 0; q < kFlowCount; ++q) {
-        row[2 + q] = wattsText(flows[q]);
+        row[2 + q] = loadCell(flows[q], unit);
     }
-    row[7] = wattsText(machineLoadW);
+    row[7] = loadCell(machineLoadW, unit);
     row[8] = kwText(machineLoadW);
     row[9] = perTonText(perTonW);
     return row;
@@ -113,14 +109,17 @@ std::vector<std::string> plantBasis(const ProjectSummary& summary, const Machine
 
 } // namespace
 
-MachineLoadTable machineLoadTable(const ProjectSummary& summary, const MachineLoad& load) {
+MachineLoadTable machineLoadTable(const ProjectSummary& summary, const MachineLoad& load,
+                                  LoadUnit unit) {
     MachineLoadTable table;
+    table.roomColumns = columnsIn(kMachineRoomColumns, unit);
+    table.groupColumns = columnsIn(kMachineGroupColumns, unit);
     table.coefficients = coefficientRows(load);
     table.basis = plantBasis(summary, load);
     table.flowSources = flowSources();
     table.leftOutNotes = summaryTable(summary).notes;
     for (std::size_t i = 0; i < summary.rooms.size() && i < load.rooms.size(); ++i) {
-        table.rooms.push_back(roomRow(summary.rooms[i], load.rooms[i]));
+        table.rooms.push_back(roomRow(summary.rooms[i], load.rooms[i], unit));
         if (load.rooms[i].tempDiffOverLimit) {
             table.tempDiffNotes.push_back(
                 tempDiffNote(summary.rooms[i], load.rooms[i], load.settings.system));
@@ -132,7 +131,7 @@ MachineLoadTable machineLoadTable(const ProjectSummary& summary, const MachineLo
     for (const GroupMachineLoad& group : load.groups) {
         table.groups.push_back(groupRow(numberText(group.evaporatingTemp, 0),
                                         roomNamesText(summary, group.rooms), group.flows,
-                                        group.machineLoadW, group.machineLoadPerTonW));
+                                        group.machineLoadW, group.machineLoadPerTonW, unit));
         for (std::size_t q = 0; q < kFlowCount; ++q) {
             totalFlows[q] += group.flows[q];
         }
@@ -140,8 +139,8 @@ MachineLoadTable machineLoadTable(const ProjectSummary& summary, const MachineLo
         totalRooms += group.rooms.size();
     }
     const double perTon = totalTonnage > 0 ? load.totalW / totalTonnage : std::nan("");
-    table.total =
-        groupRow(totalLabel(summary), std::to_string(totalRooms), totalFlows, load.totalW, perTon);
+    table.total = groupRow(totalLabel(summary), std::to_string(totalRooms), totalFlows, load.totalW,
+                           perTon, unit);
     return table;
 }
 

@@ -73,6 +73,8 @@ using MachineGroupRow = std::array<std::string, kMachineGroupColumnCount>;
 // project total, the rooms left out of the sums (the summary's own notes)
 // and the rooms whose temperature difference exceeds the system's limit.
 struct MachineLoadTable {
+    std::array<SummaryColumn, kMachineRoomColumnCount> roomColumns = kMachineRoomColumns;
+    std::array<SummaryColumn, kMachineGroupColumnCount> groupColumns = kMachineGroupColumns;
     std::vector<CoefficientRow> coefficients;
     std::vector<MachineRoomRow> rooms;
     std::vector<MachineGroupRow> groups;
@@ -88,6 +90,9 @@ struct MachineLoadTable {
     std::vector<std::string> tempDiffNotes;
 };
 
-MachineLoadTable machineLoadTable(const ProjectSummary& summary, const MachineLoad& load);
+// The flows and machine loads in W in the unit (the machine load in kW and
+// the load per tonne stay as they are).
+MachineLoadTable machineLoadTable(const ProjectSummary& summary, const MachineLoad& load,
+                                  LoadUnit unit = LoadUnit::W);
 
 } // namespace gelvant

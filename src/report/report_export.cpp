@@ -113,12 +113,13 @@ private:
 void summaryRows(CsvWriter& csv, const SummaryTable& table) {
     for (const SummaryRoomRow& room : table.rooms) {
         for (std::size_t c = 1; c < kRoomColumnCount; ++c) {
-            csv.entry(room[0], "项目汇总", kRoomColumns[c].name, room[c], kRoomColumns[c].unit);
+            csv.entry(room[0], "项目汇总", table.roomColumns[c].name, room[c],
+                      table.roomColumns[c].unit);
         }
     }
     const auto groupRow = [&](std::string_view group, const SummaryGroupRow& row) {
         for (std::size_t c = 1; c < kGroupColumnCount; ++c) {
-            csv.entry({}, group, kGroupColumns[c].name, row[c], kGroupColumns[c].unit);
+            csv.entry({}, group, table.groupColumns[c].name, row[c], table.groupColumns[c].unit);
         }
     };
     for (const SummaryGroupRow& group : table.groups) {
@@ -139,14 +140,13 @@ void machineLoadRows(CsvWriter& csv, const MachineLoadTable& table) {
     }
     for (const MachineRoomRow& room : table.rooms) {
         for (std::size_t c = 1; c < kMachineRoomColumnCount; ++c) {
-            csv.entry(room[0], group, kMachineRoomColumns[c].name, room[c],
-                      kMachineRoomColumns[c].unit);
+            csv.entry(room[0], group, table.roomColumns[c].name, room[c],
+                      table.roomColumns[c].unit);
         }
     }
     const auto groupRow = [&](std::string_view rowGroup, const MachineGroupRow& row) {
         for (std::size_t c = 1; c < kMachineGroupColumnCount; ++c) {
-            csv.entry({}, rowGroup, kMachineGroupColumns[c].name, row[c],
-                      kMachineGroupColumns[c].unit);
+            csv.entry({}, rowGroup, table.groupColumns[c].name, row[c], table.groupColumns[c].unit);
         }
     };
     for (const MachineGroupRow& row : table.groups) {
@@ -160,7 +160,15 @@ void machineLoadRows(CsvWriter& csv, const MachineLoadTable& table) {
     }
 }
 
-void roomRows(CsvWriter& csv, const RoomReport& room) {
+// A load line in W as the form labels it ("库体漏热(W)"); in another unit
+// its name with that unit.
+void loadLine(CsvWriter& csv, const RoomReport& room, const LoadRow& row, LoadUnit unit) {
+    const std::string_view symbol = loadUnitDef(unit).symbol;
+    const std::string label = unit == LoadUnit::W ? row.label : columnHeader({row.name, symbol});
+    csv.entry(room.name, "冷负荷", label, row.figures[0], symbol);
+}
+
+void roomRows(CsvWriter& csv, const RoomReport& room, LoadUnit unit) {
     if (!room.stateNote.empty()) {
         csv.entry(room.name, "计算状态", "说明", room.stateNote, {});
     }
@@ -170,9 +178,9 @@ void roomRows(CsvWriter& csv, const RoomReport& room) {
         }
     }
     for (const LoadRow& row : room.load.rows) {
-        csv.entry(room.name, "冷负荷", row.label, row.watts, "W");
+        loadLine(csv, room, row, unit);
     }
-    csv.entry(room.name, "冷负荷", room.load.total.label, room.load.total.watts, "W");
+    loadLine(csv, room, room.load.total, unit);
     csv.field(room.name, "冷负荷", room.load.loadPerTon);
     for (const ReportGroup& group : room.equipmentGroups) {
         for (const ReportField& f : group.fields) {
@@ -220,21 +228,22 @@ std::string reportCsv(const Report& report) {
         machineLoadRows(csv, *report.machineLoad);
     }
     for (const RoomReport& room : report.rooms) {
-        roomRows(csv, room);
+        roomRows(csv, room, report.loadUnit);
     }
     return csv.take();
 }
 
-std::string loadTableTsv(const RoomReport& room) {
+std::string loadTableTsv(const RoomReport& room, LoadUnit unit) {
     std::string out;
-    const auto& columns = kSheetWords.loadColumns;
+    const SheetWords words = sheetWordsIn(kSheetWords, kLoadFigureColumns, unit);
+    const auto& columns = words.loadColumns;
     tsvRow(out, {columns[0], columns[1], columns[2], columns[3], columns[4]});
     for (const LoadRow& row : room.load.rows) {
         const std::string name = row.inOperating ? "  " + row.name : row.name;
-        tsvRow(out, {name, row.watts, row.kcalPerHour, row.share, row.basis});
+        tsvRow(out, {name, row.figures[0], row.figures[1], row.share, row.basis});
     }
     const LoadRow& total = room.load.total;
-    tsvRow(out, {total.name, total.watts, total.kcalPerHour, total.share, room.load.totalNote});
+    tsvRow(out, {total.name, total.figures[0], total.figures[1], total.share, room.load.totalNote});
     const ReportField& perTon = room.load.loadPerTon;
     tsvRow(out, {perTon.label, perTon.value, "", "", room.load.tonnageNote});
     return out;

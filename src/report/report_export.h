@@ -24,8 +24,9 @@ inline constexpr std::string_view kUtf8ByteOrderMark = "\xEF\xBB\xBF";
 std::string reportCsv(const Report& report);
 
 // The cooling-load table of one room as tab-separated rows, to paste into a
-// spreadsheet as rows and columns: item, W, kcal/h, share, basis; then the
+// spreadsheet as rows and columns: item, W, kcal/h, share, basis (in
+// another unit: item, the unit, W, share, basis, as the sheet); then the
 // total with the form's note and the load per tonne.
-std::string loadTableTsv(const RoomReport& room);
+std::string loadTableTsv(const RoomReport& room, LoadUnit unit = LoadUnit::W);
 
 } // namespace gelvant

@@ -98,8 +98,9 @@ void visitMachineLoad(MachineLoadTable& table, const Visit& visit) {
 // The Chinese words and, once asked for, the English ones, kept for the
 // program's run: SheetWords holds views.
 struct EnglishSheetWords {
-    std::array<std::string, 32> storage;
+    std::array<std::string, 40> storage;
     SheetWords words;
+    std::array<std::string_view, kLoadUnits.size()> loadFigureColumns;
 };
 
 const EnglishSheetWords& englishSheetWords() {
@@ -140,6 +141,9 @@ const EnglishSheetWords& englishSheetWords() {
         en.note = put(zh.note);
         en.colon = put(zh.colon);
         en.gap = put(zh.gap);
+        for (std::size_t i = 0; i < kLoadFigureColumns.size(); ++i) {
+            built.loadFigureColumns.at(i) = put(kLoadFigureColumns.at(i));
+        }
         return built;
     }();
     return english;
@@ -189,7 +193,10 @@ void translateReport(Report& report, Language language) {
     if (language == Language::Chinese) {
         return;
     }
-    report.words = sheetWords(language);
+    const bool english = language == Language::English;
+    report.words = sheetWordsIn(
+        sheetWords(language), english ? englishSheetWords().loadFigureColumns : kLoadFigureColumns,
+        report.loadUnit);
     visitProgramTexts(report, [language](std::string& text) { text = shownText(language, text); });
 }
 

@@ -12,6 +12,7 @@
 #include "report/equipment_schedule.h"
 #include "report/form_reader.h"
 #include "report/load_formulas.h"
+#include "report/load_units.h"
 #include "report/report_inputs.h"
 #include "report/report_labels.h"
 #include "report/report_numbers.h"
@@ -90,9 +91,16 @@ LoadRow loadRow(const FormReader& form, std::string_view fieldName) {
     return row;
 }
 
-LoadTable loadTable(const FormReader& form) {
+void showFigures(LoadRow& row, LoadUnit unit) {
+    row.figures = unit == LoadUnit::W
+                      ? std::array<std::string, 2>{row.watts, row.kcalPerHour}
+                      : std::array<std::string, 2>{loadCellText(row.watts, unit), row.watts};
+}
+
+LoadTable loadTable(const FormReader& form, LoadUnit unit) {
     LoadTable table;
     table.total = loadRow(form, "totalCoolingLoadW");
+    showFigures(table.total, unit);
     const double totalW = table.total.shownW;
     table.total.share = shareText(totalW, totalW);
     table.total.formula = totalFormulaText();
@@ -106,6 +114,7 @@ LoadTable loadTable(const FormReader& form) {
         row.formula = formulaText(formula);
         row.legend = legendText(formula);
         row.flow = flowText(formula.flow);
+        showFigures(row, unit);
         table.rows.push_back(std::move(row));
     }
     table.totalNote = form.text(ctl::totalLoadNote);
@@ -190,11 +199,13 @@ void sortBars(std::vector<ChartBar>& bars) {
 
 // The bars are drawn only for finite results with a positive total: the
 // saturated figures of a division by zero would dwarf the real ones.
-BarChart loadChart(const LoadTable& load, ResultState state) {
+BarChart loadChart(const LoadTable& load, ResultState state, LoadUnit unit) {
     BarChart chart{"冷负荷构成（按大小排序）", {}, {}};
+    const std::string symbol(loadUnitDef(unit).symbol);
     for (const LoadRow& row : load.rows) {
         if (!row.subtotal) {
-            chart.bars.push_back({row.name, row.shownW, 0.0, row.watts + " W", row.share});
+            chart.bars.push_back(
+                {row.name, row.shownW, 0.0, row.figures[0] + " " + symbol, row.share});
         }
     }
     sortBars(chart.bars);
@@ -323,13 +334,13 @@ BarChart capacityChart(const ProjectSummary& summary) {
 
 } // namespace
 
-RoomReport buildRoomReport(const Room& room, const Library& library) {
+RoomReport buildRoomReport(const Room& room, const Library& library, LoadUnit unit) {
     const FormReader form(*room.form);
     RoomReport report;
     report.name = room.name;
     report.equipment = room.equipment;
     report.inputs = inputGroups(form, library);
-    report.load = loadTable(form);
+    report.load = loadTable(form, unit);
     report.state = resultState(form.sheet(), report.load);
     report.stateNote = stateNote(report.state);
     explainLoad(report.load, form, report.state, room);
@@ -337,7 +348,7 @@ RoomReport buildRoomReport(const Room& room, const Library& library) {
         report.stateNote = std::string(kStaleResultsNote);
     }
     report.keyResults = keyResults(form, report.load, room.equipment, report.state);
-    report.chart = loadChart(report.load, report.state);
+    report.chart = loadChart(report.load, report.state, unit);
     report.equipmentGroups = equipmentGroups(form, room.equipment, report.state);
     report.reference = referenceRoom(form);
     return report;
@@ -347,6 +358,8 @@ Report buildReport(const Project& project, ReportScope scope, std::string_view d
                    std::string_view date) {
     Report report;
     report.title = std::string(kReportTitle);
+    report.loadUnit = project.loadUnit;
+    report.words = sheetWordsIn(kSheetWords, kLoadFigureColumns, project.loadUnit);
     report.fileName =
         designFileName.empty() ? std::string(kUnsavedFileName) : std::string(designFileName);
     report.date = std::string(date);
@@ -360,19 +373,20 @@ Report buildReport(const Project& project, ReportScope scope, std::string_view d
     const ProjectSummary summary = summarizeProject(project);
     if (project.rooms.size() == 1 || wholeProject) {
         const MachineLoad plant = machineLoad(project, summary);
-        report.machineLoad = machineLoadTable(summary, plant);
+        report.machineLoad = machineLoadTable(summary, plant, project.loadUnit);
         report.schedule = equipmentSchedule(project, summary, plant);
     }
     report.signOffs = signOffs(project.info, date);
     if (!wholeProject) {
         if (single != nullptr) {
-            report.rooms.push_back(buildRoomReport(*single, *project.library));
+            report.rooms.push_back(buildRoomReport(*single, *project.library, project.loadUnit));
         }
         return report;
     }
-    report.summary = SummarySection{summaryTable(summary), capacityChart(summary)};
+    report.summary =
+        SummarySection{summaryTable(summary, project.loadUnit), capacityChart(summary)};
     for (const Room& room : project.rooms) {
-        report.rooms.push_back(buildRoomReport(room, *project.library));
+        report.rooms.push_back(buildRoomReport(room, *project.library, project.loadUnit));
     }
     return report;
 }

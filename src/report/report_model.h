@@ -35,6 +35,10 @@ struct LoadRow {
     std::string name;  // the label without its unit: "库体漏热"
     std::string watts; // the box text
     std::string kcalPerHour;
+    // The load table's two columns of figures: the load in the design's
+    // unit, then kcal/h beside W (the sheet as it has always been), else the
+    // box's W, for a check against the form.
+    std::array<std::string, 2> figures;
     std::string share;        // "21.6%", or "—"
     std::string basis;        // the values beside it in the result band
     double shownW = 0;        // the shown number (NaN when the box holds none)
@@ -120,8 +124,9 @@ struct SummarySection {
 // whole project (a single-room design included), and one section per room.
 struct Report {
     std::string title;
-    SheetWords words = kSheetWords; // the section and column titles both layouts show
-    std::string projectName;        // for the running title of the later pages
+    LoadUnit loadUnit = LoadUnit::W; // what the tables show loads in; figures stay in W
+    SheetWords words = kSheetWords;  // the section and column titles both layouts show
+    std::string projectName;         // for the running title of the later pages
     std::vector<ReportField> heading; // 项目名称, 设计单位, 设计人, 日期, 设计文件, 计算程序
     std::string fileName; // the design file's name, or 未保存
     std::string date;     // the day the report is made
@@ -135,8 +140,10 @@ struct Report {
 
 enum class ReportScope { WholeProject, CurrentRoom };
 
-// library: the design's, whose entries the room's lists may have chosen.
-RoomReport buildRoomReport(const Room& room, const Library& library = *emptyLibrary());
+// library: the design's, whose entries the room's lists may have chosen;
+// unit: what the load table and the chart show loads in.
+RoomReport buildRoomReport(const Room& room, const Library& library = *emptyLibrary(),
+                           LoadUnit unit = LoadUnit::W);
 
 // designFileName: the file's name without folders, empty when the design is
 // not saved; date: the day the report is made, shown in every footer and as

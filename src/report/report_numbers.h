@@ -1,13 +1,12 @@
 #pragma once
 
+#include "project/load_unit.h"
+
 #include <optional>
 #include <string>
 #include <string_view>
 
 namespace gelvant {
-
-// W to kcal/h, the form's own factor (3.6 / 4.18).
-inline constexpr double kWToKcalPerHour = 0.8612440191387561;
 
 // Fixed notation rounded to the given decimals, as the form's notes write
 // numbers; a value that rounds to zero is shown without a minus sign ("0",

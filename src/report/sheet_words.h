@@ -1,5 +1,7 @@
 #pragma once
 
+#include "project/load_unit.h"
+
 #include <array>
 #include <cstddef>
 #include <string_view>
@@ -61,5 +63,43 @@ inline constexpr SheetWords kSheetWords{
     .colon = "：",
     .gap = "　　",
 };
+
+} // namespace gelvant
+
+namespace gelvant {
+
+// The title of the load table's column of figures in each unit, in the
+// order of kLoadUnits.
+inline constexpr std::array<std::string_view, kLoadUnits.size()> kLoadFigureColumns{
+    "冷负荷(W)", "冷负荷(kW)", "冷负荷(kcal/h)", "冷负荷(RT)", "冷负荷(BTU/h)"};
+
+constexpr bool figureColumnsFollowUnits() {
+    for (std::size_t i = 0; i < kLoadUnits.size(); ++i) {
+        const std::string_view title = kLoadFigureColumns.at(i);
+        const std::string_view symbol = kLoadUnits.at(i).symbol;
+        if (!title.ends_with(")") || title.size() < symbol.size() + 2 ||
+            title.substr(title.size() - symbol.size() - 1, symbol.size()) != symbol) {
+            return false;
+        }
+    }
+    return true;
+}
+static_assert(figureColumnsFollowUnits(), "each column title names its unit");
+static_assert(kSheetWords.loadColumns[1] == kLoadFigureColumns[0] &&
+                  kSheetWords.loadColumns[2] == kLoadFigureColumns[2],
+              "a sheet in W shows W and kcal/h");
+
+// The words of a sheet whose loads are shown in the unit: the load table's
+// first column of figures in the unit, the second in kcal/h beside W (the
+// sheet as it has always been), else in W, for a check against the form.
+constexpr SheetWords sheetWordsIn(const SheetWords& words,
+                                  const std::array<std::string_view, kLoadUnits.size()>& figures,
+                                  LoadUnit unit) {
+    SheetWords shown = words;
+    const auto at = [&](LoadUnit u) { return figures.at(static_cast<std::size_t>(u)); };
+    shown.loadColumns.at(1) = at(unit);
+    shown.loadColumns.at(2) = at(unit == LoadUnit::W ? LoadUnit::KcalPerH : LoadUnit::W);
+    return shown;
+}
 
 } // namespace gelvant

@@ -2,6 +2,7 @@
 
 #include "form/numeric.h"
 #include "form/text_exchange.h"
+#include "report/load_units.h"
 #include "report/report_numbers.h"
 
 #include <cmath>
@@ -19,7 +20,7 @@ std::string intCell(double stored) {
     return formatIntText(truncInt(stored));
 }
 
-SummaryRoomRow roomRow(const RoomSummary& r) {
+SummaryRoomRow roomRow(const RoomSummary& r, LoadUnit unit) {
     SummaryRoomRow row;
     row[0] = markedName(r);
     row[1] = floatCell(r.roomTemp);
@@ -33,7 +34,8 @@ SummaryRoomRow roomRow(const RoomSummary& r) {
         }
         return row;
     }
-    row[4] = floatCell(r.totalCoolingLoadW);
+    row[4] =
+        unit == LoadUnit::W ? floatCell(r.totalCoolingLoadW) : loadText(r.totalCoolingLoadW, unit);
     // NaN: no design difference chosen, so the compressor line has nothing to work from.
     const bool lineKnown = !std::isnan(r.evaporatingTemp);
     row[6] = lineKnown ? numberText(r.evaporatingTemp, 0) : std::string(kNoValue);
@@ -56,6 +58,10 @@ std::string leftOutNote(const RoomSummary& r) {
 }
 
 } // namespace
+
+std::string loadCell(double watts, LoadUnit unit) {
+    return unit == LoadUnit::W ? numberText(watts, 0) : loadText(watts, unit);
+}
 
 std::string columnHeader(const SummaryColumn& column) {
     return column.unit.empty() ? std::string(column.name)
@@ -90,10 +96,12 @@ std::string evaporatingTempText(double evaporatingTemp) {
     return numberText(evaporatingTemp, 0) + "℃";
 }
 
-SummaryTable summaryTable(const ProjectSummary& summary) {
+SummaryTable summaryTable(const ProjectSummary& summary, LoadUnit unit) {
     SummaryTable table;
+    table.roomColumns = columnsIn(kRoomColumns, unit);
+    table.groupColumns = columnsIn(kGroupColumns, unit);
     for (const RoomSummary& room : summary.rooms) {
-        table.rooms.push_back(roomRow(room));
+        table.rooms.push_back(roomRow(room, unit));
         if (!room.computed) {
             table.notes.push_back(room.name + "：未计算，未计入合计。");
         } else if (!room.inSums) {
@@ -107,11 +115,11 @@ SummaryTable summaryTable(const ProjectSummary& summary) {
         table.groups.push_back({numberText(group.evaporatingTemp, 0),
                                 roomNamesText(summary, group.rooms),
                                 std::to_string(group.rooms.size()), numberText(group.capacityKw, 1),
-                                numberText(group.totalCoolingLoadW, 0)});
+                                loadCell(group.totalCoolingLoadW, unit)});
     }
     table.total = {totalLabel(summary), "", std::to_string(summary.total.rooms),
                    numberText(summary.total.capacityKw, 1),
-                   numberText(summary.total.totalCoolingLoadW, 0)};
+                   loadCell(summary.total.totalCoolingLoadW, unit)};
     return table;
 }
 

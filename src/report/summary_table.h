@@ -1,5 +1,6 @@
 #pragma once
 
+#include "project/load_unit.h"
 #include "project/summary.h"
 
 #include <array>
@@ -19,6 +20,23 @@ struct SummaryColumn {
 
 // The header text of a column: "总冷负荷(W)", or the name alone.
 std::string columnHeader(const SummaryColumn& column);
+
+// The columns with a load in the unit: every column in W (a load per tonne,
+// W/t, and a capacity in kW stay as they are).
+template <std::size_t N>
+constexpr std::array<SummaryColumn, N> columnsIn(std::array<SummaryColumn, N> columns,
+                                                 LoadUnit unit) {
+    for (SummaryColumn& column : columns) {
+        if (column.unit == "W") {
+            column.unit = loadUnitDef(unit).symbol;
+        }
+    }
+    return columns;
+}
+
+// A load in a cell: as the program has always shown it in W ("inf" for a
+// sum that is not finite), else in the unit with its decimals.
+std::string loadCell(double watts, LoadUnit unit);
 
 inline constexpr std::size_t kRoomColumnCount = 11;
 inline constexpr std::array<SummaryColumn, kRoomColumnCount> kRoomColumns{{
@@ -62,6 +80,8 @@ inline constexpr std::string_view kNoValue = "—";
 // and the project total, plus one note for each room left out of the sums.
 // The report and the summary window show these very texts.
 struct SummaryTable {
+    std::array<SummaryColumn, kRoomColumnCount> roomColumns = kRoomColumns;
+    std::array<SummaryColumn, kGroupColumnCount> groupColumns = kGroupColumns;
     std::vector<SummaryRoomRow> rooms;
     std::vector<SummaryGroupRow> groups;
     SummaryGroupRow total;
@@ -69,8 +89,9 @@ struct SummaryTable {
 };
 
 // Room values are formatted as the form formats its boxes and compressor
-// lines; sums are shown with one decimal for kW and in whole watts.
-SummaryTable summaryTable(const ProjectSummary& summary);
+// lines; sums are shown with one decimal for kW and in whole watts. In
+// another unit every load is the W figure converted, a sum the exact sum.
+SummaryTable summaryTable(const ProjectSummary& summary, LoadUnit unit = LoadUnit::W);
 
 // A room's name, with the mark when its results are not current.
 std::string markedName(const RoomSummary& room);

@@ -81,8 +81,9 @@ SessionChanges DesignSession::changesSince(const Before& before, bool formVerb) 
     changes.history = before.canUndo != canUndo() || before.canRedo != canRedo() ||
                       before.modified != isModified();
     changes.refusedBox = relay_.refusedBox;
-    changes.summary =
-        changes.rooms || changes.library || changes.plant || !sameRoomForms(before.project, now);
+    changes.summary = changes.rooms || changes.library || changes.plant ||
+                      before.project.loadUnit != now.loadUnit ||
+                      !sameRoomForms(before.project, now);
     return changes;
 }
 
@@ -304,6 +305,10 @@ bool DesignSession::setGoodsLoadFactor(std::optional<double> p) {
 
 bool DesignSession::setPlantSettings(const PlantSettings& plant) {
     return run(false, [&] { return document_.setPlantSettings(plant); });
+}
+
+void DesignSession::setLoadUnit(LoadUnit unit) {
+    run(false, [&] { document_.setLoadUnit(unit); });
 }
 
 std::vector<RoomMessages> DesignSession::computeAllRooms() {

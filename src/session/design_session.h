@@ -164,6 +164,9 @@ public:
     // The project's machine-load choices; false (nothing done) when a
     // coefficient lies outside the code's range.
     bool setPlantSettings(const PlantSettings& plant);
+    // The unit the summary, the machine load, the calculation sheet and its
+    // CSV show loads in; the figures themselves stay in W.
+    void setLoadUnit(LoadUnit unit);
     // Presses the compute button of every room in turn; their message boxes
     // are gathered by room instead of shown.
     std::vector<RoomMessages> computeAllRooms();

@@ -19,7 +19,8 @@ struct SessionChanges {
     bool history = false;  // what undo and redo can do, or the unsaved-changes mark
     bool replaced = false; // a whole design replaced: start-up, new, open
     // What the project summary shows may differ: a room's form or its place
-    // in the list, the plant's choices, the library, a replaced design.
+    // in the list, the plant's choices, the unit loads are shown in, the
+    // library, a replaced design.
     bool summary = false;
     // A box's text was refused: the box has the focus, its text selected.
     bool refusedBox = false;

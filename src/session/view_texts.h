@@ -100,6 +100,10 @@ inline constexpr std::string_view kSummaryTitle = "项目汇总";
 inline constexpr std::string_view kTotalsCaption = "按蒸发温度合计（从最低蒸发温度起）";
 inline constexpr std::string_view kMachineGroupsCaption = "各蒸发温度的机械负荷及合计";
 inline constexpr std::string_view kDoubleClickToGoHint = "双击一行转到该库房";
+// The list of the units the design's loads are shown in (kLoadUnits' symbols).
+inline constexpr std::string_view kLoadUnitLabel = "负荷单位";
+inline constexpr std::string_view kLoadUnitHint =
+    "表中的冷负荷和机械负荷以此单位显示，计算书和导出的 CSV 也是；计算仍以 W 进行";
 inline constexpr std::string_view kListSeparator = "；";
 inline constexpr std::string_view kN4N5Brief = "n4、n5 按同一蒸发温度下同类冷间的间数";
 

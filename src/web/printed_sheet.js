@@ -80,9 +80,8 @@
     }
 
     function loadTable(load, words) {
-        const rows = load.rows.map((r) => [r.name, r.watts, r.kcal, r.share, r.basis]);
-        rows.push([load.total.name, load.total.watts, load.total.kcal, load.total.share,
-                   load.totalNote]);
+        const rows = load.rows.map((r) => [r.name, ...r.figures, r.share, r.basis]);
+        rows.push([load.total.name, ...load.total.figures, load.total.share, load.totalNote]);
         const part = element("div", { class: "group" });
         part.append(table("load", words.loadColumns, rows));
         const perTon = load.loadPerTon;

@@ -49,10 +49,10 @@ Json groupsJson(const std::vector<ReportGroup>& groups) {
 // values put in statement by statement, what its symbols stand for and the
 // heat flow it counts in.
 Json loadRowJson(const LoadRow& row) {
-    return {{"name", row.name},         {"watts", row.watts},     {"kcal", row.kcalPerHour},
-            {"share", row.share},       {"basis", row.basis},     {"inOperating", row.inOperating},
-            {"subtotal", row.subtotal}, {"formula", row.formula}, {"substituted", row.substituted},
-            {"legend", row.legend},     {"flow", row.flow},       {"flowNote", row.flowNote}};
+    return {{"name", row.name},       {"figures", row.figures},         {"share", row.share},
+            {"basis", row.basis},     {"inOperating", row.inOperating}, {"subtotal", row.subtotal},
+            {"formula", row.formula}, {"substituted", row.substituted}, {"legend", row.legend},
+            {"flow", row.flow},       {"flowNote", row.flowNote}};
 }
 
 Json strings(const auto& texts) {
@@ -179,7 +179,8 @@ const char* gv_results_tsv(const char* fileName, const char* date) {
     Report current =
         buildReport(page().session.project(), ReportScope::CurrentRoom, fileName, date);
     translateReport(current, page().language);
-    return handBack(current.rooms.empty() ? std::string() : loadTableTsv(current.rooms.front()));
+    return handBack(current.rooms.empty() ? std::string()
+                                          : loadTableTsv(current.rooms.front(), current.loadUnit));
 }
 
 // --- The calculation sheet ------------------------------------------------------------

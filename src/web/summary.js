@@ -7,17 +7,21 @@
     const page = window.gelvant;
     const work = page.work;
     const element = page.element;
-    const parts = { section: null, rooms: null, groups: null, notes: null, machine: null };
+    const parts = { section: null, unit: null, rooms: null, groups: null, notes: null,
+                    machine: null };
 
     work.buildSummary = () => {
         const title = work.words.summaryTitle;
         parts.section = element("section", { id: "summary", "aria-label": title });
+        parts.unit = loadUnitList();
         parts.rooms = element("table", { class: "rooms" });
         parts.groups = element("table", { class: "groups" });
         parts.notes = element("p", { class: "notes" });
         parts.machine = element("div");
-        parts.section.append(element("h2", {}, title), parts.rooms, parts.groups, parts.notes,
-                             parts.machine);
+        const unitLabel = element("label", { class: "load-unit" }, work.words.loadUnitLabel);
+        unitLabel.append(parts.unit);
+        parts.section.append(element("h2", {}, title), unitLabel, parts.rooms, parts.groups,
+                             parts.notes, parts.machine);
         parts.rooms.addEventListener("click", (event) => {
             const row = event.target.closest("tr[data-room]");
             if (row) {
@@ -31,11 +35,23 @@
     // room's row is marked whichever it is.
     work.showSummary = (state) => {
         parts.rooms.querySelector("tr.current")?.classList.remove("current");
+        parts.unit.selectedIndex = state.loadUnit;
         if (state.summary) {
             layoutSummary(state.summary);
         }
         parts.rooms.rows[state.current + 1]?.classList.add("current");
     };
+
+    // The design's unit for loads: the summary, the sheet and the CSV follow.
+    function loadUnitList() {
+        const list = element("select", { id: "load-unit", title: work.words.loadUnitHint });
+        for (const symbol of work.words.loadUnits) {
+            list.append(element("option", {}, symbol));
+        }
+        list.addEventListener("change", () => work.act("gv_set_load_unit", ["number"],
+                                                       [list.selectedIndex]));
+        return list;
+    }
 
     function layoutSummary(summary) {
         page.fillTable(parts.rooms, summary.roomColumns, summary.rooms);

@@ -2,6 +2,7 @@
 // session's tables.
 
 #include "plant/plant_settings.h"
+#include "project/load_unit.h"
 #include "project/project_info_fields.h"
 #include "session/command_table.h"
 #include "session/view_texts.h"
@@ -28,6 +29,15 @@ Json splitKeys(std::string_view keys) {
             end == std::string_view::npos ? std::string_view() : keys.substr(end + kBetween.size());
     }
     return list;
+}
+
+// The units loads can be shown in, as the list names them.
+Json loadUnitSymbols() {
+    Json symbols = Json::array();
+    for (const LoadUnitDef& def : kLoadUnits) {
+        symbols.push_back(std::string(def.symbol));
+    }
+    return symbols;
 }
 
 } // namespace
@@ -103,7 +113,10 @@ const char* gv_words() {
         {"goodsLoadFactorLabel", kGoodsLoadFactorLabel},
         {"goodsLoadFactorHint", kGoodsLoadFactorHint},
         {"captionColon", kCaptionColon},
-        {"summaryTitle", kSummaryTitle}};
+        {"summaryTitle", kSummaryTitle},
+        {"loadUnitLabel", std::string(kLoadUnitLabel) + std::string(kCaptionColon)},
+        {"loadUnitHint", kLoadUnitHint},
+        {"loadUnits", loadUnitSymbols()}};
     return handBack(dumpJson(words));
 }
 

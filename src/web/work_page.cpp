@@ -12,6 +12,7 @@
 #include "plant/machine_load.h"
 #include "plant/plant_settings.h"
 #include "plant/room_use.h"
+#include "project/load_unit.h"
 #include "project/project_info_fields.h"
 #include "project/summary.h"
 #include "report/machine_load_table.h"
@@ -107,9 +108,9 @@ template <std::size_t N> Json headers(const std::array<SummaryColumn, N>& column
 
 // Rows of texts go over as arrays of strings, as the library writes them.
 Json summaryTableJson(const SummaryTable& table) {
-    return {{"roomColumns", headers(kRoomColumns)},
+    return {{"roomColumns", headers(table.roomColumns)},
             {"rooms", table.rooms},
-            {"groupColumns", headers(kGroupColumns)},
+            {"groupColumns", headers(table.groupColumns)},
             {"groups", table.groups},
             {"total", table.total},
             {"notes", table.notes}};
@@ -133,9 +134,9 @@ Json machineTableJson(const MachineLoadTable& table) {
             {"goodsFlow", {std::string(kFlowNames[1]), std::string(kGoodsFlowNote)}},
             {"flowSources", table.flowSources},
             {"coefficients", coefficients},
-            {"roomColumns", headers(kMachineRoomColumns)},
+            {"roomColumns", headers(table.roomColumns)},
             {"rooms", table.rooms},
-            {"groupColumns", headers(kMachineGroupColumns)},
+            {"groupColumns", headers(table.groupColumns)},
             {"groups", table.groups},
             {"total", table.total},
             {"notes", notes}};
@@ -175,13 +176,14 @@ const char* gv_work() {
                  {"deleteQuestion", view_text::deleteRoomQuestion(project.currentRoom().name)},
                  {"use", usesJson(project.currentRoom())},
                  {"p", goodsLoadFactorJson(project.currentRoom())},
-                 {"plant", plantJson(project.plant)}};
+                 {"plant", plantJson(project.plant)},
+                 {"loadUnit", static_cast<int>(project.loadUnit)}};
     SummaryCache& cache = summaryCache();
     if (std::exchange(cache.stale, false)) {
         const ProjectSummary sums = summarizeProject(project);
-        Json summary = summaryTableJson(summaryTable(sums));
+        Json summary = summaryTableJson(summaryTable(sums, project.loadUnit));
         summary["machineLoad"] =
-            machineTableJson(machineLoadTable(sums, machineLoad(project, sums)));
+            machineTableJson(machineLoadTable(sums, machineLoad(project, sums), project.loadUnit));
         if (summary != cache.sent) {
             cache.sent = summary;
             work["summary"] = std::move(summary);
@@ -271,6 +273,15 @@ const char* gv_set_plant(int indirect, const char* typed) {
         plant.*def.member = *value;
     }
     page().session.setPlantSettings(plant);
+    return formAfterAction();
+}
+
+// The unit the summary, the sheet and the CSV show loads in: an index into
+// the units gv_words lists.
+const char* gv_set_load_unit(int index) {
+    if (index >= 0 && static_cast<std::size_t>(index) < kLoadUnits.size()) {
+        page().session.setLoadUnit(kLoadUnits[static_cast<std::size_t>(index)].unit);
+    }
     return formAfterAction();
 }
 

@@ -34,7 +34,7 @@ void checkMachineLoadShowsTheDocument(const MainWindow& window) {
     const Project& project = window.session().project();
     const ProjectSummary projectSummary = summarizeProject(project);
     const MachineLoadTable expected =
-        machineLoadTable(projectSummary, machineLoad(project, projectSummary));
+        machineLoadTable(projectSummary, machineLoad(project, projectSummary), project.loadUnit);
     tableShowsRows(*summary.machineRoomsTable(), expected.rooms);
     std::vector<MachineGroupRow> groups = expected.groups;
     groups.push_back(expected.total);
@@ -163,6 +163,40 @@ private slots:
         QCOMPARE(project.currentRoom().use, RoomUse::Auto);
         QCOMPARE(project.currentRoom().goodsLoadFactor, std::optional<double>(1.2));
         QCOMPARE(p.text(), QStringLiteral("1.2"));
+    }
+
+    // kW chosen in the summary: every table and its headers at once, one
+    // undo step; Ctrl+Z there brings W back.
+    void theLoadUnitChosenInTheSummary() {
+        Session s;
+        QVERIFY(s.start());
+        s.key(Qt::CTRL | Qt::Key_T);
+        SummaryWindow& summary = s.window.summaryWindow();
+        const Project& project = s.window.session().project();
+        const std::size_t steps = s.steps();
+        QComboBox& unit = *summary.loadUnitList();
+        QCOMPARE(unit.count(), static_cast<int>(kLoadUnits.size()));
+        QCOMPARE(unit.currentText(), QStringLiteral("W"));
+        pick(unit, 1);
+        QCOMPARE(project.loadUnit, LoadUnit::KW);
+        QCOMPARE(s.steps(), steps + 1);
+        QVERIFY(s.window.isWindowModified());
+        const ProjectSummary sums = summarizeProject(project);
+        const SummaryTable expected = summaryTable(sums, LoadUnit::KW);
+        tableShowsRows(*summary.roomsTable(), expected.rooms);
+        QCOMPARE(summary.totalsTable()->item(0, 4)->text(), qs(expected.groups.front()[4]));
+        QCOMPARE(summary.roomsTable()->horizontalHeaderItem(4)->text(),
+                 QStringLiteral("总冷负荷(kW)"));
+        QCOMPARE(summary.machineGroupsTable()->horizontalHeaderItem(7)->text(),
+                 QStringLiteral("机械负荷(kW)"));
+        checkMachineLoadShowsTheDocument(s.window);
+
+        keyInSummary(summary, Qt::CTRL | Qt::Key_Z);
+        QCOMPARE(project.loadUnit, LoadUnit::W);
+        QCOMPARE(unit.currentIndex(), 0);
+        QCOMPARE(summary.roomsTable()->horizontalHeaderItem(4)->text(),
+                 QStringLiteral("总冷负荷(W)"));
+        checkMachineLoadShowsTheDocument(s.window);
     }
 
     // Ten rooms: every table of the summary is seen whole at the opening

@@ -130,6 +130,31 @@ TEST(DesignFile, ReadsWhatItCanOfAnotherVersionsFile) {
     EXPECT_EQ(read.design->unrestoredLists, std::vector<std::string>{"库房1: doorChoice"});
 }
 
+// The unit a design shows its loads in is written only when it is not W:
+// a design in W saves as every design did before the choice, a file without
+// it opens in W, and a unit saved reopens.
+TEST(DesignFile, KeepsTheLoadUnitAndWritesNothingForW) {
+    Project project = oddProject();
+    const std::string inW = designFileText(project);
+    EXPECT_EQ(inW.find("loadUnit"), std::string::npos);
+    project.loadUnit = LoadUnit::KW;
+    const std::string inKw = designFileText(project);
+    EXPECT_NE(inKw.find("\n  \"loadUnit\": \"kW\",\n"), std::string::npos) << inKw;
+    const DesignReadResult kw = readDesignText(inKw);
+    ASSERT_TRUE(kw.design);
+    EXPECT_EQ(kw.design->project.loadUnit, LoadUnit::KW);
+    EXPECT_EQ(designFileText(kw.design->project), inKw);
+    const DesignReadResult w = readDesignText(inW);
+    ASSERT_TRUE(w.design);
+    EXPECT_EQ(w.design->project.loadUnit, LoadUnit::W);
+    EXPECT_EQ(designFileText(w.design->project), inW);
+    const std::string example =
+        readWhole(fs::path(GELVANT_SOURCE_DIR) / "examples/frozen-store.gelvant");
+    const DesignReadResult old = readDesignText(example);
+    ASSERT_TRUE(old.design);
+    EXPECT_EQ(old.design->project.loadUnit, LoadUnit::W);
+}
+
 TEST(DesignFile, RefusesBadFilesWithTheirReason) {
     const auto field = [](const std::string& key, const std::string& json) {
         return R"({"format":"gelvant-design","version":1,"rooms":[{"fields":{")" + key + R"(":)" +
@@ -162,6 +187,8 @@ TEST(DesignFile, RefusesBadFilesWithTheirReason) {
         {v1 + R"("plant":{"system":"brine"}})", P::WrongType},
         {v1 + R"("plant":{"n1":1.6}})", P::BadValue},
         {v1 + R"("plant":{"n2Frozen":"0.6"}})", P::BadValue},
+        {v1 + R"("loadUnit":"kcal"})", P::WrongType},
+        {v1 + R"("loadUnit":1000})", P::WrongType},
         {field("storeLength", R"({"text":6})"), P::WrongType},
         {field("storeLength", R"({"value":"six"})"), P::BadValue},
         {field("storeLength", R"({"value":1e39})"), P::BadValue},

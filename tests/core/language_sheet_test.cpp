@@ -85,14 +85,28 @@ TEST(LanguageSheet, EveryTextOfManySheetsReadsInEnglish) {
     project.rooms = manyRooms(out);
     project.rooms[1].use = RoomUse::Anteroom;
     project.library = emptyLibrary();
-    for (const CoolingSystem system : {CoolingSystem::Direct, CoolingSystem::Indirect}) {
-        project.plant.system = system;
+    // Each unit the loads can be shown in, the systems in turn.
+    for (const LoadUnitDef& unit : kLoadUnits) {
+        project.loadUnit = unit.unit;
+        project.plant.system = project.plant.system == CoolingSystem::Direct
+                                   ? CoolingSystem::Indirect
+                                   : CoolingSystem::Direct;
         for (const ReportScope scope : {ReportScope::WholeProject, ReportScope::CurrentRoom}) {
             Report report = buildReport(project, scope, "", "2024-05-02");
             translateReport(report, Language::English);
             visitProgramTexts(report, [&](std::string& text) { out.check(text); });
             for (const std::string_view word : report.words.loadColumns) {
                 out.check(std::string(word));
+            }
+            if (report.summary) {
+                for (const SummaryColumn& column : report.summary->table.roomColumns) {
+                    out.check(columnHeader(column));
+                }
+            }
+            if (report.machineLoad) {
+                for (const SummaryColumn& column : report.machineLoad->groupColumns) {
+                    out.check(columnHeader(column));
+                }
             }
         }
     }

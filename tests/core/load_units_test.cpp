@@ -1,7 +1,13 @@
-// Loads shown in other units: the conversions, display rounding only, and
-// totals converted from the exact sum of the watts.
+// Loads shown in other units: the conversions, display rounding only,
+// totals converted from the exact sum of the watts, and the tables of a
+// design shown in each unit.
 
+#include "core/report_forms.h"
+#include "plant/machine_load.h"
+#include "project/summary.h"
 #include "report/load_units.h"
+#include "report/report_export.h"
+#include "report/report_model.h"
 
 #include <gtest/gtest.h>
 
@@ -73,3 +79,80 @@ TEST(LoadUnits, KeysAndCellTexts) {
 }
 
 } // namespace
+
+// The design's unit in its tables: every load in W shown in the unit, sums
+// from the exact W, capacities in kW and loads per tonne as they were, and a
+// design in W exactly as it has always been shown.
+TEST(LoadUnitChoice, TablesShowEveryLoadInTheDesignsUnit) {
+    using namespace gelvant::testing_report;
+    Project project = singleRoomProject(startupForm());
+    project.rooms.push_back(room("冷藏间", referenceRoomForm(12)));
+    project.rooms.push_back(room("排管间", referenceRoomForm(6), CoolingEquipment::Coil));
+    project.rooms.push_back(room("库房4", referenceRoomForm(3)));
+    const ProjectSummary summary = summarizeProject(project);
+    const MachineLoad plant = machineLoad(project, summary);
+    const SummaryTable inW = summaryTable(summary);
+    const MachineLoadTable machineInW = machineLoadTable(summary, plant);
+    for (const LoadUnitDef& def : kLoadUnits) {
+        SCOPED_TRACE(def.key);
+        const LoadUnit unit = def.unit;
+        const bool w = unit == LoadUnit::W;
+        const std::string symbol(def.symbol);
+        project.loadUnit = unit;
+        const Report report = buildReport(project, ReportScope::WholeProject, "", "");
+        const SummaryTable& table = report.summary->table;
+        EXPECT_EQ(columnHeader(table.roomColumns[4]), "总冷负荷(" + symbol + ")");
+        EXPECT_EQ(columnHeader(table.roomColumns[7]), "制冷量(kW)");
+        EXPECT_EQ(columnHeader(table.groupColumns[4]), "总冷负荷(" + symbol + ")");
+        std::vector<double> summed;
+        for (std::size_t i = 0; i < summary.rooms.size(); ++i) {
+            ASSERT_TRUE(summary.rooms[i].inSums);
+            const double roomW = summary.rooms[i].totalCoolingLoadW;
+            EXPECT_EQ(table.rooms[i][4], w ? inW.rooms[i][4] : loadText(roomW, unit));
+            summed.push_back(roomW);
+        }
+        if (w) {
+            EXPECT_EQ(table.rooms, inW.rooms);
+            EXPECT_EQ(table.groups, inW.groups);
+            EXPECT_EQ(report.machineLoad->rooms, machineInW.rooms);
+            EXPECT_EQ(report.machineLoad->groups, machineInW.groups);
+        }
+        EXPECT_EQ(table.total[4], w ? inW.total[4] : loadTotalText(summed, unit));
+        EXPECT_EQ(table.total[3], inW.total[3]); // kW stays kW
+
+        const MachineLoadTable& machine = *report.machineLoad;
+        EXPECT_EQ(columnHeader(machine.roomColumns[2]), "Q1(" + symbol + ")");
+        EXPECT_EQ(columnHeader(machine.groupColumns[7]), "机械负荷(" + symbol + ")");
+        EXPECT_EQ(columnHeader(machine.groupColumns[8]), "机械负荷(kW)");
+        EXPECT_EQ(columnHeader(machine.groupColumns[9]), "单位机械负荷(W/t)");
+        for (std::size_t i = 0; i < plant.rooms.size(); ++i) {
+            for (std::size_t q = 0; q < kFlowCount; ++q) {
+                EXPECT_EQ(machine.rooms[i][2 + q],
+                          w ? machineInW.rooms[i][2 + q] : loadText(plant.rooms[i].flows[q], unit));
+            }
+        }
+        std::vector<double> groupLoads;
+        for (const GroupMachineLoad& group : plant.groups) {
+            groupLoads.push_back(group.machineLoadW);
+        }
+        EXPECT_EQ(machine.total[7], w ? machineInW.total[7] : loadTotalText(groupLoads, unit));
+        EXPECT_EQ(machine.total[8], machineInW.total[8]);
+        EXPECT_EQ(machine.total[9], machineInW.total[9]);
+
+        // The room's load table: the unit first, then kcal/h beside W or W beside the others.
+        const LoadTable& load = report.rooms[0].load;
+        EXPECT_EQ(report.words.loadColumns[1], "冷负荷(" + symbol + ")");
+        EXPECT_EQ(report.words.loadColumns[2], w ? "冷负荷(kcal/h)" : "冷负荷(W)");
+        for (const LoadRow& row : load.rows) {
+            const std::array<std::string, 2> expected{w ? row.watts : loadCellText(row.watts, unit),
+                                                      w ? row.kcalPerHour : row.watts};
+            EXPECT_EQ(row.figures, expected) << row.field;
+        }
+        const std::string tsv = loadTableTsv(report.rooms[0], unit);
+        EXPECT_TRUE(tsv.starts_with("负荷项目\t冷负荷(" + symbol + ")\t")) << tsv;
+        const std::string csvLine = "库房1,冷负荷," +
+                                    (w ? load.total.label : "总冷负荷(" + symbol + ")") + "," +
+                                    load.total.figures[0] + "," + symbol + "\r\n";
+        EXPECT_NE(reportCsv(report).find(csvLine), std::string::npos) << csvLine;
+    }
+}

@@ -1,6 +1,6 @@
 // The machine-load verbs of a design session (a room's use and p, the plant
-// settings): each change one undo step that marks the design modified and
-// tells the views what changed; a value outside its range changes nothing.
+// settings, the unit loads are shown in): each change one undo step that marks the design modified
+// and tells the views what changed; a value outside its range changes nothing.
 
 #include "form/entered_number.h"
 #include "plant/plant_settings.h"
@@ -58,6 +58,23 @@ TEST_F(PlantSession, EachChangeIsOneUndoStepThatMarksTheDesignModified) {
     EXPECT_EQ(session.project().plant, indirect);
     EXPECT_EQ(session.project().currentRoom().use, RoomUse::Frozen);
     EXPECT_EQ(session.project().currentRoom().goodsLoadFactor, 1.3);
+}
+
+// The unit the loads are shown in: one step, the summary told to show again,
+// the same unit again no step.
+TEST_F(PlantSession, TheLoadUnitIsOneUndoStep) {
+    session.setLoadUnit(LoadUnit::RT);
+    ASSERT_EQ(told.size(), 1U);
+    EXPECT_TRUE(told.back().summary);
+    EXPECT_TRUE(session.isModified());
+    session.setLoadUnit(LoadUnit::RT);
+    EXPECT_EQ(session.history().position(), 1U);
+    EXPECT_TRUE(session.undo());
+    EXPECT_EQ(session.project().loadUnit, LoadUnit::W);
+    EXPECT_TRUE(told.back().summary);
+    EXPECT_FALSE(session.isModified());
+    EXPECT_TRUE(session.redo());
+    EXPECT_EQ(session.project().loadUnit, LoadUnit::RT);
 }
 
 TEST_F(PlantSession, ASettingOutsideItsRangeOrNoChangeIsNoStep) {
