@@ -286,6 +286,15 @@ class WorkTest(unittest.TestCase, Designer):
         self.browser.click('#summary tr[data-room="0"] td')
         self.assertEqual(self.work()["current"], 0)
         self.assertEqual(self.browser.read_form()["fields"]["storeLength"], "50")
+        # kW chosen above the summary: the total converted from the W, one undo step.
+        total = "return [...document.querySelectorAll('#summary table.groups tr.total td')]" \
+                ".map(c => c.textContent)"
+        watts = float(self.browser.run(total)[4])
+        self.browser.select("#load-unit", 1)
+        self.browser.wait("return document.querySelector('#summary table.groups th:nth-child(5)')"
+                          ".textContent === '总冷负荷(kW)'")
+        self.assertEqual(self.browser.run(total)[4], f"{watts / 1000:.1f}")
+        self.assertEqual(self.work()["loadUnit"], 1)
 
     def test_a_sheet_of_results_not_computed_again_asks_first_and_can_compute_them(self):
         summary = "return document.getElementById('summary').textContent"
