@@ -18,7 +18,8 @@
         parts.groups = element("table", { class: "groups" });
         parts.notes = element("p", { class: "notes" });
         parts.machine = element("div");
-        const unitLabel = element("label", { class: "load-unit" }, work.words.loadUnitLabel);
+        const unitLabel = element("label", { class: "load-unit" },
+                                  `${work.words.loadUnitLabel}${work.words.captionColon}`);
         unitLabel.append(parts.unit);
         parts.section.append(element("h2", {}, title), unitLabel, parts.rooms, parts.groups,
                              parts.notes, parts.machine);

@@ -114,7 +114,7 @@ const char* gv_words() {
         {"goodsLoadFactorHint", kGoodsLoadFactorHint},
         {"captionColon", kCaptionColon},
         {"summaryTitle", kSummaryTitle},
-        {"loadUnitLabel", std::string(kLoadUnitLabel) + std::string(kCaptionColon)},
+        {"loadUnitLabel", kLoadUnitLabel},
         {"loadUnitHint", kLoadUnitHint},
         {"loadUnits", loadUnitSymbols()}};
     return handBack(dumpJson(words));
