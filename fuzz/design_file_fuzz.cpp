@@ -21,8 +21,9 @@ namespace {
 }
 
 bool sameProject(const gelvant::Project& a, const gelvant::Project& b) {
-    if (a.info != b.info || a.plant != b.plant || a.current != b.current ||
-        a.rooms.size() != b.rooms.size() || !a.library->sameAs(*b.library)) {
+    if (a.info != b.info || a.plant != b.plant || a.loadUnit != b.loadUnit ||
+        a.current != b.current || a.rooms.size() != b.rooms.size() ||
+        !a.library->sameAs(*b.library)) {
         return false;
     }
     for (std::size_t i = 0; i < a.rooms.size(); ++i) {

@@ -160,11 +160,18 @@ void machineLoadRows(CsvWriter& csv, const MachineLoadTable& table) {
     }
 }
 
-// A load line in W as the form labels it ("库体漏热(W)"); in another unit
-// its name with that unit.
+// A load line as the form labels it ("库体漏热(W)"), the unit in its label
+// the one its figure is shown in ("库体漏热(kW)").
 void loadLine(CsvWriter& csv, const RoomReport& room, const LoadRow& row, LoadUnit unit) {
+    constexpr std::string_view kInW = "(W)";
     const std::string_view symbol = loadUnitDef(unit).symbol;
-    const std::string label = unit == LoadUnit::W ? row.label : columnHeader({row.name, symbol});
+    std::string label = row.label;
+    if (unit != LoadUnit::W && label.ends_with(kInW)) {
+        label.resize(label.size() - kInW.size());
+        label += '(';
+        label += symbol;
+        label += ')';
+    }
     csv.entry(room.name, "冷负荷", label, row.figures[0], symbol);
 }
 

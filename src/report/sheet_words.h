@@ -64,10 +64,6 @@ inline constexpr SheetWords kSheetWords{
     .gap = "　　",
 };
 
-} // namespace gelvant
-
-namespace gelvant {
-
 // The title of the load table's column of figures in each unit, in the
 // order of kLoadUnits.
 inline constexpr std::array<std::string_view, kLoadUnits.size()> kLoadFigureColumns{
