@@ -17,6 +17,7 @@
 
 #include <algorithm>
 #include <array>
+#include <deque>
 #include <unordered_map>
 #include <vector>
 
@@ -50,6 +51,12 @@ const WordIndex& wordIndex() {
             for (const Translation& row : table) {
                 built.emplace(row.chinese, row.english);
             }
+        }
+        // The compact catalogue list shows each row with its blanks squeezed.
+        static std::deque<std::string> squeezed;
+        for (const Translation& row : kCatalogueEnglish) {
+            const std::string& chinese = squeezed.emplace_back(squeezedBlanks(row.chinese));
+            built.emplace(chinese, squeezed.emplace_back(squeezedBlanks(row.english)));
         }
         return built;
     }();
@@ -253,6 +260,19 @@ private:
 };
 
 } // namespace
+
+std::string squeezedBlanks(std::string_view text) {
+    std::string out;
+    for (const char c : text) {
+        if (c != ' ' || (!out.empty() && out.back() != ' ')) {
+            out.push_back(c);
+        }
+    }
+    if (!out.empty() && out.back() == ' ') {
+        out.pop_back();
+    }
+    return out;
+}
 
 std::optional<std::string> englishText(std::string_view chinese) {
     bool complete = true;

@@ -139,6 +139,10 @@ constexpr bool wordRowsValid(std::span<const Translation> rows) {
 // none.
 std::optional<std::string> englishText(std::string_view chinese);
 
+// The text with every run of blanks squeezed to one blank and none at its
+// end, as the window's compact catalogue list shows a catalogue row.
+std::string squeezedBlanks(std::string_view text);
+
 // What a view shows for a text of the core: the text itself in Chinese; in
 // English its counterpart, or, for what has none (a figure, a name the
 // designer typed), the text itself.

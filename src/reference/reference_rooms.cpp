@@ -4,6 +4,7 @@
 #include "calc/dependent_rules.h"
 #include "form/controls.h"
 #include "form/design_dlg.h"
+#include "language/language.h"
 #include "reference/reference_catalogue.h"
 #include "reference/reference_group_choices.h"
 #include "reference/reference_notes.h"
@@ -29,26 +30,13 @@ constexpr std::array<std::string_view, kReferenceCatalogue.size()> kRowTexts = [
 constexpr std::size_t kCompactRowCount = 96;
 constexpr std::string_view kCompactNextPage = "转下页";
 
-std::string squeezeBlanks(std::string_view text) {
-    std::string out;
-    for (const char c : text) {
-        if (c != ' ' || (!out.empty() && out.back() != ' ')) {
-            out.push_back(c);
-        }
-    }
-    if (!out.empty() && out.back() == ' ') {
-        out.pop_back();
-    }
-    return out;
-}
-
 struct CompactItems {
     std::array<std::string, kCompactRowCount> texts;
     std::array<std::string_view, kCompactRowCount + 1> views;
 
     CompactItems() {
         for (std::size_t i = 0; i < kCompactRowCount; ++i) {
-            texts[i] = squeezeBlanks(kRowTexts[i]);
+            texts[i] = squeezedBlanks(kRowTexts[i]);
             views[i] = texts[i];
         }
         views[kCompactRowCount] = kCompactNextPage;

@@ -45,13 +45,11 @@ std::string lines(const Texts& texts) {
     return out;
 }
 
-// A list's items, each list apart: two items must not read the same in English.
+// A list's items, each list apart (the hidden compact catalogue too): two
+// items must not read the same in English.
 std::map<std::string, Texts> listItems() {
     std::map<std::string, Texts> lists;
     for (const ListDef& def : designFormLists()) {
-        if (def.hidden) {
-            continue; // the compact catalogue the form never shows
-        }
         for (std::size_t i = 0; i < def.itemCount(true); ++i) {
             lists[std::string(def.name)].emplace_back(def.itemAt(i));
         }
