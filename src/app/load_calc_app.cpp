@@ -19,11 +19,13 @@
 namespace gelvant {
 namespace {
 
-// Message boxes of an unattended run: written out, nothing waits.
+// Message boxes of an unattended run: written out in the run's language,
+// nothing waits.
 class LoggingPresenter final : public MessagePresenter {
 public:
     void showMessage(const Message& message) override {
-        std::cerr << "[" << message.caption << "] " << message.text << '\n';
+        std::cerr << "[" << shown(message.caption).toStdString() << "] "
+                  << shown(message.text).toStdString() << '\n';
     }
 };
 
