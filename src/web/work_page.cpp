@@ -86,6 +86,7 @@ struct SummaryCache {
     }
     bool stale = true;
     Json sent;
+    Language sentIn = Language::Chinese; // the words it was handed over in
 };
 
 SummaryCache& summaryCache() {
@@ -179,12 +180,14 @@ const char* gv_work() {
                  {"plant", plantJson(project.plant)},
                  {"loadUnit", static_cast<int>(project.loadUnit)}};
     SummaryCache& cache = summaryCache();
-    if (std::exchange(cache.stale, false)) {
+    // The same summary is handed over again in another language.
+    const bool otherLanguage = std::exchange(cache.sentIn, page().language) != page().language;
+    if (std::exchange(cache.stale, false) || otherLanguage) {
         const ProjectSummary sums = summarizeProject(project);
         Json summary = summaryTableJson(summaryTable(sums, project.loadUnit));
         summary["machineLoad"] =
             machineTableJson(machineLoadTable(sums, machineLoad(project, sums), project.loadUnit));
-        if (summary != cache.sent) {
+        if (summary != cache.sent || otherLanguage) {
             cache.sent = summary;
             work["summary"] = std::move(summary);
         }
