@@ -94,6 +94,22 @@ SummaryCache& summaryCache() {
     return cache;
 }
 
+// The design's name, its unsaved-changes mark and the program's name, as
+// the workflow writes them, but 无标题 in the page's language: the title is
+// put together, so the page's translation of whole texts would miss it.
+std::string shownTitle(const DocumentWorkflow& workflow) {
+    if (!workflow.file().empty()) {
+        return workflow.title();
+    }
+    std::string title = shownText(page().language, document_text::kUntitled);
+    if (page().session.isModified()) {
+        title += document_text::kModifiedMark;
+    }
+    title += document_text::kTitleSeparator;
+    title += kProgramName;
+    return title;
+}
+
 } // namespace
 
 namespace {
@@ -160,7 +176,7 @@ const char* gv_work() {
         rooms.push_back(room.name);
     }
     const DocumentWorkflow& workflow = page().workflow;
-    Json work = {{"title", workflow.title()},
+    Json work = {{"title", shownTitle(workflow)},
                  {"fileName", workflow.file()},
                  {"saveName", workflow.suggestedFileName()},
                  {"recoveryDelayMs", DocumentWorkflow::kRecoveryDelayMs},
