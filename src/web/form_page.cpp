@@ -288,6 +288,12 @@ const char* gv_redo() {
     return formAfterAction();
 }
 
+// The form as it stands, in the page's language: shown again after the
+// language changed.
+const char* gv_form() {
+    return formAfterAction();
+}
+
 const char* gv_items(int listCtl) {
     return handBack(dumpJson(itemsJson(page().session.form(), listCtl)));
 }

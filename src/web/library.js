@@ -16,6 +16,7 @@
 
     const words = () => library.words ||
         (library.words = JSON.parse(work.call("gv_library_words")));
+    work.onLanguage(() => { library.words = null; });
 
     function storage() {
         try {

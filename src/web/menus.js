@@ -8,14 +8,19 @@
     const page = window.gelvant;
     const work = page.work;
     const element = page.element;
-    const inMenus = []; // the commands the menus show, in their order
+    let inMenus = []; // the commands the menus show, in their order
 
+    // The bar anew, in the page's language: the design session's menus, with
+    // the 语言 menu before the last (帮助), as in the window.
     work.buildMenus = () => {
+        document.getElementById("menubar")?.remove();
+        inMenus = [];
         const bar = element("nav", { id: "menubar", role: "menubar" });
-        for (const { title, items } of JSON.parse(work.call("gv_menus"))) {
-            const menu = element("div", { class: "menu" });
-            const opener = element("button", { type: "button", class: "opener",
-                                               "aria-haspopup": "menu" }, title);
+        const menus = JSON.parse(work.call("gv_menus"));
+        menus.forEach(({ title, items }, index) => {
+            if (index === menus.length - 1) {
+                bar.append(languageMenu());
+            }
             const list = element("div", { class: "entries", role: "menu" });
             for (const item of items) {
                 if (item.separator) {
@@ -26,28 +31,56 @@
                     list.append(menuEntry(item));
                 }
             }
-            opener.addEventListener("click", () => {
-                const open = menu.classList.contains("open");
-                closeMenus();
-                menu.classList.toggle("open", !open);
-            });
-            opener.addEventListener("mouseenter", () => {
-                if (bar.querySelector(".menu.open") && !menu.classList.contains("open")) {
-                    closeMenus();
-                    menu.classList.add("open");
-                }
-            });
-            menu.append(opener, list);
-            bar.append(menu);
-        }
-        document.addEventListener("click", (event) => {
-            if (!event.target.closest("#menubar")) {
-                closeMenus();
-            }
+            bar.append(menu(title, list));
         });
-        document.addEventListener("keydown", onKey);
         document.body.prepend(bar);
     };
+
+    function menu(title, list) {
+        const node = element("div", { class: "menu" });
+        const opener = element("button", { type: "button", class: "opener",
+                                           "aria-haspopup": "menu" }, title);
+        opener.addEventListener("click", () => {
+            const open = node.classList.contains("open");
+            closeMenus();
+            node.classList.toggle("open", !open);
+        });
+        opener.addEventListener("mouseenter", () => {
+            if (document.querySelector("#menubar .menu.open") &&
+                !node.classList.contains("open")) {
+                closeMenus();
+                node.classList.add("open");
+            }
+        });
+        node.append(opener, list);
+        return node;
+    }
+
+    // Each language named in its own words, the page's one checked.
+    function languageMenu() {
+        const { title, languages } = JSON.parse(work.call("gv_languages"));
+        const list = element("div", { class: "entries", role: "menu" });
+        for (const { code, name } of languages) {
+            const entry = element("button", { type: "button", role: "menuitemradio",
+                                              "data-language": code,
+                                              "aria-checked": String(code === page.language),
+                                              lang: code === "en" ? "en" : "zh-CN" });
+            entry.append(element("span", {}, name), element("kbd", {}, ""));
+            entry.addEventListener("click", () => {
+                closeMenus();
+                work.switchLanguage(code);
+            });
+            list.append(entry);
+        }
+        return menu(title, list);
+    }
+
+    document.addEventListener("click", (event) => {
+        if (!event.target.closest("#menubar")) {
+            closeMenus();
+        }
+    });
+    document.addEventListener("keydown", onKey);
 
     function menuEntry(item) {
         const name = item.command;

@@ -301,11 +301,24 @@
         }
     }
 
+    // The core shows its texts in the language of the code from now on.
+    page.useLanguage = (code) => {
+        page.language = code;
+        page.core.ccall("gv_set_language", null, ["string"], [code]);
+        document.documentElement.lang = code === "en" ? "en" : "zh-CN";
+    };
+
+    // The form laid out again in the page's language and shown as it stands:
+    // its values, lists and texts are the design session's, untouched.
+    page.showFormAgain = () => {
+        page.layout = JSON.parse(call("gv_layout", [], []));
+        buildForm();
+        show(JSON.parse(call("gv_form", [], [])));
+    };
+
     function open(core) {
         page.core = core;
-        page.language = pageLanguage();
-        page.core.ccall("gv_set_language", null, ["string"], [page.language]);
-        document.documentElement.lang = page.language === "en" ? "en" : "zh-CN";
+        page.useLanguage(pageLanguage());
         page.layout = JSON.parse(call("gv_layout", [], []));
         buildForm();
         document.getElementById("message").addEventListener("close", showNextMessage);

@@ -70,10 +70,21 @@ const char* gv_menus() {
     return handBack(dumpJson(menus));
 }
 
-// The language the page shows: "en" or "zh", as its address or its last
-// visit asked.
+// The language the page shows: "en" or "zh", as its address, its last
+// visit or its 语言 menu asked.
 void gv_set_language(const char* code) {
     page().language = languageFromCode(code != nullptr ? code : "");
+}
+
+// The 语言 menu: its title in the page's language, and each language named
+// in its own words whatever the page shows, with the code the page keeps.
+const char* gv_languages() {
+    using namespace view_text;
+    const Json languages = Json::array({{{"code", "zh"}, {"name", kChineseLanguage}},
+                                        {{"code", "en"}, {"name", kEnglishLanguage}}});
+    const Json menu = {{"title", shownText(page().language, kLanguageMenu)},
+                       {"languages", languages}};
+    return handBack(menu.dump(-1, ' ', false, Json::error_handler_t::replace));
 }
 
 // The words of the page's own dialogs and notes.

@@ -86,11 +86,28 @@ struct SummaryCache {
     }
     bool stale = true;
     Json sent;
+    Language sentIn = Language::Chinese; // the words it was handed over in
 };
 
 SummaryCache& summaryCache() {
     static SummaryCache cache;
     return cache;
+}
+
+// The design's name, its unsaved-changes mark and the program's name, as
+// the workflow writes them, but 无标题 in the page's language: the title is
+// put together, so the page's translation of whole texts would miss it.
+std::string shownTitle(const DocumentWorkflow& workflow) {
+    if (!workflow.file().empty()) {
+        return workflow.title();
+    }
+    std::string title = shownText(page().language, document_text::kUntitled);
+    if (page().session.isModified()) {
+        title += document_text::kModifiedMark;
+    }
+    title += document_text::kTitleSeparator;
+    title += kProgramName;
+    return title;
 }
 
 } // namespace
@@ -159,7 +176,7 @@ const char* gv_work() {
         rooms.push_back(room.name);
     }
     const DocumentWorkflow& workflow = page().workflow;
-    Json work = {{"title", workflow.title()},
+    Json work = {{"title", shownTitle(workflow)},
                  {"fileName", workflow.file()},
                  {"saveName", workflow.suggestedFileName()},
                  {"recoveryDelayMs", DocumentWorkflow::kRecoveryDelayMs},
@@ -179,12 +196,14 @@ const char* gv_work() {
                  {"plant", plantJson(project.plant)},
                  {"loadUnit", static_cast<int>(project.loadUnit)}};
     SummaryCache& cache = summaryCache();
-    if (std::exchange(cache.stale, false)) {
+    // The same summary is handed over again in another language.
+    const bool otherLanguage = std::exchange(cache.sentIn, page().language) != page().language;
+    if (std::exchange(cache.stale, false) || otherLanguage) {
         const ProjectSummary sums = summarizeProject(project);
         Json summary = summaryTableJson(summaryTable(sums, project.loadUnit));
         summary["machineLoad"] =
             machineTableJson(machineLoadTable(sums, machineLoad(project, sums), project.loadUnit));
-        if (summary != cache.sent) {
+        if (summary != cache.sent || otherLanguage) {
             cache.sent = summary;
             work["summary"] = std::move(summary);
         }

@@ -110,6 +110,60 @@ class PageTest(unittest.TestCase):
             self.browser.wait_ready_giving_up_copies()
         self.assertEqual(self.close_messages()[0]["caption"], "欢迎使用")
 
+    def test_the_language_menu_switches_at_once_keeping_the_design_and_the_next_visit(self):
+        cjk = "[\u2e80-\u9fff\uff00-\uffef]"
+        words = ("return [...document.querySelectorAll('#menubar .opener, #form legend,"
+                 " #form label, #form .caption, #form button, #summary h2')]"
+                 ".map(e => e.textContent)")
+
+        def choose(menu, entry, role="menuitem"):
+            self.browser.click("#menubar .opener", menu)
+            self.browser.click(f"#menubar [role={role}]", entry)
+
+        try:
+            self.browser.open(PAGE.as_uri() + "?lang=zh")
+            self.browser.wait_ready_giving_up_copies()
+            self.close_messages()
+            chinese = self.browser.run(words)
+            before = self.browser.read_form()["fields"]["storeLength"]
+            self.browser.type_keys("storeLength", "80")
+            typed = self.browser.read_form()
+            title = self.browser.title()
+            self.assertTrue(title.startswith("无标题*"), title)
+
+            choose("语言", "English", "menuitemradio")
+            self.assertEqual(self.browser.run("return document.documentElement.lang"), "en")
+            self.assertEqual(re.findall(cjk, self.browser.run("return document.body.innerText")),
+                             [])
+            shown = self.browser.read_form()
+            self.assertEqual(shown["fields"], typed["fields"])
+            self.assertEqual({n: l["index"] for n, l in shown["lists"].items()},
+                             {n: l["index"] for n, l in typed["lists"].items()})
+            self.assertEqual(shown["visible"], typed["visible"])
+            self.assertTrue(self.browser.title().startswith("Untitled*"), self.browser.title())
+            self.assertEqual(self.browser.run(
+                "return [...document.querySelectorAll('[data-language]')]"
+                ".map(e => [e.textContent, e.getAttribute('aria-checked')])"),
+                [["中文", "false"], ["English", "true"]])
+
+            choose("Edit", "Undo")
+            self.assertEqual(self.browser.read_form()["fields"]["storeLength"], before)
+
+            choose("Language", "中文", "menuitemradio")
+            self.assertEqual(self.browser.run(words), chinese)
+            self.assertTrue(self.browser.title().startswith("无标题"), self.browser.title())
+
+            # The last choice holds on the next visit, whatever the address said.
+            choose("语言", "English", "menuitemradio")
+            address = self.browser.run("return location.href")
+            self.assertTrue(address.endswith("?lang=en"), address)
+            self.browser.open(address)
+            self.browser.wait("return window.gelvant && window.gelvant.layout")
+            self.assertEqual(self.browser.run("return document.documentElement.lang"), "en")
+        finally:
+            self.browser.open(PAGE.as_uri() + "?lang=zh")
+            self.browser.wait_ready_giving_up_copies()
+
     def test_every_key_runs_the_box_rule_and_a_bad_number_is_refused(self):
         self.browser.type_keys("storeLength", "80")
         self.assertEqual(self.close_messages(), [])
