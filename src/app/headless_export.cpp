@@ -4,6 +4,7 @@
 #include "document/atomic_file.h"
 #include "document/design_file_io.h"
 #include "report/report_export.h"
+#include "report/report_language.h"
 
 #include <QFile>
 #include <QGuiApplication>
@@ -60,8 +61,9 @@ int runHeadlessExport(int& argc, char** argv, const CommandLine& command) {
     if (read.error) {
         return refuse("cannot open " + quoted(design) + ": " + describeInEnglish(*read.error));
     }
-    const Report report = buildReport(read.design->project, ReportScope::WholeProject,
-                                      design.filename().string(), today());
+    Report report = buildReport(read.design->project, ReportScope::WholeProject,
+                                design.filename().string(), today());
+    translateReport(report, command.language.value_or(Language::Chinese));
     std::error_code written;
     if (pdf) {
         // Fonts and the PDF writer need the toolkit, but no display.

@@ -35,18 +35,23 @@ CLoadCalcApp::CLoadCalcApp(int& argc, char** argv) : QApplication(argc, argv) {
     applyFormLook();
 }
 
-int CLoadCalcApp::run(const QString& designFile) {
+int CLoadCalcApp::run(const QString& designFile, std::optional<Language> language) {
     const bool exitAfterFirstFrame =
         qEnvironmentVariableIntValue("GELVANT_EXIT_AFTER_FIRST_FRAME") != 0;
     const QString screenshot = qEnvironmentVariable("GELVANT_SCREENSHOT");
     const bool unattended = exitAfterFirstFrame || !screenshot.isEmpty();
 
-    // The language chosen last, else the system's. An unattended run (a
-    // screenshot, a benchmark) shows Chinese unless GELVANT_LANGUAGE names
-    // another, so that what it makes does not depend on the machine.
-    setViewLanguage(unattended
-                        ? languageFromCode(qEnvironmentVariable("GELVANT_LANGUAGE").toStdString())
-                        : storedLanguage());
+    // The language asked on the command line, else the one chosen last, else
+    // the system's. An unattended run (a screenshot, a benchmark) shows Chinese
+    // unless GELVANT_LANGUAGE names another, so that what it makes does not
+    // depend on the machine.
+    if (language) {
+        setViewLanguage(*language);
+    } else {
+        setViewLanguage(
+            unattended ? languageFromCode(qEnvironmentVariable("GELVANT_LANGUAGE").toStdString())
+                       : storedLanguage());
+    }
     showToolkitWordsIn(viewLanguage());
     DialogPresenter dialogs;
     LoggingPresenter log;

@@ -1,6 +1,9 @@
 #pragma once
 
+#include "language/language.h"
+
 #include <QApplication>
+#include <optional>
 
 namespace gelvant {
 
@@ -20,8 +23,8 @@ public:
     // Builds the window, offers back a design a crash left unsaved, opens
     // designFile (when not empty) or runs the start-up sequence, shows the
     // window and runs the event loop until it is closed. Returns the exit
-    // status.
-    int run(const QString& designFile);
+    // status. language, when given, is the window's for this run.
+    int run(const QString& designFile, std::optional<Language> language = std::nullopt);
 };
 
 } // namespace gelvant

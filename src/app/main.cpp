@@ -42,5 +42,5 @@ int main(int argc, char** argv) {
         break;
     }
     gelvant::CLoadCalcApp app(argc, argv);
-    return app.run(command.designFile);
+    return app.run(command.designFile, command.language);
 }

@@ -9,9 +9,9 @@ namespace gelvant {
 namespace {
 
 constexpr const char* kUsage =
-    "Usage: gelvant [FILE]\n"
-    "  or:  gelvant --report OUT.pdf DESIGN.gelvant\n"
-    "  or:  gelvant --csv OUT.csv DESIGN.gelvant\n"
+    "Usage: gelvant [--lang en|zh] [FILE]\n"
+    "  or:  gelvant [--lang en|zh] --report OUT.pdf DESIGN.gelvant\n"
+    "  or:  gelvant [--lang en|zh] --csv OUT.csv DESIGN.gelvant\n"
     "  or:  gelvant --help\n"
     "  or:  gelvant --version\n"
     "\n"
@@ -21,6 +21,10 @@ constexpr const char* kUsage =
     "                     OUT.pdf and exits; needs no display\n"
     "  --csv OUT.csv      writes the results of DESIGN.gelvant to OUT.csv and\n"
     "                     exits; needs no display\n"
+    "  --lang en|zh       the language of the report, the CSV or the window:\n"
+    "                     en English, zh Chinese; the report and the CSV are\n"
+    "                     in Chinese without it, the window in the language\n"
+    "                     chosen last\n"
     "  --help             prints this help and exits\n"
     "  --version          prints the version and exits\n"
     "Exit status: 0 done; 2 a design file that cannot be read, an output that\n"
@@ -61,6 +65,41 @@ CommandLine exportCommand(CommandLine::Action action, const QString& option, con
     return line;
 }
 
+std::optional<Language> languageNamed(const QString& code) {
+    if (code == QLatin1String("en")) {
+        return Language::English;
+    }
+    if (code == QLatin1String("zh")) {
+        return Language::Chinese;
+    }
+    return std::nullopt;
+}
+
+QStringList files(const QCommandLineParser& parser) {
+    return parser.positionalArguments();
+}
+
+// What the arguments ask, --lang apart.
+CommandLine commandFor(const QCommandLineParser& parser, const QStringList& designs,
+                       const QCommandLineOption& report, const QCommandLineOption& csv) {
+    if (parser.isSet(report) && parser.isSet(csv)) {
+        return refusal("--report and --csv cannot be given together");
+    }
+    if (parser.isSet(report)) {
+        return exportCommand(CommandLine::Action::WriteReport, "report", parser.value(report),
+                             designs);
+    }
+    if (parser.isSet(csv)) {
+        return exportCommand(CommandLine::Action::WriteCsv, "csv", parser.value(csv), designs);
+    }
+    if (designs.size() > 1) {
+        return refusal("the window opens one design file at a time");
+    }
+    CommandLine line;
+    line.designFile = designs.value(0);
+    return line;
+}
+
 } // namespace
 
 QString usageText() {
@@ -75,7 +114,8 @@ CommandLine readCommandLine(const QStringList& arguments) {
     const QCommandLineOption version("version");
     const QCommandLineOption report("report", {}, "OUT.pdf");
     const QCommandLineOption csv("csv", {}, "OUT.csv");
-    parser.addOptions({help, version, report, csv});
+    const QCommandLineOption lang("lang", {}, "en|zh");
+    parser.addOptions({help, version, report, csv, lang});
     for (const char* name : kToolkitValueOptions) {
         parser.addOption(hidden(QCommandLineOption(name, {}, "value")));
     }
@@ -86,26 +126,24 @@ CommandLine readCommandLine(const QStringList& arguments) {
         return refusal(parser.errorText());
     }
     if (parser.isSet(help)) {
-        return {CommandLine::Action::ShowHelp, {}, {}, {}};
+        return {CommandLine::Action::ShowHelp, {}, {}, {}, {}};
     }
     if (parser.isSet(version)) {
-        return {CommandLine::Action::ShowVersion, {}, {}, {}};
+        return {CommandLine::Action::ShowVersion, {}, {}, {}, {}};
     }
-    const QStringList files = parser.positionalArguments();
-    if (parser.isSet(report) && parser.isSet(csv)) {
-        return refusal("--report and --csv cannot be given together");
+    std::optional<Language> language;
+    if (parser.isSet(lang)) {
+        language = languageNamed(parser.value(lang));
+        if (!language) {
+            return refusal(
+                QStringLiteral("--lang takes en or zh, not '%1'").arg(parser.value(lang)));
+        }
     }
-    if (parser.isSet(report)) {
-        return exportCommand(CommandLine::Action::WriteReport, "report", parser.value(report),
-                             files);
+    CommandLine line = commandFor(parser, files(parser), report, csv);
+    if (line.action != CommandLine::Action::Refuse) {
+        line.language = language;
     }
-    if (parser.isSet(csv)) {
-        return exportCommand(CommandLine::Action::WriteCsv, "csv", parser.value(csv), files);
-    }
-    if (files.size() > 1) {
-        return refusal("the window opens one design file at a time");
-    }
-    return {CommandLine::Action::OpenWindow, files.value(0), {}, {}};
+    return line;
 }
 
 } // namespace gelvant

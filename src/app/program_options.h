@@ -1,7 +1,10 @@
 #pragma once
 
+#include "language/language.h"
+
 #include <QString>
 #include <QStringList>
+#include <optional>
 
 namespace gelvant {
 
@@ -21,6 +24,9 @@ struct CommandLine {
     QString designFile;
     QString outputFile;
     QString error;
+    // --lang: the language of the sheet, the CSV or the window for this run;
+    // none given: the export writes Chinese, the window takes the one chosen last.
+    std::optional<Language> language;
 };
 
 // Reads the arguments (the program's name first). The toolkit's own options

@@ -138,7 +138,7 @@ void ReportCommands::copyResults() const {
     const Report current = report(ReportScope::CurrentRoom);
     if (!current.rooms.empty()) {
         QGuiApplication::clipboard()->setText(
-            qtext(loadTableTsv(current.rooms.front(), current.loadUnit)));
+            qtext(loadTableTsv(current.rooms.front(), current.words)));
     }
 }
 

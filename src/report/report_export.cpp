@@ -69,27 +69,38 @@ std::string csvCell(std::string_view shown) {
     return quoted + "\"";
 }
 
+// Rows of the CSV, its own words (the header, the groups, 说明) in the
+// report's language; the report's texts come translated already.
 class CsvWriter {
 public:
-    explicit CsvWriter(bool withRoom) : withRoom_(withRoom) {
+    CsvWriter(bool withRoom, Language language) : withRoom_(withRoom), language_(language) {
         text_ = kUtf8ByteOrderMark;
         if (withRoom_) {
-            row({"库房", "分组", "项目", "数值", "单位"});
+            row({word("库房"), word("分组"), word("项目"), word("数值"), word("单位")});
         } else {
-            row({"分组", "项目", "数值", "单位"});
+            row({word("分组"), word("项目"), word("数值"), word("单位")});
         }
+    }
+
+    // One of the CSV's own words in the report's language.
+    [[nodiscard]] std::string word(std::string_view chinese) const {
+        return shownText(language_, chinese);
     }
 
     void field(std::string_view room, std::string_view group, const ReportField& f) {
         entry(room, group, f.label, f.value, f.unit);
     }
 
+    // The group and the label are the program's words: those the report
+    // holds come translated, the CSV's own are put in the language here.
     void entry(std::string_view room, std::string_view group, std::string_view label,
                std::string_view value, std::string_view unit) {
+        const std::string groupWords = word(group);
+        const std::string labelWords = word(label);
         if (withRoom_) {
-            row({room, group, label, value, unit});
+            row({room, groupWords, labelWords, value, unit});
         } else {
-            row({group, label, value, unit});
+            row({groupWords, labelWords, value, unit});
         }
     }
 
@@ -107,6 +118,7 @@ private:
     }
 
     bool withRoom_;
+    Language language_;
     std::string text_;
 };
 
@@ -134,7 +146,7 @@ void summaryRows(CsvWriter& csv, const SummaryTable& table) {
 void machineLoadRows(CsvWriter& csv, const MachineLoadTable& table) {
     const std::string group(kMachineLoadTitle);
     csv.entry({}, group, "公式", kMachineLoadFormula, {});
-    csv.entry({}, group, kFlowNames[1], kGoodsFlowNote, {});
+    csv.entry({}, group, kFlowNames[1], csv.word(kGoodsFlowNote), {});
     for (const CoefficientRow& c : table.coefficients) {
         csv.entry({}, group, c.label, c.value, {});
     }
@@ -150,9 +162,15 @@ void machineLoadRows(CsvWriter& csv, const MachineLoadTable& table) {
         }
     };
     for (const MachineGroupRow& row : table.groups) {
-        groupRow(group + " 蒸发温度" + row[0] + "℃", row);
+        std::string rowGroup = csv.word(group);
+        rowGroup += ' ';
+        rowGroup += csv.word("蒸发温度" + row[0] + "℃");
+        groupRow(rowGroup, row);
     }
-    groupRow(group + " 合计", table.total);
+    std::string totalGroup = csv.word(group);
+    totalGroup += ' ';
+    totalGroup += csv.word("合计");
+    groupRow(totalGroup, table.total);
     for (const auto* notes : {&table.leftOutNotes, &table.tempDiffNotes}) {
         for (const std::string& note : *notes) {
             csv.entry({}, group, "说明", note, {});
@@ -224,7 +242,7 @@ void tsvRow(std::string& out, std::initializer_list<std::string_view> cells) {
 } // namespace
 
 std::string reportCsv(const Report& report) {
-    CsvWriter csv(report.rooms.size() > 1);
+    CsvWriter csv(report.rooms.size() > 1, report.language);
     for (const ReportField& f : report.heading) {
         csv.field({}, "项目", f);
     }
@@ -241,8 +259,11 @@ std::string reportCsv(const Report& report) {
 }
 
 std::string loadTableTsv(const RoomReport& room, LoadUnit unit) {
+    return loadTableTsv(room, sheetWordsIn(kSheetWords, kLoadFigureColumns, unit));
+}
+
+std::string loadTableTsv(const RoomReport& room, const SheetWords& words) {
     std::string out;
-    const SheetWords words = sheetWordsIn(kSheetWords, kLoadFigureColumns, unit);
     const auto& columns = words.loadColumns;
     tsvRow(out, {columns[0], columns[1], columns[2], columns[3], columns[4]});
     for (const LoadRow& row : room.load.rows) {

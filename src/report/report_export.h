@@ -28,5 +28,8 @@ std::string reportCsv(const Report& report);
 // another unit: item, the unit, W, share, basis, as the sheet); then the
 // total with the form's note and the load per tonne.
 std::string loadTableTsv(const RoomReport& room, LoadUnit unit = LoadUnit::W);
+// The same, its columns headed with the words of a report (Report::words),
+// in the report's language and unit.
+std::string loadTableTsv(const RoomReport& room, const SheetWords& words);
 
 } // namespace gelvant

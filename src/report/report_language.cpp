@@ -190,6 +190,7 @@ void visitProgramTexts(Report& report, const Visit& visit) {
 }
 
 void translateReport(Report& report, Language language) {
+    report.language = language;
     if (language == Language::Chinese) {
         return;
     }

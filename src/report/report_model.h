@@ -1,5 +1,6 @@
 #pragma once
 
+#include "language/language.h"
 #include "project/project.h"
 #include "report/equipment_schedule.h"
 #include "report/form_reader.h"
@@ -124,9 +125,10 @@ struct SummarySection {
 // whole project (a single-room design included), and one section per room.
 struct Report {
     std::string title;
-    LoadUnit loadUnit = LoadUnit::W; // what the tables show loads in; figures stay in W
-    SheetWords words = kSheetWords;  // the section and column titles both layouts show
-    std::string projectName;         // for the running title of the later pages
+    LoadUnit loadUnit = LoadUnit::W;       // what the tables show loads in; figures stay in W
+    Language language = Language::Chinese; // the program's texts are in it
+    SheetWords words = kSheetWords;        // the section and column titles both layouts show
+    std::string projectName;               // for the running title of the later pages
     std::vector<ReportField> heading; // 项目名称, 设计单位, 设计人, 日期, 设计文件, 计算程序
     std::string fileName; // the design file's name, or 未保存
     std::string date;     // the day the report is made

@@ -180,7 +180,7 @@ const char* gv_results_tsv(const char* fileName, const char* date) {
         buildReport(page().session.project(), ReportScope::CurrentRoom, fileName, date);
     translateReport(current, page().language);
     return handBack(current.rooms.empty() ? std::string()
-                                          : loadTableTsv(current.rooms.front(), current.loadUnit));
+                                          : loadTableTsv(current.rooms.front(), current.words));
 }
 
 // --- The calculation sheet ------------------------------------------------------------
@@ -201,7 +201,9 @@ const char* gv_report(const char* fileName, const char* date) {
 
 // The same CSV as the window's 导出结果(CSV), byte-order mark included.
 const char* gv_csv(const char* fileName, const char* date) {
-    return handBytes(reportCsv(wholeReport(fileName, date)));
+    Report report = wholeReport(fileName, date);
+    translateReport(report, page().language);
+    return handBytes(reportCsv(report));
 }
 
 } // extern "C"
