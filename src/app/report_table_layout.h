@@ -3,9 +3,16 @@
 #include "app/page_flow.h"
 #include "report/report_model.h"
 
+#include <string>
 #include <vector>
 
 namespace gelvant {
+
+// The columns' widths (millimetres), widened where a column's widest word, of
+// its title (the first row) or of a cell, does not fit, the room taken from
+// columns with room to spare; as given where every word fits.
+std::vector<double> fitColumns(const PageFlow& flow, std::vector<double> widthsMm,
+                               const std::vector<std::vector<std::string>>& rows);
 
 // A table of the sheet, its title above it, in columns of the given widths
 // (millimetres, as many as the table has columns); the first column and
