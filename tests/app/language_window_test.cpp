@@ -13,11 +13,13 @@
 
 #include <QAbstractButton>
 #include <QBuffer>
+#include <QCheckBox>
 #include <QGroupBox>
 #include <QLabel>
 #include <QPdfWriter>
 #include <QProcess>
 #include <QPushButton>
+#include <QRadioButton>
 #include <QTableWidget>
 #include <QTemporaryDir>
 
@@ -76,6 +78,40 @@ QStringList withCjk(const QStringList& words) {
         }
     }
     return found;
+}
+
+// The window's visible captions that do not show their whole text: a
+// one-line label narrower than its text, a button or check box narrower
+// than it asks for, a group box narrower than its title. Wrapping labels are
+// left out: offscreen, their depth follows the fallback fonts' metrics.
+QStringList cutCaptions(QWidget& root) {
+    QStringList cut;
+    const auto check = [&](const QWidget* w, const QString& text, bool whole) {
+        if (w->isVisibleTo(&root) && !text.isEmpty() && !whole) {
+            cut << QStringLiteral("%1 \"%2\" %3 wide")
+                       .arg(QString::fromLatin1(w->metaObject()->className()), text,
+                            QString::number(w->width()));
+        }
+    };
+    for (const QLabel* label : root.findChildren<QLabel*>()) {
+        if (!label->wordWrap() && !Qt::mightBeRichText(label->text())) {
+            check(label, label->text(),
+                  label->fontMetrics().horizontalAdvance(label->text()) <=
+                      label->contentsRect().width());
+        }
+    }
+    for (const QAbstractButton* button : root.findChildren<QAbstractButton*>()) {
+        if (qobject_cast<const QPushButton*>(button) != nullptr ||
+            qobject_cast<const QCheckBox*>(button) != nullptr ||
+            qobject_cast<const QRadioButton*>(button) != nullptr) {
+            check(button, button->text(), button->sizeHint().width() <= button->width());
+        }
+    }
+    for (const QGroupBox* group : root.findChildren<QGroupBox*>()) {
+        const int titleWidth = group->fontMetrics().horizontalAdvance(group->title()) + 16;
+        check(group, group->title(), titleWidth <= group->width());
+    }
+    return cut;
 }
 
 // Where the texts of a laid-out sheet are drawn, each in its own font on the
@@ -207,6 +243,18 @@ private slots:
             const QString total = qs(room.form->editTexts.at(fieldNamed("totalCoolingLoadW")));
             QVERIFY(chinese.contains(total));
             QVERIFY(english.contains(total));
+        }
+    }
+
+    // At its opening size, in either language, every caption of the window
+    // shows its whole text.
+    void theWindowShowsWholeCaptionsInEitherLanguage() {
+        for (const Language language : {Language::Chinese, Language::English}) {
+            setViewLanguage(language);
+            Session s;
+            QVERIFY(s.start());
+            const QStringList cut = cutCaptions(s.window);
+            QVERIFY2(cut.isEmpty(), qPrintable(cut.join(QLatin1Char('\n'))));
         }
     }
 
