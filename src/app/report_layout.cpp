@@ -205,8 +205,12 @@ private:
         };
         for (const ReportField& f : group.fields) {
             GridCell cell{qtext(f.label), qtext(f.value), 0, 1, 0};
-            cell.labelMm = std::max(kLabelMm, flow_.textWidth(FontRole::Body, cell.label) +
-                                                  2 * kPadMm + kRoundingMm);
+            cell.labelMm =
+                std::max(kLabelMm, flow_.textWidth(FontRole::Body, cell.label) + 2 * kPadMm);
+            if (flow_.wrappedHeight(FontRole::Body, cell.label, cell.labelMm - 2 * kPadMm) >
+                flow_.wrappedHeight(FontRole::Body, cell.label, 1e4)) {
+                cell.labelMm += kRoundingMm;
+            }
             const double needMm =
                 cell.labelMm + flow_.textWidth(FontRole::Body, cell.value) + 2 * kPadMm;
             cell.span = std::clamp(static_cast<int>(std::ceil(needMm / slotMm - 1e-9)), 1, kSlots);
