@@ -5,6 +5,7 @@
 #include <QPainter>
 #include <QPen>
 #include <algorithm>
+#include <utility>
 
 namespace gelvant {
 namespace {
@@ -75,6 +76,14 @@ double PageFlow::wrappedHeight(FontRole role, const QString& text, double widthM
     return std::max(bounds.height(), metrics.height()) / pxPerMm_;
 }
 
+double PageFlow::widestWord(FontRole role, const QString& text) const {
+    // Wrapped into a sliver of a box, every word stands on a line of its own.
+    const QFontMetricsF metrics(font(role), &device_);
+    return metrics.boundingRect(QRectF(0, 0, 1, 1e7), Qt::TextWordWrap | Qt::AlignLeft, text)
+               .width() /
+           pxPerMm_;
+}
+
 void PageFlow::keepTogether(double heightMm) {
     if (heightMm > remaining() && !atPageTop()) {
         newPage();
@@ -88,7 +97,19 @@ void PageFlow::newPage() {
 
 void PageFlow::text(const QRectF& rect, const QString& text, FontRole role, int flags,
                     const QColor& color) {
-    page().items.emplace_back(PageText{rect, text, role, flags, color});
+    PageText item{rect, text, role, flags, color};
+    const double boxPx = rect.width() * pxPerMm_;
+    const auto widthPx = [&] {
+        return QFontMetricsF(item.font(), &device_)
+            .boundingRect(QRectF(0, 0, boxPx, 1e7), flags, text)
+            .width();
+    };
+    // A word wider than its box (a long English word in a narrow column) is set
+    // smaller until it fits, rather than run over its neighbour.
+    for (double wide = widthPx(); wide > boxPx + 0.5 && item.scale > 0.5; wide = widthPx()) {
+        item.scale *= std::max(0.5, std::min(0.97, boxPx / wide));
+    }
+    page().items.emplace_back(std::move(item));
 }
 
 void PageFlow::box(const QRectF& rect, const QColor& fill, const QColor& stroke) {
@@ -99,6 +120,14 @@ void PageFlow::line(const QPointF& from, const QPointF& to, const QColor& color,
     page().items.emplace_back(PageLine{QLineF(from, to), color, widthMm});
 }
 
+QFont PageText::font() const {
+    QFont font = PageFlow::font(role);
+    if (scale < 1.0) {
+        font.setPointSizeF(font.pointSizeF() * scale);
+    }
+    return font;
+}
+
 void paintPage(QPainter& painter, const LaidOutPage& page, double pxPerMm) {
     const auto px = [&](const QRectF& mm) {
         return QRectF(mm.x() * pxPerMm, mm.y() * pxPerMm, mm.width() * pxPerMm,
@@ -106,7 +135,7 @@ void paintPage(QPainter& painter, const LaidOutPage& page, double pxPerMm) {
     };
     for (const PageItem& item : page.items) {
         if (const auto* t = std::get_if<PageText>(&item)) {
-            painter.setFont(PageFlow::font(t->role));
+            painter.setFont(t->font());
             painter.setPen(t->color);
             painter.drawText(px(t->rect), t->flags | Qt::TextDontClip, t->text);
         } else if (const auto* b = std::get_if<PageBox>(&item)) {

@@ -23,6 +23,11 @@ struct PageText {
     FontRole role;
     int flags; // Qt::Alignment and Qt::TextWordWrap
     QColor color;
+    // Below 1 where a word is wider than the box: the text is set that much
+    // smaller rather than run out of it.
+    double scale = 1.0;
+
+    QFont font() const;
 };
 struct PageBox {
     QRectF rect;
@@ -71,6 +76,8 @@ public:
     double lineHeight(FontRole role) const;
     // Height of the text wrapped into the width (at least one line).
     double wrappedHeight(FontRole role, const QString& text, double widthMm) const;
+    // Width of the text's widest piece that cannot be broken across lines.
+    double widestWord(FontRole role, const QString& text) const;
 
     // Starts a new page unless the block fits below what is already there.
     void keepTogether(double heightMm);

@@ -3,13 +3,16 @@
 #include "app/qt_text.h"
 #include "app/report_sheet_style.h"
 
+#include <algorithm>
+
 namespace gelvant {
 namespace {
 
 using namespace sheet_style;
 
 constexpr double kBarRowMm = 5.4;
-constexpr double kBarLabelMm = 30.0;
+constexpr double kBarLabelMm = 30.0;     // least width of the labels left of the bars
+constexpr double kBarLabelMostMm = 60.0; // the labels never take more
 constexpr double kBarTextMm = 36.0;
 
 double chartTitleMm(const PageFlow& flow) {
@@ -39,8 +42,13 @@ void layOutBarChart(PageFlow& flow, const BarChart& chart, bool withTitle) {
         flow.advance(h + kSectionGapMm);
         return;
     }
-    const double x0 = flow.left() + kBarLabelMm + 2;
-    const double barsMm = flow.width() - kBarLabelMm - 2 - kBarTextMm;
+    double labelMm = kBarLabelMm; // longer labels (English ones) widen their column
+    for (const ChartBar& bar : chart.bars) {
+        labelMm = std::max(labelMm, flow.textWidth(FontRole::Body, qtext(bar.label)) + 0.3);
+    }
+    labelMm = std::min(labelMm, kBarLabelMostMm);
+    const double x0 = flow.left() + labelMm + 2;
+    const double barsMm = flow.width() - labelMm - 2 - kBarTextMm;
     const double top = flow.y();
     const double h = static_cast<double>(chart.bars.size()) * kBarRowMm;
     for (int quarter = 1; quarter <= 4; ++quarter) { // light guides at a quarter of the longest bar
@@ -49,7 +57,7 @@ void layOutBarChart(PageFlow& flow, const BarChart& chart, bool withTitle) {
     }
     for (const ChartBar& bar : chart.bars) {
         const double y = flow.y();
-        flow.text(QRectF(flow.left(), y, kBarLabelMm, kBarRowMm), qtext(bar.label), FontRole::Body,
+        flow.text(QRectF(flow.left(), y, labelMm, kBarRowMm), qtext(bar.label), FontRole::Body,
                   kRight);
         const double lengthMm = barsMm * bar.fraction;
         if (lengthMm > 0) {

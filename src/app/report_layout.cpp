@@ -21,6 +21,7 @@ constexpr double kCellPadMm = 0.7;    // inside a cell, above and below
 constexpr double kGroupCellMm = 21.0; // the group's title cell left of its values
 constexpr int kSlots = 3;             // label-value pairs across a group's row
 constexpr double kLabelMm = 27.0;     // least width of a label cell
+constexpr double kRoundingMm = 0.3;   // a label measured to fit stays on its line
 
 // One label-value pair placed in a group's grid.
 struct GridCell {
@@ -206,6 +207,10 @@ private:
             GridCell cell{qtext(f.label), qtext(f.value), 0, 1, 0};
             cell.labelMm =
                 std::max(kLabelMm, flow_.textWidth(FontRole::Body, cell.label) + 2 * kPadMm);
+            if (flow_.wrappedHeight(FontRole::Body, cell.label, cell.labelMm - 2 * kPadMm) >
+                flow_.wrappedHeight(FontRole::Body, cell.label, 1e4)) {
+                cell.labelMm += kRoundingMm;
+            }
             const double needMm =
                 cell.labelMm + flow_.textWidth(FontRole::Body, cell.value) + 2 * kPadMm;
             cell.span = std::clamp(static_cast<int>(std::ceil(needMm / slotMm - 1e-9)), 1, kSlots);
@@ -227,6 +232,11 @@ private:
             }
             row.heightMm = textMm + 2 * kCellPadMm;
         }
+        // A group title of more lines than its rows (a long English one) deepens the last row.
+        const double titleMm =
+            flow_.wrappedHeight(FontRole::BodyBold, qtext(group.title), kGroupCellMm - 2 * kPadMm) +
+            2 * kCellPadMm;
+        rows.back().heightMm += std::max(0.0, titleMm - heightOf(rows));
         return rows;
     }
 
@@ -428,6 +438,20 @@ private:
         flow_.advance(h);
     }
 
+    // The column widths, widened where a word of the title or a cell does not fit.
+    template <std::size_t N, typename Rows>
+    std::array<double, N> fitted(const std::array<double, N>& widths,
+                                 const std::array<std::string, N>& titles, const Rows& rows) const {
+        std::vector<std::vector<std::string>> cells{{titles.begin(), titles.end()}};
+        for (const auto& row : rows) {
+            cells.emplace_back(row.begin(), row.end());
+        }
+        const std::vector<double> fit = fitColumns(flow_, {widths.begin(), widths.end()}, cells);
+        std::array<double, N> out{};
+        std::copy(fit.begin(), fit.end(), out.begin());
+        return out;
+    }
+
     template <std::size_t N>
     static std::array<std::string, N> headers(const std::array<SummaryColumn, N>& columns) {
         std::array<std::string, N> out;
@@ -444,21 +468,23 @@ private:
                                                                       14, 15, 16, 17.5, 17.5};
         static constexpr std::array<bool, kRoomColumnCount> kRoomLeft{
             true, false, false, false, false, true, false, false, false, false, false};
-        tableRow(headers(s.table.roomColumns), kRoomMm, kRoomLeft, FontRole::SmallBold,
-                 kHeaderFill);
+        const auto roomTitles = headers(s.table.roomColumns);
+        const auto roomMm = fitted(kRoomMm, roomTitles, s.table.rooms);
+        tableRow(roomTitles, roomMm, kRoomLeft, FontRole::SmallBold, kHeaderFill);
         for (const SummaryRoomRow& row : s.table.rooms) {
-            tableRow(row, kRoomMm, kRoomLeft, FontRole::Small, {});
+            tableRow(row, roomMm, kRoomLeft, FontRole::Small, {});
         }
         flow_.advance(3);
         static constexpr std::array<double, kGroupColumnCount> kGroupMm{20, 86, 16, 26, 26};
         static constexpr std::array<bool, kGroupColumnCount> kGroupLeft{false, true, false, false,
                                                                         false};
-        tableRow(headers(s.table.groupColumns), kGroupMm, kGroupLeft, FontRole::SmallBold,
-                 kHeaderFill);
+        const auto groupTitles = headers(s.table.groupColumns);
+        const auto groupMm = fitted(kGroupMm, groupTitles, s.table.groups);
+        tableRow(groupTitles, groupMm, kGroupLeft, FontRole::SmallBold, kHeaderFill);
         for (const SummaryGroupRow& row : s.table.groups) {
-            tableRow(row, kGroupMm, kGroupLeft, FontRole::Small, {});
+            tableRow(row, groupMm, kGroupLeft, FontRole::Small, {});
         }
-        tableRow(s.table.total, kGroupMm, kGroupLeft, FontRole::SmallBold, kLabelFill);
+        tableRow(s.table.total, groupMm, kGroupLeft, FontRole::SmallBold, kLabelFill);
         flow_.advance(1.5);
         for (const std::string& note : s.table.notes) {
             alertNote(note);
@@ -500,20 +526,24 @@ private:
                                                                              16, 16, 26, 10};
         static constexpr std::array<bool, kMachineRoomColumnCount> kRoomLeft{
             true, true, false, false, false, false, false, true, false};
-        tableRow(headers(m.roomColumns), kRoomMm, kRoomLeft, FontRole::SmallBold, kHeaderFill);
+        const auto roomTitles = headers(m.roomColumns);
+        const auto roomMm = fitted(kRoomMm, roomTitles, m.rooms);
+        tableRow(roomTitles, roomMm, kRoomLeft, FontRole::SmallBold, kHeaderFill);
         for (const MachineRoomRow& row : m.rooms) {
-            tableRow(row, kRoomMm, kRoomLeft, FontRole::Small, {});
+            tableRow(row, roomMm, kRoomLeft, FontRole::Small, {});
         }
         flow_.advance(3);
         static constexpr std::array<double, kMachineGroupColumnCount> kGroupMm{14, 41, 15, 15, 15,
                                                                                15, 15, 16, 12, 16};
         static constexpr std::array<bool, kMachineGroupColumnCount> kGroupLeft{
             false, true, false, false, false, false, false, false, false, false};
-        tableRow(headers(m.groupColumns), kGroupMm, kGroupLeft, FontRole::SmallBold, kHeaderFill);
+        const auto groupTitles = headers(m.groupColumns);
+        const auto groupMm = fitted(kGroupMm, groupTitles, m.groups);
+        tableRow(groupTitles, groupMm, kGroupLeft, FontRole::SmallBold, kHeaderFill);
         for (const MachineGroupRow& row : m.groups) {
-            tableRow(row, kGroupMm, kGroupLeft, FontRole::Small, {});
+            tableRow(row, groupMm, kGroupLeft, FontRole::Small, {});
         }
-        tableRow(m.total, kGroupMm, kGroupLeft, FontRole::SmallBold, kLabelFill);
+        tableRow(m.total, groupMm, kGroupLeft, FontRole::SmallBold, kLabelFill);
         flow_.advance(1.5);
         for (const auto* notes : {&m.basis, &m.leftOutNotes, &m.tempDiffNotes}) {
             for (const std::string& note : *notes) {

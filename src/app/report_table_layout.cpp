@@ -141,8 +141,38 @@ private:
 
 } // namespace
 
-void layOutSheetTable(PageFlow& flow, const SheetTable& table, const std::vector<double>& widthsMm,
+std::vector<double> fitColumns(const PageFlow& flow, std::vector<double> widthsMm,
+                               const std::vector<std::vector<std::string>>& rows) {
+    std::vector<double> need(widthsMm.size(), 0.0);
+    for (const std::vector<std::string>& cells : rows) {
+        for (std::size_t i = 0; i < cells.size() && i < need.size(); ++i) {
+            need[i] = std::max(need[i],
+                               flow.widestWord(FontRole::SmallBold, qtext(cells[i])) + 2 * kPadMm);
+        }
+    }
+    double missing = 0;
+    double spare = 0;
+    for (std::size_t i = 0; i < need.size(); ++i) {
+        missing += std::max(0.0, need[i] - widthsMm[i]);
+        spare += std::max(0.0, widthsMm[i] - need[i]);
+    }
+    if (missing <= 0 || spare <= 0) {
+        return widthsMm;
+    }
+    // What cannot be found stays missing: those words are then set smaller.
+    const double moved = std::min(missing, spare);
+    for (std::size_t i = 0; i < need.size(); ++i) {
+        const double gap = need[i] - widthsMm[i];
+        widthsMm[i] += gap > 0 ? gap * moved / missing : gap * moved / spare;
+    }
+    return widthsMm;
+}
+
+void layOutSheetTable(PageFlow& flow, const SheetTable& table, const std::vector<double>& givenMm,
                       const std::vector<bool>& leftAligned) {
+    std::vector<std::vector<std::string>> cells{table.columns};
+    cells.insert(cells.end(), table.rows.begin(), table.rows.end());
+    const std::vector<double> widthsMm = fitColumns(flow, givenMm, cells);
     tableTitle(flow, table.title);
     row(flow, table.columns, widthsMm, std::vector<bool>(table.columns.size(), true),
         FontRole::SmallBold, kHeaderFill);

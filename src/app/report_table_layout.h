@@ -3,14 +3,22 @@
 #include "app/page_flow.h"
 #include "report/report_model.h"
 
+#include <string>
 #include <vector>
 
 namespace gelvant {
 
+// The columns' widths (millimetres), widened where a column's widest word, of
+// its title (the first row) or of a cell, does not fit, the room taken from
+// columns with room to spare; as given where every word fits.
+std::vector<double> fitColumns(const PageFlow& flow, std::vector<double> widthsMm,
+                               const std::vector<std::vector<std::string>>& rows);
+
 // A table of the sheet, its title above it, in columns of the given widths
-// (millimetres, as many as the table has columns); the first column and
-// columns of names stand left, figures right. A total row is set bold.
-void layOutSheetTable(PageFlow& flow, const SheetTable& table, const std::vector<double>& widthsMm,
+// (millimetres, as many as the table has columns; fitted, see fitColumns);
+// the first column and columns of names stand left, figures right. A total
+// row is set bold.
+void layOutSheetTable(PageFlow& flow, const SheetTable& table, const std::vector<double>& givenMm,
                       const std::vector<bool>& leftAligned);
 
 // The sign-off block: 职责, 姓名, a blank to sign in, 日期.

@@ -2,17 +2,24 @@
 // design, its undo steps and its unsaved changes; every word it shows is
 // then English, and switching back shows the Chinese window again.
 
+#include "app/page_flow.h"
 #include "app/report_commands.h"
+#include "app/report_layout.h"
 #include "app/room_selector.h"
 #include "app/summary_window.h"
 #include "app/view_language.h"
+#include "report/report_language.h"
 #include "window_test_support.h"
 
 #include <QAbstractButton>
+#include <QBuffer>
+#include <QCheckBox>
 #include <QGroupBox>
 #include <QLabel>
+#include <QPdfWriter>
 #include <QProcess>
 #include <QPushButton>
+#include <QRadioButton>
 #include <QTableWidget>
 #include <QTemporaryDir>
 
@@ -68,6 +75,83 @@ QStringList withCjk(const QStringList& words) {
     for (const QString& word : words) {
         if (hasCjk(word.toStdString())) {
             found << word;
+        }
+    }
+    return found;
+}
+
+// The window's visible captions that do not show their whole text: a
+// one-line label narrower than its text, a button or check box narrower
+// than it asks for, a group box narrower than its title. Wrapping labels are
+// left out: offscreen, their depth follows the fallback fonts' metrics.
+QStringList cutCaptions(QWidget& root) {
+    QStringList cut;
+    const auto check = [&](const QWidget* w, const QString& text, bool whole) {
+        if (w->isVisibleTo(&root) && !text.isEmpty() && !whole) {
+            cut << QStringLiteral("%1 \"%2\" %3 wide")
+                       .arg(QString::fromLatin1(w->metaObject()->className()), text,
+                            QString::number(w->width()));
+        }
+    };
+    for (const QLabel* label : root.findChildren<QLabel*>()) {
+        if (!label->wordWrap() && !Qt::mightBeRichText(label->text())) {
+            check(label, label->text(),
+                  label->fontMetrics().horizontalAdvance(label->text()) <=
+                      label->contentsRect().width());
+        }
+    }
+    for (const QAbstractButton* button : root.findChildren<QAbstractButton*>()) {
+        if (qobject_cast<const QPushButton*>(button) != nullptr ||
+            qobject_cast<const QCheckBox*>(button) != nullptr ||
+            qobject_cast<const QRadioButton*>(button) != nullptr) {
+            check(button, button->text(), button->sizeHint().width() <= button->width());
+        }
+    }
+    for (const QGroupBox* group : root.findChildren<QGroupBox*>()) {
+        const int titleWidth = group->fontMetrics().horizontalAdvance(group->title()) + 16;
+        check(group, group->title(), titleWidth <= group->width());
+    }
+    return cut;
+}
+
+// Where the texts of a laid-out sheet are drawn, each in its own font on the
+// PDF's device, in millimetres; those that run out of the box they were given
+// or out of the paper, and those that run into one another.
+QStringList crowdedTexts(const Report& report) {
+    QBuffer buffer;
+    buffer.open(QIODevice::WriteOnly);
+    QPdfWriter writer(&buffer);
+    writer.setResolution(600);
+    const double pxPerMm = writer.logicalDpiY() / 25.4;
+    const QRectF paper(0, 0, PageFlow::kPageWidthMm, PageFlow::kPageHeightMm);
+    constexpr double kSlackMm = 0.1;
+    // Across; a line may stand a little above and below a box as tight as its type.
+    const auto within = [&](const QRectF& inner, const QRectF& outer) {
+        return inner.left() >= outer.left() - kSlackMm && inner.right() <= outer.right() + kSlackMm;
+    };
+    QStringList found;
+    const std::vector<LaidOutPage> pages = layOutReport(report, writer);
+    for (std::size_t p = 0; p < pages.size(); ++p) {
+        std::vector<std::pair<QRectF, QString>> drawn;
+        for (const PageItem& item : pages[p].items) {
+            const auto* t = std::get_if<PageText>(&item);
+            if (t == nullptr || t->text.trimmed().isEmpty()) {
+                continue;
+            }
+            const QFontMetricsF metrics(t->font(), &writer);
+            const QRectF px(t->rect.topLeft() * pxPerMm, t->rect.size() * pxPerMm);
+            const QRectF drawnPx = metrics.boundingRect(px, t->flags, t->text);
+            const QRectF mm(drawnPx.topLeft() / pxPerMm, drawnPx.size() / pxPerMm);
+            const QString where = QStringLiteral("page %1: %2").arg(p + 1).arg(t->text);
+            if (!within(mm, t->rect) || !within(mm, paper)) {
+                found << QStringLiteral("out of its box, ") + where;
+            }
+            for (const auto& [other, text] : drawn) {
+                if (mm.adjusted(kSlackMm, kSlackMm, -kSlackMm, -kSlackMm).intersects(other)) {
+                    found << QStringLiteral("over \"%1\", ").arg(text) + where;
+                }
+            }
+            drawn.emplace_back(mm, t->text);
         }
     }
     return found;
@@ -159,6 +243,36 @@ private slots:
             const QString total = qs(room.form->editTexts.at(fieldNamed("totalCoolingLoadW")));
             QVERIFY(chinese.contains(total));
             QVERIFY(english.contains(total));
+        }
+    }
+
+    // At its opening size, in either language, every caption of the window
+    // shows its whole text.
+    void theWindowShowsWholeCaptionsInEitherLanguage() {
+        for (const Language language : {Language::Chinese, Language::English}) {
+            setViewLanguage(language);
+            Session s;
+            QVERIFY(s.start());
+            const QStringList cut = cutCaptions(s.window);
+            QVERIFY2(cut.isEmpty(), qPrintable(cut.join(QLatin1Char('\n'))));
+        }
+    }
+
+    // The sheet of a project of several rooms, in either language: no text
+    // runs out of its cell or the paper, none runs into another.
+    void theSheetLaysOutCleanlyInEitherLanguage() {
+        const DesignReadResult read = openDesignFile(std::string(GELVANT_SOURCE_DIR) +
+                                                     "/examples/distribution-cold-store.gelvant");
+        QVERIFY(read.design);
+        for (const Language language : {Language::Chinese, Language::English}) {
+            setViewLanguage(language);
+            Report sheet = buildReport(read.design->project, ReportScope::WholeProject, "a.gelvant",
+                                       "2026-01-01");
+            translateReport(sheet, language);
+            const QStringList crowded = crowdedTexts(sheet);
+            for (auto& c : crowded)
+                qWarning() << c;
+            QVERIFY2(crowded.isEmpty(), qPrintable(crowded.join(QLatin1Char('\n'))));
         }
     }
 

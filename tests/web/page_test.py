@@ -105,7 +105,16 @@ class PageTest(unittest.TestCase):
                 self.assertEqual(shown["fields"]["totalCoolingLoadW"], "44834")
                 words = self.browser.run("return document.body.innerText")
                 self.assertEqual(re.findall("[\u2e80-\u9fff\uff00-\uffef]", words), [])
+            # On a 1366 × 768 screen no caption, heading or button is cut off.
+            self.browser.resize(1366, 768)
+            self.assertEqual(self.browser.run(
+                "return [...document.querySelectorAll("
+                "    'label, legend, h1, h2, h3, th, button, span, .text')]"
+                "  .filter(e => e.offsetParent !== null && getComputedStyle(e).overflowX !== 'visible'"
+                "               && e.scrollWidth > e.clientWidth + 1)"
+                "  .map(e => e.textContent)"), [])
         finally:
+            self.browser.resize(self.browser.width, self.browser.height)
             self.browser.open(PAGE.as_uri() + "?lang=zh")
             self.browser.wait_ready_giving_up_copies()
         self.assertEqual(self.close_messages()[0]["caption"], "欢迎使用")
