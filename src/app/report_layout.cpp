@@ -5,7 +5,6 @@
 #include "app/report_page_frame.h"
 #include "app/report_sheet_style.h"
 #include "app/report_table_layout.h"
-#include "app/view_language.h"
 
 #include <algorithm>
 #include <array>
@@ -453,10 +452,10 @@ private:
     }
 
     template <std::size_t N>
-    static std::array<std::string, N> headers(const std::array<SummaryColumn, N>& columns) {
+    std::array<std::string, N> headers(const std::array<SummaryColumn, N>& columns) const {
         std::array<std::string, N> out;
         for (std::size_t i = 0; i < N; ++i) {
-            out[i] = shownText(viewLanguage(), columns[i].name) +
+            out[i] = shownText(report_.language, columns[i].name) +
                      (columns[i].unit.empty() ? "" : "\n(" + std::string(columns[i].unit) + ")");
         }
         return out;
@@ -514,9 +513,9 @@ private:
                      FontRole::Small, {});
         }
         flow_.advance(1.5);
-        layOutFlowSources(flow_, m, words());
+        layOutFlowSources(flow_, m, words(), report_.language);
         flow_.advance(1.0);
-        const QString goodsFlow = shown(kGoodsFlowNote);
+        const QString goodsFlow = qtext(shownText(report_.language, kGoodsFlowNote));
         const double noteMm = flow_.wrappedHeight(FontRole::Small, goodsFlow, flow_.width());
         flow_.text(QRectF(flow_.left(), flow_.y(), flow_.width(), noteMm), goodsFlow,
                    FontRole::Small, kWrapLeft);

@@ -2,7 +2,6 @@
 
 #include "app/qt_text.h"
 #include "app/report_sheet_style.h"
-#include "app/view_language.h"
 #include "report/report_language.h"
 
 namespace gelvant {
@@ -29,7 +28,7 @@ void addPageFrame(std::vector<LaidOutPage>& pages, const Report& report) {
         const QRectF footer(left, footerY + 1.2, width, 4);
         items.emplace_back(
             PageText{footer, qtext(report.fileName), FontRole::Footer, kLeft, kMuted});
-        items.emplace_back(PageText{footer, qtext(pageNumberText(i + 1, count, viewLanguage())),
+        items.emplace_back(PageText{footer, qtext(pageNumberText(i + 1, count, report.language)),
                                     FontRole::Footer, kCentre, kMuted});
         items.emplace_back(PageText{footer, qtext(report.date), FontRole::Footer, kRight, kMuted});
     }

@@ -1,7 +1,6 @@
 #include "app/report_table_layout.h"
 
 #include "app/report_sheet_style.h"
-#include "app/view_language.h"
 
 #include <algorithm>
 #include <string>
@@ -225,13 +224,14 @@ void layOutLoadFormulas(PageFlow& flow, const LoadTable& load, const SheetWords&
     flow.advance(kSectionGapMm);
 }
 
-void layOutFlowSources(PageFlow& flow, const MachineLoadTable& table, const SheetWords& words) {
+void layOutFlowSources(PageFlow& flow, const MachineLoadTable& table, const SheetWords& words,
+                       Language language) {
     const std::vector<double> widths{38, flow.width() - 38};
     const std::vector<bool> left(2, true);
     row(flow, {words.flowColumns.begin(), words.flowColumns.end()}, widths, left,
         FontRole::SmallBold, kHeaderFill);
     for (std::size_t q = 0; q < kFlowNames.size() && q < table.flowSources.size(); ++q) {
-        row(flow, {shownText(viewLanguage(), kFlowNames[q]), table.flowSources[q]}, widths, left,
+        row(flow, {shownText(language, kFlowNames[q]), table.flowSources[q]}, widths, left,
             FontRole::Small, {});
     }
 }

@@ -31,6 +31,8 @@ void layOutSignOffs(PageFlow& flow, const std::vector<SignOff>& signOffs, const 
 void layOutLoadFormulas(PageFlow& flow, const LoadTable& load, const SheetWords& words);
 
 // On the machine-load page: each heat flow beside the load lines it is made of.
-void layOutFlowSources(PageFlow& flow, const MachineLoadTable& table, const SheetWords& words);
+// The flows' names in language; the report's own texts come translated.
+void layOutFlowSources(PageFlow& flow, const MachineLoadTable& table, const SheetWords& words,
+                       Language language);
 
 } // namespace gelvant

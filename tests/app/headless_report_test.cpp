@@ -1,6 +1,7 @@
 // `gelvant --report` and `gelvant --csv` run as a designer runs them, their
 // PDF read back with poppler-utils.
 
+#include "language/language.h"
 #include "support/scratch_dir.h"
 
 #include <gtest/gtest.h>
@@ -149,6 +150,84 @@ TEST_F(HeadlessReport, TheMachineLoadPageReadsBackWithTheSummarysFigures) {
     }
 }
 
+// A CSV line's cells, a quoted cell's commas and doubled quotes read as the
+// spreadsheet reads them.
+std::vector<std::string> csvCells(const std::string& line) {
+    std::vector<std::string> cells(1);
+    bool quoted = false;
+    for (std::size_t i = 0; i < line.size(); ++i) {
+        const char c = line[i];
+        if (c == '"' && quoted && i + 1 < line.size() && line[i + 1] == '"') {
+            cells.back() += '"';
+            ++i;
+        } else if (c == '"') {
+            quoted = !quoted;
+        } else if (c == ',' && !quoted) {
+            cells.emplace_back();
+        } else if (c != '\r') {
+            cells.back() += c;
+        }
+    }
+    return cells;
+}
+
+std::vector<std::vector<std::string>> csvRows(const std::string& text) {
+    std::vector<std::vector<std::string>> rows;
+    std::istringstream lines(text);
+    for (std::string line; std::getline(lines, line);) {
+        rows.push_back(csvCells(line));
+    }
+    return rows;
+}
+
+// --lang en writes the sheet and the CSV of a project in English, every
+// figure as the Chinese ones have it; --lang zh writes what no --lang does.
+TEST_F(HeadlessReport, LangEnWritesTheSheetAndTheCsvInEnglishWithTheSameFigures) {
+    const std::string example =
+        std::string(GELVANT_SOURCE_DIR) + "/examples/distribution-cold-store.gelvant";
+    for (const std::string& args :
+         {"--lang en --csv " + path("en.csv"), "--lang zh --csv " + path("zh.csv"),
+          "--csv " + path("plain.csv"), "--lang en --report " + path("en.pdf")}) {
+        ASSERT_EQ(gelvant(args + " " + example).status, 0) << args;
+    }
+    EXPECT_EQ(readWhole(path("zh.csv")), readWhole(path("plain.csv")));
+    const auto en = csvRows(readWhole(path("en.csv")));
+    const auto zh = csvRows(readWhole(path("zh.csv")));
+    // The project's information and the rooms' names are the designer's, as
+    // typed: the heading rows' values and the rooms' column.
+    std::string english = readWhole(path("en.csv"));
+    std::string pdf = poppler("pdftotext", "-raw " + path("en.pdf") + " -");
+    std::erase(pdf, '\n'); // a name a narrow cell wraps reads whole
+    std::vector<std::string> typed;
+    for (std::size_t r = 1; r < en.size(); ++r) {
+        typed.push_back(en[r].at(en[r].at(1) == "Item" ? 3 : 0));
+    }
+    for (const std::string& words : typed) {
+        for (std::string* text : {&english, &pdf}) {
+            for (auto at = text->find(words); !words.empty() && at != std::string::npos;
+                 at = text->find(words)) {
+                text->erase(at, words.size());
+            }
+        }
+    }
+    EXPECT_FALSE(gelvant::hasCjk(english)) << english;
+    EXPECT_FALSE(gelvant::hasCjk(pdf)) << pdf;
+    EXPECT_NE(pdf.find("Machine load"), std::string::npos);
+
+    ASSERT_EQ(en.size(), zh.size());
+    constexpr std::size_t kValue = 3; // room, group, item, value, unit
+    std::size_t figures = 0;
+    for (std::size_t r = 0; r < zh.size(); ++r) {
+        ASSERT_EQ(en[r].size(), zh[r].size()) << r;
+        const std::string& value = zh[r].at(kValue);
+        if (!value.empty() && !gelvant::hasCjk(value) && value.find_first_of("0123456789") == 0) {
+            EXPECT_EQ(en[r].at(kValue), value) << r;
+            ++figures;
+        }
+    }
+    EXPECT_GT(figures, 100U);
+}
+
 // A room changed after its compute: its page, the summary and the total say
 // so in the PDF and in the CSV, and the room that is current says nothing.
 TEST_F(HeadlessReport, ResultsNotComputedAgainAreMarkedInThePdfAndTheCsv) {
@@ -187,6 +266,7 @@ TEST_F(HeadlessReport, WhatCannotBeDoneExitsTwoWithOneLineAndNoWindow) {
         {"--report " + path("x.pdf") + " --csv " + path("x.csv") + " " + one,
          "cannot be given together", true},
         {one + " " + one, "one design file at a time", true},
+        {"--lang fr --csv " + path("x.csv") + " " + one, "--lang takes en or zh", true},
     };
     for (const auto& c : cases) {
         const Outcome r =
@@ -194,7 +274,8 @@ TEST_F(HeadlessReport, WhatCannotBeDoneExitsTwoWithOneLineAndNoWindow) {
         EXPECT_EQ(r.status, 2) << c.args;
         EXPECT_EQ(r.err.rfind("gelvant: ", 0), 0U) << r.err;
         EXPECT_NE(r.err.find(c.says), std::string::npos) << r.err;
-        EXPECT_EQ(r.err.find("Usage: gelvant [FILE]") != std::string::npos, c.usage) << r.err;
+        EXPECT_EQ(r.err.find("Usage: gelvant [--lang en|zh] [FILE]") != std::string::npos, c.usage)
+            << r.err;
         if (!c.usage) {
             EXPECT_EQ(r.err.find('\n'), r.err.size() - 1) << r.err;
         }
