@@ -41,6 +41,11 @@ inline constexpr auto kFormatEnglish = std::to_array<Translation>({
     {"%t 应为数字：“%n”不是数字。", "%t must be a number: “%n” is not one."},
     {"%t中没有自定义数据“%n”。", "%t holds no custom data “%n”."},
     {"以下自定义数据与本机的同名数据不同，本设计仍用设计文件中的数值：%l", "These custom data differ from this computer's data of the same name; this design keeps the values of its file: %l"},
+    // A designer's entry named with its kind, as the message above lists it.
+    {"地区气候 %n", "Site climate %n"},
+    {"食品 %n", "Product %n"},
+    {"保温材料 %n", "Insulation %n"},
+    {"货物种类 %n", "Goods kind %n"},
     {"无法读取文件：%n", "Cannot read the file: %n"},
     {"文件格式错误（不是 JSON）：第 %s 行第 %s 列。", "The file is not JSON: line %s, column %s."},
     {"此文件由更新版本的 Gelvant 保存（格式版本 %s），请升级本程序后再导入。", "This file was saved by a newer Gelvant (format version %s); please update the program before importing it."},
