@@ -154,10 +154,11 @@ const EnglishSheetWords& englishSheetWords() {
 void visitProgramTexts(Report& report, const Visit& visit) {
     visit(report.title);
     for (ReportField& field : report.heading) {
-        visit(field.label);
+        // Which line it is is asked before its label is translated.
         if (field.value == kUnsavedFileName || field.label == kRoomLineLabel) {
             visit(field.value);
         }
+        visit(field.label);
     }
     if (report.fileName == kUnsavedFileName) {
         visit(report.fileName);

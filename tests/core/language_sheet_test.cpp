@@ -10,6 +10,7 @@
 #include "library/library.h"
 #include "library/library_file.h"
 #include "plant/plant_settings.h"
+#include "report/report_export.h"
 #include "report/report_language.h"
 #include "session/view_texts.h"
 
@@ -111,6 +112,32 @@ TEST(LanguageSheet, EveryTextOfManySheetsReadsInEnglish) {
         }
     }
     EXPECT_EQ(out.texts, std::set<std::string>{});
+}
+
+// A project whose texts are all the program's: its English sheet's heading,
+// CSV and copied load table hold no Chinese at all, in every unit.
+TEST(LanguageSheet, TheCsvAndTheCopiedTableOfAProgramsProjectHoldNoChinese) {
+    Project project;
+    project.info = {"Harbour store", "Cold Co", "A. Designer", "", "", "", "2024-05-01", "none"};
+    for (const char* name : {"库房1", "库房2"}) {
+        Room room;
+        room.name = name;
+        room.form = startupForm();
+        project.rooms.push_back(room);
+    }
+    project.library = emptyLibrary();
+    for (const LoadUnitDef& unit : kLoadUnits) {
+        project.loadUnit = unit.unit;
+        for (const ReportScope scope : {ReportScope::WholeProject, ReportScope::CurrentRoom}) {
+            Report report = buildReport(project, scope, "", "2024-05-02");
+            translateReport(report, Language::English);
+            std::string texts = reportCsv(report) + loadTableTsv(report.rooms[0], report.words);
+            for (const ReportField& field : report.heading) {
+                texts += field.value; // the room line's 库房1 too
+            }
+            EXPECT_FALSE(hasCjk(texts)) << texts;
+        }
+    }
 }
 
 TEST(LanguageSheet, MessagesRefusalsAndQuestionsReadInEnglish) {

@@ -246,7 +246,8 @@ TEST(Language, FormatsCarryTheirFiguresAndTranslateTheirTexts) {
          "Notice\nThe air coolers have a power but their number is 0"},
         {"删除库房“库房2 副本”？", "Delete the room “Room 2 copy”?"},
         {"删除库房“北库”？", "Delete the room “北库”?"},
-        {"以下自定义数据与本机的同名数据不同，本设计仍用设计文件中的数值：地区气候 县城、食品 自家1",
+        {"以下自定义数据与本机的同名数据不同，本设计仍用设计文件中的数值：地区气候 县城、食品 "
+         "自家1",
          "These custom data differ from this computer's data of the same name; this design keeps "
          "the values of its file: Site climate 县城, Product 自家1"},
         {"12.5", "12.5"},

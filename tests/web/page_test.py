@@ -110,7 +110,8 @@ class PageTest(unittest.TestCase):
             self.assertEqual(self.browser.run(
                 "return [...document.querySelectorAll("
                 "    'label, legend, h1, h2, h3, th, button, span, .text')]"
-                "  .filter(e => e.offsetParent !== null && getComputedStyle(e).overflowX !== 'visible'"
+                "  .filter(e => e.offsetParent !== null"
+                "               && getComputedStyle(e).overflowX !== 'visible'"
                 "               && e.scrollWidth > e.clientWidth + 1)"
                 "  .map(e => e.textContent)"), [])
         finally:
