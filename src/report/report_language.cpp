@@ -112,32 +112,29 @@ const EnglishSheetWords& englishSheetWords() {
             slot = shownText(Language::English, chinese);
             return std::string_view(slot);
         };
+        const auto putEach = [&](const auto& chinese, auto& english) {
+            for (std::size_t i = 0; i < chinese.size(); ++i) {
+                english.at(i) = put(chinese.at(i));
+            }
+        };
         const SheetWords& zh = kSheetWords;
         SheetWords& en = built.words;
         en.summary = put(zh.summary);
         en.machineLoad = put(zh.machineLoad);
         en.schedule = put(zh.schedule);
         en.signOff = put(zh.signOff);
-        for (std::size_t i = 0; i < zh.signOffColumns.size(); ++i) {
-            en.signOffColumns.at(i) = put(zh.signOffColumns.at(i));
-        }
+        putEach(zh.signOffColumns, en.signOffColumns);
         en.room = put(zh.room);
         en.inputs = put(zh.inputs);
         en.load = put(zh.load);
         en.chart = put(zh.chart);
         en.equipment = put(zh.equipment);
         en.reference = put(zh.reference);
-        for (std::size_t i = 0; i < zh.loadColumns.size(); ++i) {
-            en.loadColumns.at(i) = put(zh.loadColumns.at(i));
-        }
+        putEach(zh.loadColumns, en.loadColumns);
         en.formulas = put(zh.formulas);
-        for (std::size_t i = 0; i < zh.formulaColumns.size(); ++i) {
-            en.formulaColumns.at(i) = put(zh.formulaColumns.at(i));
-        }
+        putEach(zh.formulaColumns, en.formulaColumns);
         en.where = put(zh.where);
-        for (std::size_t i = 0; i < zh.flowColumns.size(); ++i) {
-            en.flowColumns.at(i) = put(zh.flowColumns.at(i));
-        }
+        putEach(zh.flowColumns, en.flowColumns);
         en.note = put(zh.note);
         en.colon = put(zh.colon);
         en.gap = put(zh.gap);
