@@ -1,5 +1,6 @@
 #include "document/design_file.h"
 #include "document/design_file_parts.h"
+#include "document/json_tree.h"
 #include "form/controls.h"
 #include "form/field_dictionary.h"
 #include "form/portable.h"
@@ -20,12 +21,15 @@
 #include <cmath>
 #include <cstdint>
 #include <limits>
+#include <optional>
+#include <variant>
 
 namespace gelvant {
 namespace {
 
-// Looking members up by name: a sorted map finds them in a few steps.
-using Json = nlohmann::json;
+using Json = JsonValue;
+using Kind = JsonValue::Kind;
+using Member = std::optional<JsonValue>;
 
 std::string str(std::string_view s) {
     return std::string(s);
@@ -41,41 +45,41 @@ struct Refusal {
     throw Refusal{DesignFileError{problem, std::move(detail)}};
 }
 
-const Json* member(const Json& object, std::string_view key) {
-    const auto found = object.find(key);
-    return found == object.end() ? nullptr : &*found;
+Member member(const Json& object, std::string_view key) {
+    return object.find(key);
 }
 
-// An optional member that must have the given type when present.
-const Json* typed(const Json& object, std::string_view key, Json::value_t type,
-                  const std::string& where, std::string_view expected) {
-    const Json* value = member(object, key);
-    if (value == nullptr) {
-        return nullptr;
+// An optional member that must have the given kind when present; a whole
+// number is asked for as Integer and may be Unsigned.
+Member typed(const Json& object, std::string_view key, Kind kind, std::string_view where,
+             std::string_view expected) {
+    const Member value = member(object, key);
+    if (!value) {
+        return std::nullopt;
     }
-    const bool isNumber = type == Json::value_t::number_integer && value->is_number_integer();
-    if (value->type() != type && !isNumber) {
-        refuse(DesignFileProblem::WrongType, where + "." + str(key) + " " + str(expected));
+    const bool isWhole = kind == Kind::Integer && value->isWholeNumber();
+    if (value->kind() != kind && !isWhole) {
+        refuse(DesignFileProblem::WrongType, str(where) + "." + str(key) + " " + str(expected));
     }
     return value;
 }
 
-const Json* objectMember(const Json& o, std::string_view key, const std::string& where) {
-    return typed(o, key, Json::value_t::object, where, "should be an object");
+Member objectMember(const Json& o, std::string_view key, std::string_view where) {
+    return typed(o, key, Kind::Object, where, "should be an object");
 }
-const Json* stringMember(const Json& o, std::string_view key, const std::string& where) {
-    return typed(o, key, Json::value_t::string, where, "should be a string");
+Member stringMember(const Json& o, std::string_view key, std::string_view where) {
+    return typed(o, key, Kind::String, where, "should be a string");
 }
-const Json* boolMember(const Json& o, std::string_view key, const std::string& where) {
-    return typed(o, key, Json::value_t::boolean, where, "should be true or false");
+Member boolMember(const Json& o, std::string_view key, std::string_view where) {
+    return typed(o, key, Kind::Boolean, where, "should be true or false");
 }
-const Json* integerMember(const Json& o, std::string_view key, const std::string& where) {
-    return typed(o, key, Json::value_t::number_integer, where, "should be a whole number");
+Member integerMember(const Json& o, std::string_view key, std::string_view where) {
+    return typed(o, key, Kind::Integer, where, "should be a whole number");
 }
 
 float floatFromJson(const Json& value, const std::string& where) {
-    if (value.is_string()) {
-        const auto& text = value.get_ref<const std::string&>();
+    if (value.kind() == Kind::String) {
+        const std::string_view text = value.text();
         if (text == "inf" || text == "-inf") {
             const float inf = std::numeric_limits<float>::infinity();
             return text == "inf" ? inf : -inf;
@@ -85,12 +89,12 @@ float floatFromJson(const Json& value, const std::string& where) {
         }
         refuse(DesignFileProblem::BadValue, where);
     }
-    if (!value.is_number()) {
+    if (!value.isNumber()) {
         refuse(DesignFileProblem::BadValue, where);
     }
     // Beyond the largest float by half its last unit a number would round to
     // infinity: no float writes as such a number.
-    const double number = value.get<double>();
+    const double number = value.number();
     const double beyondLargest =
         static_cast<double>(std::numeric_limits<float>::max()) + std::ldexp(1.0, 103);
     if (!std::isfinite(number) || std::fabs(number) >= beyondLargest) {
@@ -100,17 +104,16 @@ float floatFromJson(const Json& value, const std::string& where) {
 }
 
 std::int32_t intFromJson(const Json& value, const std::string& where) {
-    if (value.is_number_integer()) {
-        const bool isSigned = !value.is_number_unsigned();
-        if (isSigned) {
-            const auto n = value.get<std::int64_t>();
+    if (value.isWholeNumber()) {
+        if (value.kind() == Kind::Integer) {
+            const std::int64_t n = value.integer();
             if (n >= std::numeric_limits<std::int32_t>::min() &&
                 n <= std::numeric_limits<std::int32_t>::max()) {
                 return static_cast<std::int32_t>(n);
             }
-        } else if (value.get<std::uint64_t>() <=
+        } else if (value.unsignedInteger() <=
                    static_cast<std::uint64_t>(std::numeric_limits<std::int32_t>::max())) {
-            return static_cast<std::int32_t>(value.get<std::uint64_t>());
+            return static_cast<std::int32_t>(value.unsignedInteger());
         }
     }
     refuse(DesignFileProblem::BadValue, where);
@@ -120,14 +123,14 @@ void readFields(const Json& fields, FormState& form, const std::string& where) {
     for (std::size_t i = 0; i < kFieldCount; ++i) {
         const FieldDef& def = kFields[i];
         const std::string at = where + ".fields." + str(def.name);
-        const Json* entry = objectMember(fields, def.name, where + ".fields");
-        if (entry == nullptr) {
+        const Member entry = objectMember(fields, def.name, where + ".fields");
+        if (!entry) {
             continue;
         }
-        if (const Json* text = stringMember(*entry, "text", at)) {
-            form.editTexts[i] = text->get<std::string>();
+        if (const Member text = stringMember(*entry, "text", at)) {
+            form.editTexts[i] = text->text();
         }
-        if (const Json* value = member(*entry, "value")) {
+        if (const Member value = member(*entry, "value")) {
             if (def.type == FieldType::Float) {
                 form.sheet.*def.floatMember = floatFromJson(*value, at + ".value");
             } else {
@@ -142,25 +145,25 @@ void readFields(const Json& fields, FormState& form, const std::string& where) {
 // without an item and is reported.
 bool readListChoice(const Json& entry, const ListItems& items, ListChoice& choice,
                     const std::string& where) {
-    const Json* index = integerMember(entry, "index", where);
-    const Json* text = stringMember(entry, "text", where);
-    const Json* typedText = stringMember(entry, "typed", where);
+    const Member index = integerMember(entry, "index", where);
+    const Member text = stringMember(entry, "text", where);
+    const Member typedText = stringMember(entry, "typed", where);
     const std::size_t count = items.count();
-    const std::int64_t savedIndex = index != nullptr ? index->get<std::int64_t>() : -1;
-    const std::string savedText = text != nullptr ? text->get<std::string>() : std::string();
+    const std::int64_t savedIndex = index ? index->integer() : -1;
+    const std::string_view savedText = text ? text->text() : std::string_view();
     if (savedIndex < 0 && savedText.empty()) {
-        choice = ListChoice{-1, typedText != nullptr ? typedText->get<std::string>() : ""};
+        choice = ListChoice{-1, typedText ? str(typedText->text()) : std::string()};
         return true;
     }
     if (savedIndex >= 0 && static_cast<std::size_t>(savedIndex) < count &&
-        (text == nullptr || items.at(static_cast<std::size_t>(savedIndex)) == savedText)) {
+        (!text || items.at(static_cast<std::size_t>(savedIndex)) == savedText)) {
         choice = ListChoice{static_cast<int>(savedIndex),
                             str(items.at(static_cast<std::size_t>(savedIndex)))};
         return true;
     }
-    for (std::size_t i = 0; i < count && text != nullptr; ++i) {
+    for (std::size_t i = 0; i < count && text; ++i) {
         if (items.at(i) == savedText) {
-            choice = ListChoice{static_cast<int>(i), savedText};
+            choice = ListChoice{static_cast<int>(i), str(savedText)};
             return true;
         }
     }
@@ -172,8 +175,8 @@ void readLists(const Json& lists, FormState& form, const Library& library, const
                const std::string& roomName, std::vector<std::string>& unrestored) {
     const auto defs = designFormLists();
     for (std::size_t i = 0; i < defs.size() && i < form.lists.size(); ++i) {
-        const Json* entry = objectMember(lists, defs[i].name, where + ".lists");
-        if (entry == nullptr) {
+        const Member entry = objectMember(lists, defs[i].name, where + ".lists");
+        if (!entry) {
             continue;
         }
         const std::string at = where + ".lists." + str(defs[i].name);
@@ -185,27 +188,27 @@ void readLists(const Json& lists, FormState& form, const Library& library, const
 }
 
 void readTextsAndToggles(const Json& room, FormState& form, const std::string& where) {
-    if (const Json* texts = objectMember(room, "texts", where)) {
+    if (const Member texts = objectMember(room, "texts", where)) {
         for (std::size_t i = 0; i < kStaticTexts.size(); ++i) {
-            if (const Json* t = stringMember(*texts, kStaticTexts[i].name, where + ".texts")) {
-                form.staticTexts[i] = t->get<std::string>();
+            if (const Member t = stringMember(*texts, kStaticTexts[i].name, where + ".texts")) {
+                form.staticTexts[i] = t->text();
             }
         }
     }
-    if (const Json* visible = objectMember(room, "visible", where)) {
+    if (const Member visible = objectMember(room, "visible", where)) {
         for (std::size_t i = 0; i < kToggledControls.size(); ++i) {
-            if (const Json* v =
+            if (const Member v =
                     boolMember(*visible, kToggledControls[i].name, where + ".visible")) {
-                form.visible[i] = v->get<bool>();
+                form.visible[i] = v->boolean();
             }
         }
     }
-    if (const Json* options = objectMember(room, "options", where)) {
-        if (const Json* v = boolMember(*options, "enthalpyOption", where + ".options")) {
-            form.enthalpyChecked = v->get<bool>();
+    if (const Member options = objectMember(room, "options", where)) {
+        if (const Member v = boolMember(*options, "enthalpyOption", where + ".options")) {
+            form.enthalpyChecked = v->boolean();
         }
-        if (const Json* v = boolMember(*options, "specificHeatOption", where + ".options")) {
-            form.specificHeatChecked = v->get<bool>();
+        if (const Member v = boolMember(*options, "specificHeatOption", where + ".options")) {
+            form.specificHeatChecked = v->boolean();
         }
     }
 }
@@ -213,22 +216,22 @@ void readTextsAndToggles(const Json& room, FormState& form, const std::string& w
 Room readRoom(const Json& json, std::size_t index, const Library& library,
               std::vector<std::string>& unrestored) {
     const std::string where = "rooms[" + std::to_string(index) + "]";
-    if (!json.is_object()) {
+    if (json.kind() != Kind::Object) {
         refuse(DesignFileProblem::WrongType, where + " should be an object");
     }
     Room room{str(kFirstRoomName), CoolingEquipment::AirCooler, nullptr};
-    if (const Json* name = stringMember(json, "name", where)) {
-        room.name = name->get<std::string>();
+    if (const Member name = stringMember(json, "name", where)) {
+        room.name = name->text();
     }
-    if (const Json* equipment = stringMember(json, "equipment", where)) {
-        if (*equipment == "coil") {
+    if (const Member equipment = stringMember(json, "equipment", where)) {
+        if (equipment->text() == "coil") {
             room.equipment = CoolingEquipment::Coil;
-        } else if (*equipment != "aircooler") {
+        } else if (equipment->text() != "aircooler") {
             refuse(DesignFileProblem::WrongType, where + ".equipment should be aircooler or coil");
         }
     }
-    if (const Json* use = stringMember(json, "use", where)) {
-        const auto known = useFromKey(use->get_ref<const std::string&>());
+    if (const Member use = stringMember(json, "use", where)) {
+        const auto known = useFromKey(use->text());
         if (!known) {
             refuse(DesignFileProblem::WrongType,
                    where + ".use should be auto, chilling, freezing, chilled, frozen, ice, "
@@ -236,25 +239,25 @@ Room readRoom(const Json& json, std::size_t index, const Library& library,
         }
         room.use = *known;
     }
-    if (const Json* p = member(json, "p")) {
-        if (!p->is_number() || !withinGoodsLoadFactorRange(p->get<double>())) {
+    if (const Member p = member(json, "p")) {
+        if (!p->isNumber() || !withinGoodsLoadFactorRange(p->number())) {
             refuse(DesignFileProblem::BadValue, where + ".p");
         }
-        room.goodsLoadFactor = p->get<double>();
+        room.goodsLoadFactor = p->number();
     }
     FormState form = *startupForm();
-    if (const Json* appended = boolMember(json, "referenceRowsAppended", where)) {
-        form.referenceRowsAppended = appended->get<bool>();
+    if (const Member appended = boolMember(json, "referenceRowsAppended", where)) {
+        form.referenceRowsAppended = appended->boolean();
     }
-    if (const Json* fields = objectMember(json, "fields", where)) {
+    if (const Member fields = objectMember(json, "fields", where)) {
         readFields(*fields, form, where);
     }
-    if (const Json* lists = objectMember(json, "lists", where)) {
+    if (const Member lists = objectMember(json, "lists", where)) {
         readLists(*lists, form, library, where, room.name, unrestored);
     }
     readTextsAndToggles(json, form, where);
-    if (const Json* inputs = stringMember(json, "computedInputs", where)) {
-        room.computedInputs = fingerprintFromText(inputs->get_ref<const std::string&>());
+    if (const Member inputs = stringMember(json, "computedInputs", where)) {
+        room.computedInputs = fingerprintFromText(inputs->text());
         if (!room.computedInputs) {
             refuse(DesignFileProblem::BadValue, where + ".computedInputs");
         }
@@ -266,8 +269,8 @@ Room readRoom(const Json& json, std::size_t index, const Library& library,
 ProjectInfo readProjectInfo(const Json& json) {
     ProjectInfo info;
     for (const ProjectInfoField& field : kProjectInfoFields) {
-        if (const Json* value = stringMember(json, field.key, "project")) {
-            info.*field.member = value->get<std::string>();
+        if (const Member value = stringMember(json, field.key, "project")) {
+            info.*field.member = value->text();
         }
     }
     return info;
@@ -277,23 +280,23 @@ ProjectInfo readProjectInfo(const Json& json) {
 // default, and a coefficient outside the code's range is refused.
 PlantSettings readPlantSettings(const Json& json) {
     PlantSettings plant;
-    if (const Json* system = stringMember(json, "system", "plant")) {
-        if (*system != systemKey(CoolingSystem::Direct) &&
-            *system != systemKey(CoolingSystem::Indirect)) {
+    if (const Member system = stringMember(json, "system", "plant")) {
+        if (system->text() != systemKey(CoolingSystem::Direct) &&
+            system->text() != systemKey(CoolingSystem::Indirect)) {
             refuse(DesignFileProblem::WrongType, "plant.system should be direct or indirect");
         }
-        plant.system = *system == systemKey(CoolingSystem::Indirect) ? CoolingSystem::Indirect
-                                                                     : CoolingSystem::Direct;
+        plant.system = system->text() == systemKey(CoolingSystem::Indirect)
+                           ? CoolingSystem::Indirect
+                           : CoolingSystem::Direct;
     }
     for (const CoefficientDef& def : kPlantCoefficients) {
-        const Json* value = member(json, def.key);
-        if (value == nullptr) {
+        const Member value = member(json, def.key);
+        if (!value) {
             continue;
         }
         const std::string where = "plant." + str(def.key);
-        const auto set = value->is_number()
-                             ? withCoefficient(plant, def.which, value->get<double>())
-                             : std::nullopt;
+        const auto set =
+            value->isNumber() ? withCoefficient(plant, def.which, value->number()) : std::nullopt;
         if (!set) {
             refuse(DesignFileProblem::BadValue, where);
         }
@@ -304,7 +307,7 @@ PlantSettings readPlantSettings(const Json& json) {
 
 // The design's entries, by the rules of an entry added by hand.
 std::shared_ptr<const Library> readLibrary(const Json& json) {
-    auto read = libraryFromJson(json, "library");
+    auto read = libraryFromJson(json.toJson(), "library");
     if (auto* error = std::get_if<LibraryFileError>(&read)) {
         if (error->problem == LibraryFileProblem::BadEntry) {
             throw Refusal{
@@ -317,34 +320,34 @@ std::shared_ptr<const Library> readLibrary(const Json& json) {
 }
 
 void checkFormat(const Json& top) {
-    if (!top.is_object()) {
+    if (top.kind() != Kind::Object) {
         refuse(DesignFileProblem::NotDesign, "the file holds no JSON object");
     }
-    const Json* format = member(top, "format");
-    if (format == nullptr || !format->is_string() || *format != kDesignFormat) {
+    const Member format = member(top, "format");
+    if (!format || format->kind() != Kind::String || format->text() != kDesignFormat) {
         refuse(DesignFileProblem::NotDesign, R"("format" is not "gelvant-design")");
     }
-    const Json* version = member(top, "version");
-    if (version == nullptr || !version->is_number_unsigned() || version->get<std::uint64_t>() < 1) {
+    const Member version = member(top, "version");
+    if (!version || version->kind() != Kind::Unsigned || version->unsignedInteger() < 1) {
         refuse(DesignFileProblem::NotDesign, "\"version\" is missing or not a version number");
     }
-    if (version->get<std::uint64_t>() > kDesignFormatVersion) {
-        refuse(DesignFileProblem::NewerVersion, version->dump());
+    if (version->unsignedInteger() > kDesignFormatVersion) {
+        refuse(DesignFileProblem::NewerVersion, std::to_string(version->unsignedInteger()));
     }
 }
 
 OpenedDesign readDesign(const Json& top) {
     checkFormat(top);
     OpenedDesign opened;
-    if (const Json* project = objectMember(top, "project", "design")) {
+    if (const Member project = objectMember(top, "project", "design")) {
         opened.project.info = readProjectInfo(*project);
     }
-    if (const Json* plant = objectMember(top, "plant", "design")) {
+    if (const Member plant = objectMember(top, "plant", "design")) {
         opened.project.plant = readPlantSettings(*plant);
     }
     // Absent in every design from before the choice: they show W.
-    if (const Json* unit = stringMember(top, "loadUnit", "design")) {
-        const auto known = loadUnitFromKey(unit->get_ref<const std::string&>());
+    if (const Member unit = stringMember(top, "loadUnit", "design")) {
+        const auto known = loadUnitFromKey(unit->text());
         if (!known) {
             refuse(DesignFileProblem::WrongType,
                    "design.loadUnit should be W, kW, kcal/h, RT or BTU/h");
@@ -352,28 +355,27 @@ OpenedDesign readDesign(const Json& top) {
         opened.project.loadUnit = *known;
     }
     // Before the rooms: their lists show the design's entries.
-    if (const Json* library = objectMember(top, "library", "design")) {
+    if (const Member library = objectMember(top, "library", "design")) {
         opened.project.library = readLibrary(*library);
     }
-    if (const Json* rooms =
-            typed(top, "rooms", Json::value_t::array, "design", "should be an array")) {
+    if (const Member rooms = typed(top, "rooms", Kind::Array, "design", "should be an array")) {
         for (std::size_t i = 0; i < rooms->size(); ++i) {
             opened.project.rooms.push_back(
-                readRoom((*rooms)[i], i, *opened.project.library, opened.unrestoredLists));
+                readRoom(rooms->at(i), i, *opened.project.library, opened.unrestoredLists));
         }
     }
     if (opened.project.rooms.empty()) {
         opened.project.rooms = singleRoomProject(startupForm()).rooms;
     }
-    if (const Json* current = integerMember(top, "currentRoom", "design")) {
-        const auto index = current->get<std::int64_t>();
+    if (const Member current = integerMember(top, "currentRoom", "design")) {
+        const auto index = current->integer();
         if (index >= 0 && static_cast<std::size_t>(index) < opened.project.rooms.size()) {
             opened.project.current = static_cast<std::size_t>(index);
         }
     }
-    if (const Json* recovery = objectMember(top, "recovery", "design")) {
-        if (const Json* from = stringMember(*recovery, "file", "recovery")) {
-            opened.recoveredFrom = from->get<std::string>();
+    if (const Member recovery = objectMember(top, "recovery", "design")) {
+        if (const Member from = stringMember(*recovery, "file", "recovery")) {
+            opened.recoveredFrom = from->text();
         }
     }
     return opened;
@@ -388,17 +390,18 @@ DesignReadResult readDesignText(std::string_view bytes) {
     if (bytes.size() > kMaxDesignFileBytes) {
         return {std::nullopt, DesignFileError{DesignFileProblem::TooLarge, {}}};
     }
-    Json top;
-    try {
-        top = Json::parse(bytes);
-    } catch (const Json::parse_error& e) {
-        const auto [line, column] = lineAndColumn(bytes, e.byte > 0 ? e.byte - 1 : 0);
-        return {std::nullopt, DesignFileError{DesignFileProblem::NotJson, e.what(), line, column}};
-    } catch (const Json::exception& e) {
-        return {std::nullopt, DesignFileError{DesignFileProblem::NotJson, e.what(), 1, 1}};
+    auto parsed = JsonTree::read(bytes);
+    if (const auto* broken = std::get_if<JsonTreeError>(&parsed)) {
+        if (!broken->byte) {
+            return {std::nullopt, DesignFileError{DesignFileProblem::NotJson, broken->what, 1, 1}};
+        }
+        const std::size_t byte = *broken->byte;
+        const auto [line, column] = lineAndColumn(bytes, byte > 0 ? byte - 1 : 0);
+        return {std::nullopt,
+                DesignFileError{DesignFileProblem::NotJson, broken->what, line, column}};
     }
     try {
-        return {readDesign(top), std::nullopt};
+        return {readDesign(std::get<JsonTree>(parsed).root()), std::nullopt};
     } catch (const Refusal& refusal) {
         return {std::nullopt, refusal.error};
     }

@@ -1,0 +1,283 @@
+#include "document/json_tree.h"
+
+#include "form/portable.h"
+
+#include <nlohmann/json.hpp>
+
+#include <algorithm>
+#include <limits>
+#include <utility>
+
+namespace gelvant {
+
+// A value: its kind, its name when it is a member, and its content. A string
+// is a span of the text buffer, an array or object a span of the children;
+// a number is kept in bits (a double's bits for a Float).
+struct JsonNode {
+    std::uint64_t bits = 0;
+    std::uint32_t nameAt = 0;
+    std::uint32_t nameLength = 0;
+    std::uint32_t first = 0;
+    std::uint32_t count = 0;
+    JsonValue::Kind kind = JsonValue::Kind::Null;
+};
+
+// The order of an object's members: by the length of the name, then by its
+// bytes, so that a lookup mostly compares lengths.
+bool namedBefore(std::string_view a, std::string_view b) {
+    return a.size() != b.size() ? a.size() < b.size() : a < b;
+}
+
+struct JsonTreeData {
+    std::vector<JsonNode> nodes;         // the root first
+    std::vector<std::uint32_t> children; // each container's, one span each
+    std::string text;                    // every string and name
+
+    std::string_view span(std::uint32_t at, std::uint32_t length) const {
+        return std::string_view(text).substr(at, length);
+    }
+    std::string_view nameOf(std::uint32_t node) const {
+        return span(nodes[node].nameAt, nodes[node].nameLength);
+    }
+};
+
+namespace {
+
+using Json = nlohmann::json;
+using Kind = JsonValue::Kind;
+
+// nlohmann's parser events, turned into nodes. The children of the
+// containers still open wait in one list per depth; a container that closes
+// moves its own into the children array, an object's sorted by name.
+class TreeBuilder {
+public:
+    explicit TreeBuilder(JsonTreeData& data) : data_(data) {}
+
+    bool null() { return add(JsonNode{}); }
+    bool boolean(bool value) { return add(valueNode(Kind::Boolean, value ? 1U : 0U)); }
+    bool number_integer(Json::number_integer_t value) {
+        return add(valueNode(Kind::Integer, static_cast<std::uint64_t>(value)));
+    }
+    bool number_unsigned(Json::number_unsigned_t value) {
+        return add(valueNode(Kind::Unsigned, value));
+    }
+    bool number_float(Json::number_float_t value, const Json::string_t& /*text*/) {
+        return add(valueNode(Kind::Float, bitCast<std::uint64_t>(value)));
+    }
+    bool string(Json::string_t& value) {
+        JsonNode node{0, 0, 0, 0, 0, Kind::String};
+        std::tie(node.first, node.count) = keep(value);
+        return add(node);
+    }
+    bool binary(Json::binary_t& /*value*/) { return false; } // JSON text holds none
+    bool start_object(std::size_t /*elements*/) { return open(Kind::Object); }
+    bool key(Json::string_t& name) {
+        pendingName_ = keep(name);
+        return true;
+    }
+    bool end_object() { return close(); }
+    bool start_array(std::size_t /*elements*/) { return open(Kind::Array); }
+    bool end_array() { return close(); }
+    bool parse_error(std::size_t /*position*/, const std::string& /*token*/,
+                     const Json::exception& error) {
+        const auto* syntax = dynamic_cast<const Json::parse_error*>(&error);
+        error_ =
+            JsonTreeError{error.what(), syntax != nullptr ? std::optional<std::size_t>(syntax->byte)
+                                                          : std::nullopt};
+        return false;
+    }
+
+    std::optional<JsonTreeError> error() const { return error_; }
+
+private:
+    static JsonNode valueNode(Kind kind, std::uint64_t bits) {
+        return JsonNode{bits, 0, 0, 0, 0, kind};
+    }
+
+    std::pair<std::uint32_t, std::uint32_t> keep(const std::string& value) {
+        const auto at = static_cast<std::uint32_t>(data_.text.size());
+        data_.text += value;
+        return {at, static_cast<std::uint32_t>(value.size())};
+    }
+
+    bool add(JsonNode node) {
+        std::tie(node.nameAt, node.nameLength) = std::exchange(pendingName_, {});
+        const auto index = static_cast<std::uint32_t>(data_.nodes.size());
+        data_.nodes.push_back(node);
+        if (depth_ > 0) {
+            waiting_[depth_ - 1].push_back(index);
+        }
+        return true;
+    }
+
+    bool open(Kind kind) {
+        add(valueNode(kind, 0));
+        open_.push_back(static_cast<std::uint32_t>(data_.nodes.size() - 1));
+        if (waiting_.size() <= depth_) {
+            waiting_.emplace_back();
+        }
+        waiting_[depth_++].clear();
+        return true;
+    }
+
+    bool close() {
+        std::vector<std::uint32_t>& own = waiting_[--depth_];
+        JsonNode& container = data_.nodes[open_.back()];
+        open_.pop_back();
+        if (container.kind == Kind::Object) {
+            std::stable_sort(own.begin(), own.end(), [this](std::uint32_t a, std::uint32_t b) {
+                return namedBefore(data_.nameOf(a), data_.nameOf(b));
+            });
+        }
+        container.first = static_cast<std::uint32_t>(data_.children.size());
+        container.count = static_cast<std::uint32_t>(own.size());
+        data_.children.insert(data_.children.end(), own.begin(), own.end());
+        return true;
+    }
+
+    JsonTreeData& data_;
+    std::vector<std::uint32_t> open_;
+    std::vector<std::vector<std::uint32_t>> waiting_;
+    std::size_t depth_ = 0;
+    std::pair<std::uint32_t, std::uint32_t> pendingName_{};
+    std::optional<JsonTreeError> error_;
+};
+
+} // namespace
+
+JsonTree::JsonTree(std::unique_ptr<JsonTreeData> data) : data_(std::move(data)) {}
+
+std::variant<JsonTree, JsonTreeError> JsonTree::read(std::string_view text) {
+    if (text.size() >= std::numeric_limits<std::uint32_t>::max()) {
+        return JsonTreeError{"the text is 4 GiB or longer", std::nullopt};
+    }
+    auto data = std::make_unique<JsonTreeData>();
+    // A design's values average some 17 bytes of text each; reserved for
+    // them, the arrays seldom grow and never copy a large tree.
+    data->text.reserve(text.size());
+    data->nodes.reserve(text.size() / 12 + 16);
+    data->children.reserve(text.size() / 12 + 16);
+    TreeBuilder builder(*data);
+    if (!Json::sax_parse(text, &builder)) {
+        return builder.error().value_or(JsonTreeError{"not JSON", std::nullopt});
+    }
+    return JsonTree(std::move(data));
+}
+
+JsonValue::Kind JsonValue::kind() const {
+    return data_->nodes[node_].kind;
+}
+
+bool JsonValue::isNumber() const {
+    return isWholeNumber() || kind() == Kind::Float;
+}
+
+bool JsonValue::isWholeNumber() const {
+    return kind() == Kind::Integer || kind() == Kind::Unsigned;
+}
+
+bool JsonValue::boolean() const {
+    return data_->nodes[node_].bits != 0;
+}
+
+double JsonValue::number() const {
+    const std::uint64_t bits = data_->nodes[node_].bits;
+    switch (kind()) {
+    case Kind::Float:
+        return bitCast<double>(bits);
+    case Kind::Integer:
+        return static_cast<double>(static_cast<std::int64_t>(bits));
+    case Kind::Unsigned:
+        return static_cast<double>(bits);
+    default:
+        return 0;
+    }
+}
+
+std::int64_t JsonValue::integer() const {
+    return isWholeNumber() ? static_cast<std::int64_t>(data_->nodes[node_].bits) : 0;
+}
+
+std::uint64_t JsonValue::unsignedInteger() const {
+    return isWholeNumber() ? data_->nodes[node_].bits : 0;
+}
+
+std::string_view JsonValue::text() const {
+    const JsonNode& node = data_->nodes[node_];
+    return kind() == Kind::String ? data_->span(node.first, node.count) : std::string_view();
+}
+
+std::size_t JsonValue::size() const {
+    const Kind k = kind();
+    return k == Kind::Array || k == Kind::Object ? data_->nodes[node_].count : 0;
+}
+
+JsonValue JsonValue::at(std::size_t index) const {
+    return JsonValue(data_, data_->children[data_->nodes[node_].first + index]);
+}
+
+std::optional<JsonValue> JsonValue::find(std::string_view name) const {
+    if (kind() != Kind::Object) {
+        return std::nullopt;
+    }
+    const JsonNode& node = data_->nodes[node_];
+    const auto begin = data_->children.begin() + node.first;
+    const auto end = begin + node.count;
+    const auto after = std::upper_bound(begin, end, name, [this](std::string_view n, auto child) {
+        return namedBefore(n, data_->nameOf(child));
+    });
+    if (after == begin || data_->nameOf(*(after - 1)) != name) {
+        return std::nullopt;
+    }
+    return JsonValue(data_, *(after - 1));
+}
+
+// Without recursion: however deep a value nests, it converts as any other.
+Json JsonValue::toJson() const {
+    Json root;
+    std::vector<std::pair<JsonValue, Json*>> todo{{*this, &root}};
+    while (!todo.empty()) {
+        const auto [from, to] = todo.back();
+        todo.pop_back();
+        switch (from.kind()) {
+        case Kind::Null:
+            break;
+        case Kind::Boolean:
+            *to = from.boolean();
+            break;
+        case Kind::Integer:
+            *to = from.integer();
+            break;
+        case Kind::Unsigned:
+            *to = from.unsignedInteger();
+            break;
+        case Kind::Float:
+            *to = from.number();
+            break;
+        case Kind::String:
+            *to = std::string(from.text());
+            break;
+        case Kind::Array:
+            *to = Json::array();
+            to->get_ref<Json::array_t&>().resize(from.size());
+            for (std::size_t i = 0; i < from.size(); ++i) {
+                todo.emplace_back(from.at(i), &(*to)[i]);
+            }
+            break;
+        case Kind::Object:
+            *to = Json::object();
+            for (std::size_t i = 0; i < from.size(); ++i) {
+                const std::string_view name = from.data_->nameOf(from.at(i).node_);
+                const bool givenAgain =
+                    i + 1 < from.size() && from.data_->nameOf(from.at(i + 1).node_) == name;
+                if (!givenAgain) { // the later of a name given twice
+                    todo.emplace_back(from.at(i), &(*to)[std::string(name)]);
+                }
+            }
+            break;
+        }
+    }
+    return root;
+}
+
+} // namespace gelvant
