@@ -5,22 +5,38 @@
 #include <nlohmann/json.hpp>
 
 #include <algorithm>
-#include <limits>
 #include <utility>
 
 namespace gelvant {
 
-// A value: its kind, its name when it is a member, and its content. A string
-// is a span of the text buffer, an array or object a span of the children;
-// a number is kept in bits (a double's bits for a Float).
+// A value in 16 bytes: its name when it is a member, its kind, and its
+// content. A string is a span of the text buffer, an array or object a span
+// of the children, both as (start << 32 | length); a number is kept in bits,
+// a double's bits for a Float. Half the size is half the fresh memory an
+// open touches, which in the page is much of the time the tree takes.
 struct JsonNode {
     std::uint64_t bits = 0;
     std::uint32_t nameAt = 0;
-    std::uint32_t nameLength = 0;
-    std::uint32_t first = 0;
-    std::uint32_t count = 0;
-    JsonValue::Kind kind = JsonValue::Kind::Null;
+    std::uint32_t nameLengthAndKind = 0; // the name's length above the low byte
+
+    static JsonNode of(JsonValue::Kind kind, std::uint64_t bits) {
+        return JsonNode{bits, 0, static_cast<std::uint32_t>(kind)};
+    }
+    static std::uint64_t span(std::uint32_t start, std::uint32_t length) {
+        return std::uint64_t{start} << 32U | length;
+    }
+    JsonValue::Kind kind() const { return static_cast<JsonValue::Kind>(nameLengthAndKind & 0xFFU); }
+    std::uint32_t nameLength() const { return nameLengthAndKind >> 8U; }
+    std::uint32_t start() const { return static_cast<std::uint32_t>(bits >> 32U); }
+    std::uint32_t length() const { return static_cast<std::uint32_t>(bits); }
+    void name(std::uint32_t at, std::uint32_t length) {
+        nameAt = at;
+        nameLengthAndKind = length << 8U | (nameLengthAndKind & 0xFFU);
+    }
 };
+
+// Names and strings are at most this long, the tree's texts no longer.
+constexpr std::size_t kMaxJsonTreeText = std::size_t{1} << 24U;
 
 // The order of an object's members: by the length of the name, then by its
 // bytes, so that a lookup mostly compares lengths.
@@ -37,7 +53,7 @@ struct JsonTreeData {
         return std::string_view(text).substr(at, length);
     }
     std::string_view nameOf(std::uint32_t node) const {
-        return span(nodes[node].nameAt, nodes[node].nameLength);
+        return span(nodes[node].nameAt, nodes[node].nameLength());
     }
 };
 
@@ -54,20 +70,19 @@ public:
     explicit TreeBuilder(JsonTreeData& data) : data_(data) {}
 
     bool null() { return add(JsonNode{}); }
-    bool boolean(bool value) { return add(valueNode(Kind::Boolean, value ? 1U : 0U)); }
+    bool boolean(bool value) { return add(JsonNode::of(Kind::Boolean, value ? 1U : 0U)); }
     bool number_integer(Json::number_integer_t value) {
-        return add(valueNode(Kind::Integer, static_cast<std::uint64_t>(value)));
+        return add(JsonNode::of(Kind::Integer, static_cast<std::uint64_t>(value)));
     }
     bool number_unsigned(Json::number_unsigned_t value) {
-        return add(valueNode(Kind::Unsigned, value));
+        return add(JsonNode::of(Kind::Unsigned, value));
     }
     bool number_float(Json::number_float_t value, const Json::string_t& /*text*/) {
-        return add(valueNode(Kind::Float, bitCast<std::uint64_t>(value)));
+        return add(JsonNode::of(Kind::Float, bitCast<std::uint64_t>(value)));
     }
     bool string(Json::string_t& value) {
-        JsonNode node{0, 0, 0, 0, 0, Kind::String};
-        std::tie(node.first, node.count) = keep(value);
-        return add(node);
+        const auto [at, length] = keep(value);
+        return add(JsonNode::of(Kind::String, JsonNode::span(at, length)));
     }
     bool binary(Json::binary_t& /*value*/) { return false; } // JSON text holds none
     bool start_object(std::size_t /*elements*/) { return open(Kind::Object); }
@@ -90,10 +105,6 @@ public:
     std::optional<JsonTreeError> error() const { return error_; }
 
 private:
-    static JsonNode valueNode(Kind kind, std::uint64_t bits) {
-        return JsonNode{bits, 0, 0, 0, 0, kind};
-    }
-
     std::pair<std::uint32_t, std::uint32_t> keep(const std::string& value) {
         const auto at = static_cast<std::uint32_t>(data_.text.size());
         data_.text += value;
@@ -101,7 +112,8 @@ private:
     }
 
     bool add(JsonNode node) {
-        std::tie(node.nameAt, node.nameLength) = std::exchange(pendingName_, {});
+        const auto [at, length] = std::exchange(pendingName_, {});
+        node.name(at, length);
         const auto index = static_cast<std::uint32_t>(data_.nodes.size());
         data_.nodes.push_back(node);
         if (depth_ > 0) {
@@ -111,7 +123,7 @@ private:
     }
 
     bool open(Kind kind) {
-        add(valueNode(kind, 0));
+        add(JsonNode::of(kind, 0));
         open_.push_back(static_cast<std::uint32_t>(data_.nodes.size() - 1));
         if (waiting_.size() <= depth_) {
             waiting_.emplace_back();
@@ -124,13 +136,13 @@ private:
         std::vector<std::uint32_t>& own = waiting_[--depth_];
         JsonNode& container = data_.nodes[open_.back()];
         open_.pop_back();
-        if (container.kind == Kind::Object) {
+        if (container.kind() == Kind::Object) {
             std::stable_sort(own.begin(), own.end(), [this](std::uint32_t a, std::uint32_t b) {
                 return namedBefore(data_.nameOf(a), data_.nameOf(b));
             });
         }
-        container.first = static_cast<std::uint32_t>(data_.children.size());
-        container.count = static_cast<std::uint32_t>(own.size());
+        container.bits = JsonNode::span(static_cast<std::uint32_t>(data_.children.size()),
+                                        static_cast<std::uint32_t>(own.size()));
         data_.children.insert(data_.children.end(), own.begin(), own.end());
         return true;
     }
@@ -148,15 +160,15 @@ private:
 JsonTree::JsonTree(std::unique_ptr<JsonTreeData> data) : data_(std::move(data)) {}
 
 std::variant<JsonTree, JsonTreeError> JsonTree::read(std::string_view text) {
-    if (text.size() >= std::numeric_limits<std::uint32_t>::max()) {
-        return JsonTreeError{"the text is 4 GiB or longer", std::nullopt};
+    if (text.size() > kMaxJsonTreeText) {
+        return JsonTreeError{"the text is longer than 16 MiB", std::nullopt};
     }
     auto data = std::make_unique<JsonTreeData>();
-    // A design's values average some 17 bytes of text each; reserved for
+    // A design's values take some 32 bytes of its text each; reserved for
     // them, the arrays seldom grow and never copy a large tree.
     data->text.reserve(text.size());
-    data->nodes.reserve(text.size() / 12 + 16);
-    data->children.reserve(text.size() / 12 + 16);
+    data->nodes.reserve(text.size() / 24 + 16);
+    data->children.reserve(text.size() / 24 + 16);
     TreeBuilder builder(*data);
     if (!Json::sax_parse(text, &builder)) {
         return builder.error().value_or(JsonTreeError{"not JSON", std::nullopt});
@@ -165,7 +177,7 @@ std::variant<JsonTree, JsonTreeError> JsonTree::read(std::string_view text) {
 }
 
 JsonValue::Kind JsonValue::kind() const {
-    return data_->nodes[node_].kind;
+    return data_->nodes[node_].kind();
 }
 
 bool JsonValue::isNumber() const {
@@ -204,16 +216,16 @@ std::uint64_t JsonValue::unsignedInteger() const {
 
 std::string_view JsonValue::text() const {
     const JsonNode& node = data_->nodes[node_];
-    return kind() == Kind::String ? data_->span(node.first, node.count) : std::string_view();
+    return kind() == Kind::String ? data_->span(node.start(), node.length()) : std::string_view();
 }
 
 std::size_t JsonValue::size() const {
     const Kind k = kind();
-    return k == Kind::Array || k == Kind::Object ? data_->nodes[node_].count : 0;
+    return k == Kind::Array || k == Kind::Object ? data_->nodes[node_].length() : 0;
 }
 
 JsonValue JsonValue::at(std::size_t index) const {
-    return JsonValue(data_, data_->children[data_->nodes[node_].first + index]);
+    return JsonValue(data_, data_->children[data_->nodes[node_].start() + index]);
 }
 
 std::optional<JsonValue> JsonValue::find(std::string_view name) const {
@@ -221,8 +233,8 @@ std::optional<JsonValue> JsonValue::find(std::string_view name) const {
         return std::nullopt;
     }
     const JsonNode& node = data_->nodes[node_];
-    const auto begin = data_->children.begin() + node.first;
-    const auto end = begin + node.count;
+    const auto begin = data_->children.begin() + node.start();
+    const auto end = begin + node.length();
     const auto after = std::upper_bound(begin, end, name, [this](std::string_view n, auto child) {
         return namedBefore(n, data_->nameOf(child));
     });

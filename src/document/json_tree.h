@@ -77,7 +77,7 @@ struct JsonTreeError {
 
 class JsonTree {
 public:
-    // A text of less than 4 GiB.
+    // A text of at most 16 MiB.
     static std::variant<JsonTree, JsonTreeError> read(std::string_view text);
     JsonValue root() const { return JsonValue(data_.get(), 0); }
 
