@@ -35,14 +35,22 @@ struct JsonNode {
     }
 };
 
+namespace {
+
 // Names and strings are at most this long, the tree's texts no longer.
 constexpr std::size_t kMaxJsonTreeText = std::size_t{1} << 24U;
 
-// The order of an object's members: by the length of the name, then by its
-// bytes, so that a lookup mostly compares lengths.
+// An object of fewer members keeps them as written and is searched from its
+// end; a larger one (a room's boxes, its lists) is sorted for halving.
+constexpr std::uint32_t kSortedFrom = 9;
+
+// The order of a large object's members: by the length of the name, then by
+// its bytes, so that a lookup mostly compares lengths.
 bool namedBefore(std::string_view a, std::string_view b) {
     return a.size() != b.size() ? a.size() < b.size() : a < b;
 }
+
+} // namespace
 
 struct JsonTreeData {
     std::vector<JsonNode> nodes;         // the root first
@@ -50,7 +58,7 @@ struct JsonTreeData {
     std::string text;                    // every string and name
 
     std::string_view span(std::uint32_t at, std::uint32_t length) const {
-        return std::string_view(text).substr(at, length);
+        return {text.data() + at, length};
     }
     std::string_view nameOf(std::uint32_t node) const {
         return span(nodes[node].nameAt, nodes[node].nameLength());
@@ -64,7 +72,7 @@ using Kind = JsonValue::Kind;
 
 // nlohmann's parser events, turned into nodes. The children of the
 // containers still open wait in one list per depth; a container that closes
-// moves its own into the children array, an object's sorted by name.
+// moves its own into the children array, a large object's sorted by name.
 class TreeBuilder {
 public:
     explicit TreeBuilder(JsonTreeData& data) : data_(data) {}
@@ -136,9 +144,13 @@ private:
         std::vector<std::uint32_t>& own = waiting_[--depth_];
         JsonNode& container = data_.nodes[open_.back()];
         open_.pop_back();
-        if (container.kind() == Kind::Object) {
-            std::stable_sort(own.begin(), own.end(), [this](std::uint32_t a, std::uint32_t b) {
-                return namedBefore(data_.nameOf(a), data_.nameOf(b));
+        if (container.kind() == Kind::Object && own.size() >= kSortedFrom) {
+            // Of a name given twice, the later member last: nodes are numbered
+            // in the order they were written.
+            std::sort(own.begin(), own.end(), [this](std::uint32_t a, std::uint32_t b) {
+                const std::string_view nameA = data_.nameOf(a);
+                const std::string_view nameB = data_.nameOf(b);
+                return nameA != nameB ? namedBefore(nameA, nameB) : a < b;
             });
         }
         container.bits = JsonNode::span(static_cast<std::uint32_t>(data_.children.size()),
@@ -235,9 +247,16 @@ std::optional<JsonValue> JsonValue::find(std::string_view name) const {
     const JsonNode& node = data_->nodes[node_];
     const auto begin = data_->children.begin() + node.start();
     const auto end = begin + node.length();
-    const auto after = std::upper_bound(begin, end, name, [this](std::string_view n, auto child) {
-        return namedBefore(n, data_->nameOf(child));
-    });
+    auto after = end;
+    if (node.length() < kSortedFrom) {
+        while (after != begin && data_->nameOf(*(after - 1)) != name) {
+            --after;
+        }
+    } else {
+        after = std::upper_bound(begin, end, name, [this](std::string_view n, auto child) {
+            return namedBefore(n, data_->nameOf(child));
+        });
+    }
     if (after == begin || data_->nameOf(*(after - 1)) != name) {
         return std::nullopt;
     }
@@ -279,11 +298,10 @@ Json JsonValue::toJson() const {
         case Kind::Object:
             *to = Json::object();
             for (std::size_t i = 0; i < from.size(); ++i) {
-                const std::string_view name = from.data_->nameOf(from.at(i).node_);
-                const bool givenAgain =
-                    i + 1 < from.size() && from.data_->nameOf(from.at(i + 1).node_) == name;
-                if (!givenAgain) { // the later of a name given twice
-                    todo.emplace_back(from.at(i), &(*to)[std::string(name)]);
+                const JsonValue member = from.at(i);
+                const std::string_view name = from.data_->nameOf(member.node_);
+                if (from.find(name)->node_ == member.node_) { // the later of a name given twice
+                    todo.emplace_back(member, &(*to)[std::string(name)]);
                 }
             }
             break;

@@ -3,8 +3,8 @@
 // A JSON text read into a compact, read-only tree. nlohmann's parser checks
 // the text and converts its numbers, as it does for nlohmann::json; the tree
 // keeps every value in one array and every string in one buffer, and sorts
-// each object's members by name, so that a member is found by halving. A
-// design of 200 rooms holds some 150,000 values: read into nlohmann::json,
+// each large object's members by name, so that a member is found by halving. A
+// design of 200 rooms holds some 80,000 values: read into nlohmann::json,
 // each value and each member is an allocation of its own, made and freed
 // again, and that was most of the time a design took to open.
 
@@ -50,8 +50,8 @@ public:
     std::uint64_t unsignedInteger() const;
     std::string_view text() const;
 
-    // An array's elements, or an object's members ordered by the length of
-    // their names, then by the names.
+    // An array's elements in order, or an object's members in no order to
+    // rely on.
     std::size_t size() const;
     JsonValue at(std::size_t index) const;
     // The member of that name; of a name given twice, the later one, as
