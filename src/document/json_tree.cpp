@@ -92,7 +92,7 @@ public:
         const auto [at, length] = keep(value);
         return add(JsonNode::of(Kind::String, JsonNode::span(at, length)));
     }
-    bool binary(Json::binary_t& /*value*/) { return false; } // JSON text holds none
+    static bool binary(Json::binary_t& /*value*/) { return false; } // JSON text holds none
     bool start_object(std::size_t /*elements*/) { return open(Kind::Object); }
     bool key(Json::string_t& name) {
         pendingName_ = keep(name);
@@ -237,7 +237,7 @@ std::size_t JsonValue::size() const {
 }
 
 JsonValue JsonValue::at(std::size_t index) const {
-    return JsonValue(data_, data_->children[data_->nodes[node_].start() + index]);
+    return {data_, data_->children[data_->nodes[node_].start() + index]};
 }
 
 std::optional<JsonValue> JsonValue::find(std::string_view name) const {

@@ -79,7 +79,7 @@ class JsonTree {
 public:
     // A text of at most 16 MiB.
     static std::variant<JsonTree, JsonTreeError> read(std::string_view text);
-    JsonValue root() const { return JsonValue(data_.get(), 0); }
+    JsonValue root() const { return {data_.get(), 0}; }
 
 private:
     explicit JsonTree(std::unique_ptr<JsonTreeData> data);
