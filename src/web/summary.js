@@ -7,6 +7,7 @@
     const page = window.gelvant;
     const work = page.work;
     const element = page.element;
+    const kRoomsInSight = 20; // more rooms than fit under the form on a screen
     const parts = { section: null, unit: null, rooms: null, groups: null, notes: null,
                     machine: null };
 
@@ -64,7 +65,11 @@
         parts.notes.textContent = summary.notes.join("\n");
         parts.machine.textContent = "";
         if (summary.machineLoad) {
-            parts.machine.append(machineLoadPart(summary.machineLoad));
+            const part = machineLoadPart(summary.machineLoad);
+            // Under the rooms of a large project the machine load lies far
+            // below the window: it is laid out and painted when scrolled near.
+            part.classList.toggle("far", summary.rooms.length > kRoomsInSight);
+            parts.machine.append(part);
         }
     }
 
