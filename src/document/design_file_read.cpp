@@ -27,7 +27,6 @@
 namespace gelvant {
 namespace {
 
-using Json = JsonValue;
 using Kind = JsonValue::Kind;
 using Member = std::optional<JsonValue>;
 
@@ -45,13 +44,13 @@ struct Refusal {
     throw Refusal{DesignFileError{problem, std::move(detail)}};
 }
 
-Member member(const Json& object, std::string_view key) {
+Member member(const JsonValue& object, std::string_view key) {
     return object.find(key);
 }
 
 // An optional member that must have the given kind when present; a whole
 // number is asked for as Integer and may be Unsigned.
-Member typed(const Json& object, std::string_view key, Kind kind, std::string_view where,
+Member typed(const JsonValue& object, std::string_view key, Kind kind, std::string_view where,
              std::string_view expected) {
     const Member value = member(object, key);
     if (!value) {
@@ -64,20 +63,20 @@ Member typed(const Json& object, std::string_view key, Kind kind, std::string_vi
     return value;
 }
 
-Member objectMember(const Json& o, std::string_view key, std::string_view where) {
+Member objectMember(const JsonValue& o, std::string_view key, std::string_view where) {
     return typed(o, key, Kind::Object, where, "should be an object");
 }
-Member stringMember(const Json& o, std::string_view key, std::string_view where) {
+Member stringMember(const JsonValue& o, std::string_view key, std::string_view where) {
     return typed(o, key, Kind::String, where, "should be a string");
 }
-Member boolMember(const Json& o, std::string_view key, std::string_view where) {
+Member boolMember(const JsonValue& o, std::string_view key, std::string_view where) {
     return typed(o, key, Kind::Boolean, where, "should be true or false");
 }
-Member integerMember(const Json& o, std::string_view key, std::string_view where) {
+Member integerMember(const JsonValue& o, std::string_view key, std::string_view where) {
     return typed(o, key, Kind::Integer, where, "should be a whole number");
 }
 
-float floatFromJson(const Json& value, const std::string& where) {
+float floatFromJson(const JsonValue& value, const std::string& where) {
     if (value.kind() == Kind::String) {
         const std::string_view text = value.text();
         if (text == "inf" || text == "-inf") {
@@ -103,7 +102,7 @@ float floatFromJson(const Json& value, const std::string& where) {
     return static_cast<float>(number);
 }
 
-std::int32_t intFromJson(const Json& value, const std::string& where) {
+std::int32_t intFromJson(const JsonValue& value, const std::string& where) {
     if (value.isWholeNumber()) {
         if (value.kind() == Kind::Integer) {
             const std::int64_t n = value.integer();
@@ -119,7 +118,7 @@ std::int32_t intFromJson(const Json& value, const std::string& where) {
     refuse(DesignFileProblem::BadValue, where);
 }
 
-void readFields(const Json& fields, FormState& form, const std::string& where) {
+void readFields(const JsonValue& fields, FormState& form, const std::string& where) {
     for (std::size_t i = 0; i < kFieldCount; ++i) {
         const FieldDef& def = kFields[i];
         const std::string at = where + ".fields." + str(def.name);
@@ -143,7 +142,7 @@ void readFields(const Json& fields, FormState& form, const std::string& where) {
 // A list's saved choice: by index when the index still names the saved
 // text, else by the text; a choice that cannot be found leaves the list
 // without an item and is reported.
-bool readListChoice(const Json& entry, const ListItems& items, ListChoice& choice,
+bool readListChoice(const JsonValue& entry, const ListItems& items, ListChoice& choice,
                     const std::string& where) {
     const Member index = integerMember(entry, "index", where);
     const Member text = stringMember(entry, "text", where);
@@ -171,8 +170,9 @@ bool readListChoice(const Json& entry, const ListItems& items, ListChoice& choic
     return false;
 }
 
-void readLists(const Json& lists, FormState& form, const Library& library, const std::string& where,
-               const std::string& roomName, std::vector<std::string>& unrestored) {
+void readLists(const JsonValue& lists, FormState& form, const Library& library,
+               const std::string& where, const std::string& roomName,
+               std::vector<std::string>& unrestored) {
     const auto defs = designFormLists();
     for (std::size_t i = 0; i < defs.size() && i < form.lists.size(); ++i) {
         const Member entry = objectMember(lists, defs[i].name, where + ".lists");
@@ -187,7 +187,7 @@ void readLists(const Json& lists, FormState& form, const Library& library, const
     }
 }
 
-void readTextsAndToggles(const Json& room, FormState& form, const std::string& where) {
+void readTextsAndToggles(const JsonValue& room, FormState& form, const std::string& where) {
     if (const Member texts = objectMember(room, "texts", where)) {
         for (std::size_t i = 0; i < kStaticTexts.size(); ++i) {
             if (const Member t = stringMember(*texts, kStaticTexts[i].name, where + ".texts")) {
@@ -213,7 +213,7 @@ void readTextsAndToggles(const Json& room, FormState& form, const std::string& w
     }
 }
 
-Room readRoom(const Json& json, std::size_t index, const Library& library,
+Room readRoom(const JsonValue& json, std::size_t index, const Library& library,
               std::vector<std::string>& unrestored) {
     const std::string where = "rooms[" + std::to_string(index) + "]";
     if (json.kind() != Kind::Object) {
@@ -266,7 +266,7 @@ Room readRoom(const Json& json, std::size_t index, const Library& library,
     return room;
 }
 
-ProjectInfo readProjectInfo(const Json& json) {
+ProjectInfo readProjectInfo(const JsonValue& json) {
     ProjectInfo info;
     for (const ProjectInfoField& field : kProjectInfoFields) {
         if (const Member value = stringMember(json, field.key, "project")) {
@@ -278,7 +278,7 @@ ProjectInfo readProjectInfo(const Json& json) {
 
 // The project's plant settings; what the file does not say keeps its
 // default, and a coefficient outside the code's range is refused.
-PlantSettings readPlantSettings(const Json& json) {
+PlantSettings readPlantSettings(const JsonValue& json) {
     PlantSettings plant;
     if (const Member system = stringMember(json, "system", "plant")) {
         if (system->text() != systemKey(CoolingSystem::Direct) &&
@@ -306,7 +306,7 @@ PlantSettings readPlantSettings(const Json& json) {
 }
 
 // The design's entries, by the rules of an entry added by hand.
-std::shared_ptr<const Library> readLibrary(const Json& json) {
+std::shared_ptr<const Library> readLibrary(const JsonValue& json) {
     auto read = libraryFromJson(json.toJson(), "library");
     if (auto* error = std::get_if<LibraryFileError>(&read)) {
         if (error->problem == LibraryFileProblem::BadEntry) {
@@ -319,7 +319,7 @@ std::shared_ptr<const Library> readLibrary(const Json& json) {
     return library.empty() ? emptyLibrary() : std::make_shared<const Library>(std::move(library));
 }
 
-void checkFormat(const Json& top) {
+void checkFormat(const JsonValue& top) {
     if (top.kind() != Kind::Object) {
         refuse(DesignFileProblem::NotDesign, "the file holds no JSON object");
     }
@@ -336,7 +336,7 @@ void checkFormat(const Json& top) {
     }
 }
 
-OpenedDesign readDesign(const Json& top) {
+OpenedDesign readDesign(const JsonValue& top) {
     checkFormat(top);
     OpenedDesign opened;
     if (const Member project = objectMember(top, "project", "design")) {
